@@ -1,0 +1,72 @@
+#include "platform/LocaleInfo.h"
+
+#include <clocale>
+#if !defined(_WIN32)
+#include <langinfo.h>
+#endif
+
+namespace kp {
+
+LocaleInfo& Locale()
+{
+    static LocaleInfo info;
+    return info;
+}
+
+namespace {
+
+// The C library writes its time picture in strftime form ("%H:%M:%S"); the
+// program's notation is the letter form ("HH:mm:ss").
+std::string TimePictureFromStrftime(const std::string& fmt)
+{
+    std::string out;
+    for (std::size_t i = 0; i < fmt.size(); ++i) {
+        if (fmt[i] != '%' || i + 1 >= fmt.size()) {
+            out += fmt[i];
+            continue;
+        }
+        char c = fmt[++i];
+        switch (c) {
+        case 'H': out += "HH"; break;
+        case 'k': out += "H"; break;
+        case 'I': out += "hh"; break;
+        case 'l': out += "h"; break;
+        case 'M': out += "mm"; break;
+        case 'S': out += "ss"; break;
+        case 'p': out += "tt"; break;
+        case 'T': out += "HH:mm:ss"; break;
+        case 'R': out += "HH:mm"; break;
+        case 'r': out += "hh:mm:ss tt"; break;
+        case '%': out += '%'; break;
+        default: break; // fields a time picture does not carry
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void InitLocaleFromSystem()
+{
+    LocaleInfo info;
+    std::setlocale(LC_ALL, "");
+    if (const std::lconv* lc = std::localeconv(); lc != nullptr && lc->decimal_point != nullptr
+        && lc->decimal_point[0] != '\0')
+        info.decimalSeparator = lc->decimal_point[0];
+    info.listSeparator = info.decimalSeparator == ',' ? ';' : ',';
+#if !defined(_WIN32)
+    if (const char* t = nl_langinfo(T_FMT); t != nullptr && t[0] != '\0') {
+        std::string picture = TimePictureFromStrftime(t);
+        if (!picture.empty())
+            info.timeFormat = picture;
+    }
+#endif
+    info.timeHasSeconds = !info.timeFormat.empty() && info.timeFormat.back() == 's';
+    // Numbers are printed through the program's own formatters with the
+    // separators above; the C library keeps the "C" numeric rules so that no
+    // header text is ever parsed with a comma.
+    std::setlocale(LC_NUMERIC, "C");
+    Locale() = info;
+}
+
+} // namespace kp

@@ -1,0 +1,75 @@
+#include "platform/MappedFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#if defined(_WIN32)
+#error "MappedFile: the Windows file mapping is not written yet"
+#else
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace kp {
+
+MappedFile::~MappedFile() { close(); }
+
+MappedFile::MappedFile(MappedFile&& other) noexcept { *this = std::move(other); }
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        open_ = std::exchange(other.open_, false);
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+bool MappedFile::open(const std::filesystem::path& path)
+{
+    close();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error_ = std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error_ = S_ISDIR(st.st_mode) ? "Is a directory" : std::strerror(errno);
+        ::close(fd);
+        return false;
+    }
+    size_ = static_cast<std::size_t>(st.st_size);
+    if (size_ > 0) {
+        void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (p == MAP_FAILED) {
+            error_ = std::strerror(errno);
+            ::close(fd);
+            size_ = 0;
+            return false;
+        }
+        ::madvise(p, size_, MADV_SEQUENTIAL);
+        data_ = static_cast<const std::uint8_t*>(p);
+    }
+    ::close(fd);
+    open_ = true;
+    error_.clear();
+    return true;
+}
+
+void MappedFile::close()
+{
+    if (data_ != nullptr)
+        ::munmap(const_cast<std::uint8_t*>(data_), size_);
+    data_ = nullptr;
+    size_ = 0;
+    open_ = false;
+}
+
+} // namespace kp

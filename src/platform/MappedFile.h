@@ -1,0 +1,36 @@
+#pragma once
+// A whole file mapped read-only. Decoders read from bytes(); nothing is copied.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace kp {
+
+class MappedFile {
+public:
+    MappedFile() = default;
+    ~MappedFile();
+    MappedFile(MappedFile&& other) noexcept;
+    MappedFile& operator=(MappedFile&& other) noexcept;
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    // Maps the file; false (with error() set) when it cannot be opened or mapped.
+    bool open(const std::filesystem::path& path);
+    void close();
+
+    bool isOpen() const { return open_; }
+    std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
+    std::uint64_t size() const { return size_; }
+    const std::string& error() const { return error_; }
+
+private:
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool open_ = false;
+    std::string error_;
+};
+
+} // namespace kp

@@ -1,0 +1,108 @@
+#pragma once
+// The header information of one recording: every header record the file
+// carries, in fixed slots with presence flags, and the numbers derived from
+// them (family, model, counts). Reading lives in wavefile/, the interpreting
+// accessors (models, scaling, names, setting texts) in interpret/; every one
+// of them is a const member so that the view, the exporter and the
+// information windows share one answer.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "wavefile/HeaderRecord.h"
+
+namespace kp {
+
+inline constexpr int kChannelHeaderSlots = 352;
+inline constexpr int kFloatHeaderSlots = 96;
+inline constexpr int kPulseHeaderSlots = 4;
+inline constexpr int kLogicHeaderSlots = 128;
+inline constexpr std::size_t kOldHeaderSize = 2048;
+
+class CWaveHeadInfo {
+public:
+    CWaveHeadInfo();
+
+    // ---------------------------------------------------------------- reading
+    // (wavefile/CWaveHeadInfo.cpp)
+
+    // Clears every slot and count.
+    void Clear();
+
+    // Reads the header records at the start of the file. Returns false when the
+    // file is neither a waveform nor a settings file (valid flag cleared).
+    // Throws ShortReadError when the file ends inside the header.
+    bool Load(std::span<const std::uint8_t> file);
+
+    bool IsValid() const { return valid_; }
+    // Byte offset in the file where the header ends.
+    std::uint64_t GetHeaderSize() const { return headerSize_; }
+
+    int GetHeaderFamily() const { return headerFamily_; }
+    int GetModelId() const { return modelId_; }
+    int GetAnalogCount() const { return analogCount_; }
+    int GetFloatCount() const { return floatCount_; }
+    int GetPulseCount() const { return pulseCount_; }
+    int GetLogicUnitCount() const { return logicUnitCount_; }
+    int GetAuxCount() const { return auxCount_; }
+
+    // The main record (the file's first record); all zero for family 4.
+    const HeaderRecord& MainRecord() const { return main_; }
+    // The 2048-byte old header of family 4 (empty span otherwise).
+    std::span<const std::uint8_t> OldHeader() const;
+
+    // Records by slot; nullptr when the file carries none there.
+    const HeaderRecord* WaveHeader1() const;
+    const HeaderRecord* WaveHeader2(int index) const; // 0..7, file order
+    int GetWaveHeader2Count() const { return static_cast<int>(waveHeader2_.size()); }
+    const HeaderRecord* SystemHeader() const;
+    const HeaderRecord* FftHeader() const;
+    const HeaderRecord* GpsHeader() const;
+    const HeaderRecord* ChannelHeader(int slot) const;   // "HC", "HU"
+    const HeaderRecord* ChannelHeader02(int slot) const; // "HC02", "HC_02"
+    const HeaderRecord* FloatHeader(int slot) const;     // "HR", "HZ", "HV"
+    const HeaderRecord* FloatHeader02(int slot) const;
+    const HeaderRecord* PulseHeader(int slot) const;     // "HJ", "HK"
+    const HeaderRecord* PulseHeader02(int slot) const;
+    const HeaderRecord* LogicHeader(int slot) const;     // "HL", "HG"
+    const HeaderRecord* LogicHeader02(int slot) const;
+    const HeaderRecord* EventMarkHeader(int slot) const; // "HPE", by byte 8
+    // Binary and list records stored whole, in file order, by their tag
+    // ("HX", "HP3518", "HM", "HPF", "HOF", "HPT5228", "HPD5228", "HPV", "HOV",
+    // "HE3019", "HE-QX3013", "HBA", "HBP", "HBL"); prefix tags by their prefix.
+    std::vector<const HeaderRecord*> RecordsTagged(const std::string& tag) const;
+
+private:
+    struct Slot {
+        HeaderRecord record{};
+        bool present = false;
+    };
+    struct TaggedRecord {
+        std::string tag;
+        HeaderRecord record{};
+    };
+    static const HeaderRecord* SlotRecord(const std::vector<Slot>& slots, int index);
+
+    bool valid_ = false;
+    std::uint64_t headerSize_ = 0;
+    int headerFamily_ = 1;
+    int modelId_ = 0;
+    int analogCount_ = 0;
+    int floatCount_ = 0;
+    int pulseCount_ = 0;
+    int logicUnitCount_ = 0;
+    int auxCount_ = 0;
+
+    HeaderRecord main_{};
+    std::vector<std::uint8_t> oldHeader_; // 2048 bytes when present
+    Slot waveHeader1_, system_, fft_, gps_;
+    std::vector<HeaderRecord> waveHeader2_;
+    std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
+    std::vector<TaggedRecord> tagged_;
+};
+
+} // namespace kp

@@ -1,0 +1,3 @@
+namespace kp::synth {
+int SynthLibraryVersion() { return 1; }
+}
