@@ -59,6 +59,8 @@ double CWaveHeadInfo::GetPulseValuePerCount(int p) const
     const HeaderRecord* record = PulseHeader(p);
     switch (GetHeaderFamily()) {
     case 3: {
+        if (!record)
+            return 1.0;
         if (const auto resolution = fields::Number(record, kPulseResolutionField))
             return *resolution;
         const double fullScale = RangeTextValue(fields::Text(record, kPulseRangeField));
