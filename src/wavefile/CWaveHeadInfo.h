@@ -76,6 +76,25 @@ public:
     // "HE3019", "HE-QX3013", "HBA", "HBP", "HBL"); prefix tags by their prefix.
     std::vector<const HeaderRecord*> RecordsTagged(const std::string& tag) const;
 
+    // Sample points per channel: main record field 6; family 4 from its old
+    // header (halved for the pair-valued functions).
+    std::int64_t GetDataLength() const;
+    // Family 2 keeps a data count and a block position per channel in its
+    // save-position records ("HBA" analog, "HBP" power, "HBL" logic). The count
+    // is the data length elsewhere; the position is the block's byte offset in
+    // the file (the record stores 512-byte units), -1 where none is recorded.
+    std::int64_t GetChannelDataCount(int slot) const;
+    std::int64_t GetChannelSavePosition(int slot) const;
+    std::int64_t GetLogicSavePosition(int unit) const;
+
+    // -------------------------------------------------- models and functions
+    // (interpret/ModelName.cpp, interpret/FunctionMode.cpp)
+
+    // The model name (without instrument number) as the model tables use it.
+    std::string GetModelName() const;
+    // The FunctionCode after the family's replacements.
+    int GetFunctionMode() const;
+
 private:
     struct Slot {
         HeaderRecord record{};
@@ -86,6 +105,19 @@ private:
         HeaderRecord record{};
     };
     static const HeaderRecord* SlotRecord(const std::vector<Slot>& slots, int index);
+    void SetCounts();
+    void LoadOldHeader(std::span<const std::uint8_t> file);
+    void Dispatch(const HeaderRecord& record);
+    void DispatchFamily8(const HeaderRecord& record, const std::string& tag);
+    void DispatchFamily9(const HeaderRecord& record, const std::string& tag);
+    void DispatchOthers(const HeaderRecord& record, const std::string& tag);
+    void PutChannel(std::vector<Slot>& group, const HeaderRecord& record);
+    void PutTagged(const std::string& tag, const HeaderRecord& record);
+    struct SaveEntry {
+        std::int64_t dataCount = 0;
+        std::int64_t position = -1;
+    };
+    SaveEntry FindSaveEntry(const std::string& tag, int channelNumber) const;
 
     bool valid_ = false;
     std::uint64_t headerSize_ = 0;
@@ -103,6 +135,7 @@ private:
     std::vector<HeaderRecord> waveHeader2_;
     std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
     std::vector<TaggedRecord> tagged_;
+    std::int64_t oldDataLength_ = 0;
 };
 
 } // namespace kp
