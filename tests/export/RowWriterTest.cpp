@@ -1,7 +1,7 @@
 #include "export/RowWriter.h"
 #include "export/TextFileOutput.h"
 
-#include "export/ExportTestSupport.h"
+#include "support/ScratchFolder.h"
 #include "platform/LocaleInfo.h"
 #include "support/ReferenceTextWriter.h"
 #include "wavefile/ChannelTables.h"
@@ -111,7 +111,7 @@ std::string Reference(const RandomRecord& rec, std::int64_t first, std::int64_t 
 std::string Fast(const RandomRecord& rec, std::int64_t first, std::int64_t step, std::int64_t rows, bool thread,
                  std::size_t block = 4096)
 {
-    test::ScratchDir dir("rows");
+    test::ScratchFolder dir;
     TextFileOutput out(block, thread);
     EXPECT_TRUE(out.open(dir / "rows.txt", false));
     RowWriter writer(rec.layout);
