@@ -144,7 +144,7 @@ TEST_F(CommandLineConversion, TabAndLfBecomeTheNextDefaults)
     ASSERT_EQ(Convert({ "/TAB", "/LF", "/NOHEAD" }).exitCode, 0);
     const std::string text = Read("A.TXT");
     EXPECT_EQ(text.find('\r'), std::string::npos);
-    EXPECT_EQ(text.substr(0, text.find('\n')), "-4.8828125e-002\t-7.81250e-001\t+2.50000e-001\t0\t0\t0\t0");
+    EXPECT_EQ(text.substr(0, text.find('\n')), "-4.8828125e+001\t-7.81250e-001\t+2.50000e-001\t0\t0\t0\t0");
     const std::string stored = test::ReadWholeFile(dir / "config" / "Voranwerk" / "Kp.conf");
     EXPECT_NE(stored.find("SaveFormat=2"), std::string::npos) << stored;
     EXPECT_NE(stored.find("SaveNewLine=0"), std::string::npos) << stored;
