@@ -76,6 +76,54 @@ public:
     // "HE3019", "HE-QX3013", "HBA", "HBP", "HBL"); prefix tags by their prefix.
     std::vector<const HeaderRecord*> RecordsTagged(const std::string& tag) const;
 
+    // Sample points per channel: main record field 6; family 4 from its old
+    // header (halved for the pair-valued functions).
+    std::int64_t GetDataLength() const;
+    // Family 2 keeps a data count and a block position per channel in its
+    // save-position records ("HBA" analog, "HBP" power, "HBL" logic). The count
+    // is the data length elsewhere; the position is the block's byte offset in
+    // the file (the record stores 512-byte units), -1 where none is recorded.
+    std::int64_t GetChannelDataCount(int slot) const;
+    std::int64_t GetChannelSavePosition(int slot) const;
+    std::int64_t GetLogicSavePosition(int unit) const;
+
+    // -------------------------------------------------- models and functions
+    // (interpret/ModelName.cpp, interpret/FunctionMode.cpp,
+    // interpret/RecordTexts.cpp, interpret/TimePerDiv.cpp)
+
+    // The model name (without instrument number) as the model tables use it.
+    std::string GetModelName() const;
+    // fullName: family 8 names the hardware record's model and family 3 the
+    // system record's long name when it holds one. withNumber appends
+    // "(No.<instrument number>)" when the header holds a number.
+    std::string GetModelName(bool fullName, bool withNumber) const;
+    // The instrument's serial number as stored, "" where the header holds none.
+    std::string GetInstrumentNumber() const;
+    // The FunctionCode after the family's replacements.
+    int GetFunctionMode() const;
+    // The function as the properties window and the open dialog show it.
+    std::string GetFunctionText() const;
+    // The record length ("Shot") as shown.
+    std::string GetShotText() const;
+
+    // Seconds per time-axis division; for external sampling the points per
+    // division (the time axis then counts samples).
+    double GetTimePerDiv() const;
+    // Sample points per time-axis division; never below 1. displayValue asks
+    // for what the screen showed (family 7 realtime recordings: 100).
+    int GetTimeAxisDataNum(bool displayValue = false) const;
+    // The record was sampled by an external clock.
+    bool IsExternalSampling() const;
+    // The record stores a sampling interval where others store the time per
+    // division (family 3, and model 4267 under RMS).
+    bool HasSamplingIntervalText() const;
+    // The "Time/DIV" text ("500us/DIV", "EXTERNAL"), or under
+    // HasSamplingIntervalText the sampling interval text as stored.
+    std::string GetTimePerDivText() const;
+    // Seconds between two sample points: the stored interval under
+    // HasSamplingIntervalText, else time per division / points per division.
+    double GetSamplingInterval() const;
+
 private:
     struct Slot {
         HeaderRecord record{};
@@ -86,6 +134,22 @@ private:
         HeaderRecord record{};
     };
     static const HeaderRecord* SlotRecord(const std::vector<Slot>& slots, int index);
+    void SetCounts();
+    void LoadOldHeader(std::span<const std::uint8_t> file);
+    void Dispatch(const HeaderRecord& record);
+    void DispatchFamily8(const HeaderRecord& record, const std::string& tag);
+    void DispatchFamily9(const HeaderRecord& record, const std::string& tag);
+    void DispatchOthers(const HeaderRecord& record, const std::string& tag);
+    void PutChannel(std::vector<Slot>& group, const HeaderRecord& record);
+    void PutTagged(const std::string& tag, const HeaderRecord& record);
+    struct SaveEntry {
+        std::int64_t dataCount = 0;
+        std::int64_t position = -1;
+    };
+    SaveEntry FindSaveEntry(const std::string& tag, int channelNumber) const;
+    // models and functions
+    std::string BaseModelName(bool fullName) const;
+    std::string TimePerDivFieldText() const;
 
     bool valid_ = false;
     std::uint64_t headerSize_ = 0;
@@ -103,6 +167,7 @@ private:
     std::vector<HeaderRecord> waveHeader2_;
     std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
     std::vector<TaggedRecord> tagged_;
+    std::int64_t oldDataLength_ = 0;
 };
 
 } // namespace kp

@@ -1,0 +1,80 @@
+#pragma once
+// Description of a recording for the recording writer. The writer lays it out
+// in the byte form of its header family; a test then expects the reader to
+// hand back exactly the codes written here.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kp::synth {
+
+// A header record given as text fields (field n at byte 12n) plus raw bytes
+// for binary records. Fields longer than 12 characters are refused.
+struct RecordSpec {
+    std::string tag;
+    std::map<int, std::string> fields;
+    // (byte offset, bytes) written after the fields; for binary records.
+    std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes;
+};
+
+// ------------------------------------------------------------ header side
+
+// One analog channel position (0-based slot of the channel tables).
+struct AnalogSpec {
+    int slot = 0;
+    std::map<int, std::string> fields;   // "HC" record fields beyond the designation
+    std::map<int, std::string> fields02; // "HC02" record fields (families 8, 9); empty: none
+    std::vector<std::uint16_t> primary;   // codes as the reader must return them
+    std::vector<std::uint16_t> secondary; // pair-valued functions (REC, RMS)
+};
+
+// A logic position holding 32-bit logic-unit values (LogicTable slots).
+struct LogicWordSpec {
+    int slot = 0;
+    std::map<int, std::string> fields;
+    std::vector<std::uint32_t> primary;
+    std::vector<std::uint32_t> secondary;
+};
+
+// A classic 4-probe logic unit: one nibble (0-15) per point, primary and
+// secondary (the OR/AND pair of envelope recordings).
+struct LogicUnitSpec {
+    int unit = 0;
+    std::map<int, std::string> fields; // "HL" record fields
+    std::vector<std::uint8_t> primary;
+    std::vector<std::uint8_t> secondary;
+};
+
+struct FloatSpec {
+    int slot = 0;
+    std::map<int, std::string> fields;
+    std::vector<float> primary;
+    std::vector<float> secondary;
+};
+
+struct PulseSpec {
+    int slot = 0;
+    std::map<int, std::string> fields;
+    std::vector<std::uint16_t> primary;
+};
+
+struct Recording {
+    std::string model = "4170";
+    std::string function = "MEM";
+    std::string version;    // field 9; empty: the model text (selects the family)
+    std::string subModel;   // field 15 where the family keeps it there
+    std::int64_t dataLength = 0;
+    std::map<int, std::string> mainFields; // further main-record fields
+
+    std::vector<AnalogSpec> analog;
+    std::vector<LogicWordSpec> logicWords;
+    std::vector<LogicUnitSpec> logicUnits;
+    std::vector<FloatSpec> floats;
+    std::vector<PulseSpec> pulses;
+    std::vector<RecordSpec> extraRecords; // written after the standard records
+};
+
+} // namespace kp::synth

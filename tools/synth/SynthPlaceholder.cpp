@@ -1,3 +1,0 @@
-namespace kp::synth {
-int SynthLibraryVersion() { return 1; }
-}
