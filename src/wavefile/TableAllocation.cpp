@@ -5,7 +5,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "platform/MemoryAdvice.h"
 #include "wavefile/CWaveHeadInfo.h"
 
 namespace kp {
@@ -17,24 +16,13 @@ constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
 std::uint64_t AddSat(std::uint64_t a, std::uint64_t b) { return a > kMax - b ? kMax : a + b; }
 std::uint64_t MulSat(std::uint64_t a, std::uint64_t b) { return (b != 0 && a > kMax / b) ? kMax : a * b; }
 
-// Reserving first lets the large-page hint reach the buffer before the
-// zero fill touches it.
-template <typename T>
-void AllocateArray(std::vector<T>& array, std::int64_t elements)
-{
-    const auto n = static_cast<std::size_t>(elements);
-    array.reserve(n);
-    AdviseLargePages(array.data(), n * sizeof(T));
-    array.resize(n);
-}
-
 template <typename T>
 void Allocate(ChannelSlot<T>& slot, std::int64_t elements, bool pairs)
 {
     slot.saved = true;
-    AllocateArray(slot.primary, elements);
+    slot.primary.assign(static_cast<std::size_t>(elements), T{});
     if (pairs)
-        AllocateArray(slot.secondary, elements);
+        slot.secondary.assign(static_cast<std::size_t>(elements), T{});
 }
 
 AllocateResult Fail(ChannelTables& tables, AllocateStatus status, std::string detail, std::uint64_t bytes = 0)
