@@ -9,14 +9,19 @@
 
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
-#include "wavefile/SampleDecoder.h"
+#include "wavefile/DecodeSupport.h"
+#include "wavefile/Family6Layout.h"
+#include "wavefile/SampleLayout.h"
 
 namespace kp {
 
 namespace {
 
-constexpr std::int64_t kStepPoints = 2000;
-constexpr int kFamily6FloatSlots = 16;
+bool ReadsSamples(int function)
+{
+    return function == kFunctionMem || function == kFunctionRec || function == kFunctionRms
+        || function == kFunctionXyc || function == kFunctionPow;
+}
 
 struct Column {
     enum class Kind : std::uint8_t { Analog, LogicPosition, LogicBlock };
@@ -83,24 +88,31 @@ std::uint64_t RecordsInFile(std::uint64_t fileSize, std::uint64_t start, std::ui
     return start <= fileSize ? (fileSize - start) / stride : 0;
 }
 
-DecodeResult Short(const char* part, std::uint64_t point)
-{
-    return {DecodeStatus::ShortFile, std::string("the file ends before the ") + part + " of point "
-                                         + std::to_string(point)};
-}
-
 } // namespace
+
+void DescribeFamily6(const CWaveHeadInfo& head, SampleLayout& layout)
+{
+    if (!ReadsSamples(layout.function)) {
+        layout.noSampleData = true;
+        return;
+    }
+    for (int i = 0; i < layout.analogPositions; ++i) {
+        const HeaderRecord* channel = head.ChannelHeader(i);
+        if (channel != nullptr && FieldText(*channel, kFamily6ModeField) == kFamily6LogicMode) {
+            layout.logicSaved[i] = layout.analogSaved[i];
+            layout.analogSaved[i] = false;
+        }
+    }
+}
 
 DecodeResult DecodeFamily6(const DecodeRequest& request)
 {
-    const int function = request.head.GetFunctionMode();
-    const bool pairs = function == 1 || function == 2;
-    if (!(pairs || function == 0 || function == 3 || function == 7))
-        return {};
+    const int function = LoadFunctionCode(request.head);
+    const bool pairs = function == kFunctionRec || function == kFunctionRms;
+    if (!ReadsSamples(function) || request.pointCount <= 0)
+        return Completed();
     if (request.firstPoint < 0)
-        return {DecodeStatus::Refused, "first point " + std::to_string(request.firstPoint) + " is negative"};
-    if (request.pointCount <= 0)
-        return {};
+        return RefusedBecause("first point " + std::to_string(request.firstPoint) + " is negative");
 
     ChannelTables& t = request.tables;
     const Layout layout = Describe(request, pairs);
@@ -119,6 +131,9 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
         }
     }
 
+    // Both tables step one progress range between them.
+    ProgressTicker ticker(request, layout.stride > 0 && !layout.floats.empty() ? 2 * kPointsPerStep : kPointsPerStep);
+    ConsumedBytes consumed(request);
     std::uint64_t records = 0;
     if (layout.stride > 0) {
         records = RecordsInFile(file.size(), start, layout.stride);
@@ -162,20 +177,25 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
                 }
                 }
             }
-            if ((i + 1) % kStepPoints == 0 && request.step && !request.step())
-                return {DecodeStatus::Cancelled, {}};
+            // The next point still reads this record when it is odd.
+            consumed.reached(start + p * layout.stride);
+            if (!ticker.advance())
+                return CancelledByUser();
         }
         if (last < end)
-            return Short("channel values", last);
+            return ShortFileAt(start + last * layout.stride, layout.stride, file.size());
     }
 
     if (layout.floats.empty())
-        return {};
+        return Completed();
     // The float table follows all points of the first table.
     const std::uint64_t floatStride = 4 * layout.floats.size();
     std::uint64_t floatRecords = 0;
-    if (layout.stride == 0 || length <= records) {
-        const std::uint64_t floatStart = start + length * layout.stride;
+    // When the file does not hold every point of the first table, it cannot
+    // hold the float table after it either.
+    const std::uint64_t floatStart = layout.stride == 0 || length <= records ? start + length * layout.stride
+                                                                             : file.size();
+    {
         floatRecords = RecordsInFile(file.size(), floatStart, floatStride);
         const std::uint64_t last = std::min(end, floatRecords);
         for (std::uint64_t p = first; p < last; ++p) {
@@ -183,13 +203,16 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
             const std::size_t i = static_cast<std::size_t>(p - first);
             for (std::size_t k = 0; k < layout.floats.size(); ++k)
                 Put(t.floats[layout.floats[k]].primary, i, std::bit_cast<float>(LoadBE32(rec + 4 * k)));
-            if ((i + 1) % kStepPoints == 0 && request.step && !request.step())
-                return {DecodeStatus::Cancelled, {}};
+            consumed.reached(floatStart + (p + 1) * floatStride);
+            if (!ticker.advance())
+                return CancelledByUser();
         }
     }
-    if (floatRecords < end)
-        return Short("float values", std::max(first, floatRecords));
-    return {};
+    if (floatRecords < end) {
+        const std::uint64_t missing = std::max(first, floatRecords);
+        return ShortFileAt(floatStart + missing * floatStride, floatStride, file.size());
+    }
+    return Completed();
 }
 
 } // namespace kp

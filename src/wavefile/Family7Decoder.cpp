@@ -9,13 +9,12 @@
 
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
-#include "wavefile/SampleDecoder.h"
+#include "wavefile/DecodeSupport.h"
+#include "wavefile/SampleLayout.h"
 
 namespace kp {
 
 namespace {
-
-constexpr std::int64_t kStepPoints = 2000;
 
 // The logic word covers units 0-3; widened with its sign like the
 // instrument's own 32-bit group word.
@@ -26,16 +25,27 @@ std::uint32_t SignWidened(std::uint16_t word)
 
 } // namespace
 
+void DescribeFamily7(const CWaveHeadInfo&, SampleLayout& layout)
+{
+    if (layout.function != kFunctionMem && layout.function != kFunctionRec) {
+        layout.noSampleData = true;
+        return;
+    }
+    // The one logic word of a record always lands in group 0, whichever units
+    // the header names.
+    for (int j = 0; j < layout.logicUnits; ++j)
+        if (layout.unitSaved[j])
+            layout.groupPresent[0] = true;
+}
+
 DecodeResult DecodeFamily7(const DecodeRequest& request)
 {
-    const int function = request.head.GetFunctionMode();
-    if (function != 0 && function != 1)
-        return {};
-    const bool pairs = function == 1;
+    const int function = LoadFunctionCode(request.head);
+    if ((function != kFunctionMem && function != kFunctionRec) || request.pointCount <= 0)
+        return Completed();
+    const bool pairs = function == kFunctionRec;
     if (request.firstPoint < 0)
-        return {DecodeStatus::Refused, "first point " + std::to_string(request.firstPoint) + " is negative"};
-    if (request.pointCount <= 0)
-        return {};
+        return RefusedBecause("first point " + std::to_string(request.firstPoint) + " is negative");
 
     ChannelTables& t = request.tables;
     std::vector<int> analog;
@@ -51,7 +61,7 @@ DecodeResult DecodeFamily7(const DecodeRequest& request)
     const std::uint64_t half = 2 * (analog.size() + (logic ? 1 : 0));
     const std::uint64_t stride = pairs ? 2 * half : half;
     if (stride == 0)
-        return {};
+        return Completed();
 
     const std::span<const std::uint8_t> file = request.file;
     const std::uint64_t start = request.head.GetHeaderSize();
@@ -60,6 +70,8 @@ DecodeResult DecodeFamily7(const DecodeRequest& request)
     const std::uint64_t end = first + static_cast<std::uint64_t>(request.pointCount);
     const std::uint64_t last = std::min(end, records);
     auto& group0 = t.logicGroups.groups[0];
+    ProgressTicker ticker(request, kPointsPerStep);
+    ConsumedBytes consumed(request);
 
     for (std::uint64_t p = first; p < last; ++p) {
         const std::uint8_t* rec = file.data() + start + p * stride;
@@ -78,14 +90,13 @@ DecodeResult DecodeFamily7(const DecodeRequest& request)
                     words[i] = SignWidened(LoadBE16(v));
             }
         }
-        if ((i + 1) % kStepPoints == 0 && request.step && !request.step())
-            return {DecodeStatus::Cancelled, {}};
+        consumed.reached(start + (p + 1) * stride);
+        if (!ticker.advance())
+            return CancelledByUser();
     }
     if (last < end)
-        return {DecodeStatus::ShortFile, "the file holds " + std::to_string(records) + " records of "
-                                             + std::to_string(stride) + " bytes; point " + std::to_string(last)
-                                             + " is missing"};
-    return {};
+        return ShortFileAt(start + last * stride, stride, file.size());
+    return Completed();
 }
 
 } // namespace kp

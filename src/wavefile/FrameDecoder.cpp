@@ -7,12 +7,12 @@
 
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/DecodeSupport.h"
+#include "wavefile/SampleLayout.h"
 
 namespace kp {
 
 namespace {
-
-constexpr std::int64_t kPointsPerStep = 2000;
 
 // One value to move from a frame into a table array.
 struct FrameOp {
@@ -147,17 +147,16 @@ DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameE
         // The entry is read: its value, and the pair's second value, must lie in the frame.
         const std::uint64_t end = std::uint64_t{e.offset} + static_cast<std::uint64_t>(e.size) * factor;
         if (frameSize < 1 || frameSize > kMaxFrameBytes)
-            return {DecodeStatus::Refused, "frame size " + std::to_string(frameSize) + " outside 1.."
-                                               + std::to_string(kMaxFrameBytes) + " bytes"};
+            return RefusedBecause("frame size " + std::to_string(frameSize) + " outside 1.."
+                                  + std::to_string(kMaxFrameBytes) + " bytes");
         if (end > static_cast<std::uint64_t>(frameSize))
-            return {DecodeStatus::Refused, EntryName(e) + " at byte " + std::to_string(e.offset) + " needs "
-                                               + std::to_string(end) + " bytes of a " + std::to_string(frameSize)
-                                               + "-byte frame"};
+            return RefusedBecause(EntryName(e) + " at byte " + std::to_string(e.offset) + " needs "
+                                  + std::to_string(end) + " bytes of a " + std::to_string(frameSize) + "-byte frame");
     }
     if (ops.empty() || count <= 0)
-        return {};
+        return Completed();
     if (request.firstPoint < 0)
-        return {DecodeStatus::Refused, "first point " + std::to_string(request.firstPoint) + " is negative"};
+        return RefusedBecause("first point " + std::to_string(request.firstPoint) + " is negative");
     // Logic halves are ORed into their group words: start every range from
     // zero so that a reused table cannot leak bits into this one.
     for (const FrameOp& op : ops)
@@ -172,19 +171,20 @@ DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameE
     const std::uint64_t end = first + static_cast<std::uint64_t>(count);
     const std::uint64_t last = std::min(end, framesInFile);
 
+    ProgressTicker ticker(request, kPointsPerStep);
+    ConsumedBytes consumed(request);
     for (std::uint64_t p = first; p < last; ++p) {
         const std::uint8_t* f = file.data() + start + p * frame;
         const std::size_t i = static_cast<std::size_t>(p - first);
         for (const FrameOp& op : ops)
             ApplyOp(op, f, i);
-        if ((i + 1) % kPointsPerStep == 0 && request.step && !request.step())
-            return {DecodeStatus::Cancelled, {}};
+        consumed.reached(start + (p + 1) * frame);
+        if (!ticker.advance())
+            return CancelledByUser();
     }
     if (last < end)
-        return {DecodeStatus::ShortFile, "the file holds " + std::to_string(framesInFile) + " frames of "
-                                             + std::to_string(frameSize) + " bytes; point " + std::to_string(last)
-                                             + " is missing"};
-    return {};
+        return ShortFileAt(start + last * frame, frame, file.size());
+    return Completed();
 }
 
 } // namespace kp
