@@ -202,8 +202,9 @@ SampleLayout DescribeSamples(const CWaveHeadInfo& head)
     for (int j = 0; j < kLogicUnits; ++j)
         if (layout.unitSaved[j])
             layout.groupPresent[j / 8] = true;
-    // The ring family always carries group 0, whether or not a unit was saved.
-    if (layout.family == 3)
+    // The ring family always carries group 0, whether or not a unit was saved;
+    // families 1 and 2 put the probes of every saved unit into group 0.
+    if (layout.family == 3 || ((layout.family == 1 || layout.family == 2) && layout.SavedUnitCount() > 0))
         layout.groupPresent[0] = true;
 
     if (layout.family == 2)

@@ -1,5 +1,6 @@
 #include "synth/FamilyWriter.h"
 
+#include <algorithm>
 #include <bit>
 #include <stdexcept>
 
@@ -118,5 +119,54 @@ void PutLE32(std::vector<std::uint8_t>& out, std::uint32_t v)
 }
 void PutBEFloat(std::vector<std::uint8_t>& out, float value) { PutBE32(out, std::bit_cast<std::uint32_t>(value)); }
 void PutLEFloat(std::vector<std::uint8_t>& out, float value) { PutLE32(out, std::bit_cast<std::uint32_t>(value)); }
+
+} // namespace kp::synth
+
+namespace kp::synth {
+
+std::vector<const AnalogSpec*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what)
+{
+    std::vector<const AnalogSpec*> out;
+    for (const auto& a : recording.analog) {
+        if (a.slot < 0 || a.slot >= slotLimit)
+            throw std::invalid_argument(what + ": analog slot " + std::to_string(a.slot) + " outside 0.."
+                                        + std::to_string(slotLimit - 1));
+        out.push_back(&a);
+    }
+    std::sort(out.begin(), out.end(), [](const AnalogSpec* x, const AnalogSpec* y) { return x->slot < y->slot; });
+    for (std::size_t i = 1; i < out.size(); ++i)
+        if (out[i]->slot == out[i - 1]->slot)
+            throw std::invalid_argument(what + ": analog slot " + std::to_string(out[i]->slot) + " given twice");
+    return out;
+}
+
+std::vector<const LogicUnitSpec*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what)
+{
+    std::vector<const LogicUnitSpec*> out;
+    for (const auto& u : recording.logicUnits) {
+        if (u.unit < 0 || u.unit >= unitLimit)
+            throw std::invalid_argument(what + ": logic unit " + std::to_string(u.unit) + " outside 0.."
+                                        + std::to_string(unitLimit - 1));
+        out.push_back(&u);
+    }
+    std::sort(out.begin(), out.end(),
+              [](const LogicUnitSpec* x, const LogicUnitSpec* y) { return x->unit < y->unit; });
+    for (std::size_t i = 1; i < out.size(); ++i)
+        if (out[i]->unit == out[i - 1]->unit)
+            throw std::invalid_argument(what + ": logic unit " + std::to_string(out[i]->unit) + " given twice");
+    return out;
+}
+
+void CheckNibbles(const Recording& recording, const std::string& what)
+{
+    for (const auto& u : recording.logicUnits) {
+        for (auto v : u.primary)
+            if (v > 15)
+                throw std::invalid_argument(what + ": logic unit value above 15");
+        for (auto v : u.secondary)
+            if (v > 15)
+                throw std::invalid_argument(what + ": logic unit value above 15");
+    }
+}
 
 } // namespace kp::synth

@@ -61,3 +61,14 @@ void PutBEFloat(std::vector<std::uint8_t>& out, float value);
 void PutLEFloat(std::vector<std::uint8_t>& out, float value);
 
 } // namespace kp::synth
+
+namespace kp::synth {
+
+// The recording's analog channels and logic units sorted by slot/unit; throws
+// std::invalid_argument for a slot outside [0, slotLimit) or a repeated one.
+std::vector<const AnalogSpec*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what);
+std::vector<const LogicUnitSpec*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what);
+// Throws unless every nibble of the recording's logic units is 0-15.
+void CheckNibbles(const Recording& recording, const std::string& what);
+
+} // namespace kp::synth
