@@ -2,12 +2,12 @@
 // save-position entry gives, then one logic block for all units. Points hold
 // one 16-bit value, two (primary, secondary) under REC/RMS.
 #include <optional>
+#include <string>
 
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
 #include "wavefile/SampleLayout.h"
-#include "wavefile/SavePositions.h"
 
 namespace kp {
 
@@ -37,13 +37,13 @@ std::int64_t BlockPointsAvailable(BlockState& state, std::uint64_t offset, std::
     return available;
 }
 
-// The block's byte offset; one past the end of the file for a position that
-// cannot lie inside it (so the block reads as missing, never as wrapped around).
-std::uint64_t BlockOffset(const SavePosition& entry, std::uint64_t size)
+// A block position the file cannot hold reads as one past its end, so the
+// block is missing rather than wrapped around.
+std::uint64_t BlockOffset(std::int64_t position, std::uint64_t size)
 {
-    if (entry.position < 0 || static_cast<std::uint64_t>(entry.position) > size / 512)
+    if (position < 0 || static_cast<std::uint64_t>(position) > size)
         return size + 1;
-    return entry.ByteOffset();
+    return static_cast<std::uint64_t>(position);
 }
 
 // The logic word: stored byte-swapped with its probes in reverse order; bit 15
@@ -65,11 +65,17 @@ DecodeResult DecodeFamily2(const DecodeRequest& request)
     for (int i = 0; i < layout.analogPositions; ++i) {
         if (!layout.analogSaved[i])
             continue;
-        const std::optional<SavePosition> entry = AnalogSavePosition(request.head, i);
+        const std::int64_t position = request.head.GetChannelSavePosition(i);
         Destination<std::uint16_t> d = DestinationOf(request.tables.analog[i]);
-        if (!entry || d.size == 0)
+        if (d.size == 0)
             continue;
-        const std::uint64_t offset = BlockOffset(*entry, request.file.size());
+        if (position < 0) {
+            if (!state.shortFile)
+                state.shortFile = DecodeResult{DecodeStatus::ShortFile,
+                                               "no save position for channel " + std::to_string(i + 1)};
+            continue;
+        }
+        const std::uint64_t offset = BlockOffset(position, request.file.size());
         const std::int64_t available =
             BlockPointsAvailable(state, offset, layout.positionPoints[i], static_cast<std::int64_t>(d.size));
         const std::uint8_t* src =
@@ -88,16 +94,14 @@ DecodeResult DecodeFamily2(const DecodeRequest& request)
 
     if (layout.logicBlocks > 0) {
         Destination<std::uint32_t> group = DestinationOf(request.tables.logicGroups.groups[0]);
-        const std::optional<SavePosition> entry = LogicSavePosition(request.head, 0);
-        if (!entry) {
+        const std::int64_t position = request.head.GetLogicSavePosition(0);
+        if (position < 0) {
             if (!state.shortFile)
                 state.shortFile = DecodeResult{DecodeStatus::ShortFile, "no save position for the logic block"};
         } else if (group.size > 0) {
-            const std::int64_t points = entry->dataCount > 0 ? std::min(entry->dataCount, layout.dataLength)
-                                                             : layout.dataLength;
-            const std::uint64_t offset = BlockOffset(*entry, request.file.size());
+            const std::uint64_t offset = BlockOffset(position, request.file.size());
             const std::int64_t available =
-                BlockPointsAvailable(state, offset, points, static_cast<std::int64_t>(group.size));
+                BlockPointsAvailable(state, offset, layout.dataLength, static_cast<std::int64_t>(group.size));
             const std::uint8_t* src = available > 0
                 ? request.file.data() + offset + static_cast<std::uint64_t>(request.firstPoint) * pointBytes
                 : nullptr;

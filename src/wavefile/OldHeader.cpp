@@ -25,7 +25,10 @@ std::string ChannelModule(std::span<const std::uint8_t> header, int channel)
 {
     if (channel < 0 || channel >= kUnitSlotCount)
         return {};
-    return Text(header, kUnitSlots + static_cast<std::size_t>(channel) * kUnitSlotSize, kUnitModelSize);
+    std::string model = Text(header, kUnitSlots + static_cast<std::size_t>(channel) * kUnitSlotSize, kUnitModelSize);
+    while (!model.empty() && model.back() == ' ')
+        model.pop_back();
+    return model;
 }
 
 int ChannelZeroOffset(std::span<const std::uint8_t> header, int channel)

@@ -21,10 +21,11 @@ inline constexpr std::size_t kAnalogCount = 110;  // decimal text, 3 bytes
 inline constexpr std::size_t kLogicCount = 113;   // decimal text, 3 bytes: logic blocks of 4 units
 inline constexpr std::size_t kSavedFlags = 116;   // one character per channel: "1" or "2" saved
 inline constexpr int kMaxChannels = 32;           // flags 116..147
-// Unit slots: 16 slots of 64 bytes; each begins with the unit's 4-character
-// model text, empty for a slot without a unit. Channel i sits in unit slot i.
-inline constexpr std::size_t kUnitSlots = 1024;
-inline constexpr std::size_t kUnitSlotSize = 64;
+// Unit slots: 16 slots of 16 bytes; each begins with the unit's 4-character
+// model text (blank-padded), empty for a slot without a unit. Channel i sits
+// in unit slot i.
+inline constexpr std::size_t kUnitSlots = 256;
+inline constexpr std::size_t kUnitSlotSize = 16;
 inline constexpr int kUnitSlotCount = 16;
 inline constexpr std::size_t kUnitModelSize = 4;
 

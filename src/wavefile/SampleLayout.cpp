@@ -5,32 +5,10 @@
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/HeaderRecord.h"
 #include "wavefile/OldHeader.h"
-#include "wavefile/SavePositions.h"
 
 namespace kp {
 
 namespace {
-
-int FunctionFromText(const std::string& text)
-{
-    if (text == "MEM" || text == "MEM_RMS")
-        return kFunctionMem;
-    if (text == "REC")
-        return kFunctionRec;
-    if (text == "RMS")
-        return kFunctionRms;
-    if (text == "XYC")
-        return kFunctionXyc;
-    if (text == "HAR")
-        return 4;
-    if (text == "R_M")
-        return 5;
-    if (text == "FFT")
-        return 6;
-    if (text == "POW")
-        return kFunctionPow;
-    return kFunctionUnknown;
-}
 
 int Clamp(long long value, int limit) { return static_cast<int>(std::clamp<long long>(value, 0, limit)); }
 
@@ -63,22 +41,9 @@ void DescribeFamily0(const CWaveHeadInfo& head, SampleLayout& layout)
 void DescribeFamily2(const CWaveHeadInfo& head, SampleLayout& layout)
 {
     layout.progress = ProgressKind::PerBlockValue;
-    const auto analog = SavePositionEntries(head, "HBA");
-    const auto power = SavePositionEntries(head, "HBP");
-    for (int i = 0; i < layout.analogPositions; ++i) {
-        if (!layout.analogSaved[i])
-            continue;
-        std::int64_t points = 0;
-        bool found = false;
-        for (const auto* list : {&analog, &power}) {
-            for (const auto& e : *list)
-                if (!found && e.number == i + 1) {
-                    points = e.dataCount;
-                    found = true;
-                }
-        }
-        layout.positionPoints[i] = points;
-    }
+    for (int i = 0; i < layout.analogPositions; ++i)
+        if (layout.analogSaved[i])
+            layout.positionPoints[i] = head.GetChannelDataCount(i);
 }
 
 void DescribeFamily3(SampleLayout& layout)
@@ -104,37 +69,6 @@ void DescribeFamily4(const CWaveHeadInfo& head, SampleLayout& layout)
 }
 
 } // namespace
-
-int LoadFunctionCode(const CWaveHeadInfo& head)
-{
-    const int family = head.GetHeaderFamily();
-    if (family == 4)
-        return FunctionFromText(oldheader::Text(head.OldHeader(), oldheader::kFunction, 3));
-    const HeaderRecord& main = head.MainRecord();
-    std::string text = FieldText(main, 4);
-    if (family == 7) {
-        if (text == "HISPEED")
-            text = "MEM";
-        else if (text == "REALTIME")
-            text = FieldText(main, 15) == "ENVELOPE" ? "REC" : "MEM";
-    } else if (family == 8 && text == "MEM&FFT") {
-        text = "MEM";
-    }
-    if (head.GetModelId() == 12 && text == "RMS_REC")
-        text = "RMS";
-    return FunctionFromText(text);
-}
-
-std::int64_t LoadDataLength(const CWaveHeadInfo& head)
-{
-    if (head.GetHeaderFamily() == 4) {
-        long long values = oldheader::Number(head.OldHeader(), oldheader::kDataLength, oldheader::kDataLengthSize);
-        int function = LoadFunctionCode(head);
-        bool pairs = function == kFunctionRec || function == kFunctionRms;
-        return std::max<long long>(0, pairs ? values / 2 : values);
-    }
-    return std::max<long long>(0, FieldInt(head.MainRecord(), 6));
-}
 
 int Family0ChannelType(const CWaveHeadInfo& head, int position)
 {
@@ -173,9 +107,9 @@ SampleLayout DescribeSamples(const CWaveHeadInfo& head)
 {
     SampleLayout layout;
     layout.family = head.GetHeaderFamily();
-    layout.function = LoadFunctionCode(head);
-    layout.pairs = layout.function == kFunctionRec || layout.function == kFunctionRms;
-    layout.dataLength = LoadDataLength(head);
+    layout.function = head.GetFunctionMode();
+    layout.pairs = IsPairValuedFunction(layout.function);
+    layout.dataLength = head.GetDataLength();
     layout.analogPositions = Clamp(head.GetAnalogCount(), kAnalogSlots);
     layout.floatCount = Clamp(head.GetFloatCount(), kFloatSlots);
     layout.pulseCount = Clamp(head.GetPulseCount(), kPulseSlots);

@@ -9,27 +9,12 @@
 #include <cstdint>
 #include <string>
 
+#include "interpret/ModelTables.h"
 #include "wavefile/ChannelTables.h"
 
 namespace kp {
 
 class CWaveHeadInfo;
-
-// The measurement function numbers the loader switches on.
-inline constexpr int kFunctionMem = 0;
-inline constexpr int kFunctionRec = 1;
-inline constexpr int kFunctionRms = 2;
-inline constexpr int kFunctionXyc = 3;
-inline constexpr int kFunctionPow = 7;
-inline constexpr int kFunctionUnknown = 10;
-
-// The function code of a recording, with the family-specific renamings
-// ("HISPEED", "REALTIME", "MEM&FFT", "RMS_REC") applied.
-int LoadFunctionCode(const CWaveHeadInfo& head);
-
-// Points per channel as the header states it (family 4: the old header's
-// value count, halved for pairs).
-std::int64_t LoadDataLength(const CWaveHeadInfo& head);
 
 // How the load steps its progress window: per point across all channels, per
 // value of one channel block after another, or once per channel (family 0).

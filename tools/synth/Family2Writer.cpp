@@ -2,7 +2,7 @@
 // records. Each saved channel gets an "HBA" entry (number = slot + 1, data
 // count = its array length, save position in 512-byte units); logic gets one
 // "HBL" entry for unit 0. Blocks start on 512-byte boundaries in slot order,
-// the logic block last.
+// the logic block last; the file ends with the last block's data.
 //
 // Codes the layout cannot hold: the logic block stores 16 probe bits (units
 // 0-3) and the reader copies probe 15 into the upper half, so units 4-7 must
@@ -13,6 +13,7 @@
 
 #include "synth/FamilyWriter.h"
 #include "wavefile/ByteReader.h"
+#include "wavefile/HeaderRecord.h"
 
 namespace kp::synth {
 
@@ -85,35 +86,57 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
     CheckUpperUnits(units, length, pairs);
 
     std::vector<RecordSpec> records = StandardChannelRecords(recording);
-    const std::size_t analogRecords = (analog.size() + 7) / 8;
+    // Under POW the positions are doubled: the second half are the power
+    // channels, numbered from 1 again in their own "HBP" list.
+    const bool power = recording.function == "POW";
+    const int positions = analog.empty() ? 0 : analog.back()->slot + 1;
+    const int field26 = recording.mainFields.contains(26)
+        ? static_cast<int>(ParseIntPrefix(recording.mainFields.at(26)))
+        : (power ? (positions + 1) / 2 : positions);
+    auto listOf = [&](int slot) { return power && slot >= field26 ? std::string("HBP") : std::string("HBA"); };
+    auto numberOf = [&](int slot) { return power && slot >= field26 ? slot - field26 + 1 : slot + 1; };
+    std::size_t analogRecords = 0;
+    for (const std::string list : {"HBA", "HBP"}) {
+        std::size_t inList = 0;
+        for (const auto* a : analog)
+            inList += listOf(a->slot) == list ? 1 : 0;
+        analogRecords += (inList + 7) / 8;
+    }
     const std::size_t recordCount =
         1 + records.size() + analogRecords + (units.empty() ? 0 : 1) + recording.extraRecords.size();
 
     const std::size_t pointBytes = pairs ? 4 : 2;
     std::size_t position = recordCount * kBlockUnit;
-    std::vector<std::size_t> blockAt;
-    for (std::size_t c = 0; c < analog.size(); ++c) {
-        if (c % 8 == 0)
-            records.push_back(SavePositionRecord("HBA"));
-        blockAt.push_back(position);
-        SetEntry(records.back(), static_cast<int>(c % 8), analog[c]->slot + 1, analog[c]->primary.size(),
-                 position / kBlockUnit);
-        position += Padded(analog[c]->primary.size() * pointBytes);
+    std::size_t dataEnd = position; // the last block is not padded
+    std::vector<std::size_t> blockAt(analog.size());
+    for (const std::string list : {"HBA", "HBP"}) {
+        int entry = 0;
+        for (std::size_t c = 0; c < analog.size(); ++c) {
+            if (listOf(analog[c]->slot) != list)
+                continue;
+            if (entry % 8 == 0)
+                records.push_back(SavePositionRecord(list));
+            blockAt[c] = position;
+            SetEntry(records.back(), entry % 8, numberOf(analog[c]->slot), analog[c]->primary.size(),
+                     position / kBlockUnit);
+            dataEnd = position + analog[c]->primary.size() * pointBytes;
+            position += Padded(analog[c]->primary.size() * pointBytes);
+            ++entry;
+        }
     }
     const std::size_t logicAt = position;
     if (!units.empty()) {
         records.push_back(SavePositionRecord("HBL"));
         SetEntry(records.back(), 0, 1, length, logicAt / kBlockUnit);
-        position += Padded(length * pointBytes);
+        dataEnd = logicAt + length * pointBytes;
     }
 
     RecordSpec main = BaseMainRecord(recording);
-    if (!recording.mainFields.contains(26))
-        main.fields[26] = std::to_string(analog.empty() ? 0 : analog.back()->slot + 1);
+    main.fields[26] = std::to_string(field26);
     if (!recording.mainFields.contains(27))
         main.fields[27] = std::to_string(units.empty() ? 0 : units.back()->unit + 1);
     std::vector<std::uint8_t> out = HeaderBytes(main, records, recording);
-    out.resize(position, 0);
+    out.resize(dataEnd, 0);
 
     for (std::size_t c = 0; c < analog.size(); ++c) {
         std::uint8_t* p = out.data() + blockAt[c];

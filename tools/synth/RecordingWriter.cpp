@@ -4,46 +4,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "interpret/ModelTables.h"
 #include "synth/FamilyWriter.h"
 
 namespace kp::synth {
-
-namespace {
-
-// The family of a version text: its first four characters, then its first six.
-// TODO(samples): use HeaderFamilyFromVersion of interpret/ModelTables.h once it is in main.
-int FamilyOfVersion(std::string version)
-{
-    while (!version.empty() && (version.back() == ' ' || version.back() == '\0'))
-        version.pop_back();
-    const std::string four = version.substr(0, 4);
-    const std::string six = version.substr(0, 6);
-    if (four == "3518")
-        return 0;
-    if (four == "3384")
-        return 2;
-    if (four == "3019" || four == "5303")
-        return 3;
-    if (four == "5595" || four == "3945")
-        return 5;
-    if (four == "5228" || four == "5191" || four == "5210")
-        return 6;
-    if (six == "QX4767")
-        return 7;
-    if (six == "QX3013")
-        return 8;
-    if (six == "QX3122" || six == "QX519T")
-        return 9;
-    return 1;
-}
-
-} // namespace
 
 int RecordingFamily(const Recording& recording)
 {
     if (recording.model == "4756" || recording.model == "4229" || recording.model == "4756/4229")
         return 4;
-    return FamilyOfVersion(VersionText(recording));
+    return HeaderFamilyFromVersion(VersionText(recording));
 }
 
 std::vector<std::uint8_t> WriteRecording(const Recording& recording)
