@@ -10,6 +10,7 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
+#include "wavefile/TableAllocation.h"
 #include "wavefile/Family6Layout.h"
 #include "wavefile/SampleLayout.h"
 
@@ -107,7 +108,7 @@ void DescribeFamily6(const CWaveHeadInfo& head, SampleLayout& layout)
 
 DecodeResult DecodeFamily6(const DecodeRequest& request)
 {
-    const int function = LoadFunctionCode(request.head);
+    const int function = request.head.GetFunctionMode();
     const bool pairs = function == kFunctionRec || function == kFunctionRms;
     if (!ReadsSamples(function) || request.pointCount <= 0)
         return Completed();
@@ -120,7 +121,9 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
     const std::uint64_t start = request.head.GetHeaderSize();
     const std::uint64_t length = static_cast<std::uint64_t>(request.head.GetDataLength());
     const std::uint64_t first = static_cast<std::uint64_t>(request.firstPoint);
-    const std::uint64_t end = first + static_cast<std::uint64_t>(request.pointCount);
+    // Points past the end of the record are not in the file to be missed.
+    const std::uint64_t end = first + static_cast<std::uint64_t>(
+        PointsInRange(request.head.GetDataLength(), request.firstPoint, request.pointCount));
 
     // Logic blocks are ORed into their group words: start the range from zero.
     for (const Column& c : layout.columns) {

@@ -10,6 +10,7 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
+#include "wavefile/TableAllocation.h"
 #include "wavefile/SampleLayout.h"
 
 namespace kp {
@@ -40,7 +41,7 @@ void DescribeFamily7(const CWaveHeadInfo&, SampleLayout& layout)
 
 DecodeResult DecodeFamily7(const DecodeRequest& request)
 {
-    const int function = LoadFunctionCode(request.head);
+    const int function = request.head.GetFunctionMode();
     if ((function != kFunctionMem && function != kFunctionRec) || request.pointCount <= 0)
         return Completed();
     const bool pairs = function == kFunctionRec;
@@ -67,7 +68,9 @@ DecodeResult DecodeFamily7(const DecodeRequest& request)
     const std::uint64_t start = request.head.GetHeaderSize();
     const std::uint64_t records = start <= file.size() ? (file.size() - start) / stride : 0;
     const std::uint64_t first = static_cast<std::uint64_t>(request.firstPoint);
-    const std::uint64_t end = first + static_cast<std::uint64_t>(request.pointCount);
+    // Points past the end of the record are not in the file to be missed.
+    const std::uint64_t end = first + static_cast<std::uint64_t>(
+        PointsInRange(request.head.GetDataLength(), request.firstPoint, request.pointCount));
     const std::uint64_t last = std::min(end, records);
     auto& group0 = t.logicGroups.groups[0];
     ProgressTicker ticker(request, kPointsPerStep);

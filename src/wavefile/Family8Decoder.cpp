@@ -34,7 +34,7 @@ void DescribeFamily8(const CWaveHeadInfo& head, SampleLayout& layout)
 
 DecodeResult DecodeFamily8(const DecodeRequest& request)
 {
-    if (LoadFunctionCode(request.head) != kFunctionMem)
+    if (request.head.GetFunctionMode() != kFunctionMem)
         return Completed();
     return DecodeFrames(request, ReadChannelMap(request.head), ReadFrameSize(request.head), false);
 }

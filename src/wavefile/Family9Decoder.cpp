@@ -33,7 +33,7 @@ void DescribeFamily9(const CWaveHeadInfo& head, SampleLayout& layout)
 
 DecodeResult DecodeFamily9(const DecodeRequest& request)
 {
-    const int function = LoadFunctionCode(request.head);
+    const int function = request.head.GetFunctionMode();
     if (function != kFunctionMem && function != kFunctionRec)
         return Completed();
     return DecodeFrames(request, ReadChannelMap(request.head), ReadFrameSize(request.head),

@@ -8,6 +8,7 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
+#include "wavefile/TableAllocation.h"
 #include "wavefile/SampleLayout.h"
 
 namespace kp {
@@ -168,7 +169,9 @@ DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameE
     const std::uint64_t frame = static_cast<std::uint64_t>(frameSize);
     const std::uint64_t framesInFile = start <= file.size() ? (file.size() - start) / frame : 0;
     const std::uint64_t first = static_cast<std::uint64_t>(request.firstPoint);
-    const std::uint64_t end = first + static_cast<std::uint64_t>(count);
+    // Points past the end of the record are not in the file to be missed.
+    const std::uint64_t end = first + static_cast<std::uint64_t>(
+        PointsInRange(request.head.GetDataLength(), request.firstPoint, count));
     const std::uint64_t last = std::min(end, framesInFile);
 
     ProgressTicker ticker(request, kPointsPerStep);

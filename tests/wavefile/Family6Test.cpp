@@ -8,10 +8,11 @@ namespace kp {
 namespace {
 
 using synth::Recording;
-using test::DecodeBytes;
+namespace frames = test::frames;
+using frames::DecodeBytes;
 
 // Logic-unit position values come in pairs of points (even, odd).
-std::vector<std::uint32_t> PairedWords(test::Values& values, std::size_t n)
+std::vector<std::uint32_t> PairedWords(frames::Values& values, std::size_t n)
 {
     auto v = values.u32(n);
     for (std::size_t p = 0; p + 1 < n; p += 2)
@@ -23,7 +24,7 @@ std::vector<std::uint32_t> PairedWords(test::Values& values, std::size_t n)
 
 Recording Family6(const std::string& function, std::size_t points, unsigned seed)
 {
-    test::Values values(seed);
+    frames::Values values(seed);
     const bool pairs = function != "MEM";
     Recording rec;
     rec.model = "5228";
@@ -51,7 +52,7 @@ TEST(Family6, MemoryRecordingRoundTrips)
     const auto d = DecodeBytes(synth::WriteRecording(rec));
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
     EXPECT_EQ(d.head.GetHeaderFamily(), 6);
-    test::ExpectTablesHold(rec, d.tables, 0, 9);
+    frames::ExpectTablesHold(rec, d.tables, 0, 9);
 }
 
 TEST(Family6, EnvelopeRecordingRoundTrips)
@@ -59,7 +60,7 @@ TEST(Family6, EnvelopeRecordingRoundTrips)
     const Recording rec = Family6("REC", 8, 62);
     const auto d = DecodeBytes(synth::WriteRecording(rec));
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
-    test::ExpectTablesHold(rec, d.tables, 0, 8);
+    frames::ExpectTablesHold(rec, d.tables, 0, 8);
 }
 
 TEST(Family6, LogicPositionJoinsTheWordsOfAPointPair)
@@ -87,8 +88,8 @@ TEST(Family6, BlocksDecodeAsTheWhole)
 {
     const auto bytes = synth::WriteRecording(Family6("MEM", 11, 63));
     for (std::int64_t block : {1, 2, 3, 4})
-        test::ExpectBlocksMatchWhole(bytes, block);
-    test::ExpectBlocksMatchWhole(synth::WriteRecording(Family6("REC", 7, 64)), 3);
+        frames::ExpectBlocksMatchWhole(bytes, block);
+    frames::ExpectBlocksMatchWhole(synth::WriteRecording(Family6("REC", 7, 64)), 3);
 }
 
 TEST(Family6, LogicPositionsAreMarkedByTheirMode)

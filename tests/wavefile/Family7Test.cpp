@@ -8,11 +8,12 @@ namespace kp {
 namespace {
 
 using synth::Recording;
-using test::DecodeBytes;
+namespace frames = test::frames;
+using frames::DecodeBytes;
 
 Recording Family7(const std::string& function, std::size_t points, unsigned seed)
 {
-    test::Values values(seed);
+    frames::Values values(seed);
     const bool pairs = function == "REC";
     Recording rec;
     rec.model = "QX4767";
@@ -33,7 +34,7 @@ TEST(Family7, MemoryAndEnvelopeRecordingsRoundTrip)
         const auto d = DecodeBytes(synth::WriteRecording(rec));
         ASSERT_EQ(d.result.status, DecodeStatus::Complete) << function << ": " << d.result.detail;
         EXPECT_EQ(d.head.GetHeaderFamily(), 7);
-        test::ExpectTablesHold(rec, d.tables, 0, 10);
+        frames::ExpectTablesHold(rec, d.tables, 0, 10);
     }
 }
 
@@ -60,12 +61,12 @@ TEST(Family7, RealtimeEnvelopeReadsAsRecAndRmsReadsNothing)
     Recording asRec = Family7("REC", 4, 72);
     asRec.mainFields[15] = "ENVELOPE";
     auto bytes = synth::WriteRecording(asRec);
-    test::PatchField(bytes, "HW", 4, "REALTIME");
+    frames::PatchField(bytes, "HW", 4, "REALTIME");
     auto d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete);
-    test::ExpectTablesHold(asRec, d.tables, 0, 4);
+    frames::ExpectTablesHold(asRec, d.tables, 0, 4);
 
-    test::PatchField(bytes, "HW", 4, "RMS");
+    frames::PatchField(bytes, "HW", 4, "RMS");
     d = DecodeBytes(bytes);
     EXPECT_EQ(d.allocation.status, AllocateStatus::NoSampleData);
     EXPECT_FALSE(d.tables.analog[0].saved);
@@ -75,7 +76,7 @@ TEST(Family7, BlocksDecodeAsTheWholeAndShortFilesKeepTheirStart)
 {
     const Recording rec = Family7("REC", 9, 73);
     auto bytes = synth::WriteRecording(rec);
-    test::ExpectBlocksMatchWhole(bytes, 4);
+    frames::ExpectBlocksMatchWhole(bytes, 4);
 
     bytes.resize(bytes.size() - 1);
     const auto d = DecodeBytes(bytes);

@@ -10,13 +10,14 @@ namespace kp {
 namespace {
 
 using synth::Recording;
-using test::DecodeBytes;
+namespace frames = test::frames;
+using frames::DecodeBytes;
 
 // Every kind letter of the map: analog, 32-bit logic units, built-in and CAN
 // logic, pulse, float, GPS (whole and split) and waveform calculations.
 Recording Family8(std::size_t points, unsigned seed)
 {
-    test::Values values(seed);
+    frames::Values values(seed);
     Recording rec;
     rec.model = "QX3013";
     rec.version = "QX301301";
@@ -54,7 +55,7 @@ TEST(Family8, EveryKindLetterRoundTrips)
     const auto d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
     EXPECT_EQ(d.head.GetHeaderFamily(), 8);
-    test::ExpectTablesHold(rec, d.tables, 0, 7);
+    frames::ExpectTablesHold(rec, d.tables, 0, 7);
     // The map needs two records: 31 entries.
     EXPECT_EQ(d.head.GetWaveHeader2Count(), 2);
 }
@@ -101,8 +102,8 @@ TEST(Family8, GpsSplitSlotsTakeTheirMaskAndShift)
 TEST(Family8, BlocksDecodeAsTheWhole)
 {
     const auto bytes = synth::WriteRecording(Family8(10, 82));
-    test::ExpectBlocksMatchWhole(bytes, 3);
-    test::ExpectBlocksMatchWhole(bytes, 1);
+    frames::ExpectBlocksMatchWhole(bytes, 3);
+    frames::ExpectBlocksMatchWhole(bytes, 1);
 }
 
 TEST(Family8, FramesThatDoNotFitAreRefused)
@@ -116,7 +117,7 @@ TEST(Family8, FramesThatDoNotFitAreRefused)
     for (const std::string& size : {std::to_string(frame - 7), std::string("0"), std::string("-4"),
                                     std::to_string(kMaxFrameBytes + 1)}) {
         auto bytes = good;
-        test::PatchField(bytes, "HW-001", kFamily8FrameSizeField, size);
+        frames::PatchField(bytes, "HW-001", kFamily8FrameSizeField, size);
         const auto d = DecodeBytes(bytes);
         EXPECT_EQ(d.result.status, DecodeStatus::Refused) << size;
         EXPECT_FALSE(d.result.detail.empty());
@@ -131,13 +132,13 @@ TEST(Family8, OnlySavedEntriesMustFitTheFrame)
     rec.analog.push_back({3, {}, {}, {7, 8}, {}});
     auto bytes = synth::WriteRecording(rec);
     // An entry for channel 10, which no channel header names, far beyond the frame.
-    test::PatchField(bytes, "HW-002", kMapFirstField + 1, synth::Family8MapEntry('A', '1', 0, 10, 190));
+    frames::PatchField(bytes, "HW-002", kMapFirstField + 1, synth::Family8MapEntry('A', '1', 0, 10, 190));
     auto d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
     EXPECT_EQ(d.tables.analog[3].primary, (std::vector<std::uint16_t>{7, 8}));
 
     // The saved channel's own entry moved beyond the frame is refused.
-    test::PatchField(bytes, "HW-002", kMapFirstField, synth::Family8MapEntry('A', '1', 0, 3, 2));
+    frames::PatchField(bytes, "HW-002", kMapFirstField, synth::Family8MapEntry('A', '1', 0, 3, 2));
     d = DecodeBytes(bytes);
     EXPECT_EQ(d.result.status, DecodeStatus::Refused);
 }
@@ -146,23 +147,23 @@ TEST(Family8, DataLengthBeyondTheFileIsAShortFile)
 {
     const Recording rec = Family8(5, 84);
     auto bytes = synth::WriteRecording(rec);
-    test::PatchField(bytes, "HW", 6, "8");
+    frames::PatchField(bytes, "HW", 6, "8");
     const auto d = DecodeBytes(bytes);
     EXPECT_EQ(d.result.status, DecodeStatus::ShortFile);
     EXPECT_EQ(d.tables.pulse[1].primary[4], rec.pulses[1].primary[4]);
     EXPECT_EQ(d.tables.pulse[1].primary[5], 0);
 
     // A length no file could hold is refused before any allocation.
-    test::PatchField(bytes, "HW", 6, "900000000000");
+    frames::PatchField(bytes, "HW", 6, "900000000000");
     EXPECT_EQ(DecodeBytes(bytes).allocation.status, AllocateStatus::TooLargeForFile);
 }
 
 TEST(Family8, OnlyMemoryRecordingsCarryFrames)
 {
     auto bytes = synth::WriteRecording(Family8(2, 85));
-    test::PatchField(bytes, "HW", 4, "MEM&FFT");
+    frames::PatchField(bytes, "HW", 4, "MEM&FFT");
     EXPECT_EQ(DecodeBytes(bytes).result.status, DecodeStatus::Complete);
-    test::PatchField(bytes, "HW", 4, "REC");
+    frames::PatchField(bytes, "HW", 4, "REC");
     EXPECT_EQ(DecodeBytes(bytes).allocation.status, AllocateStatus::NoSampleData);
 }
 

@@ -10,13 +10,14 @@ namespace kp {
 namespace {
 
 using synth::Recording;
-using test::DecodeBytes;
+namespace frames = test::frames;
+using frames::DecodeBytes;
 
 // Analog channels, 32-bit logic units (below and above the analog range),
 // classic logic words ("H") and the three float kinds ("W", "Z", "V").
 Recording Family9(const std::string& function, std::size_t points, unsigned seed)
 {
-    test::Values values(seed);
+    frames::Values values(seed);
     const bool pairs = function == "REC";
     Recording rec;
     rec.model = "QX3122";
@@ -42,7 +43,7 @@ TEST(Family9, MemoryAndEnvelopeRecordingsRoundTrip)
         const auto d = DecodeBytes(synth::WriteRecording(rec));
         ASSERT_EQ(d.result.status, DecodeStatus::Complete) << function << ": " << d.result.detail;
         EXPECT_EQ(d.head.GetHeaderFamily(), 9);
-        test::ExpectTablesHold(rec, d.tables, 0, 6);
+        frames::ExpectTablesHold(rec, d.tables, 0, 6);
     }
 }
 
@@ -71,8 +72,8 @@ TEST(Family9, EnvelopeValuesFollowTheirPrimary)
 
 TEST(Family9, BlocksDecodeAsTheWhole)
 {
-    test::ExpectBlocksMatchWhole(synth::WriteRecording(Family9("REC", 9, 92)), 4);
-    test::ExpectBlocksMatchWhole(synth::WriteRecording(Family9("MEM", 9, 93)), 2);
+    frames::ExpectBlocksMatchWhole(synth::WriteRecording(Family9("REC", 9, 92)), 4);
+    frames::ExpectBlocksMatchWhole(synth::WriteRecording(Family9("MEM", 9, 93)), 2);
 }
 
 TEST(Family9, SecondValueBeyondTheFrameIsRefused)
@@ -84,13 +85,13 @@ TEST(Family9, SecondValueBeyondTheFrameIsRefused)
     rec.analog.push_back({0, {}, {}, {1, 2}, {3, 4}});
     auto bytes = synth::WriteRecording(rec);
     // The primary value at bytes 2-3 still fits a 4-byte frame, its pair does not.
-    test::PatchField(bytes, "HW01", kMapFirstField, synth::Family9MapEntry('A', 1, 1, false, 2));
+    frames::PatchField(bytes, "HW01", kMapFirstField, synth::Family9MapEntry('A', 1, 1, false, 2));
     auto d = DecodeBytes(bytes);
     EXPECT_EQ(d.result.status, DecodeStatus::Refused);
     EXPECT_NE(d.result.detail.find("entry 0"), std::string::npos) << d.result.detail;
 
     // The same file read as a memory recording takes only the first value.
-    test::PatchField(bytes, "HW", 4, "MEM");
+    frames::PatchField(bytes, "HW", 4, "MEM");
     d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
     EXPECT_EQ(d.tables.analog[0].primary, (std::vector<std::uint16_t>{3, 4}));
@@ -99,7 +100,7 @@ TEST(Family9, SecondValueBeyondTheFrameIsRefused)
 TEST(Family9, MissingWaveHeaderOneRefusesTheFrames)
 {
     auto bytes = synth::WriteRecording(Family9("MEM", 2, 94));
-    test::PatchField(bytes, "HW00", 0, "HWXX"); // the record is no longer recognised
+    frames::PatchField(bytes, "HW00", 0, "HWXX"); // the record is no longer recognised
     const auto d = DecodeBytes(bytes);
     EXPECT_EQ(d.result.status, DecodeStatus::Refused);
 }
@@ -107,7 +108,7 @@ TEST(Family9, MissingWaveHeaderOneRefusesTheFrames)
 TEST(Family9, FunctionsWithoutFramesReadNothing)
 {
     auto bytes = synth::WriteRecording(Family9("MEM", 2, 95));
-    test::PatchField(bytes, "HW", 4, "RMS");
+    frames::PatchField(bytes, "HW", 4, "RMS");
     EXPECT_EQ(DecodeBytes(bytes).allocation.status, AllocateStatus::NoSampleData);
 }
 

@@ -13,33 +13,23 @@
 #include <string>
 #include <vector>
 
+#include "support/SampleFixtures.h"
 #include "synth/RecordingWriter.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChannelTables.h"
 #include "wavefile/SampleDecoder.h"
 #include "wavefile/TableAllocation.h"
 
-namespace kp::test {
+namespace kp::test::frames {
 
-struct Decoded {
-    CWaveHeadInfo head;
-    ChannelTables tables;
-    AllocateResult allocation;
-    DecodeResult result;
-};
+using test::Decoded;
+using test::DecodeFile;
 
 // Decodes points [first, first + count) of a written file; count < 0 means
-// up to the data length.
+// the whole record.
 inline Decoded DecodeBytes(const std::vector<std::uint8_t>& bytes, std::int64_t first = 0, std::int64_t count = -1)
 {
-    Decoded d;
-    EXPECT_TRUE(d.head.Load(bytes));
-    if (count < 0)
-        count = d.head.GetDataLength() - first;
-    d.allocation = AllocateTables(d.head, first, count, bytes.size(), d.tables);
-    if (d.allocation.status == AllocateStatus::Ok)
-        d.result = DecodeSamples(DecodeRequest{d.head, bytes, d.tables, first, count, {}, {}});
-    return d;
+    return DecodeFile(bytes, first, count);
 }
 
 // The tables hold exactly the recording's channels, with its values for
@@ -201,4 +191,4 @@ private:
     std::mt19937 rng_;
 };
 
-} // namespace kp::test
+} // namespace kp::test::frames
