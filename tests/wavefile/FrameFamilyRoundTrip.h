@@ -59,8 +59,9 @@ inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t
         ASSERT_EQ(slot.primary.size(), static_cast<std::size_t>(count)) << "analog " << a.slot;
         for (std::int64_t i = 0; i < count; ++i) {
             EXPECT_EQ(slot.primary[i], a.primary[index(i)]) << "analog " << a.slot << " point " << first + i;
-            if (pairs)
+            if (pairs) {
                 EXPECT_EQ(slot.secondary[i], a.secondary[index(i)]) << "analog " << a.slot << " point " << first + i;
+            }
         }
     }
     for (const auto& w : rec.logicWords) {
@@ -69,8 +70,9 @@ inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t
         ASSERT_EQ(slot.primary.size(), static_cast<std::size_t>(count));
         for (std::int64_t i = 0; i < count; ++i) {
             EXPECT_EQ(slot.primary[i], w.primary[index(i)]) << "logic " << w.slot << " point " << first + i;
-            if (pairs)
+            if (pairs) {
                 EXPECT_EQ(slot.secondary[i], w.secondary[index(i)]) << "logic " << w.slot << " point " << first + i;
+            }
         }
     }
     for (const auto& f : rec.floats) {
@@ -80,10 +82,11 @@ inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t
         for (std::int64_t i = 0; i < count; ++i) {
             EXPECT_EQ(std::bit_cast<std::uint32_t>(slot.primary[i]), std::bit_cast<std::uint32_t>(f.primary[index(i)]))
                 << "float " << f.slot << " point " << first + i;
-            if (pairs)
+            if (pairs) {
                 EXPECT_EQ(std::bit_cast<std::uint32_t>(slot.secondary[i]),
                           std::bit_cast<std::uint32_t>(f.secondary[index(i)]))
                     << "float " << f.slot << " point " << first + i;
+            }
         }
     }
     for (const auto& p : rec.pulses) {
@@ -101,9 +104,10 @@ inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t
         for (std::int64_t i = 0; i < count; ++i) {
             EXPECT_EQ((group.primary[i] >> shift) & 0xF, u.primary[index(i)]) << "unit " << u.unit << " point "
                                                                                << first + i;
-            if (pairs)
+            if (pairs) {
                 EXPECT_EQ((group.secondary[i] >> shift) & 0xF, u.secondary[index(i)])
                     << "unit " << u.unit << " point " << first + i;
+            }
         }
     }
 }
