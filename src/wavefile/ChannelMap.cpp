@@ -71,7 +71,10 @@ GpsSplit GpsSplitOf(const HeaderRecord* gpsHeader, int slot)
     return split;
 }
 
-GpsSplit GpsSplitOf(const CWaveHeadInfo& head, int slot) { return GpsSplitOf(head.GpsHeader(), slot); }
+GpsSplit GpsSplitOf(const CWaveHeadInfo& head, int slot)
+{
+    return GpsSplitOf(head.GpsHeader(), slot);
+}
 
 // Family 8: "1" used flag, kind letter, "2" after "A" for a 32-bit logic unit,
 // unit digit, two channel digits, and at characters 9-10 the offset in 16-bit
@@ -127,7 +130,7 @@ std::optional<FrameEntry> ParseFamily8MapEntry(std::string_view text, int index)
         if (n < 6)
             return Entry(index, letter, FrameValueKind::LogicWord32, kFamily8GpsFirstSlot + n, offset, 4);
         FrameEntry e = Entry(index, letter, FrameValueKind::GpsSplit32,
-                             n == 6 ? kFamily8GpsSplitFirstSlot : kFamily8GpsSplitFirstSlot + 3, offset, 4);
+            n == 6 ? kFamily8GpsSplitFirstSlot : kFamily8GpsSplitFirstSlot + 3, offset, 4);
         e.slotCount = n == 6 ? 3 : 4;
         return e;
     }

@@ -33,11 +33,11 @@ inline constexpr int kFamily9FrameSizeField = 4;
 inline constexpr std::int64_t kMaxFrameBytes = 1 << 20;
 
 // Family 8 slot ranges of its built-in 32-bit quantities.
-inline constexpr int kFamily8AnalogSlots = 60;           // 4 units x 15 channels
-inline constexpr int kFamily8GpsFirstSlot = 240;         // "G" entries 0-5
-inline constexpr int kFamily8GpsSplitFirstSlot = 246;    // entry 6: 246-248, entry 7: 249-252
+inline constexpr int kFamily8AnalogSlots = 60; // 4 units x 15 channels
+inline constexpr int kFamily8GpsFirstSlot = 240; // "G" entries 0-5
+inline constexpr int kFamily8GpsSplitFirstSlot = 246; // entry 6: 246-248, entry 7: 249-252
 inline constexpr int kFamily8GpsSplitSlots = 7;
-inline constexpr int kFamily8WaveCalcFirstSlot = 256;    // "R", "W": 256-263
+inline constexpr int kFamily8WaveCalcFirstSlot = 256; // "R", "W": 256-263
 inline constexpr int kFamily8PulseChannels = 2;
 inline constexpr int kFamily8FloatChannels = 8;
 
@@ -63,16 +63,16 @@ GpsSplit GpsSplitOf(const HeaderRecord* gpsHeader, int slot);
 
 // Where one frame value goes.
 enum class FrameValueKind : std::uint8_t {
-    Analog16,    // AnalogTable slot
+    Analog16, // AnalogTable slot
     LogicWord32, // LogicTable slot
     LogicHalf16, // classic logic word: nibble-reversed into half of a LogicGroups word
-    Pulse16,     // PulseTable slot
-    Float32,     // FloatTable slot
-    GpsSplit32,  // family 8 "G" entry 6 or 7: one value split over several LogicTable slots
+    Pulse16, // PulseTable slot
+    Float32, // FloatTable slot
+    GpsSplit32, // family 8 "G" entry 6 or 7: one value split over several LogicTable slots
 };
 
 struct FrameEntry {
-    int index = 0;   // entry number in the map
+    int index = 0; // entry number in the map
     char letter = 0; // kind letter as stored
     FrameValueKind kind = FrameValueKind::Analog16;
     // Table slot. LogicHalf16: the half number h (group h / 2, low half for even
@@ -81,7 +81,7 @@ struct FrameEntry {
     int slot = 0;
     int slotCount = 1;
     std::uint32_t offset = 0; // byte offset of the value in the frame
-    int size = 2;             // bytes of one value; a pair's second value follows at offset + size
+    int size = 2; // bytes of one value; a pair's second value follows at offset + size
 
     bool operator==(const FrameEntry&) const = default;
 };

@@ -10,9 +10,9 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
-#include "wavefile/TableAllocation.h"
 #include "wavefile/Family6Layout.h"
 #include "wavefile/SampleLayout.h"
+#include "wavefile/TableAllocation.h"
 
 namespace kp {
 
@@ -20,8 +20,8 @@ namespace {
 
 bool ReadsSamples(int function)
 {
-    return function == kFunctionMem || function == kFunctionRec || function == kFunctionRms
-        || function == kFunctionXyc || function == kFunctionPow;
+    return function == kFunctionMem || function == kFunctionRec || function == kFunctionRms || function == kFunctionXyc
+        || function == kFunctionPow;
 }
 
 struct Column {
@@ -54,18 +54,18 @@ Layout Describe(const DecodeRequest& request, bool pairs)
     const int positions = std::clamp(request.head.GetAnalogCount(), 0, kAnalogSlots);
     for (int i = 0; i < positions; ++i) {
         if (t.analog[i].saved) {
-            layout.columns.push_back({Column::Kind::Analog, i, static_cast<std::uint32_t>(layout.stride)});
+            layout.columns.push_back({ Column::Kind::Analog, i, static_cast<std::uint32_t>(layout.stride) });
             layout.stride += pairs ? 4 : 2;
         } else if (t.logic[i].saved && !pairs) {
             // Logic-unit positions carry data only in memory recordings.
-            layout.columns.push_back({Column::Kind::LogicPosition, i, static_cast<std::uint32_t>(layout.stride)});
+            layout.columns.push_back({ Column::Kind::LogicPosition, i, static_cast<std::uint32_t>(layout.stride) });
             layout.stride += 2;
         }
     }
     const int units = std::clamp(request.head.GetLogicUnitCount(), 0, kLogicUnits);
     for (int b = 0; 4 * b < units; ++b) {
         if (BlockSaved(t.logicGroups, b, units)) {
-            layout.columns.push_back({Column::Kind::LogicBlock, b, static_cast<std::uint32_t>(layout.stride)});
+            layout.columns.push_back({ Column::Kind::LogicBlock, b, static_cast<std::uint32_t>(layout.stride) });
             layout.stride += pairs ? 4 : 2;
         }
     }
@@ -76,8 +76,7 @@ Layout Describe(const DecodeRequest& request, bool pairs)
     return layout;
 }
 
-template <typename T>
-void Put(std::vector<T>& values, std::size_t i, T value)
+template <typename T> void Put(std::vector<T>& values, std::size_t i, T value)
 {
     if (i < values.size())
         values[i] = value;
@@ -122,8 +121,9 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
     const std::uint64_t length = static_cast<std::uint64_t>(request.head.GetDataLength());
     const std::uint64_t first = static_cast<std::uint64_t>(request.firstPoint);
     // Points past the end of the record are not in the file to be missed.
-    const std::uint64_t end = first + static_cast<std::uint64_t>(
-        PointsInRange(request.head.GetDataLength(), request.firstPoint, request.pointCount));
+    const std::uint64_t end = first
+        + static_cast<std::uint64_t>(
+            PointsInRange(request.head.GetDataLength(), request.firstPoint, request.pointCount));
 
     // Logic blocks are ORed into their group words: start the range from zero.
     for (const Column& c : layout.columns) {
@@ -173,9 +173,9 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
                     auto& group = t.logicGroups.groups[c.index / 2];
                     const int shift = c.index % 2 == 0 ? 0 : 16;
                     if (i < group.primary.size())
-                        group.primary[i] |= std::uint32_t{ReverseNibbles16(LoadBE16(v))} << shift;
+                        group.primary[i] |= std::uint32_t { ReverseNibbles16(LoadBE16(v)) } << shift;
                     if (pairs && i < group.secondary.size())
-                        group.secondary[i] |= std::uint32_t{ReverseNibbles16(LoadBE16(v + 2))} << shift;
+                        group.secondary[i] |= std::uint32_t { ReverseNibbles16(LoadBE16(v + 2)) } << shift;
                     break;
                 }
                 }
@@ -196,8 +196,8 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
     std::uint64_t floatRecords = 0;
     // When the file does not hold every point of the first table, it cannot
     // hold the float table after it either.
-    const std::uint64_t floatStart = layout.stride == 0 || length <= records ? start + length * layout.stride
-                                                                             : file.size();
+    const std::uint64_t floatStart
+        = layout.stride == 0 || length <= records ? start + length * layout.stride : file.size();
     {
         floatRecords = RecordsInFile(file.size(), floatStart, floatStride);
         const std::uint64_t last = std::min(end, floatRecords);

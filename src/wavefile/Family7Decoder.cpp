@@ -10,8 +10,8 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
-#include "wavefile/TableAllocation.h"
 #include "wavefile/SampleLayout.h"
+#include "wavefile/TableAllocation.h"
 
 namespace kp {
 
@@ -55,8 +55,8 @@ DecodeResult DecodeFamily7(const DecodeRequest& request)
         if (t.analog[i].saved)
             analog.push_back(i);
     const int units = std::clamp(request.head.GetLogicUnitCount(), 0, kLogicUnits);
-    const bool logic = std::any_of(t.logicGroups.unitSaved.begin(), t.logicGroups.unitSaved.begin() + units,
-                                   [](bool saved) { return saved; });
+    const bool logic = std::any_of(
+        t.logicGroups.unitSaved.begin(), t.logicGroups.unitSaved.begin() + units, [](bool saved) { return saved; });
 
     // One half-record: the analog values, then the logic word.
     const std::uint64_t half = 2 * (analog.size() + (logic ? 1 : 0));
@@ -69,8 +69,9 @@ DecodeResult DecodeFamily7(const DecodeRequest& request)
     const std::uint64_t records = start <= file.size() ? (file.size() - start) / stride : 0;
     const std::uint64_t first = static_cast<std::uint64_t>(request.firstPoint);
     // Points past the end of the record are not in the file to be missed.
-    const std::uint64_t end = first + static_cast<std::uint64_t>(
-        PointsInRange(request.head.GetDataLength(), request.firstPoint, request.pointCount));
+    const std::uint64_t end = first
+        + static_cast<std::uint64_t>(
+            PointsInRange(request.head.GetDataLength(), request.firstPoint, request.pointCount));
     const std::uint64_t last = std::min(end, records);
     auto& group0 = t.logicGroups.groups[0];
     ProgressTicker ticker(request, kPointsPerStep);

@@ -18,7 +18,7 @@ void DescribeFamily8(const CWaveHeadInfo& head, SampleLayout& layout)
     // The GPS quantities (240-255) and the waveform calculations (256-263) are
     // 32-bit values, and so is every position the map gives a 32-bit logic
     // unit: their channel headers mark them saved in the logic table.
-    std::array<bool, kAnalogSlots> wide{};
+    std::array<bool, kAnalogSlots> wide {};
     for (int i = kFamily8GpsFirstSlot; i < kFamily8WaveCalcFirstSlot + 8; ++i)
         wide[i] = true;
     for (const FrameEntry& e : ReadChannelMap(head))

@@ -17,7 +17,7 @@ void DescribeFamily9(const CWaveHeadInfo& head, SampleLayout& layout)
     }
     // Analog channels end at 256; the positions above (waveform calculations)
     // and the map's 32-bit logic units keep 32-bit values in the logic table.
-    std::array<bool, kAnalogSlots> wide{};
+    std::array<bool, kAnalogSlots> wide {};
     for (int i = kFamily9AnalogSlots; i < kAnalogSlots; ++i)
         wide[i] = true;
     for (const FrameEntry& e : ReadChannelMap(head))
@@ -36,8 +36,7 @@ DecodeResult DecodeFamily9(const DecodeRequest& request)
     const int function = request.head.GetFunctionMode();
     if (function != kFunctionMem && function != kFunctionRec)
         return Completed();
-    return DecodeFrames(request, ReadChannelMap(request.head), ReadFrameSize(request.head),
-                        function == kFunctionRec);
+    return DecodeFrames(request, ReadChannelMap(request.head), ReadFrameSize(request.head), function == kFunctionRec);
 }
 
 } // namespace kp

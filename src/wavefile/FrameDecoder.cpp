@@ -8,8 +8,8 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
-#include "wavefile/TableAllocation.h"
 #include "wavefile/SampleLayout.h"
+#include "wavefile/TableAllocation.h"
 
 namespace kp {
 
@@ -21,14 +21,13 @@ struct FrameOp {
     Kind kind = Kind::U16;
     std::uint32_t offset = 0;
     std::uint32_t mask = 0xFFFFFFFFu; // U32: (value AND mask) >> shift
-    int shift = 0;                    // LogicHalf: 0 or 16, where the nibble-reversed word is ORed
+    int shift = 0; // LogicHalf: 0 or 16, where the nibble-reversed word is ORed
     std::span<std::uint16_t> u16;
     std::span<std::uint32_t> u32;
     std::span<float> f32;
 };
 
-template <typename T>
-std::span<T> Head(std::vector<T>& values, std::int64_t count)
+template <typename T> std::span<T> Head(std::vector<T>& values, std::int64_t count)
 {
     const auto n = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(values.size()), count));
     return std::span<T>(values.data(), n);
@@ -85,15 +84,15 @@ void ApplyOp(const FrameOp& op, const std::uint8_t* frame, std::size_t i)
         break;
     case FrameOp::Kind::LogicHalf:
         if (i < op.u32.size())
-            op.u32[i] |= std::uint32_t{ReverseNibbles16(LoadBE16(p))} << op.shift;
+            op.u32[i] |= std::uint32_t { ReverseNibbles16(LoadBE16(p)) } << op.shift;
         break;
     }
 }
 
 } // namespace
 
-DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameEntry>& map, std::int64_t frameSize,
-                          bool pairs)
+DecodeResult DecodeFrames(
+    const DecodeRequest& request, const std::vector<FrameEntry>& map, std::int64_t frameSize, bool pairs)
 {
     ChannelTables& t = request.tables;
     const std::int64_t count = request.pointCount;
@@ -146,13 +145,13 @@ DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameE
         if (ops.size() == before)
             continue;
         // The entry is read: its value, and the pair's second value, must lie in the frame.
-        const std::uint64_t end = std::uint64_t{e.offset} + static_cast<std::uint64_t>(e.size) * factor;
+        const std::uint64_t end = std::uint64_t { e.offset } + static_cast<std::uint64_t>(e.size) * factor;
         if (frameSize < 1 || frameSize > kMaxFrameBytes)
-            return RefusedBecause("frame size " + std::to_string(frameSize) + " outside 1.."
-                                  + std::to_string(kMaxFrameBytes) + " bytes");
+            return RefusedBecause(
+                "frame size " + std::to_string(frameSize) + " outside 1.." + std::to_string(kMaxFrameBytes) + " bytes");
         if (end > static_cast<std::uint64_t>(frameSize))
             return RefusedBecause(EntryName(e) + " at byte " + std::to_string(e.offset) + " needs "
-                                  + std::to_string(end) + " bytes of a " + std::to_string(frameSize) + "-byte frame");
+                + std::to_string(end) + " bytes of a " + std::to_string(frameSize) + "-byte frame");
     }
     if (ops.empty() || count <= 0)
         return Completed();
@@ -170,8 +169,8 @@ DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameE
     const std::uint64_t framesInFile = start <= file.size() ? (file.size() - start) / frame : 0;
     const std::uint64_t first = static_cast<std::uint64_t>(request.firstPoint);
     // Points past the end of the record are not in the file to be missed.
-    const std::uint64_t end = first + static_cast<std::uint64_t>(
-        PointsInRange(request.head.GetDataLength(), request.firstPoint, count));
+    const std::uint64_t end
+        = first + static_cast<std::uint64_t>(PointsInRange(request.head.GetDataLength(), request.firstPoint, count));
     const std::uint64_t last = std::min(end, framesInFile);
 
     ProgressTicker ticker(request, kPointsPerStep);

@@ -16,7 +16,7 @@ namespace kp {
 // tables are read. With pairs set each value is followed by its secondary value
 // (envelope recordings). Refuses a frame size outside 1..kMaxFrameBytes and any
 // read entry whose value (both values of a pair) does not lie inside the frame.
-DecodeResult DecodeFrames(const DecodeRequest& request, const std::vector<FrameEntry>& map, std::int64_t frameSize,
-                          bool pairs);
+DecodeResult DecodeFrames(
+    const DecodeRequest& request, const std::vector<FrameEntry>& map, std::int64_t frameSize, bool pairs);
 
 } // namespace kp

@@ -31,17 +31,19 @@ Recording Family6(const std::string& function, std::size_t points, unsigned seed
     rec.version = "52280102";
     rec.function = function;
     rec.dataLength = static_cast<std::int64_t>(points);
-    for (int slot : {0, 2, 5})
-        rec.analog.push_back({slot, {}, {}, values.u16(points), pairs ? values.u16(points) : std::vector<std::uint16_t>{}});
+    for (int slot : { 0, 2, 5 })
+        rec.analog.push_back(
+            { slot, {}, {}, values.u16(points), pairs ? values.u16(points) : std::vector<std::uint16_t> {} });
     // Units 5 and 9 only: blocks 1 and 2 are saved, block 0 is not, so the
     // half of each block follows its number among all blocks.
-    for (int unit : {5, 6, 9})
-        rec.logicUnits.push_back({unit, {}, values.nibbles(points), pairs ? values.nibbles(points) : std::vector<std::uint8_t>{}});
+    for (int unit : { 5, 6, 9 })
+        rec.logicUnits.push_back(
+            { unit, {}, values.nibbles(points), pairs ? values.nibbles(points) : std::vector<std::uint8_t> {} });
     if (!pairs) {
-        rec.logicWords.push_back({1, {}, PairedWords(values, points), {}});
-        rec.logicWords.push_back({4, {}, PairedWords(values, points), {}});
-        rec.floats.push_back({0, {}, values.floats(points), {}});
-        rec.floats.push_back({11, {}, values.floats(points), {}});
+        rec.logicWords.push_back({ 1, {}, PairedWords(values, points), {} });
+        rec.logicWords.push_back({ 4, {}, PairedWords(values, points), {} });
+        rec.floats.push_back({ 0, {}, values.floats(points), {} });
+        rec.floats.push_back({ 11, {}, values.floats(points), {} });
     }
     return rec;
 }
@@ -68,26 +70,27 @@ TEST(Family6, LogicPositionJoinsTheWordsOfAPointPair)
     Recording rec;
     rec.model = "5228";
     rec.dataLength = 4;
-    rec.logicWords.push_back({0, {}, {0x12345678u, 0x12345678u, 0xABCD0001u, 0xABCD0001u}, {}});
+    rec.logicWords.push_back({ 0, {}, { 0x12345678u, 0x12345678u, 0xABCD0001u, 0xABCD0001u }, {} });
     const auto bytes = synth::WriteRecording(rec);
     // The file keeps one 16-bit word per point: high half first, then low half.
     const std::size_t data = bytes.size() - 8;
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + data, bytes.end()),
-              (std::vector<std::uint8_t>{0x12, 0x34, 0x56, 0x78, 0xAB, 0xCD, 0x00, 0x01}));
+        (std::vector<std::uint8_t> { 0x12, 0x34, 0x56, 0x78, 0xAB, 0xCD, 0x00, 0x01 }));
 
     const auto whole = DecodeBytes(bytes);
     ASSERT_EQ(whole.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(whole.tables.logic[0].primary, (std::vector<std::uint32_t>{0x12345678u, 0x12345678u, 0xABCD0001u, 0xABCD0001u}));
+    EXPECT_EQ(whole.tables.logic[0].primary,
+        (std::vector<std::uint32_t> { 0x12345678u, 0x12345678u, 0xABCD0001u, 0xABCD0001u }));
     // A range that splits a pair still joins both words.
     const auto odd = DecodeBytes(bytes, 1, 2);
     ASSERT_EQ(odd.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(odd.tables.logic[0].primary, (std::vector<std::uint32_t>{0x12345678u, 0xABCD0001u}));
+    EXPECT_EQ(odd.tables.logic[0].primary, (std::vector<std::uint32_t> { 0x12345678u, 0xABCD0001u }));
 }
 
 TEST(Family6, BlocksDecodeAsTheWhole)
 {
     const auto bytes = synth::WriteRecording(Family6("MEM", 11, 63));
-    for (std::int64_t block : {1, 2, 3, 4})
+    for (std::int64_t block : { 1, 2, 3, 4 })
         frames::ExpectBlocksMatchWhole(bytes, block);
     frames::ExpectBlocksMatchWhole(synth::WriteRecording(Family6("REC", 7, 64)), 3);
 }
@@ -136,7 +139,7 @@ TEST(Family6, WriterRefusesWhatTheLayoutCannotHold)
     rec.logicWords[0].primary[1] ^= 1; // points 0 and 1 must share one value
     EXPECT_THROW(synth::WriteRecording(rec), std::invalid_argument);
     rec = Family6("MEM", 4, 68);
-    rec.logicUnits.push_back({16, {}, std::vector<std::uint8_t>(4), {}});
+    rec.logicUnits.push_back({ 16, {}, std::vector<std::uint8_t>(4), {} });
     EXPECT_THROW(synth::WriteRecording(rec), std::invalid_argument);
 }
 

@@ -59,8 +59,13 @@ Recording WithFloats(Recording r, std::vector<int> slots, std::uint32_t salt)
 Recording WithGpsSplits(Recording r, std::uint32_t salt)
 {
     const std::pair<int, synth::GpsSplitSpec> splits[] = {
-        {246, {0x3FF00000u, 20}}, {247, {0x000FFC00u, 10}}, {248, {0x000003FFu, 0}}, {249, {0xF8000000u, 27}},
-        {250, {0x06000000u, 25}}, {251, {0x01FFFF80u, 7}},  {252, {0x00000040u, 6}},
+        { 246, { 0x3FF00000u, 20 } },
+        { 247, { 0x000FFC00u, 10 } },
+        { 248, { 0x000003FFu, 0 } },
+        { 249, { 0xF8000000u, 27 } },
+        { 250, { 0x06000000u, 25 } },
+        { 251, { 0x01FFFF80u, 7 } },
+        { 252, { 0x00000040u, 6 } },
     };
     auto rng = SeededRandom(salt);
     for (const auto& [slot, split] : splits) {
@@ -78,37 +83,46 @@ Recording WithGpsSplits(Recording r, std::uint32_t salt)
 std::vector<FamilyCase> Families6To9()
 {
     return {
-        {"F6_MEM", 6,
-         [] {
-             auto r = Make("5228", "52280102", "MEM", 5001, {0, 2, 5}, {5, 6, 9}, 61);
-             return WithFloats(WithWords(r, {1, 4}, 62, true), {0, 11}, 63);
-         }},
-        {"F6_REC", 6, [] { return Make("5228", "52280102", "REC", 3000, {0, 3}, {0, 1, 4, 15}, 64); }},
-        {"F7_MEM", 7, [] { return Make("QX4767", "QX476701", "MEM", 4500, {0, 3, 7}, {0, 1, 3}, 71); }},
-        {"F7_REC", 7, [] { return Make("QX4767", "QX476701", "REC", 2500, {1, 2}, {0, 2, 3}, 72); }},
-        {"F8_MEM", 8,
-         [] {
-             auto r = Make("QX3013", "QX301301", "MEM", 4000, {0, 14, 59}, {0, 3, 4, 9, 17, 19}, 81);
-             r.frameSlack = 2;
-             r = WithPulses(WithFloats(WithWords(r, {15, 240, 245, 256, 263}, 82), {0, 7}, 83), {0, 1}, 84);
-             return WithGpsSplits(r, 85);
-         }},
-        {"F9_MEM", 9,
-         [] {
-             auto r = Make("QX3122", "QX3122-01", "MEM", 3500, {0, 9, 255}, {0, 3, 9, 127}, 91);
-             return WithFloats(WithWords(r, {5, 256, 351}, 92), {0, 16, 32, 94}, 93);
-         }},
-        {"F9_REC", 9,
-         [] {
-             auto r = Make("QX3122", "QX3122", "REC", 2100, {1, 200}, {4, 5, 64}, 94);
-             r.frameSlack = 5;
-             return WithFloats(WithWords(r, {7, 300}, 95), {15, 31, 40}, 96);
-         }},
+        { "F6_MEM", 6,
+            [] {
+                auto r = Make("5228", "52280102", "MEM", 5001, { 0, 2, 5 }, { 5, 6, 9 }, 61);
+                return WithFloats(WithWords(r, { 1, 4 }, 62, true), { 0, 11 }, 63);
+            } },
+        { "F6_REC", 6,
+            [] {
+                return Make("5228", "52280102", "REC", 3000, { 0, 3 }, { 0, 1, 4, 15 }, 64);
+            } },
+        { "F7_MEM", 7,
+            [] {
+                return Make("QX4767", "QX476701", "MEM", 4500, { 0, 3, 7 }, { 0, 1, 3 }, 71);
+            } },
+        { "F7_REC", 7,
+            [] {
+                return Make("QX4767", "QX476701", "REC", 2500, { 1, 2 }, { 0, 2, 3 }, 72);
+            } },
+        { "F8_MEM", 8,
+            [] {
+                auto r = Make("QX3013", "QX301301", "MEM", 4000, { 0, 14, 59 }, { 0, 3, 4, 9, 17, 19 }, 81);
+                r.frameSlack = 2;
+                r = WithPulses(WithFloats(WithWords(r, { 15, 240, 245, 256, 263 }, 82), { 0, 7 }, 83), { 0, 1 }, 84);
+                return WithGpsSplits(r, 85);
+            } },
+        { "F9_MEM", 9,
+            [] {
+                auto r = Make("QX3122", "QX3122-01", "MEM", 3500, { 0, 9, 255 }, { 0, 3, 9, 127 }, 91);
+                return WithFloats(WithWords(r, { 5, 256, 351 }, 92), { 0, 16, 32, 94 }, 93);
+            } },
+        { "F9_REC", 9,
+            [] {
+                auto r = Make("QX3122", "QX3122", "REC", 2100, { 1, 200 }, { 4, 5, 64 }, 94);
+                r.frameSlack = 5;
+                return WithFloats(WithWords(r, { 7, 300 }, 95), { 15, 31, 40 }, 96);
+            } },
     };
 }
 
 INSTANTIATE_TEST_SUITE_P(Families6To9, SampleRoundTrip, ::testing::ValuesIn(Families6To9()),
-                         [](const auto& info) { return info.param.name; });
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace kp::test

@@ -20,16 +20,18 @@ Recording Family7(const std::string& function, std::size_t points, unsigned seed
     rec.version = "QX476701";
     rec.function = function;
     rec.dataLength = static_cast<std::int64_t>(points);
-    for (int slot : {0, 3, 7})
-        rec.analog.push_back({slot, {}, {}, values.u16(points), pairs ? values.u16(points) : std::vector<std::uint16_t>{}});
-    for (int unit : {0, 1, 3})
-        rec.logicUnits.push_back({unit, {}, values.nibbles(points), pairs ? values.nibbles(points) : std::vector<std::uint8_t>{}});
+    for (int slot : { 0, 3, 7 })
+        rec.analog.push_back(
+            { slot, {}, {}, values.u16(points), pairs ? values.u16(points) : std::vector<std::uint16_t> {} });
+    for (int unit : { 0, 1, 3 })
+        rec.logicUnits.push_back(
+            { unit, {}, values.nibbles(points), pairs ? values.nibbles(points) : std::vector<std::uint8_t> {} });
     return rec;
 }
 
 TEST(Family7, MemoryAndEnvelopeRecordingsRoundTrip)
 {
-    for (const char* function : {"MEM", "REC"}) {
+    for (const char* function : { "MEM", "REC" }) {
         const Recording rec = Family7(function, 10, 71);
         const auto d = DecodeBytes(synth::WriteRecording(rec));
         ASSERT_EQ(d.result.status, DecodeStatus::Complete) << function << ": " << d.result.detail;
@@ -44,15 +46,15 @@ TEST(Family7, LogicWordIsWidenedWithItsSign)
     rec.model = "QX4767";
     rec.function = "REC";
     rec.dataLength = 2;
-    rec.analog.push_back({0, {}, {}, {1, 2}, {3, 4}});
+    rec.analog.push_back({ 0, {}, {}, { 1, 2 }, { 3, 4 } });
     // Probe 4 of unit 3 is bit 15 of the word.
-    rec.logicUnits.push_back({3, {}, {0x8, 0x7}, {0x0, 0xF}});
+    rec.logicUnits.push_back({ 3, {}, { 0x8, 0x7 }, { 0x0, 0xF } });
     const auto d = DecodeBytes(synth::WriteRecording(rec));
     ASSERT_EQ(d.result.status, DecodeStatus::Complete);
     const auto& group = d.tables.logicGroups.groups[0];
-    EXPECT_EQ(group.primary, (std::vector<std::uint32_t>{0xFFFF8000u, 0x00007000u}));
-    EXPECT_EQ(group.secondary, (std::vector<std::uint32_t>{0x00000000u, 0xFFFFF000u}));
-    EXPECT_EQ(d.tables.analog[0].secondary, (std::vector<std::uint16_t>{3, 4}));
+    EXPECT_EQ(group.primary, (std::vector<std::uint32_t> { 0xFFFF8000u, 0x00007000u }));
+    EXPECT_EQ(group.secondary, (std::vector<std::uint32_t> { 0x00000000u, 0xFFFFF000u }));
+    EXPECT_EQ(d.tables.analog[0].secondary, (std::vector<std::uint16_t> { 3, 4 }));
 }
 
 TEST(Family7, RealtimeEnvelopeReadsAsRecAndRmsReadsNothing)

@@ -62,20 +62,19 @@ TEST(Family8Map, GpsEntriesCountChannelsFromTwo)
 
 TEST(Family8Map, UnusedMalformedAndOutOfRangeEntriesAreDropped)
 {
-    for (const char* text : {"", "0A100000001", "1A10000000", "1A1X0000001", "1A10000000Y", "1Q100000001",
-                             "1A140000001" /* unit 4: beyond the 60 analog slots */, "1P100200001",
-                             "1S100800001", "1W140000001"})
+    for (const char* text : { "", "0A100000001", "1A10000000", "1A1X0000001", "1A10000000Y", "1Q100000001",
+             "1A140000001" /* unit 4: beyond the 60 analog slots */, "1P100200001", "1S100800001", "1W140000001" })
         EXPECT_FALSE(ParseFamily8MapEntry(text, 0)) << text;
 }
 
 TEST(Family8Map, MapIsReadFromThirtyEntriesPerRecord)
 {
     using synth::RecordSpec;
-    RecordSpec first{"HW-002", {{2, "1A100000001"}, {31, "1A100100002"}}, {}};
-    RecordSpec second{"HW-002", {{2, "1A100200003"}, {3, "garbage"}}, {}};
-    RecordSpec wave1{"HW-001", {{8, "64"}}, {}};
-    const auto bytes = test::HeaderBytes(RecordSpec{"HW", {{2, "QX3013"}, {4, "MEM"}, {9, "QX301301"}}, {}},
-                                         {wave1, first, second});
+    RecordSpec first { "HW-002", { { 2, "1A100000001" }, { 31, "1A100100002" } }, {} };
+    RecordSpec second { "HW-002", { { 2, "1A100200003" }, { 3, "garbage" } }, {} };
+    RecordSpec wave1 { "HW-001", { { 8, "64" } }, {} };
+    const auto bytes = test::HeaderBytes(
+        RecordSpec { "HW", { { 2, "QX3013" }, { 4, "MEM" }, { 9, "QX301301" } }, {} }, { wave1, first, second });
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(bytes));
     EXPECT_EQ(ReadFrameSize(head), 64);
@@ -93,12 +92,11 @@ TEST(Family8Map, MapIsReadFromThirtyEntriesPerRecord)
 
 TEST(Family8Map, GpsSplitComesFromTheGpsHeader)
 {
-    HeaderRecord hq{};
+    HeaderRecord hq {};
     EXPECT_EQ(GpsSplitOf(nullptr, 246).mask, 0xFFFFFFFFu);
     EXPECT_EQ(GpsSplitOf(nullptr, 246).shift, 0);
-    auto put = [&](int field, const std::string& text) {
-        std::copy(text.begin(), text.end(), hq.begin() + 12 * field);
-    };
+    auto put
+        = [&](int field, const std::string& text) { std::copy(text.begin(), text.end(), hq.begin() + 12 * field); };
     put(0, "HQ");
     put(2 + 2 * 0, "3FF00000");
     put(3 + 2 * 0, "20");

@@ -23,28 +23,33 @@ Recording Family8(std::size_t points, unsigned seed)
     rec.version = "QX301301";
     rec.dataLength = static_cast<std::int64_t>(points);
     rec.frameSlack = 6;
-    for (int slot : {0, 14, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 31, 59})
-        rec.analog.push_back({slot, {}, {}, values.u16(points), {}});
-    for (int slot : {15, 240, 241, 244, 245, 256, 263})
-        rec.logicWords.push_back({slot, {}, values.u32(points), {}});
+    for (int slot : { 0, 14, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 31, 59 })
+        rec.analog.push_back({ slot, {}, {}, values.u16(points), {} });
+    for (int slot : { 15, 240, 241, 244, 245, 256, 263 })
+        rec.logicWords.push_back({ slot, {}, values.u32(points), {} });
     // PDOP, HDOP, VDOP in 10 bits each; SAT, MODE, GEOID, TBIT in 5, 2, 18 and 1.
     const std::pair<int, synth::GpsSplitSpec> splits[] = {
-        {246, {0x3FF00000u, 20}}, {247, {0x000FFC00u, 10}}, {248, {0x000003FFu, 0}}, {249, {0xF8000000u, 27}},
-        {250, {0x06000000u, 25}}, {251, {0x01FFFF80u, 7}},  {252, {0x00000040u, 6}},
+        { 246, { 0x3FF00000u, 20 } },
+        { 247, { 0x000FFC00u, 10 } },
+        { 248, { 0x000003FFu, 0 } },
+        { 249, { 0xF8000000u, 27 } },
+        { 250, { 0x06000000u, 25 } },
+        { 251, { 0x01FFFF80u, 7 } },
+        { 252, { 0x00000040u, 6 } },
     };
     for (const auto& [slot, split] : splits) {
         rec.gpsSplits[slot] = split;
         auto v = values.u32(points);
         for (auto& x : v)
             x = (x << split.shift & split.mask) >> split.shift;
-        rec.logicWords.push_back({slot, {}, v, {}});
+        rec.logicWords.push_back({ slot, {}, v, {} });
     }
-    for (int unit : {0, 3, 4, 9, 17, 19})
-        rec.logicUnits.push_back({unit, {}, values.nibbles(points), {}});
-    rec.pulses.push_back({0, {}, values.u16(points)});
-    rec.pulses.push_back({1, {}, values.u16(points)});
-    rec.floats.push_back({0, {}, values.floats(points), {}});
-    rec.floats.push_back({7, {}, values.floats(points), {}});
+    for (int unit : { 0, 3, 4, 9, 17, 19 })
+        rec.logicUnits.push_back({ unit, {}, values.nibbles(points), {} });
+    rec.pulses.push_back({ 0, {}, values.u16(points) });
+    rec.pulses.push_back({ 1, {}, values.u16(points) });
+    rec.floats.push_back({ 0, {}, values.floats(points), {} });
+    rec.floats.push_back({ 7, {}, values.floats(points), {} });
     return rec;
 }
 
@@ -65,8 +70,8 @@ TEST(Family8, CanUnitsFillTheHalvesAfterTheBuiltInLogic)
     Recording rec;
     rec.model = "QX3013";
     rec.dataLength = 1;
-    rec.logicUnits = {{0, {}, {0x1}, {}}, {4, {}, {0x2}, {}}, {8, {}, {0x3}, {}}, {12, {}, {0x4}, {}},
-                      {16, {}, {0x5}, {}}};
+    rec.logicUnits = { { 0, {}, { 0x1 }, {} }, { 4, {}, { 0x2 }, {} }, { 8, {}, { 0x3 }, {} }, { 12, {}, { 0x4 }, {} },
+        { 16, {}, { 0x5 }, {} } };
     const auto d = DecodeBytes(synth::WriteRecording(rec));
     ASSERT_EQ(d.result.status, DecodeStatus::Complete);
     const auto& g = d.tables.logicGroups.groups;
@@ -81,9 +86,9 @@ TEST(Family8, GpsSplitSlotsTakeTheirMaskAndShift)
     Recording rec;
     rec.model = "QX3013";
     rec.dataLength = 1;
-    rec.gpsSplits[246] = {0xFF000000u, 24};
-    rec.gpsSplits[247] = {0x00FF0000u, 16};
-    rec.logicWords = {{246, {}, {0xAB}, {}}, {247, {}, {0xCD}, {}}, {248, {}, {0xABCD0000u}, {}}};
+    rec.gpsSplits[246] = { 0xFF000000u, 24 };
+    rec.gpsSplits[247] = { 0x00FF0000u, 16 };
+    rec.logicWords = { { 246, {}, { 0xAB }, {} }, { 247, {}, { 0xCD }, {} }, { 248, {}, { 0xABCD0000u }, {} } };
     // 248 keeps the whole value (no split given), which the others fill.
     const auto d = DecodeBytes(synth::WriteRecording(rec));
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
@@ -114,8 +119,8 @@ TEST(Family8, FramesThatDoNotFitAreRefused)
     ASSERT_TRUE(head.Load(good));
     const std::int64_t frame = ReadFrameSize(head);
 
-    for (const std::string& size : {std::to_string(frame - 7), std::string("0"), std::string("-4"),
-                                    std::to_string(kMaxFrameBytes + 1)}) {
+    for (const std::string& size :
+        { std::to_string(frame - 7), std::string("0"), std::string("-4"), std::to_string(kMaxFrameBytes + 1) }) {
         auto bytes = good;
         frames::PatchField(bytes, "HW-001", kFamily8FrameSizeField, size);
         const auto d = DecodeBytes(bytes);
@@ -129,13 +134,13 @@ TEST(Family8, OnlySavedEntriesMustFitTheFrame)
     Recording rec;
     rec.model = "QX3013";
     rec.dataLength = 2;
-    rec.analog.push_back({3, {}, {}, {7, 8}, {}});
+    rec.analog.push_back({ 3, {}, {}, { 7, 8 }, {} });
     auto bytes = synth::WriteRecording(rec);
     // An entry for channel 10, which no channel header names, far beyond the frame.
     frames::PatchField(bytes, "HW-002", kMapFirstField + 1, synth::Family8MapEntry('A', '1', 0, 10, 190));
     auto d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
-    EXPECT_EQ(d.tables.analog[3].primary, (std::vector<std::uint16_t>{7, 8}));
+    EXPECT_EQ(d.tables.analog[3].primary, (std::vector<std::uint16_t> { 7, 8 }));
 
     // The saved channel's own entry moved beyond the frame is refused.
     frames::PatchField(bytes, "HW-002", kMapFirstField, synth::Family8MapEntry('A', '1', 0, 3, 2));
@@ -172,7 +177,7 @@ TEST(Family8, WidePositionsLiveInTheLogicTable)
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(synth::WriteRecording(Family8(1, 86))));
     const SampleLayout layout = DescribeSamples(head);
-    for (int slot : {15, 240, 246, 247, 248, 252, 256, 263}) {
+    for (int slot : { 15, 240, 246, 247, 248, 252, 256, 263 }) {
         EXPECT_TRUE(layout.logicSaved[slot]) << slot;
         EXPECT_FALSE(layout.analogSaved[slot]) << slot;
     }

@@ -25,20 +25,24 @@ Recording Family9(const std::string& function, std::size_t points, unsigned seed
     rec.function = function;
     rec.dataLength = static_cast<std::int64_t>(points);
     rec.frameSlack = 3;
-    for (int slot : {0, 9, 255})
-        rec.analog.push_back({slot, {}, {}, values.u16(points), pairs ? values.u16(points) : std::vector<std::uint16_t>{}});
-    for (int slot : {5, 256, 351})
-        rec.logicWords.push_back({slot, {}, values.u32(points), pairs ? values.u32(points) : std::vector<std::uint32_t>{}});
-    for (int unit : {0, 3, 9, 127})
-        rec.logicUnits.push_back({unit, {}, values.nibbles(points), pairs ? values.nibbles(points) : std::vector<std::uint8_t>{}});
-    for (int slot : {0, 15, 16, 31, 32, 94})
-        rec.floats.push_back({slot, {}, values.floats(points), pairs ? values.floats(points) : std::vector<float>{}});
+    for (int slot : { 0, 9, 255 })
+        rec.analog.push_back(
+            { slot, {}, {}, values.u16(points), pairs ? values.u16(points) : std::vector<std::uint16_t> {} });
+    for (int slot : { 5, 256, 351 })
+        rec.logicWords.push_back(
+            { slot, {}, values.u32(points), pairs ? values.u32(points) : std::vector<std::uint32_t> {} });
+    for (int unit : { 0, 3, 9, 127 })
+        rec.logicUnits.push_back(
+            { unit, {}, values.nibbles(points), pairs ? values.nibbles(points) : std::vector<std::uint8_t> {} });
+    for (int slot : { 0, 15, 16, 31, 32, 94 })
+        rec.floats.push_back(
+            { slot, {}, values.floats(points), pairs ? values.floats(points) : std::vector<float> {} });
     return rec;
 }
 
 TEST(Family9, MemoryAndEnvelopeRecordingsRoundTrip)
 {
-    for (const char* function : {"MEM", "REC"}) {
+    for (const char* function : { "MEM", "REC" }) {
         const Recording rec = Family9(function, 6, 91);
         const auto d = DecodeBytes(synth::WriteRecording(rec));
         ASSERT_EQ(d.result.status, DecodeStatus::Complete) << function << ": " << d.result.detail;
@@ -53,9 +57,10 @@ TEST(Family9, EnvelopeValuesFollowTheirPrimary)
     rec.model = "QX3122";
     rec.function = "REC";
     rec.dataLength = 1;
-    rec.floats.push_back({16, {}, {1.5f}, {-2.0f}});          // "Z"
-    rec.logicWords.push_back({2, {}, {0x01020304u}, {0xA0B0C0D0u}}); // secondary into the slot's own secondary array
-    rec.logicUnits.push_back({4, {}, {0x9}, {0x6}});           // "H" unit 2: group 0, high half
+    rec.floats.push_back({ 16, {}, { 1.5f }, { -2.0f } }); // "Z"
+    rec.logicWords.push_back(
+        { 2, {}, { 0x01020304u }, { 0xA0B0C0D0u } }); // secondary into the slot's own secondary array
+    rec.logicUnits.push_back({ 4, {}, { 0x9 }, { 0x6 } }); // "H" unit 2: group 0, high half
     const auto bytes = synth::WriteRecording(rec);
     const auto d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
@@ -82,7 +87,7 @@ TEST(Family9, SecondValueBeyondTheFrameIsRefused)
     rec.model = "QX3122";
     rec.function = "REC";
     rec.dataLength = 2;
-    rec.analog.push_back({0, {}, {}, {1, 2}, {3, 4}});
+    rec.analog.push_back({ 0, {}, {}, { 1, 2 }, { 3, 4 } });
     auto bytes = synth::WriteRecording(rec);
     // The primary value at bytes 2-3 still fits a 4-byte frame, its pair does not.
     frames::PatchField(bytes, "HW01", kMapFirstField, synth::Family9MapEntry('A', 1, 1, false, 2));
@@ -94,7 +99,7 @@ TEST(Family9, SecondValueBeyondTheFrameIsRefused)
     frames::PatchField(bytes, "HW", 4, "MEM");
     d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
-    EXPECT_EQ(d.tables.analog[0].primary, (std::vector<std::uint16_t>{3, 4}));
+    EXPECT_EQ(d.tables.analog[0].primary, (std::vector<std::uint16_t> { 3, 4 }));
 }
 
 TEST(Family9, MissingWaveHeaderOneRefusesTheFrames)
@@ -115,10 +120,10 @@ TEST(Family9, FunctionsWithoutFramesReadNothing)
 TEST(Family9, WriterRefusesChannelsWithoutAPlace)
 {
     Recording rec = Family9("MEM", 2, 96);
-    rec.floats.push_back({95, {}, {0.0f, 0.0f}, {}}); // no "HV" number names slot 95
+    rec.floats.push_back({ 95, {}, { 0.0f, 0.0f }, {} }); // no "HV" number names slot 95
     EXPECT_THROW(synth::WriteRecording(rec), std::invalid_argument);
     rec = Family9("MEM", 2, 96);
-    rec.analog.push_back({256, {}, {}, {0, 0}, {}});
+    rec.analog.push_back({ 256, {}, {}, { 0, 0 }, {} });
     EXPECT_THROW(synth::WriteRecording(rec), std::invalid_argument);
 }
 

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -34,8 +34,8 @@ inline Decoded DecodeBytes(const std::vector<std::uint8_t>& bytes, std::int64_t 
 
 // The tables hold exactly the recording's channels, with its values for
 // points [first, first + count).
-inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t, std::int64_t first,
-                             std::int64_t count)
+inline void ExpectTablesHold(
+    const synth::Recording& rec, const ChannelTables& t, std::int64_t first, std::int64_t count)
 {
     const bool pairs = rec.function == "REC" || rec.function == "RMS";
     auto index = [&](std::int64_t i) { return static_cast<std::size_t>(first + i); };
@@ -84,7 +84,7 @@ inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t
                 << "float " << f.slot << " point " << first + i;
             if (pairs) {
                 EXPECT_EQ(std::bit_cast<std::uint32_t>(slot.secondary[i]),
-                          std::bit_cast<std::uint32_t>(f.secondary[index(i)]))
+                    std::bit_cast<std::uint32_t>(f.secondary[index(i)]))
                     << "float " << f.slot << " point " << first + i;
             }
         }
@@ -102,8 +102,8 @@ inline void ExpectTablesHold(const synth::Recording& rec, const ChannelTables& t
         ASSERT_EQ(group.primary.size(), static_cast<std::size_t>(count)) << "unit " << u.unit;
         const int shift = 4 * (u.unit % 8);
         for (std::int64_t i = 0; i < count; ++i) {
-            EXPECT_EQ((group.primary[i] >> shift) & 0xF, u.primary[index(i)]) << "unit " << u.unit << " point "
-                                                                               << first + i;
+            EXPECT_EQ((group.primary[i] >> shift) & 0xF, u.primary[index(i)])
+                << "unit " << u.unit << " point " << first + i;
             if (pairs) {
                 EXPECT_EQ((group.secondary[i] >> shift) & 0xF, u.secondary[index(i)])
                     << "unit " << u.unit << " point " << first + i;
@@ -169,7 +169,10 @@ inline void PatchField(std::vector<std::uint8_t>& bytes, const std::string& tag,
 // Seeded values for the round trips.
 class Values {
 public:
-    explicit Values(unsigned seed) : rng_(seed) {}
+    explicit Values(unsigned seed)
+        : rng_(seed)
+    {
+    }
     std::vector<std::uint16_t> u16(std::size_t n) { return make<std::uint16_t>(n, 0xFFFF); }
     std::vector<std::uint32_t> u32(std::size_t n) { return make<std::uint32_t>(n, 0xFFFFFFFFu); }
     std::vector<std::uint8_t> nibbles(std::size_t n) { return make<std::uint8_t>(n, 15); }
@@ -183,8 +186,7 @@ public:
     }
 
 private:
-    template <typename T>
-    std::vector<T> make(std::size_t n, std::uint32_t max)
+    template <typename T> std::vector<T> make(std::size_t n, std::uint32_t max)
     {
         std::uniform_int_distribution<std::uint32_t> d(0, max);
         std::vector<T> v(n);

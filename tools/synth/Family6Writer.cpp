@@ -14,7 +14,10 @@ namespace kp::synth {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& why) { throw std::invalid_argument("family 6: " + why); }
+[[noreturn]] void Refuse(const std::string& why)
+{
+    throw std::invalid_argument("family 6: " + why);
+}
 
 struct Position {
     const AnalogSpec* analog = nullptr;
@@ -27,7 +30,7 @@ void CheckWordPairs(const LogicWordSpec& w)
     for (std::size_t p = 0; p + 1 < n; p += 2)
         if (w.primary[p] != w.primary[p + 1])
             Refuse("logic position " + std::to_string(w.slot) + " differs at points " + std::to_string(p) + " and "
-                   + std::to_string(p + 1) + ", which share one value");
+                + std::to_string(p + 1) + ", which share one value");
     if (n % 2 == 1 && (w.primary[n - 1] & 0xFFFFu) != 0)
         Refuse("logic position " + std::to_string(w.slot) + ": the last, unpaired point has no low half");
 }
@@ -76,13 +79,13 @@ std::vector<std::uint8_t> WriteFamily6(const Recording& recording)
     for (const auto& r : StandardChannelRecords(recording))
         records.push_back(r);
     for (const LogicWordSpec& w : recording.logicWords) {
-        RecordSpec r{"HC", w.fields, {}};
+        RecordSpec r { "HC", w.fields, {} };
         r.fields[1] = std::to_string(w.slot + 1);
         r.fields[kFamily6ModeField] = std::string(kFamily6LogicMode);
         records.push_back(std::move(r));
     }
     for (const FloatSpec& f : recording.floats) {
-        RecordSpec r{"HZ", f.fields, {}};
+        RecordSpec r { "HZ", f.fields, {} };
         r.fields[1] = "Z" + std::to_string(f.slot + 1);
         records.push_back(std::move(r));
     }
@@ -94,7 +97,7 @@ std::vector<std::uint8_t> WriteFamily6(const Recording& recording)
     std::vector<Block> blocks;
     for (int b = 0; b < 4; ++b) {
         bool any = false;
-        Block block{ClassicLogicWords(recording, b, false, any), {}};
+        Block block { ClassicLogicWords(recording, b, false, any), {} };
         if (!any)
             continue;
         if (pairs)

@@ -11,7 +11,10 @@ namespace kp::synth {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& why) { throw std::invalid_argument("family 7: " + why); }
+[[noreturn]] void Refuse(const std::string& why)
+{
+    throw std::invalid_argument("family 7: " + why);
+}
 
 std::uint16_t LogicWord(const Recording& recording, std::size_t point, bool secondary)
 {

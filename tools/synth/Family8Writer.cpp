@@ -18,14 +18,17 @@ namespace {
 std::string TwoDigits(int value, const char* what)
 {
     if (value < 0 || value > 99)
-        throw std::invalid_argument(std::string("family 8 map: ") + what + " " + std::to_string(value)
-                                    + " does not fit two digits");
+        throw std::invalid_argument(
+            std::string("family 8 map: ") + what + " " + std::to_string(value) + " does not fit two digits");
     char text[3];
     std::snprintf(text, sizeof text, "%02d", value);
     return text;
 }
 
-[[noreturn]] void Refuse(const std::string& why) { throw std::invalid_argument("family 8: " + why); }
+[[noreturn]] void Refuse(const std::string& why)
+{
+    throw std::invalid_argument("family 8: " + why);
+}
 
 struct Builder {
     const Recording& rec;
@@ -43,7 +46,7 @@ struct Builder {
 
     void Channel(const std::string& designation, const std::map<int, std::string>& fields)
     {
-        RecordSpec r{"HC", fields, {}};
+        RecordSpec r { "HC", fields, {} };
         r.fields[1] = designation;
         channels.push_back(std::move(r));
     }
@@ -56,7 +59,7 @@ struct Builder {
             Add('A', '1', a.slot / 15, a.slot % 15, 2, Widened(a.primary));
             Channel(std::to_string(a.slot + 1), a.fields);
             if (!a.fields02.empty()) {
-                RecordSpec r{"HC02", a.fields02, {}};
+                RecordSpec r { "HC02", a.fields02, {} };
                 r.fields[1] = std::to_string(a.slot + 1);
                 channels02.push_back(std::move(r));
             }
@@ -82,22 +85,22 @@ struct Builder {
             return;
         if (std::find(parts.begin(), parts.end(), nullptr) != parts.end())
             Refuse("GPS slots " + std::to_string(first) + "-" + std::to_string(first + count - 1)
-                   + " share one value and one header: give all of them");
+                + " share one value and one header: give all of them");
         const std::size_t points = parts[0]->primary.size();
         std::vector<std::uint32_t> packed(points, 0);
         for (int k = 0; k < count; ++k) {
             const auto it = rec.gpsSplits.find(first + k);
-            const GpsSplitSpec split = it == rec.gpsSplits.end() ? GpsSplitSpec{} : it->second;
+            const GpsSplitSpec split = it == rec.gpsSplits.end() ? GpsSplitSpec {} : it->second;
             for (std::size_t p = 0; p < points; ++p)
                 packed[p] |= (parts[k]->primary[p] << split.shift) & split.mask;
         }
         for (int k = 0; k < count; ++k) {
             const auto it = rec.gpsSplits.find(first + k);
-            const GpsSplitSpec split = it == rec.gpsSplits.end() ? GpsSplitSpec{} : it->second;
+            const GpsSplitSpec split = it == rec.gpsSplits.end() ? GpsSplitSpec {} : it->second;
             for (std::size_t p = 0; p < points; ++p)
                 if (((packed[p] & split.mask) >> split.shift) != parts[k]->primary[p])
                     Refuse("GPS slot " + std::to_string(first + k) + " value at point " + std::to_string(p)
-                           + " does not survive its mask and shift");
+                        + " does not survive its mask and shift");
         }
         Add('G', '1', entry / 2, entry % 2 + 2, 4, std::move(packed));
         Channel("GPS" + std::to_string(entry), parts[0]->fields);
@@ -135,10 +138,11 @@ struct Builder {
         for (const LogicUnitSpec& u : rec.logicUnits) {
             if (u.unit < 0 || u.unit >= 20)
                 Refuse("logic unit " + std::to_string(u.unit) + " beyond the 20 units");
-            RecordSpec r{"HL", u.fields, {}};
+            RecordSpec r { "HL", u.fields, {} };
             // Built-in logic is "INTL<n>", CAN logic "<unit>-<channel>" from unit 4.
-            r.fields[1] = u.unit < 4 ? "INTL" + std::to_string(u.unit + 1)
-                                     : std::to_string((u.unit - 4) / 4 + 1) + "-" + std::to_string((u.unit - 4) % 4 + 1);
+            r.fields[1] = u.unit < 4
+                ? "INTL" + std::to_string(u.unit + 1)
+                : std::to_string((u.unit - 4) / 4 + 1) + "-" + std::to_string((u.unit - 4) % 4 + 1);
             logic.push_back(std::move(r));
         }
         for (int half = 0; half < 5; ++half) {
@@ -155,7 +159,7 @@ struct Builder {
             if (p.slot < 0 || p.slot >= kFamily8PulseChannels)
                 Refuse("pulse slot " + std::to_string(p.slot) + " beyond the 2 pulse channels");
             Add('P', '1', 0, p.slot, 2, Widened(p.primary));
-            RecordSpec r{"HJ", p.fields, {}};
+            RecordSpec r { "HJ", p.fields, {} };
             r.fields[1] = "P" + std::to_string(p.slot + 1);
             pulses.push_back(std::move(r));
         }
@@ -163,7 +167,7 @@ struct Builder {
             if (f.slot < 0 || f.slot >= kFamily8FloatChannels)
                 Refuse("float slot " + std::to_string(f.slot) + " beyond the 8 calculation channels");
             Add('S', '1', 0, f.slot, 4, FloatBits(f.primary));
-            RecordSpec r{"HZ", f.fields, {}};
+            RecordSpec r { "HZ", f.fields, {} };
             r.fields[1] = "Z" + std::to_string(f.slot + 1);
             floats.push_back(std::move(r));
         }
@@ -171,7 +175,7 @@ struct Builder {
 
     RecordSpec GpsHeader() const
     {
-        RecordSpec hq{"HQ", {}, {}};
+        RecordSpec hq { "HQ", {}, {} };
         for (const auto& [slot, split] : rec.gpsSplits) {
             const int k = slot - kFamily8GpsSplitFirstSlot;
             if (k < 0 || k >= kFamily8GpsSplitSlots || split.shift < 0 || split.shift > 31)
@@ -203,25 +207,25 @@ std::vector<std::uint8_t> WriteFamily8(const Recording& recording)
         Refuse("only memory recordings carry frames");
     CheckArrayLengths(recording, "family 8");
 
-    Builder b{recording, {}, {}, {}, {}, {}, {}};
+    Builder b { recording, {}, {}, {}, {}, {}, {} };
     b.Analog();
     b.Words();
     b.LogicUnits();
     b.PulsesAndFloats();
     if (b.values.size() > static_cast<std::size_t>(kFamily8MapEntries))
         Refuse("more than 120 map entries");
-    const FrameImage image = LayOutFrames(b.values, static_cast<std::size_t>(recording.dataLength), false,
-                                          recording.frameSlack);
+    const FrameImage image
+        = LayOutFrames(b.values, static_cast<std::size_t>(recording.dataLength), false, recording.frameSlack);
 
     std::vector<RecordSpec> records;
-    records.push_back(RecordSpec{"HW-001", {{kFamily8FrameSizeField, std::to_string(image.frameSize)}}, {}});
+    records.push_back(RecordSpec { "HW-001", { { kFamily8FrameSizeField, std::to_string(image.frameSize) } }, {} });
     for (std::size_t first = 0; first < image.entries.size(); first += kFamily8MapEntriesPerRecord) {
-        RecordSpec map{"HW-002", {}, {}};
+        RecordSpec map { "HW-002", {}, {} };
         for (std::size_t k = first; k < image.entries.size() && k < first + kFamily8MapEntriesPerRecord; ++k)
             map.fields[kMapFirstField + static_cast<int>(k - first)] = image.entries[k];
         records.push_back(std::move(map));
     }
-    for (auto* group : {&b.channels, &b.channels02, &b.pulses, &b.logic, &b.floats})
+    for (auto* group : { &b.channels, &b.channels02, &b.pulses, &b.logic, &b.floats })
         records.insert(records.end(), group->begin(), group->end());
     if (!recording.gpsSplits.empty())
         records.push_back(b.GpsHeader());

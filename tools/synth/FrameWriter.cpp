@@ -70,7 +70,7 @@ std::vector<std::uint32_t> ClassicLogicWords(const Recording& recording, int hal
         for (std::size_t p = 0; p < points; ++p) {
             if (nibbles[p] > 0x0F)
                 throw std::invalid_argument("logic unit " + std::to_string(u.unit) + " value above 4 bits");
-            words[p] |= std::uint32_t{nibbles[p]} << (4 * (u.unit % 4));
+            words[p] |= std::uint32_t { nibbles[p] } << (4 * (u.unit % 4));
         }
     }
     for (auto& w : words)

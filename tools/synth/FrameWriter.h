@@ -17,7 +17,7 @@ struct FrameValue {
     int size = 2; // bytes of one value (2 or 4); a pair's second value follows it
     // The map entry text for a value at this byte offset.
     std::function<std::string(int offset)> entry;
-    std::vector<std::uint32_t> primary;   // stored bit patterns, one per point
+    std::vector<std::uint32_t> primary; // stored bit patterns, one per point
     std::vector<std::uint32_t> secondary; // pair-valued recordings
 };
 
@@ -37,8 +37,7 @@ std::vector<std::uint32_t> ClassicLogicWords(const Recording& recording, int hal
 // Bit patterns of float values.
 std::vector<std::uint32_t> FloatBits(const std::vector<float>& values);
 
-template <typename T>
-std::vector<std::uint32_t> Widened(const std::vector<T>& values)
+template <typename T> std::vector<std::uint32_t> Widened(const std::vector<T>& values)
 {
     return std::vector<std::uint32_t>(values.begin(), values.end());
 }
