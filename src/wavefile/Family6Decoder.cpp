@@ -193,23 +193,20 @@ DecodeResult DecodeFamily6(const DecodeRequest& request)
         return Completed();
     // The float table follows all points of the first table.
     const std::uint64_t floatStride = 4 * layout.floats.size();
-    std::uint64_t floatRecords = 0;
     // When the file does not hold every point of the first table, it cannot
     // hold the float table after it either.
     const std::uint64_t floatStart
         = layout.stride == 0 || length <= records ? start + length * layout.stride : file.size();
-    {
-        floatRecords = RecordsInFile(file.size(), floatStart, floatStride);
-        const std::uint64_t last = std::min(end, floatRecords);
-        for (std::uint64_t p = first; p < last; ++p) {
-            const std::uint8_t* rec = file.data() + floatStart + p * floatStride;
-            const std::size_t i = static_cast<std::size_t>(p - first);
-            for (std::size_t k = 0; k < layout.floats.size(); ++k)
-                Put(t.floats[layout.floats[k]].primary, i, std::bit_cast<float>(LoadBE32(rec + 4 * k)));
-            consumed.reached(floatStart + (p + 1) * floatStride);
-            if (!ticker.advance())
-                return CancelledByUser();
-        }
+    const std::uint64_t floatRecords = RecordsInFile(file.size(), floatStart, floatStride);
+    const std::uint64_t last = std::min(end, floatRecords);
+    for (std::uint64_t p = first; p < last; ++p) {
+        const std::uint8_t* rec = file.data() + floatStart + p * floatStride;
+        const std::size_t i = static_cast<std::size_t>(p - first);
+        for (std::size_t k = 0; k < layout.floats.size(); ++k)
+            Put(t.floats[layout.floats[k]].primary, i, std::bit_cast<float>(LoadBE32(rec + 4 * k)));
+        consumed.reached(floatStart + (p + 1) * floatStride);
+        if (!ticker.advance())
+            return CancelledByUser();
     }
     if (floatRecords < end) {
         const std::uint64_t missing = std::max(first, floatRecords);
