@@ -185,5 +185,22 @@ TEST(Family8, WidePositionsLiveInTheLogicTable)
     EXPECT_FALSE(layout.logicSaved[14]);
 }
 
+TEST(Family8, CancelStopsAtAProgressStep)
+{
+    synth::Recording rec;
+    rec.model = "QX3013";
+    rec.dataLength = 5000;
+    rec.analog.push_back({ 0, {}, {}, std::vector<std::uint16_t>(5000, 7), {} });
+    const auto bytes = synth::WriteRecording(rec);
+    auto d = test::DecodeFile(bytes, 0, 1); // header and layout
+    ASSERT_EQ(AllocateTables(d.layout, 0, 5000, bytes.size(), d.tables).status, AllocateStatus::Ok);
+    int steps = 0;
+    DecodeRequest request { d.head, bytes, d.tables, 0, 5000, [&] { return ++steps < 2; }, {} };
+    EXPECT_EQ(DecodeSamples(request).status, DecodeStatus::Cancelled);
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(d.tables.analog[0].primary[3999], 7);
+    EXPECT_EQ(d.tables.analog[0].primary[4000], 0);
+}
+
 } // namespace
 } // namespace kp
