@@ -194,5 +194,38 @@ TEST(ExportFormat, DateAndElapsedTimeNotations)
                        "+7.8125ms,+3.90625e-001,+7.75000e+000\n");
 }
 
+TEST(ExportFormat, PulseChannelsFollowTheAnalogChannels)
+{
+    ScopedLocale locale(kDotLocale);
+    // The logger stores its sampling interval: "Interval", and the recording
+    // time as the shot.
+    const std::string expected = "\"\"\n"
+                                 "\"Shot\",\"Interval\",\"Trig Date\",\"Trig Time\"\n"
+                                 "\"2s\",\"1s\",\"24-06-11\",\"08:00:00\"\n"
+                                 "\n"
+                                 "\"CH\",\"Amp\",\"Range\",\"Comment\",\"Scaling\",\"Ratio\",\"Offset\",\"Filter\"\n"
+                                 "\"CH1\",\"VOLT\",\"10V\",\"\",\"-\",\"1\",\"0\",\"-\"\n"
+                                 "\"P1\",\"-\",\"-\",\"wheel\",\"-\",\"-\",\"-\",\"-\"\n"
+                                 "\n"
+                                 "\"Time[s]\",\"CH1[V]\",\"P1[rpm]\"\n"
+                                 "0.000000000e+000,-5.00000e-001,+1.00000e+000\n"
+                                 "1.000000000e+000,+0.00000e+000,+5.01000e+002\n"
+                                 "2.000000000e+000,+5.00000e-001,+1.00100e+003\n";
+    EXPECT_EQ(Convert(test::ExportFamily3(3)), expected);
+}
+
+TEST(ExportFormat, FloatChannelsPrintTheirValues)
+{
+    ScopedLocale locale(kDotLocale);
+    // Floats are physical already; 3e-5f is printed as the float it is.
+    const std::string expected = "\"Time[s]\",\"Z1[W]\"\n"
+                                 "0.0000000000e+000,+1.5000000e+000\n"
+                                 "7.8125000000e-003,-2.5000000e-001\n"
+                                 "1.5625000000e-002,+2.9999999e-005\n";
+    EXPECT_EQ(Convert(test::ExportFamily6Floats({ 1.5f, -0.25f, 3e-5f }),
+                      [](ConversionRequest& r) { r.header = Only(false, false, true, true); }),
+              expected);
+}
+
 } // namespace
 } // namespace kp
