@@ -31,26 +31,42 @@ struct ExportCase {
 
 std::ostream& operator<<(std::ostream& os, const ExportCase& c) { return os << c.name; }
 
-synth::Recording WithFloatsAndWords(synth::Recording r, std::uint32_t salt)
+// Float channels and 32-bit values (logic units, or value channels where
+// the family keeps them in 32 bits) with random contents. A 32-bit logic unit
+// of family 6 is made of the words of two points: paired gives both points
+// the same value.
+synth::Recording WithFloatsAndWords(synth::Recording r, std::vector<int> floats, std::vector<int> words,
+                                    std::uint32_t salt, bool paired = false)
 {
     auto rng = test::SeededRandom(salt);
     const auto n = static_cast<std::size_t>(r.dataLength);
+    const bool pairs = r.function == "REC" || r.function == "RMS";
     std::uniform_real_distribution<float> real(-500.0f, 500.0f);
-    for (int slot : { 0, 11 }) {
+    for (int slot : floats) {
         synth::FloatSpec f;
         f.slot = slot;
         f.primary.resize(n);
         for (auto& v : f.primary)
             v = real(rng);
+        if (pairs)
+            for (float v : f.primary)
+                f.secondary.push_back(v - 1.0f);
         r.floats.push_back(std::move(f));
     }
-    // A 32-bit logic unit of family 6 is made of the words of two points.
-    synth::LogicWordSpec w;
-    w.slot = 1;
-    w.primary.resize(n);
-    for (std::size_t k = 0; k + 1 < n; k += 2)
-        w.primary[k] = w.primary[k + 1] = static_cast<std::uint32_t>(rng());
-    r.logicWords.push_back(std::move(w));
+    for (int slot : words) {
+        synth::LogicWordSpec w;
+        w.slot = slot;
+        w.primary.resize(n);
+        for (std::size_t k = 0; k < n; k += paired ? 2 : 1) {
+            w.primary[k] = static_cast<std::uint32_t>(rng());
+            if (paired && k + 1 < n)
+                w.primary[k + 1] = w.primary[k];
+        }
+        if (pairs)
+            for (std::uint32_t v : w.primary)
+                w.secondary.push_back(v ^ 0xFFu);
+        r.logicWords.push_back(std::move(w));
+    }
     return r;
 }
 
@@ -70,8 +86,21 @@ std::vector<ExportCase> Cases()
          } },
         { "F4_MEM", [] { return Make("4756", "", "MEM", 4000, { 0, 1, 3 }, { 0, 1, 5 }, 12); } },
         { "F4_RMS", [] { return Make("4756", "", "RMS", 2000, { 2, 5 }, { 0, 3 }, 13, false, true); } },
-        { "F6_floats_words", [] { return WithFloatsAndWords(Make("5228", "52280102", "MEM", 3000, { 0, 2 }, { 5, 9 }, 14), 15); } },
+        { "F6_floats_words",
+          [] { return WithFloatsAndWords(Make("5228", "52280102", "MEM", 3000, { 0, 2 }, { 5, 9 }, 14), { 0, 11 }, { 1 }, 15, true); } },
         { "F7_MEM", [] { return Make("QX4767", "QX476701", "MEM", 3000, { 0, 1 }, {}, 16); } },
+        { "F8_MEM", [] {
+             auto r = Make("QX3013", "QX301301", "MEM", 4000, { 0, 14 }, { 0, 3, 17 }, 17);
+             return test::WithPulses(WithFloatsAndWords(r, { 0, 7 }, { 15, 240, 245, 256, 263 }, 18), { 0, 1 }, 19);
+         } },
+        { "F9_MEM", [] {
+             auto r = Make("QX3122", "QX3122-01", "MEM", 3500, { 0, 9, 255 }, { 0, 3, 127 }, 20);
+             return WithFloatsAndWords(r, { 0, 16, 32, 94 }, { 5, 256, 351 }, 21);
+         } },
+        { "F9_REC", [] {
+             auto r = Make("QX3122", "QX3122", "REC", 2100, { 1, 200 }, { 4, 64 }, 22);
+             return WithFloatsAndWords(r, { 15, 31, 40 }, { 7, 300 }, 23);
+         } },
     };
 }
 
