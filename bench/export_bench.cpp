@@ -153,6 +153,7 @@ int WriteRaw(const std::string& sample, const std::string& output, std::uint64_t
 
 struct Run {
     double seconds = 0;
+    double cpuSeconds = 0; // user + system, all threads
     double maxRssMb = 0;
     bool ok = false;
 };
@@ -178,6 +179,8 @@ Run Child(const std::vector<std::string>& args)
     Run run;
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.maxRssMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    auto secondsOf = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    run.cpuSeconds = secondsOf(usage.ru_utime) + secondsOf(usage.ru_stime);
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
@@ -222,8 +225,9 @@ void Report(const char* what, const Run& r, std::uint64_t bytes, std::int64_t ro
         std::printf("%-34s FAILED\n", what);
         return;
     }
-    std::printf("%-34s %8.2f s %9.1f MB/s %12.0f rows/s  max RSS %7.1f MB\n", what, r.seconds,
-                static_cast<double>(bytes) / 1e6 / r.seconds, static_cast<double>(rows) / r.seconds, r.maxRssMb);
+    std::printf("%-32s %7.2f s %8.1f MB/s %11.0f rows/s  cpu %7.2f s  max RSS %6.1f MB\n", what, r.seconds,
+                static_cast<double>(bytes) / 1e6 / r.seconds, static_cast<double>(rows) / r.seconds, r.cpuSeconds,
+                r.maxRssMb);
 }
 
 } // namespace
@@ -302,7 +306,7 @@ int main(int argc, char** argv)
     Report("raw preformatted write -> disk", rawDisk, bytes, points);
     fs::remove(disk + "/raw.bin");
 
-    std::printf("\n");
+    std::printf("\nwall-time ratios (the machine's load shows in these; cpu time above does not wait):\n");
     if (withPrintf && printfShm.ok)
         std::printf("converter / snprintf+fwrite (shm): %.1fx\n", printfShm.seconds / fastShm.seconds);
     std::printf("converter / raw write (shm):        %.2f\n", rawShm.seconds / fastShm.seconds);

@@ -221,7 +221,86 @@ constexpr auto MakeWriters(std::index_sequence<I...>)
 }
 constexpr auto kWriters = MakeWriters(std::make_index_sequence<kMaxFastExpPrecision + 1>());
 
+template <std::size_t... I>
+constexpr auto MakeDigitWriters(std::index_sequence<I...>)
+{
+    return std::array<void (*)(char*, std::uint64_t), sizeof...(I)> { &WriteDigits<static_cast<int>(I) + 1>... };
+}
+constexpr auto kDigitWriters = MakeDigitWriters(std::make_index_sequence<kMaxFastExpPrecision + 1>());
+
+// floor(log10(|value|)) of a normal, non-zero double, possibly one too high
+// next to a power of ten.
+int DecimalExponent(double value)
+{
+    const int biased = static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF);
+    int e10 = ((biased - 1075 + 52) * 78913) >> 18;
+    if (e10 + 1 <= 308 && std::fabs(value) >= kPow10Doubles.value[e10 + 1 - kLowestPow10])
+        ++e10;
+    return e10;
+}
+
 } // namespace
+
+DecadeExpWriter::DecadeExpWriter(int precision, char decimalSeparator)
+    : precision_(precision < 0 ? 6 : precision)
+    , decimalSeparator_(decimalSeparator)
+    , general_(ExpCellWriterFor(precision_))
+    , digits_(precision_ <= kMaxFastExpPrecision ? kDigitWriters[static_cast<std::size_t>(precision_)] : nullptr)
+{
+}
+
+void DecadeExpWriter::learn(int e10)
+{
+    k_ = -1;
+    const int k = precision_ - e10;
+    // One 64-bit factor keeps the product within 128 bits.
+    if (k < 0 || k > 19)
+        return;
+    k_ = k;
+    scale_ = static_cast<std::uint64_t>(Pow10(k));
+    low_ = static_cast<std::uint64_t>(Pow10(precision_));
+    high_ = static_cast<std::uint64_t>(Pow10(precision_ + 1));
+    WriteExponent(exponent_, e10);
+}
+
+char* DecadeExpWriter::write(char* out, double value)
+{
+    if (general_ == nullptr)
+        return AppendExp(out, value, precision_, false, decimalSeparator_);
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF) // zero, subnormal, inf, nan
+        return general_(out, value, false, decimalSeparator_);
+    const std::uint64_t m = (bits & ((std::uint64_t { 1 } << 52) - 1)) | (std::uint64_t { 1 } << 52);
+    const int s = 1075 - biased; // |value| = m / 2^s
+    if (k_ >= 0 && s > 0 && s < 127) {
+        const U128 n = static_cast<U128>(m) * scale_;
+        U128 q = n >> s;
+        const U128 r = n - (q << s);
+        const U128 half = static_cast<U128>(1) << (s - 1);
+        if (r > half || (r == half && (q & 1)))
+            ++q;
+        // Within the decade, and not at its very bottom (where the
+        // exponent below may be the right one).
+        if (q > low_ && q < high_) {
+            char* p = out;
+            if ((bits >> 63) != 0)
+                *p++ = '-';
+            digits_(p + 1, static_cast<std::uint64_t>(q));
+            p[0] = p[1];
+            if (precision_ == 0) {
+                p += 1;
+            } else {
+                p[1] = decimalSeparator_;
+                p += precision_ + 2;
+            }
+            std::memcpy(p, exponent_, 5);
+            return p + 5;
+        }
+    }
+    learn(DecimalExponent(value));
+    return general_(out, value, false, decimalSeparator_);
+}
 
 ExpCellWriter ExpCellWriterFor(int precision)
 {

@@ -13,6 +13,7 @@
 // double, rounding ties to even as the C library does.
 
 #include <cstddef>
+#include <cstdint>
 
 namespace kp {
 
@@ -31,5 +32,27 @@ char* WriteExpCell(char* out, double value, int precision, bool forceSign, char 
 // same precision; nullptr outside 0..kMaxFastExpPrecision.
 using ExpCellWriter = char* (*)(char* out, double value, bool forceSign, char decimalSeparator);
 ExpCellWriter ExpCellWriterFor(int precision);
+
+// "%.*e" (no forced sign) for a run of values of one precision that mostly
+// share their decimal exponent, such as the seconds of consecutive points:
+// the scale and the exponent's text are kept from one value to the next.
+// Writes exactly what WriteExpCell writes.
+class DecadeExpWriter {
+public:
+    DecadeExpWriter(int precision, char decimalSeparator);
+    char* write(char* out, double value);
+
+private:
+    void learn(int e10);
+
+    int precision_;
+    char decimalSeparator_;
+    ExpCellWriter general_;
+    void (*digits_)(char* out, std::uint64_t q);
+    int k_ = -1;                 // the digits are round(|value| x 10^k); -1: nothing learnt
+    std::uint64_t scale_ = 1;    // 10^k
+    std::uint64_t low_ = 1, high_ = 10; // 10^precision, 10^(precision + 1)
+    char exponent_[5] = {};      // "e+000"
+};
 
 } // namespace kp

@@ -42,7 +42,7 @@ private:
         int lengthAt;
         CodeTextTable* table;
     };
-    char* writeTableCells(char* p, std::int64_t index);
+    char* writeTableCells(char* p, std::int64_t index, std::int64_t aheadIndex);
     bool coversRows(std::int64_t first, std::int64_t step, std::int64_t rows) const;
     char* writeCell(Column& column, char* p, std::int64_t index);
     char* writeCells(char* p, std::int64_t index, bool dropFirstSeparator);

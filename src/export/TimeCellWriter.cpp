@@ -15,11 +15,11 @@ TimeCellWriter::TimeCellWriter(const ExportTimeColumn& time, char decimalSeparat
     , notation_(std::clamp(time.notation, 0, 3))
     , precision_(std::clamp(time.precision, 0, kMaxFastExpPrecision))
     , decimalSeparator_(decimalSeparator)
-    , writeExp_(ExpCellWriterFor(precision_))
+    , secondsWriter_(precision_, decimalSeparator)
 {
 }
 
-char* TimeCellWriter::write(char* out, std::int64_t point) const
+char* TimeCellWriter::write(char* out, std::int64_t point)
 {
     if (notation_ == 3)
         return AppendInt(out, point - time_.triggerPoint);
@@ -28,7 +28,7 @@ char* TimeCellWriter::write(char* out, std::int64_t point) const
     // fraction is rarely exactly 0 near the trigger; print it as 0.
     if (std::fabs(s) < 1e-10)
         s = 0;
-    return writeExp_(out, s, false, decimalSeparator_);
+    return secondsWriter_.write(out, s);
 }
 
 std::string_view TimeCellWriter::text(std::int64_t point)

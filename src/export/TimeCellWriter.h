@@ -23,7 +23,7 @@ public:
     static constexpr std::size_t kFixedCapacity = 32;
 
     // fixedWidth(): writes the cell at out (kFixedCapacity bytes of room).
-    char* write(char* out, std::int64_t point) const;
+    char* write(char* out, std::int64_t point);
     // !fixedWidth(): the cell's text, valid until the next call.
     std::string_view text(std::int64_t point);
 
@@ -35,7 +35,7 @@ private:
     int notation_;
     int precision_;
     char decimalSeparator_;
-    ExpCellWriter writeExp_;
+    DecadeExpWriter secondsWriter_;
     std::string text_;
 };
 

@@ -93,5 +93,31 @@ TEST(FastExp, MatchesPrintfOnTimeValuesOfARecording)
                 ExpectSame(static_cast<double>(n) * interval, p, false);
 }
 
+TEST(DecadeExpWriter, MatchesPrintfAcrossDecadesAndSigns)
+{
+    // Runs of seconds as the time column prints them, crossing decades both
+    // ways, with jumps between far-apart values and values next to powers of
+    // ten, for every precision the time column uses.
+    std::mt19937_64 rng(77);
+    for (int precision : { 0, 1, 6, 7, 9, 10, 11, 17 }) {
+        DecadeExpWriter writer(precision, ',');
+        auto check = [&](double v) {
+            char buffer[64];
+            const std::string fast(buffer, writer.write(buffer, v));
+            ASSERT_EQ(fast, test::PrintfExp(v, precision, false, ',')) << std::hexfloat << v;
+        };
+        for (double interval : { 1e-6, 2.5e-9, 1.0 / 3.0, 0.1, 60.0 })
+            for (std::int64_t n = -3000; n <= 3000; ++n)
+                check(static_cast<double>(n * n * n) * interval);
+        for (int k = -12; k <= 12; ++k)
+            for (double v : { std::pow(10.0, k), std::nextafter(std::pow(10.0, k), 0.0), -std::pow(10.0, k) })
+                check(v);
+        for (int i = 0; i < 20000; ++i)
+            check(std::bit_cast<double>(rng()));
+        check(0.0);
+        check(-0.0);
+    }
+}
+
 } // namespace
 } // namespace kp
