@@ -21,11 +21,13 @@ TimeCellWriter::TimeCellWriter(const ExportTimeColumn& time, char decimalSeparat
 
 char* TimeCellWriter::write(char* out, std::int64_t point)
 {
+    // The full 64-bit point number: a record of more than 2^31 points must
+    // not wrap to negative numbers.
     if (notation_ == 3)
         return AppendInt(out, point - time_.triggerPoint);
     double s = seconds(point);
-    // The product of a point number and an interval that is not a binary
-    // fraction is rarely exactly 0 near the trigger; print it as 0.
+    // Times closer to the trigger than 1e-10 s print as a plain 0 (and so
+    // does -0 for an interval read as negative).
     if (std::fabs(s) < 1e-10)
         s = 0;
     return secondsWriter_.write(out, s);
