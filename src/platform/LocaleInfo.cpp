@@ -1,6 +1,7 @@
 #include "platform/LocaleInfo.h"
 
 #include <clocale>
+#include <string_view>
 #if !defined(_WIN32)
 #include <langinfo.h>
 #endif
@@ -15,15 +16,31 @@ LocaleInfo& Locale()
 
 namespace {
 
-// The C library writes its time picture in strftime form ("%H:%M:%S"); the
-// program's notation is the letter form ("HH:mm:ss").
+// The C library writes its time and date pictures in strftime form
+// ("%H:%M:%S", "%d.%m.%Y"); the program's notation is the letter form
+// ("HH:mm:ss", "dd.MM.yyyy").
 std::string TimePictureFromStrftime(const std::string& fmt)
 {
     std::string out;
+    bool quoted = false;
     for (std::size_t i = 0; i < fmt.size(); ++i) {
         if (fmt[i] != '%' || i + 1 >= fmt.size()) {
-            out += fmt[i];
+            // Literal letters that the letter form reads as fields ("%d de
+            // %B", "%H h %M") are quoted.
+            if (fmt[i] == '\'') {
+                out += "''";
+            } else {
+                if (!quoted && std::string_view("dMyhHmstg").find(fmt[i]) != std::string_view::npos) {
+                    out += '\'';
+                    quoted = true;
+                }
+                out += fmt[i];
+            }
             continue;
+        }
+        if (quoted) {
+            out += '\'';
+            quoted = false;
         }
         char c = fmt[++i];
         switch (c) {
@@ -37,10 +54,24 @@ std::string TimePictureFromStrftime(const std::string& fmt)
         case 'T': out += "HH:mm:ss"; break;
         case 'R': out += "HH:mm"; break;
         case 'r': out += "hh:mm:ss tt"; break;
+        case 'd': out += "dd"; break;
+        case 'e': out += "d"; break;
+        case 'm': out += "MM"; break;
+        case 'y': out += "yy"; break;
+        case 'Y': out += "yyyy"; break;
+        case 'b':
+        case 'h': out += "MMM"; break;
+        case 'B': out += "MMMM"; break;
+        case 'a': out += "ddd"; break;
+        case 'A': out += "dddd"; break;
+        case 'D': out += "MM/dd/yy"; break;
+        case 'F': out += "yyyy-MM-dd"; break;
         case '%': out += '%'; break;
         default: break; // fields a time picture does not carry
         }
     }
+    if (quoted)
+        out += '\'';
     return out;
 }
 
@@ -59,6 +90,11 @@ void InitLocaleFromSystem()
         std::string picture = TimePictureFromStrftime(t);
         if (!picture.empty())
             info.timeFormat = picture;
+    }
+    if (const char* d = nl_langinfo(D_FMT); d != nullptr && d[0] != '\0') {
+        std::string picture = TimePictureFromStrftime(d);
+        if (!picture.empty())
+            info.dateFormat = picture;
     }
 #endif
     info.timeHasSeconds = !info.timeFormat.empty() && info.timeFormat.back() == 's';

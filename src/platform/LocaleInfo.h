@@ -11,6 +11,8 @@ struct LocaleInfo {
     char listSeparator = ',';
     std::string timeFormat = "HH:mm:ss";
     bool timeHasSeconds = true;
+    // Short-date picture in the same letter notation (d, M, y).
+    std::string dateFormat = "yyyy/MM/dd";
 };
 
 // The process-wide values.
