@@ -22,6 +22,10 @@ LocaleInfo& Locale();
 // separator: it is ";" when the decimal separator is ",", else ",".
 void InitLocaleFromSystem();
 
+// The C library's strftime time picture ("%H:%M:%S") in the program's letter
+// form ("HH:mm:ss").
+std::string TimePictureFromStrftime(const std::string& picture);
+
 // Sets the values for the lifetime of the object and restores the previous
 // ones afterwards (tests).
 class ScopedLocale {
