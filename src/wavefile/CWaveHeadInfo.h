@@ -88,12 +88,41 @@ public:
     std::int64_t GetLogicSavePosition(int unit) const;
 
     // -------------------------------------------------- models and functions
-    // (interpret/ModelName.cpp, interpret/FunctionMode.cpp)
+    // (interpret/ModelName.cpp, interpret/FunctionMode.cpp,
+    // interpret/RecordTexts.cpp, interpret/TimePerDiv.cpp)
 
     // The model name (without instrument number) as the model tables use it.
     std::string GetModelName() const;
+    // fullName: family 8 names the hardware record's model and family 3 the
+    // system record's long name when it holds one. withNumber appends
+    // "(No.<instrument number>)" when the header holds a number.
+    std::string GetModelName(bool fullName, bool withNumber) const;
+    // The instrument's serial number as stored, "" where the header holds none.
+    std::string GetInstrumentNumber() const;
     // The FunctionCode after the family's replacements.
     int GetFunctionMode() const;
+    // The function as the properties window and the open dialog show it.
+    std::string GetFunctionText() const;
+    // The record length ("Shot") as shown.
+    std::string GetShotText() const;
+
+    // Seconds per time-axis division; for external sampling the points per
+    // division (the time axis then counts samples).
+    double GetTimePerDiv() const;
+    // Sample points per time-axis division; never below 1. displayValue asks
+    // for what the screen showed (family 7 realtime recordings: 100).
+    int GetTimeAxisDataNum(bool displayValue = false) const;
+    // The record was sampled by an external clock.
+    bool IsExternalSampling() const;
+    // The record stores a sampling interval where others store the time per
+    // division (family 3, and model 4267 under RMS).
+    bool HasSamplingIntervalText() const;
+    // The "Time/DIV" text ("500us/DIV", "EXTERNAL"), or under
+    // HasSamplingIntervalText the sampling interval text as stored.
+    std::string GetTimePerDivText() const;
+    // Seconds between two sample points: the stored interval under
+    // HasSamplingIntervalText, else time per division / points per division.
+    double GetSamplingInterval() const;
 
 private:
     struct Slot {
@@ -118,6 +147,9 @@ private:
         std::int64_t position = -1;
     };
     SaveEntry FindSaveEntry(const std::string& tag, int channelNumber) const;
+    // models and functions
+    std::string BaseModelName(bool fullName) const;
+    std::string TimePerDivFieldText() const;
 
     bool valid_ = false;
     std::uint64_t headerSize_ = 0;

@@ -1,0 +1,88 @@
+#pragma once
+// Files for the recognition and index tests: a fresh folder per test and
+// minimal waveform headers written with the recording writer's record maker.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "synth/IndexWriter.h"
+#include "synth/RecordBytes.h"
+
+namespace kp::testing {
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path()
+            / ("kp-" + std::string(info->test_suite_name()) + "-" + info->name() + "-"
+                + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
+// A one-record waveform header; `fields` override the defaults below.
+inline std::vector<std::uint8_t> WaveformHeader(std::map<int, std::string> fields = {})
+{
+    std::map<int, std::string> all { { 1, "1" }, { 2, "4170" }, { 4, "MEM" }, { 6, "1000" }, { 9, "41700001" } };
+    for (auto& [k, v] : fields)
+        all[k] = v;
+    std::vector<std::uint8_t> out;
+    synth::AppendRecord(out, synth::MakeRecord({ "HW", all, {} }));
+    return out;
+}
+
+// An index file description built step by step: Index("HIS", "4170").entry(0, "B1MEM").
+struct Index {
+    synth::IndexSpec spec;
+    Index(std::string tag, std::string model, std::string function = "MEM")
+    {
+        spec.tag = std::move(tag);
+        spec.model = std::move(model);
+        spec.function = std::move(function);
+    }
+    Index& layout(synth::IndexLayout l) { return spec.layout = l, *this; }
+    Index& subModel(std::string s) { return spec.subModel = std::move(s), *this; }
+    Index& count(std::string c) { return spec.countText = std::move(c), *this; }
+    Index& tableRecord(int r) { return spec.tableRecord = r, *this; }
+    Index& field(int n, std::string text) { return spec.fields[n] = std::move(text), *this; }
+    Index& entry(std::uint32_t block, std::string name)
+    {
+        return spec.entries.push_back({ block, std::move(name) }), *this;
+    }
+    // A layout-1 entry named base.extension.
+    Index& entry83(std::uint32_t block, const std::string& base, const std::string& extension)
+    {
+        return entry(block, synth::Name83Stored(base, extension));
+    }
+    operator const synth::IndexSpec&() const { return spec; }
+};
+
+} // namespace kp::testing
