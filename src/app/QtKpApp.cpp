@@ -11,6 +11,8 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace kp {
 
@@ -20,6 +22,29 @@ RgbColour FromQColor(const QColor& c)
 {
     return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
             static_cast<std::uint8_t>(c.blue())};
+}
+
+// On X11/Wayland desktops Qt aborts the process when it finds no display;
+// tell the user what to do instead.
+bool DisplayAvailable(int argc, char** argv)
+{
+#if defined(_WIN32) || defined(__APPLE__)
+    (void)argc;
+    (void)argv;
+    return true;
+#else
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v != nullptr && *v != '\0';
+    };
+    if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    }
+    return false;
+#endif
 }
 
 } // namespace
@@ -36,6 +61,10 @@ CKpApp::~CKpApp() = default;
 
 int CKpApp::Run(int& argc, char** argv)
 {
+    if (!DisplayAvailable(argc, argv)) {
+        std::fputs("kp: no display to show the viewer on; convert with /CONV (see kp --help)\n", stderr);
+        return 2;
+    }
     QApplication app(argc, argv);
     // Qt switches the C library to the user's locale; numbers are parsed and
     // printed by the program's own code, which relies on the "C" rules.

@@ -17,10 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A dangling link counts as taken: writing through it would create a file
+// somewhere else.
 bool Exists(const fs::path& path)
 {
     std::error_code ec;
-    return fs::exists(path, ec);
+    return fs::exists(fs::symlink_status(path, ec));
 }
 
 UnattendedResult Fail(UnattendedResult::Status status, std::string reason, fs::path output = {})

@@ -79,6 +79,15 @@ TEST_F(KpExecutable, AllOutputNamesTakenWritesNothing)
 }
 
 #if defined(KP_WITH_GUI)
+TEST_F(KpExecutable, TheViewerWithoutADisplaySaysWhatToDo)
+{
+    // Qt would abort the process; the viewer refuses to start instead.
+    const auto r = Run({dir.touch("A.MEM").string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+    EXPECT_NE(r.err.find("/CONV"), std::string::npos) << r.err;
+}
+
 TEST_F(KpExecutable, StoresTheFormatAndNewlineWithoutADisplay)
 {
     Run({"/CONV", (dir / "nothing.MEM").string(), "/TAB", "/LF"});
