@@ -36,6 +36,10 @@ struct DecodeRequest {
     // Called between points or values as the family's stepping says; false
     // means the user confirmed Cancel.
     std::function<bool()> step;
+    // Optional: called as sequential layouts move on, with a file offset before
+    // which they will read nothing more (a whole-file load lets those mapped
+    // pages go, so its peak memory stays near the tables' own size).
+    std::function<void(std::uint64_t)> consumed;
 };
 
 // Which family's decoder runs, by the header's family number.

@@ -1,0 +1,172 @@
+#include "synth/FamilyWriter.h"
+
+#include <algorithm>
+#include <bit>
+#include <stdexcept>
+
+namespace kp::synth {
+
+std::string VersionText(const Recording& recording)
+{
+    return recording.version.empty() ? recording.model : recording.version;
+}
+
+bool IsPairFunction(const std::string& function) { return function == "REC" || function == "RMS"; }
+
+RecordSpec BaseMainRecord(const Recording& recording)
+{
+    RecordSpec main;
+    main.tag = "HW";
+    main.fields[2] = recording.model;
+    main.fields[4] = recording.function;
+    main.fields[6] = std::to_string(recording.dataLength);
+    main.fields[9] = VersionText(recording);
+    if (!recording.subModel.empty())
+        main.fields[15] = recording.subModel;
+    for (const auto& [field, text] : recording.mainFields)
+        main.fields[field] = text;
+    return main;
+}
+
+std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
+{
+    std::vector<RecordSpec> records;
+    for (const auto& a : recording.analog) {
+        RecordSpec r{"HC", a.fields, {}};
+        r.fields[1] = std::to_string(a.slot + 1);
+        records.push_back(std::move(r));
+    }
+    for (const auto& u : recording.logicUnits) {
+        RecordSpec r{"HL", u.fields, {}};
+        r.fields[1] = "L" + std::to_string(u.unit + 1);
+        records.push_back(std::move(r));
+    }
+    for (const auto& p : recording.pulses) {
+        RecordSpec r{"HJ", p.fields, {}};
+        r.fields[1] = "P" + std::to_string(p.slot + 1);
+        records.push_back(std::move(r));
+    }
+    return records;
+}
+
+std::vector<std::uint8_t> HeaderBytes(RecordSpec main, const std::vector<RecordSpec>& records,
+                                      const Recording& recording)
+{
+    main.fields[1] = std::to_string(1 + records.size() + recording.extraRecords.size());
+    std::vector<std::uint8_t> out;
+    out.reserve((1 + records.size() + recording.extraRecords.size()) * 512);
+    AppendRecord(out, MakeRecord(main));
+    for (const auto& r : records)
+        AppendRecord(out, MakeRecord(r));
+    for (const auto& r : recording.extraRecords)
+        AppendRecord(out, MakeRecord(r));
+    return out;
+}
+
+namespace {
+
+template <typename Spec>
+void CheckOne(const Spec& spec, std::size_t length, bool pairs, const std::string& what, const std::string& name)
+{
+    if (spec.primary.size() != length)
+        throw std::invalid_argument(what + ": " + name + " has " + std::to_string(spec.primary.size())
+                                    + " points, the data length is " + std::to_string(length));
+    if constexpr (requires { spec.secondary; }) {
+        if (spec.secondary.size() != (pairs ? length : 0))
+            throw std::invalid_argument(what + ": " + name + " secondary array does not fit the function");
+    }
+}
+
+} // namespace
+
+void CheckArrayLengths(const Recording& recording, const std::string& what)
+{
+    if (recording.dataLength < 0)
+        throw std::invalid_argument(what + ": negative data length");
+    const auto length = static_cast<std::size_t>(recording.dataLength);
+    const bool pairs = IsPairFunction(recording.function);
+    for (const auto& a : recording.analog)
+        CheckOne(a, length, pairs, what, "analog slot " + std::to_string(a.slot));
+    for (const auto& w : recording.logicWords)
+        CheckOne(w, length, pairs, what, "logic slot " + std::to_string(w.slot));
+    for (const auto& u : recording.logicUnits)
+        CheckOne(u, length, pairs, what, "logic unit " + std::to_string(u.unit));
+    for (const auto& f : recording.floats)
+        CheckOne(f, length, pairs, what, "float slot " + std::to_string(f.slot));
+    for (const auto& p : recording.pulses)
+        CheckOne(p, length, pairs, what, "pulse slot " + std::to_string(p.slot));
+}
+
+void PutBE16(std::vector<std::uint8_t>& out, std::uint16_t v)
+{
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    out.push_back(static_cast<std::uint8_t>(v));
+}
+void PutLE16(std::vector<std::uint8_t>& out, std::uint16_t v)
+{
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void PutBE32(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    PutBE16(out, static_cast<std::uint16_t>(v >> 16));
+    PutBE16(out, static_cast<std::uint16_t>(v));
+}
+void PutLE32(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    PutLE16(out, static_cast<std::uint16_t>(v));
+    PutLE16(out, static_cast<std::uint16_t>(v >> 16));
+}
+void PutBEFloat(std::vector<std::uint8_t>& out, float value) { PutBE32(out, std::bit_cast<std::uint32_t>(value)); }
+void PutLEFloat(std::vector<std::uint8_t>& out, float value) { PutLE32(out, std::bit_cast<std::uint32_t>(value)); }
+
+} // namespace kp::synth
+
+namespace kp::synth {
+
+std::vector<const AnalogSpec*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what)
+{
+    std::vector<const AnalogSpec*> out;
+    for (const auto& a : recording.analog) {
+        if (a.slot < 0 || a.slot >= slotLimit)
+            throw std::invalid_argument(what + ": analog slot " + std::to_string(a.slot) + " outside 0.."
+                                        + std::to_string(slotLimit - 1));
+        out.push_back(&a);
+    }
+    std::sort(out.begin(), out.end(), [](const AnalogSpec* x, const AnalogSpec* y) { return x->slot < y->slot; });
+    for (std::size_t i = 1; i < out.size(); ++i)
+        if (out[i]->slot == out[i - 1]->slot)
+            throw std::invalid_argument(what + ": analog slot " + std::to_string(out[i]->slot) + " given twice");
+    return out;
+}
+
+std::vector<const LogicUnitSpec*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what)
+{
+    std::vector<const LogicUnitSpec*> out;
+    for (const auto& u : recording.logicUnits) {
+        if (u.unit < 0 || u.unit >= unitLimit)
+            throw std::invalid_argument(what + ": logic unit " + std::to_string(u.unit) + " outside 0.."
+                                        + std::to_string(unitLimit - 1));
+        out.push_back(&u);
+    }
+    std::sort(out.begin(), out.end(),
+              [](const LogicUnitSpec* x, const LogicUnitSpec* y) { return x->unit < y->unit; });
+    for (std::size_t i = 1; i < out.size(); ++i)
+        if (out[i]->unit == out[i - 1]->unit)
+            throw std::invalid_argument(what + ": logic unit " + std::to_string(out[i]->unit) + " given twice");
+    return out;
+}
+
+void CheckNibbles(const Recording& recording, const std::string& what)
+{
+    for (const auto& u : recording.logicUnits) {
+        for (auto v : u.primary)
+            if (v > 15)
+                throw std::invalid_argument(what + ": logic unit value above 15");
+        for (auto v : u.secondary)
+            if (v > 15)
+                throw std::invalid_argument(what + ": logic unit value above 15");
+    }
+}
+
+} // namespace kp::synth
