@@ -92,7 +92,7 @@ TEST(TimePictureFromStrftime, TurnsFieldsIntoLetters)
     // GNU flags and modifiers.
     EXPECT_EQ(TimePictureFromStrftime("%-I.%M.%S"), "h.mm.ss");
     EXPECT_EQ(TimePictureFromStrftime("%OH:%EM"), "HH:mm");
-    EXPECT_EQ(TimePictureFromStrftime("%H h %M"), "HH h mm");
+    EXPECT_EQ(TimePictureFromStrftime("%H h %M"), "HH 'h 'mm"); // literal letters are quoted for the picture reader
     EXPECT_EQ(TimePictureFromStrftime("%"), "%");
     EXPECT_EQ(TimePictureFromStrftime("%-"), "");
 }
