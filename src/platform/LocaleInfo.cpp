@@ -62,9 +62,9 @@ std::string TimePictureFromStrftime(const std::string& fmt)
         case 'T': out += "HH:mm:ss"; break;
         case 'R': out += "HH:mm"; break;
         case 'r': out += "hh:mm:ss tt"; break;
-        case 'd': out += "dd"; break;
+        case 'd': out += unpadded ? "d" : "dd"; break;
         case 'e': out += "d"; break;
-        case 'm': out += "MM"; break;
+        case 'm': out += unpadded ? "M" : "MM"; break;
         case 'y': out += "yy"; break;
         case 'Y': out += "yyyy"; break;
         case 'b':
@@ -82,7 +82,6 @@ std::string TimePictureFromStrftime(const std::string& fmt)
         out += '\'';
     return out;
 }
-
 
 void InitLocaleFromSystem()
 {
