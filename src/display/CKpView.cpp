@@ -94,6 +94,14 @@ void CKpView::ClearRecord()
         emit recordCleared();
 }
 
+void CKpView::SetSuspended(bool suspended)
+{
+    suspended_ = suspended;
+    if (suspended)
+        drag_ = CursorId::None;
+    viewport()->update();
+}
+
 // ------------------------------------------------------------ magnification
 
 int CKpView::StartIndexForWidth(int clientWidth) const
@@ -226,6 +234,11 @@ void CKpView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const int scroll = ScrollX();
     const QRect logicalClip = event->rect().translated(scroll, 0);
+    if (suspended_) {
+        painter.fillRect(event->rect(), QColor(settings_.waveBackColor.red, settings_.waveBackColor.green,
+                                               settings_.waveBackColor.blue));
+        return;
+    }
     const PaintParams p = BuildPaintParams(logicalClip);
     if (!loaded_) {
         painter.fillRect(event->rect(), p.background);

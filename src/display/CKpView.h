@@ -40,6 +40,11 @@ public:
     void ClearRecord();
     bool IsLoaded() const { return loaded_; }
     const ViewRecord* GetRecord() const { return record_.get(); }
+    // While the document loads, the arrays the record points into are being
+    // replaced: a suspended view paints its background only and ignores the
+    // mouse.
+    void SetSuspended(bool suspended);
+    bool IsSuspended() const { return suspended_; }
 
     // -------------------------------------------------------- magnification
     const Magnification& GetMagnification() const { return magnification_; }
@@ -147,6 +152,7 @@ private:
 
     std::unique_ptr<ViewRecord> record_;
     bool loaded_ = false;
+    bool suspended_ = false;
     DivisionGeometry geometry_;
     Magnification magnification_;
     int magIndex_ = 0;

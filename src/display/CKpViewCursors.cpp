@@ -43,7 +43,7 @@ void CKpView::SetCursors(std::int64_t a, std::int64_t b)
 
 void CKpView::mousePressEvent(QMouseEvent* event)
 {
-    if (!loaded_ || event->button() != Qt::LeftButton || drag_ != CursorId::None) {
+    if (!loaded_ || suspended_ || event->button() != Qt::LeftButton || drag_ != CursorId::None) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
