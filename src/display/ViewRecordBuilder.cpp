@@ -133,7 +133,8 @@ void StackLogicChannels(std::vector<LogicChannel>& logic, int divisionsPerHalf)
     const int k = static_cast<int>(logic.size());
     if (k == 0)
         return;
-    const double band = std::min(2.0 / k, 1.0 / std::max(divisionsPerHalf, 1));
+    // At most two fifths of the wave area, so that the analog traces keep the rest.
+    const double band = std::min(0.8 / k, 1.0 / std::max(divisionsPerHalf, 1));
     for (int i = 0; i < k; ++i) {
         LogicChannel& c = logic[static_cast<std::size_t>(i)];
         c.header.zoom = 0.6 * band;
