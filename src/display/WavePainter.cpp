@@ -1,6 +1,7 @@
 #include "display/WavePainter.h"
 
 #include "display/DivisionGeometry.h"
+#include "display/TraceCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,6 +9,8 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace kp {
 
@@ -98,7 +101,8 @@ int RowOfValue(const PaintParams& p, const ValueTrace& t, double v)
     return TraceRow(NormalisedHeight(t.coding, t.scaling, t.zoom, t.position, v), p.centre(), p.halfHeight());
 }
 
-void PaintLineTrace(QPainter& painter, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
+void PaintLineTrace(QPainter& painter, TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t,
+                    const ColumnSpan& cols)
 {
     const std::int64_t ppc = p.pointsPerColumn;
     QPolygon poly;
@@ -120,21 +124,29 @@ void PaintLineTrace(QPainter& painter, const PaintParams& p, const ValueTrace& t
         const int x = kWaveLeftMargin + cols.last;
         poly << QPoint(x, RowOfValue(p, t, e.hi)) << QPoint(x, RowOfValue(p, t, e.lo));
     }
-    painter.setPen(TracePen(t.colour, p.penWidth));
-    if (poly.size() == 1)
-        painter.drawPoint(poly.front());
-    else
-        painter.drawPolyline(poly);
+    if (p.penWidth > 1) {
+        painter.setPen(TracePen(t.colour, p.penWidth));
+        if (poly.size() == 1)
+            painter.drawPoint(poly.front());
+        else
+            painter.drawPolyline(poly);
+        return;
+    }
+    // A one-pixel line touches one run of rows per column: the column's
+    // stroke and the halves of the joins to its neighbours.
+    ColumnRuns runs(kWaveLeftMargin + cols.first, cols.last - cols.first + 1);
+    runs.AddPolyline(poly);
+    runs.Draw(canvas, t.colour.rgb());
 }
 
 // Every sample is one pixel at its column's x; pixels that coincide within a
 // column are set once.
-void PaintDotTrace(QPainter& painter, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
+void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
 {
     const std::int64_t ppc = p.pointsPerColumn;
     const int base = p.centre() - p.halfHeight() - 2;
     std::vector<int> stamp(static_cast<std::size_t>(2 * p.halfHeight() + 5), -1);
-    QPolygon dots;
+    const QRgb colour = t.colour.rgb();
     auto add = [&](int x, std::int64_t first, std::int64_t last, const ValueColumns* src) {
         last = std::min(last, src->size());
         for (std::int64_t i = first; i < last; ++i) {
@@ -146,7 +158,7 @@ void PaintDotTrace(QPainter& painter, const PaintParams& p, const ValueTrace& t,
             if (stamp[slot] == x)
                 continue;
             stamp[slot] = x;
-            dots << QPoint(x, row);
+            canvas.Pixel(x, row, colour);
         }
     };
     for (int c = cols.first; c <= cols.last; ++c) {
@@ -161,11 +173,6 @@ void PaintDotTrace(QPainter& painter, const PaintParams& p, const ValueTrace& t,
         if (t.secondary)
             add(kWaveLeftMargin + cols.last, rest, p.points, t.secondary);
     }
-    QPen pen(t.colour);
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawPoints(dots);
 }
 
 void PaintValueName(QPainter& painter, const PaintParams& p, const ValueTrace& t)
@@ -184,8 +191,8 @@ void PaintValueName(QPainter& painter, const PaintParams& p, const ValueTrace& t
     painter.drawText(QRect(p.waveRight() + 3, rightTop, w + 2, h), Qt::AlignLeft | Qt::AlignTop, t.name);
 }
 
-void PaintValueTraces(QPainter& painter, const PaintParams& p, const std::vector<ValueTrace>& traces, bool names,
-                      const ColumnSpan& cols)
+void PaintValueTraces(QPainter& painter, TraceCanvas& canvas, const PaintParams& p,
+                      const std::vector<ValueTrace>& traces, const ColumnSpan& cols)
 {
     const int count = static_cast<int>(traces.size());
     for (int k = 0; k < count; ++k) {
@@ -194,11 +201,21 @@ void PaintValueTraces(QPainter& painter, const PaintParams& p, const std::vector
             continue;
         if (cols.last >= cols.first) {
             if (p.style == WaveStyle::Dots)
-                PaintDotTrace(painter, p, t, cols);
+                PaintDotTrace(canvas, p, t, cols);
             else
-                PaintLineTrace(painter, p, t, cols);
+                PaintLineTrace(painter, canvas, p, t, cols);
         }
-        if (names && p.drawChannel)
+    }
+}
+
+// Names stand in the margins, where no trace reaches, so drawing them after
+// all traces looks the same as after each channel.
+void PaintValueNames(QPainter& painter, const PaintParams& p, const std::vector<ValueTrace>& traces)
+{
+    const int count = static_cast<int>(traces.size());
+    for (int k = 0; k < count; ++k) {
+        const ValueTrace& t = traces[static_cast<std::size_t>(p.reverseOrder ? count - 1 - k : k)];
+        if (t.primary)
             PaintValueName(painter, p, t);
     }
 }
@@ -211,14 +228,13 @@ Extent<std::uint32_t> LogicExtent(const LogicTrace& t, std::int64_t first, std::
     return e;
 }
 
-void PaintLogicTrace(QPainter& painter, const PaintParams& p, const LogicTrace& t, const ColumnSpan& cols)
+void PaintLogicTrace(TraceCanvas& canvas, const PaintParams& p, const LogicTrace& t, const ColumnSpan& cols)
 {
     const std::int64_t ppc = p.pointsPerColumn;
     const int high = LogicRow(1, p.waveTop(), p.waveBottom(), t.heightFraction, t.position);
     const int low = LogicRow(0, p.waveTop(), p.waveBottom(), t.heightFraction, t.position);
     const std::uint32_t mask = 1u << (t.bit & 31);
-    QPolygon pixels;
-    QVector<QLine> lines;
+    const QRgb colour = t.colour.rgb();
     int previous = -1;
     if (cols.first > 0) {
         const std::int64_t s = static_cast<std::int64_t>(cols.first) * ppc;
@@ -232,11 +248,9 @@ void PaintLogicTrace(QPainter& painter, const PaintParams& p, const LogicTrace& 
             previous = always == ever ? ever : -1;
         if (ever == always && ever == previous) {
             const int row = ever ? high : low;
-            pixels << QPoint(x, row);
-            if (ever)
-                pixels << QPoint(x, row + 1);
+            canvas.Run(x, row, ever ? row + 1 : row, colour);
         } else {
-            lines << QLine(x, high, x, low + 1);
+            canvas.Run(x, high, low + 1, colour);
         }
         previous = (t.words->Range(last - 1, last).hi & mask) ? 1 : 0;
     };
@@ -247,12 +261,6 @@ void PaintLogicTrace(QPainter& painter, const PaintParams& p, const LogicTrace& 
     std::int64_t rest = 0;
     if (cols.last == p.waveWidth() - 1 && HasLeftover(p, rest))
         column(kWaveLeftMargin + cols.last, rest, p.points);
-    QPen pen(t.colour);
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawPoints(pixels);
-    painter.drawLines(lines);
 }
 
 void PaintLogicNames(QPainter& painter, const PaintParams& p)
@@ -285,20 +293,36 @@ void PaintTraces(QPainter& painter, const PaintParams& p)
     if (p.points <= 0 || p.pointsPerColumn <= 0 || p.waveBottom() <= p.waveTop())
         return;
     const ColumnSpan cols = ClipColumns(p);
+    // Value traces stay within two rows of the wave area; logic traces stand
+    // where their positions put them.
+    int rowTop = p.centre() - p.halfHeight() - 2;
+    int rowBottom = p.centre() + p.halfHeight() + 2;
+    for (const LogicTrace& t : p.logic) {
+        rowTop = std::min(rowTop, LogicRow(1, p.waveTop(), p.waveBottom(), t.heightFraction, t.position));
+        rowTop = std::min(rowTop, LogicRow(0, p.waveTop(), p.waveBottom(), t.heightFraction, t.position));
+        rowBottom = std::max(rowBottom, LogicRow(0, p.waveTop(), p.waveBottom(), t.heightFraction, t.position) + 1);
+        rowBottom = std::max(rowBottom, LogicRow(1, p.waveTop(), p.waveBottom(), t.heightFraction, t.position) + 1);
+    }
+    const QRect columns(QPoint(p.waveLeft(), rowTop), QPoint(p.waveRight() - 1, rowBottom));
+    TraceCanvas canvas(p.effectiveClip().intersected(columns));
     painter.setFont(p.font);
-    PaintValueTraces(painter, p, p.calc, true, cols);
-    PaintValueTraces(painter, p, p.analog, true, cols);
-    PaintValueTraces(painter, p, p.pulse, false, cols);
+    PaintValueTraces(painter, canvas, p, p.calc, cols);
+    PaintValueTraces(painter, canvas, p, p.analog, cols);
+    PaintValueTraces(painter, canvas, p, p.pulse, cols);
     const int count = static_cast<int>(p.logic.size());
     if (cols.last >= cols.first) {
         for (int k = 0; k < count; ++k) {
             const LogicTrace& t = p.logic[static_cast<std::size_t>(p.reverseOrder ? count - 1 - k : k)];
             if (t.words)
-                PaintLogicTrace(painter, p, t, cols);
+                PaintLogicTrace(canvas, p, t, cols);
         }
     }
-    if (p.drawChannel)
+    canvas.Flush(painter);
+    if (p.drawChannel) {
+        PaintValueNames(painter, p, p.calc);
+        PaintValueNames(painter, p, p.analog);
         PaintLogicNames(painter, p);
+    }
 }
 
 void paint(QPainter& painter, const PaintParams& p)
