@@ -17,27 +17,6 @@ namespace kp {
 
 namespace {
 
-// Points per time-axis division, as the time axis counts them.
-std::int64_t PointsPerDivision(const CWaveHeadInfo& head)
-{
-    const HeaderRecord& main = head.MainRecord();
-    switch (head.GetHeaderFamily()) {
-    case 0:
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 8:
-        return FieldInt(main, 10);
-    case 7:
-        return FieldText(main, 4) == "REALTIME" ? FieldInt(main, 10) : 100;
-    case 4:
-        return ParseIntPrefix(layout::TextAt(head.OldHeader(), 67, 8));
-    default:
-        return 100;
-    }
-}
-
 std::int64_t Share(std::int64_t length, double percent)
 {
     const double points = std::floor(static_cast<double>(length) * percent / 100.0);
@@ -70,7 +49,7 @@ std::optional<std::int64_t> TriggerPointOf(const CWaveHeadInfo& head)
     if (unit == "%")
         return Share(length, value);
     if (fields::EqualsNoCase(unit, "DIV")) {
-        const double points = std::floor(value * static_cast<double>(PointsPerDivision(head)));
+        const double points = std::floor(value * static_cast<double>(head.GetTimeAxisDataNum()));
         return static_cast<std::int64_t>(std::clamp(points, 0.0, static_cast<double>(length)));
     }
     return std::nullopt;

@@ -169,7 +169,13 @@ bool CKpDoc::LoadSamples(const std::filesystem::path& path, const MappedFile& fi
     progress_.begin(title_, std::string(KpString(IDS_LOADING)), ProgressRange(layout, points));
     progressOpen_ = true;
     DecodeRequest request{head_, file.bytes(), tables_, 0, points, [this] { return progress_.step(); }, {}};
-    request.consumed = [&file](std::uint64_t offset) { file.discard(0, offset); };
+    std::uint64_t released = 0;
+    request.consumed = [&file, &released](std::uint64_t offset) {
+        if (offset > released) {
+            file.discard(released, offset - released);
+            released = offset;
+        }
+    };
     const DecodeResult result = DecodeSamples(request);
     switch (result.status) {
     case DecodeStatus::Complete: return true;

@@ -48,6 +48,7 @@ TEST_F(LocaleFromSystem, DecimalCommaLocaleGivesSemicolonLists)
     EXPECT_EQ(Locale().listSeparator, ';');
     EXPECT_EQ(Locale().timeFormat, "HH:mm:ss");
     EXPECT_TRUE(Locale().timeHasSeconds);
+    EXPECT_EQ(Locale().dateFormat, "dd.MM.yyyy");
 }
 
 TEST_F(LocaleFromSystem, TheCLibraryKeepsTheDecimalPoint)
@@ -92,7 +93,10 @@ TEST(TimePictureFromStrftime, TurnsFieldsIntoLetters)
     // GNU flags and modifiers.
     EXPECT_EQ(TimePictureFromStrftime("%-I.%M.%S"), "h.mm.ss");
     EXPECT_EQ(TimePictureFromStrftime("%OH:%EM"), "HH:mm");
-    EXPECT_EQ(TimePictureFromStrftime("%H h %M"), "HH 'h 'mm"); // literal letters are quoted for the picture reader
+    // Letters of the letter form that stand as text are quoted.
+    EXPECT_EQ(TimePictureFromStrftime("%H h %M"), "HH 'h 'mm");
+    EXPECT_EQ(TimePictureFromStrftime("%d.%m.%Y"), "dd.MM.yyyy");
+    EXPECT_EQ(TimePictureFromStrftime("%-d.%-m.%y"), "d.M.yy");
     EXPECT_EQ(TimePictureFromStrftime("%"), "%");
     EXPECT_EQ(TimePictureFromStrftime("%-"), "");
 }

@@ -36,7 +36,7 @@ void SetEntry(RecordSpec& r, int entry, int number, std::size_t count, std::size
     r.fields[base] = std::to_string(number);
     r.fields[base + 1] = std::to_string(count);
     r.fields[base + 2] = std::to_string(position);
-    r.fields[base + 3] = "1";
+    r.fields[base + 3] = std::to_string(1); // save interval
 }
 
 // Probe bits of units 0-3 (unit j at bits 4j..4j+3) for one point.
