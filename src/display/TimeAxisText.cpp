@@ -39,6 +39,19 @@ int IntervalDecimals(double interval)
     return d < 0 ? 0 : (d > 9 ? 9 : d);
 }
 
+// Toward zero, kept within the 64-bit range (a damaged time/DIV can make the
+// product enormous).
+long long WholeSeconds(double s)
+{
+    if (std::isnan(s))
+        return 0;
+    if (s >= 9.2e18)
+        return 9'200'000'000'000'000'000LL;
+    if (s <= -9.2e18)
+        return -9'200'000'000'000'000'000LL;
+    return static_cast<long long>(s);
+}
+
 } // namespace
 
 double TimeAxisSeconds(const TimeAxisContext& c, std::int64_t j)
@@ -56,13 +69,16 @@ std::string TimeAxisLabel(const TimeAxisContext& c, std::int64_t j)
     case AxisNotation::Sec: {
         const double s = TimeAxisSeconds(c, j);
         if (DivisionSeconds(c) >= 1)
-            return std::to_string(static_cast<long long>(s)) + "s";
+            return std::to_string(WholeSeconds(s)) + "s";
         return FormatSiValue(s, false, false, -3) + "s";
     }
     case AxisNotation::Trig:
         return FormatElapsedTime(TimeAxisSeconds(c, j), c.sampleInterval, false, c.elapsedDigits);
     case AxisNotation::Date: {
-        const DateTime base = c.triggerMoment.value_or(DateTime{});
+        // Without the record's trigger moment there is no date to show.
+        if (!c.triggerMoment)
+            return {};
+        const DateTime base = *c.triggerMoment;
         const double offset = TimeAxisSeconds(c, j) + c.startOffset;
         if (c.enhancedDate)
             return OneLine(FormatDateTime(base, offset, true, IntervalDecimals(c.sampleInterval)));

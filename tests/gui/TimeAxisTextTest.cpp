@@ -52,6 +52,7 @@ TEST(TimeAxisText, DateNotationAdvancesTheTriggerMoment)
     TimeAxisContext c;
     c.notation = AxisNotation::Date;
     c.timePerDiv = 1.0;
+    EXPECT_EQ(TimeAxisLabel(c, 2), ""); // no trigger moment known
     c.triggerMoment = DateTime::FromCivil(2024, 6, 11, 12, 0, 0);
     c.startOffset = 0.5;
     EXPECT_EQ(TimeAxisLabel(c, 2), "2024/06/11\n12:00:02");
