@@ -137,8 +137,8 @@ void CKpView::JumpTo(std::int64_t position)
 {
     if (!loaded_)
         return;
-    const int width = WaveArea().width() - 1;
-    const bool exceedsWindow = width + kWaveLeftMargin + kWaveRightMargin >= viewport()->width();
+    const int columns = WaveArea().right() - kWaveLeftMargin;
+    const bool exceedsWindow = columns + kWaveLeftMargin + kWaveRightMargin >= viewport()->width();
     if (position >= 0 && exceedsWindow) {
         const std::int64_t column = position / PointsPerColumn();
         horizontalScrollBar()->setValue(static_cast<int>(std::min<std::int64_t>(column, kMaxWaveColumns)));

@@ -166,6 +166,28 @@ TEST_F(LoadedView, DraggingPastTheRightEdgeScrolls200Pixels)
     EXPECT_EQ(view().GetCursorA(), (h.ViewportWidth() - 1 + 200 - 50) * 50);
 }
 
+TEST_F(LoadedView, TheMarkStripFollowsTheCursors)
+{
+    view().SetMagnificationIndex(5); // 1:200
+    view().SetCursors(20'000, 60'000);
+    QApplication::processEvents();
+    QImage image = port()->grab().toImage();
+    const QColor blue(0, 0, 255), red(255, 0, 0);
+    EXPECT_EQ(image.pixelColor(150, 25), blue); // A at x 150
+    EXPECT_EQ(image.pixelColor(350, 25), red);  // B at x 350
+    view().SetCursors(40'000, 60'000);
+    QApplication::processEvents();
+    image = port()->grab().toImage();
+    EXPECT_NE(image.pixelColor(150, 25), blue);
+    EXPECT_EQ(image.pixelColor(250, 25), blue);
+    // Hidden cursor marks leave the strip empty.
+    h.settings.drawSaveMark = false;
+    view().RedrawMarkStrip();
+    QApplication::processEvents();
+    image = port()->grab().toImage();
+    EXPECT_NE(image.pixelColor(250, 25), blue);
+}
+
 TEST_F(LoadedView, JumpsScrollThePositionToTheWaveAreaEdge)
 {
     view().SetMagnificationIndex(7); // 1:50, 20,000 columns
