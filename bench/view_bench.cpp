@@ -30,7 +30,10 @@ constexpr int kWidth = 1600, kHeight = 900;
 // without summaries has to.
 class PlainColumns final : public ValueColumns {
 public:
-    explicit PlainColumns(std::span<const std::uint16_t> data) : data_(data) { }
+    explicit PlainColumns(std::span<const std::uint16_t> data)
+        : data_(data)
+    {
+    }
     std::int64_t size() const override { return static_cast<std::int64_t>(data_.size()); }
     bool Range(std::int64_t first, std::int64_t last, double& lo, double& hi) const override
     {
@@ -62,9 +65,9 @@ struct Fixture {
         synth::Recording r = synth::WaveformRecording(kChannels, 0, kPoints, 7);
         for (auto& a : r.analog)
             codes.push_back(std::move(a.primary));
-        settings.waveBackColor = {0, 0, 0};
-        settings.waveGridColor = {192, 192, 192};
-        settings.waveCharColor = {255, 255, 0};
+        settings.waveBackColor = { 0, 0, 0 };
+        settings.waveGridColor = { 192, 192, 192 };
+        settings.waveCharColor = { 255, 255, 0 };
         summaryView = MakeView(false);
         plainView = MakeView(true);
     }
@@ -113,8 +116,8 @@ void Repaint(benchmark::State& state, bool plain, Zoom zoom)
 {
     Fixture& f = Shared();
     CKpView& view = plain ? *f.plainView : *f.summaryView;
-    view.SetMagnificationIndex(zoom == Zoom::Fit ? view.StartIndexForWidth(view.viewport()->width())
-                                                 : view.GetHighestIndex());
+    view.SetMagnificationIndex(
+        zoom == Zoom::Fit ? view.StartIndexForWidth(view.viewport()->width()) : view.GetHighestIndex());
     QImage image(view.viewport()->width(), view.viewport()->height(), QImage::Format_RGB32);
     const QRect clip(view.ScrollX(), 0, image.width(), image.height());
     PaintParams params = view.BuildPaintParams(clip);
@@ -131,12 +134,30 @@ void Repaint(benchmark::State& state, bool plain, Zoom zoom)
     state.counters["width"] = image.width();
 }
 
-void BM_RepaintFitSummary(benchmark::State& s) { Repaint(s, false, Zoom::Fit); }
-void BM_RepaintFitPlainScan(benchmark::State& s) { Repaint(s, true, Zoom::Fit); }
-void BM_RepaintHighestSummary(benchmark::State& s) { Repaint(s, false, Zoom::Highest); }
-void BM_RepaintHighestPlainScan(benchmark::State& s) { Repaint(s, true, Zoom::Highest); }
-void BM_RepaintOneToOneSummary(benchmark::State& s) { Repaint(s, false, Zoom::OneToOne); }
-void BM_RepaintOneToOnePlainScan(benchmark::State& s) { Repaint(s, true, Zoom::OneToOne); }
+void BM_RepaintFitSummary(benchmark::State& s)
+{
+    Repaint(s, false, Zoom::Fit);
+}
+void BM_RepaintFitPlainScan(benchmark::State& s)
+{
+    Repaint(s, true, Zoom::Fit);
+}
+void BM_RepaintHighestSummary(benchmark::State& s)
+{
+    Repaint(s, false, Zoom::Highest);
+}
+void BM_RepaintHighestPlainScan(benchmark::State& s)
+{
+    Repaint(s, true, Zoom::Highest);
+}
+void BM_RepaintOneToOneSummary(benchmark::State& s)
+{
+    Repaint(s, false, Zoom::OneToOne);
+}
+void BM_RepaintOneToOnePlainScan(benchmark::State& s)
+{
+    Repaint(s, true, Zoom::OneToOne);
+}
 
 BENCHMARK(BM_RepaintFitSummary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintFitPlainScan)->Unit(benchmark::kMillisecond);
@@ -151,7 +172,7 @@ void BM_BuildSummaries(benchmark::State& state)
     Fixture& f = Shared();
     for (auto _ : state) {
         for (const auto& c : f.codes) {
-            SignedCodeSummary s{std::span<const std::uint16_t>(c)};
+            SignedCodeSummary s { std::span<const std::uint16_t>(c) };
             benchmark::DoNotOptimize(s.SummaryBytes());
         }
     }

@@ -14,7 +14,10 @@
 namespace kp {
 
 CKpView::CKpView(KpSettings& settings, SettingsStore& store, QWidget* parent)
-    : QAbstractScrollArea(parent), settings_(settings), store_(store), own_(ViewOwnSettings::Load(store))
+    : QAbstractScrollArea(parent)
+    , settings_(settings)
+    , store_(store)
+    , own_(ViewOwnSettings::Load(store))
 {
     setObjectName(QStringLiteral("WaveView"));
     setFrameShape(QFrame::StyledPanel);
@@ -81,7 +84,7 @@ void CKpView::ClearRecord()
     const bool wasLoaded = loaded_;
     loaded_ = false;
     drag_ = CursorId::None;
-    geometry_ = DivisionGeometry{};
+    geometry_ = DivisionGeometry {};
     magnification_ = Magnification(0);
     magIndex_ = 0;
     highestIndex_ = 0;
@@ -165,7 +168,10 @@ void CKpView::UpdateScrollSizes()
     bar->setSingleStep(std::max(page / 3, 1));
 }
 
-int CKpView::ScrollX() const { return horizontalScrollBar()->value(); }
+int CKpView::ScrollX() const
+{
+    return horizontalScrollBar()->value();
+}
 
 // ---------------------------------------------------------------- time axis
 
@@ -207,7 +213,10 @@ std::string CKpView::LabelText(std::int64_t j) const
 
 // ------------------------------------------------------------------ drawing
 
-void CKpView::RefreshSettings() { viewport()->update(); }
+void CKpView::RefreshSettings()
+{
+    viewport()->update();
+}
 
 void CKpView::SetDisplayFont(const QFont& font)
 {
@@ -217,11 +226,10 @@ void CKpView::SetDisplayFont(const QFont& font)
 
 QRect CKpView::WaveArea() const
 {
-    const int width = record_ && loaded_
-        ? static_cast<int>(std::min(record_->points / PointsPerColumn(), kMaxWaveColumns))
-        : 0;
+    const int width
+        = record_ && loaded_ ? static_cast<int>(std::min(record_->points / PointsPerColumn(), kMaxWaveColumns)) : 0;
     return QRect(QPoint(kWaveLeftMargin, kWaveTopMargin),
-                 QPoint(kWaveLeftMargin + width, viewport()->height() - kWaveBottomMargin));
+        QPoint(kWaveLeftMargin + width, viewport()->height() - kWaveBottomMargin));
 }
 
 void CKpView::RedrawMarkStrip()
@@ -235,8 +243,8 @@ void CKpView::paintEvent(QPaintEvent* event)
     const int scroll = ScrollX();
     const QRect logicalClip = event->rect().translated(scroll, 0);
     if (suspended_) {
-        painter.fillRect(event->rect(), QColor(settings_.waveBackColor.red, settings_.waveBackColor.green,
-                                               settings_.waveBackColor.blue));
+        painter.fillRect(event->rect(),
+            QColor(settings_.waveBackColor.red, settings_.waveBackColor.green, settings_.waveBackColor.blue));
         return;
     }
     const PaintParams p = BuildPaintParams(logicalClip);
@@ -261,7 +269,10 @@ void CKpView::resizeEvent(QResizeEvent* event)
     UpdateScrollSizes();
 }
 
-void CKpView::scrollContentsBy(int, int) { viewport()->update(); }
+void CKpView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
 
 // ------------------------------------------------------- wheel and keyboard
 
@@ -289,15 +300,30 @@ void CKpView::keyPressEvent(QKeyEvent* event)
 {
     QScrollBar* bar = horizontalScrollBar();
     switch (event->key()) {
-    case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_Home: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
-    case Qt::Key_End: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
-    case Qt::Key_Left: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Right: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        break;
+    case Qt::Key_Left:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
     case Qt::Key_Up:
-    case Qt::Key_Down: break; // no vertical range
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_Down:
+        break; // no vertical range
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

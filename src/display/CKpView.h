@@ -138,8 +138,8 @@ protected:
 private:
     void UpdateScrollSizes();
     void MagnificationChanged();
-    void FillValueTraces(std::vector<ValueTrace>& out, const std::vector<ValueChannel>& channels,
-                         const ChannelClassState& state) const;
+    void FillValueTraces(
+        std::vector<ValueTrace>& out, const std::vector<ValueChannel>& channels, const ChannelClassState& state) const;
     void FillLogicTraces(PaintParams& p) const;
     void StartDrag(CursorId which, int clientX);
     void MoveDragLine(int clientX);

@@ -13,16 +13,17 @@ namespace kp {
 
 namespace {
 
-QColor ToQColor(const RgbColour& c) { return QColor(c.red, c.green, c.blue); }
+QColor ToQColor(const RgbColour& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
-template <typename Channel>
-bool IsPresent(const std::vector<Channel>& channels, int index)
+template <typename Channel> bool IsPresent(const std::vector<Channel>& channels, int index)
 {
     return std::any_of(channels.begin(), channels.end(), [index](const Channel& c) { return c.index == index; });
 }
 
-template <typename Channel>
-bool SetAll(const std::vector<Channel>& channels, ChannelClassState& state, bool shown)
+template <typename Channel> bool SetAll(const std::vector<Channel>& channels, ChannelClassState& state, bool shown)
 {
     bool changed = false;
     for (const Channel& c : channels) {
@@ -111,14 +112,14 @@ void CKpView::ToggleFixed()
             // Colour, zoom and position from the header again; what is shown
             // stays as the user left it.
             for (const ValueChannel& c : record_->analog)
-                ChannelDisplayState::ApplyHeader(channels_.analog, c.index, c.header, DefaultChannelColour(c.index),
-                                                 false);
+                ChannelDisplayState::ApplyHeader(
+                    channels_.analog, c.index, c.header, DefaultChannelColour(c.index), false);
             for (const ValueChannel& c : record_->calc)
-                ChannelDisplayState::ApplyHeader(channels_.calc, c.index, c.header, DefaultChannelColour(c.index),
-                                                 false);
+                ChannelDisplayState::ApplyHeader(
+                    channels_.calc, c.index, c.header, DefaultChannelColour(c.index), false);
             for (const ValueChannel& c : record_->pulse)
-                ChannelDisplayState::ApplyHeader(channels_.pulse, c.index, c.header, DefaultChannelColour(c.index),
-                                                 false);
+                ChannelDisplayState::ApplyHeader(
+                    channels_.pulse, c.index, c.header, DefaultChannelColour(c.index), false);
             for (const LogicChannel& c : record_->logic) {
                 if (c.index < 0 || c.index >= channels_.logic.capacity())
                     continue;
@@ -143,18 +144,25 @@ void CKpView::RestoreHeaderDisplay(int channelClass, int index)
         }
     };
     switch (channelClass) {
-    case 0: restore(record_->analog, channels_.analog); break;
-    case 1: restore(record_->pulse, channels_.pulse); break;
-    case 3: restore(record_->calc, channels_.calc); break;
-    default: break;
+    case 0:
+        restore(record_->analog, channels_.analog);
+        break;
+    case 1:
+        restore(record_->pulse, channels_.pulse);
+        break;
+    case 3:
+        restore(record_->calc, channels_.calc);
+        break;
+    default:
+        break;
     }
     ChannelsEdited();
 }
 
 // ------------------------------------------------------------ paint params
 
-void CKpView::FillValueTraces(std::vector<ValueTrace>& out, const std::vector<ValueChannel>& channels,
-                              const ChannelClassState& state) const
+void CKpView::FillValueTraces(
+    std::vector<ValueTrace>& out, const std::vector<ValueChannel>& channels, const ChannelClassState& state) const
 {
     for (const ValueChannel& c : channels) {
         if (c.index < 0 || c.index >= state.capacity() || !c.primary)
@@ -195,12 +203,12 @@ void CKpView::FillLogicTraces(PaintParams& p) const
         p.logic.push_back(t);
         const int traceIndex = static_cast<int>(p.logic.size()) - 1;
         if (record_->namePerLogicChannel) {
-            p.logicNames.push_back({QString::fromStdString(c.name), traceIndex, t.colour});
+            p.logicNames.push_back({ QString::fromStdString(c.name), traceIndex, t.colour });
         } else if (c.index / 4 != lastUnit) {
             lastUnit = c.index / 4;
             const auto unit = static_cast<std::size_t>(lastUnit);
             const std::string name = unit < record_->logicUnitNames.size() ? record_->logicUnitNames[unit] : c.name;
-            p.logicNames.push_back({QString::fromStdString(name), traceIndex, p.textColour});
+            p.logicNames.push_back({ QString::fromStdString(name), traceIndex, p.textColour });
         }
     }
 }

@@ -74,7 +74,10 @@ void CKpView::StartDrag(CursorId which, int clientX)
     UpdateDragColumn(dragX_);
 }
 
-void CKpView::UpdateDragColumn(int clientX) { viewport()->update(QRect(clientX, 0, 1, viewport()->height())); }
+void CKpView::UpdateDragColumn(int clientX)
+{
+    viewport()->update(QRect(clientX, 0, 1, viewport()->height()));
+}
 
 void CKpView::MoveDragLine(int clientX)
 {
@@ -158,9 +161,15 @@ void CKpView::JumpToPostTrigger()
         JumpTo(record_->postTrigger);
 }
 
-bool CKpView::CanJumpToCursors() const { return loaded_ && settings_.drawSaveMark; }
+bool CKpView::CanJumpToCursors() const
+{
+    return loaded_ && settings_.drawSaveMark;
+}
 
-bool CKpView::CanJumpToTrigger() const { return loaded_ && record_->hasTrigger && record_->trigger >= 0; }
+bool CKpView::CanJumpToTrigger() const
+{
+    return loaded_ && record_->hasTrigger && record_->trigger >= 0;
+}
 
 bool CKpView::CanJumpToPostTrigger() const
 {

@@ -1,6 +1,7 @@
 #include "display/CMainFrame.h"
 
 #include "app/KpSettings.h"
+#include "app/QtFontDescription.h"
 #include "display/CKpView.h"
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
@@ -23,8 +24,6 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "app/QtFontDescription.h"
-
 namespace kp {
 
 namespace {
@@ -41,7 +40,10 @@ QString FirstLocalFile(const QMimeData* mime)
     return {};
 }
 
-QString PaneText(const std::string& text) { return text.empty() ? QStringLiteral(" - ") : QString::fromStdString(text + " "); }
+QString PaneText(const std::string& text)
+{
+    return text.empty() ? QStringLiteral(" - ") : QString::fromStdString(text + " ");
+}
 
 } // namespace
 
@@ -240,7 +242,7 @@ void CMainFrame::readSettings()
     }
     if (!frameSettings_.toolbarState.empty())
         restoreState(QByteArray(reinterpret_cast<const char*>(frameSettings_.toolbarState.data()),
-                                static_cast<qsizetype>(frameSettings_.toolbarState.size())));
+            static_cast<qsizetype>(frameSettings_.toolbarState.size())));
 }
 
 void CMainFrame::ShowWithSavedState()
@@ -258,7 +260,7 @@ void CMainFrame::writeSettings()
         return;
     settingsWritten_ = true;
     const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-    frameSettings_.placement = SettingsRect{normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
+    frameSettings_.placement = SettingsRect { normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1 };
     services_.settings.cmdShow = isMaximized() ? 3 : (isMinimized() ? 2 : 1);
     const QByteArray state = saveState();
     frameSettings_.toolbarState.assign(state.begin(), state.end());
@@ -279,8 +281,9 @@ FramePanes CMainFrame::Panes() const
     p.titleFontHeight = QFontMetrics(FontFromDescription(services_.settings.title.font)).height();
     p.gauge = frameSettings_.gageLeft;
     p.gaugeCount = frameSettings_.gageLeftNum;
-    p.gaugeTextHeight =
-        QFontMetrics(FontFromDescription(services_.settings.gage.font)).boundingRect(QStringLiteral("Wpqljy")).height();
+    p.gaugeTextHeight = QFontMetrics(FontFromDescription(services_.settings.gage.font))
+                            .boundingRect(QStringLiteral("Wpqljy"))
+                            .height();
     p.remark = frameSettings_.remark;
     p.remarkRatio = frameSettings_.remarkRatio;
     return p;

@@ -118,7 +118,7 @@ private:
     QToolBar* dialogBar_ = nullptr;
     QComboBox* magnificationBox_ = nullptr;
     QMenu* magnificationMenu_ = nullptr;
-    std::array<QLabel*, 4> statusPanes_{};
+    std::array<QLabel*, 4> statusPanes_ {};
     QString documentPath_;
     bool settingsWritten_ = false;
 };

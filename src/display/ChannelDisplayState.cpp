@@ -5,8 +5,8 @@
 #include "display/ViewSettings.h"
 #include "platform/SettingsStore.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -15,24 +15,24 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<RgbColour, 16> kPalette{{
-    {255, 0, 0},
-    {0, 255, 0},
-    {0, 0, 255},
-    {0, 255, 255},
-    {255, 0, 255},
-    {255, 255, 0},
-    {0, 0, 128},
-    {0, 128, 0},
-    {0, 128, 128},
-    {128, 0, 0},
-    {128, 0, 128},
-    {128, 128, 0},
-    {128, 128, 128},
-    {192, 220, 192},
-    {192, 192, 192},
-    {166, 202, 240},
-}};
+constexpr std::array<RgbColour, 16> kPalette { {
+    { 255, 0, 0 },
+    { 0, 255, 0 },
+    { 0, 0, 255 },
+    { 0, 255, 255 },
+    { 255, 0, 255 },
+    { 255, 255, 0 },
+    { 0, 0, 128 },
+    { 0, 128, 0 },
+    { 0, 128, 128 },
+    { 128, 0, 0 },
+    { 128, 0, 128 },
+    { 128, 128, 0 },
+    { 128, 128, 128 },
+    { 192, 220, 192 },
+    { 192, 192, 192 },
+    { 166, 202, 240 },
+} };
 
 // Colours are stored as 32-bit colour values, red in the low byte; doubles
 // as 8-byte IEEE values, least significant byte first.
@@ -61,7 +61,7 @@ void GetColours(const std::vector<std::uint8_t>& in, std::vector<RgbColour>& col
 {
     const std::size_t n = std::min(colours.size(), in.size() / 4);
     for (std::size_t i = 0; i < n; ++i)
-        colours[i] = {in[4 * i], in[4 * i + 1], in[4 * i + 2]};
+        colours[i] = { in[4 * i], in[4 * i + 1], in[4 * i + 2] };
 }
 
 void GetDoubles(const std::vector<std::uint8_t>& in, std::vector<double>& values, bool isZoom)
@@ -105,12 +105,21 @@ ChannelClassState::ChannelClassState(int capacity)
 {
 }
 
-RgbColour DefaultChannelColour(int channel) { return kPalette[static_cast<std::size_t>(channel & 15)]; }
+RgbColour DefaultChannelColour(int channel)
+{
+    return kPalette[static_cast<std::size_t>(channel & 15)];
+}
 
-RgbColour DefaultLogicColour(int logicChannel) { return kPalette[static_cast<std::size_t>((logicChannel / 4) & 15)]; }
+RgbColour DefaultLogicColour(int logicChannel)
+{
+    return kPalette[static_cast<std::size_t>((logicChannel / 4) & 15)];
+}
 
 ChannelDisplayState::ChannelDisplayState()
-    : analog(kViewAnalogChannels), calc(kViewCalcChannels), pulse(kViewPulseChannels), logic(kViewLogicChannels)
+    : analog(kViewAnalogChannels)
+    , calc(kViewCalcChannels)
+    , pulse(kViewPulseChannels)
+    , logic(kViewLogicChannels)
 {
     for (int i = 0; i < analog.capacity(); ++i)
         analog.colour[static_cast<std::size_t>(i)] = DefaultChannelColour(i);
@@ -122,8 +131,8 @@ ChannelDisplayState::ChannelDisplayState()
         logic.colour[static_cast<std::size_t>(i)] = DefaultLogicColour(i);
 }
 
-void ChannelDisplayState::ApplyHeader(ChannelClassState& state, int index, const HeaderDisplay& header,
-                                      RgbColour fallbackColour, bool takeShown)
+void ChannelDisplayState::ApplyHeader(
+    ChannelClassState& state, int index, const HeaderDisplay& header, RgbColour fallbackColour, bool takeShown)
 {
     if (index < 0 || index >= state.capacity())
         return;

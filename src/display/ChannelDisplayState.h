@@ -17,7 +17,7 @@ struct ViewRecord;
 struct ChannelClassState {
     std::vector<bool> shown;
     std::vector<RgbColour> colour;
-    std::vector<double> zoom;     // logic: height fraction
+    std::vector<double> zoom; // logic: height fraction
     std::vector<double> position; // half wave-area heights
 
     explicit ChannelClassState(int capacity = 0);
@@ -41,8 +41,8 @@ struct ChannelDisplayState {
     void ResetFromRecord(const ViewRecord& record);
     // "&Default" of one channel: zoom (capped at 100), position and colour
     // from the header.
-    static void ApplyHeader(ChannelClassState& state, int index, const HeaderDisplay& header,
-                            RgbColour fallbackColour, bool takeShown);
+    static void ApplyHeader(
+        ChannelClassState& state, int index, const HeaderDisplay& header, RgbColour fallbackColour, bool takeShown);
 
     // The stored per-channel values ("AnalogWaveColor", ...): a stored value
     // is copied up to the expected size, a shorter one as far as it goes.

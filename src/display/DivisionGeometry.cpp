@@ -14,25 +14,25 @@ struct Row {
     double span;
 };
 
-constexpr std::array<Row, 17> kRows{{
-    {0, 20, 3, SpanRule::Fixed, 120},
-    {2, 20, 5, SpanRule::Fixed, 800},
-    {3, 20, 10, SpanRule::Fixed, 800},
-    {1, 16, 5, SpanRule::Fixed, 800},
-    {3, 20, 10, SpanRule::Fixed, 800},
-    {4, 20, 10, SpanRule::HeaderValueTimesL, 0},
-    {5, 20, 5, SpanRule::HeaderIntegerTimesL, 0},
-    {7, 20, 10, SpanRule::Fixed, 800},
-    {6, 20, 10, SpanRule::Fixed, 800},
-    {2, 20, 5, SpanRule::Fixed, 800},
-    {5, 20, 5, SpanRule::HeaderIntegerTimesL, 0},
-    {4, 20, 10, SpanRule::HeaderValueTimesL, 0},
-    {2, 20, 5, SpanRule::Fixed, 500},
-    {4, 20, 10, SpanRule::HeaderValueTimesL, 0},
-    {4, 20, 5, SpanRule::HeaderValueTimesL, 0},
-    {4, 20, 10, SpanRule::HeaderValueTimesL, 0},
-    {4, 20, 10, SpanRule::HeaderValueTimesL, 0},
-}};
+constexpr std::array<Row, 17> kRows { {
+    { 0, 20, 3, SpanRule::Fixed, 120 },
+    { 2, 20, 5, SpanRule::Fixed, 800 },
+    { 3, 20, 10, SpanRule::Fixed, 800 },
+    { 1, 16, 5, SpanRule::Fixed, 800 },
+    { 3, 20, 10, SpanRule::Fixed, 800 },
+    { 4, 20, 10, SpanRule::HeaderValueTimesL, 0 },
+    { 5, 20, 5, SpanRule::HeaderIntegerTimesL, 0 },
+    { 7, 20, 10, SpanRule::Fixed, 800 },
+    { 6, 20, 10, SpanRule::Fixed, 800 },
+    { 2, 20, 5, SpanRule::Fixed, 800 },
+    { 5, 20, 5, SpanRule::HeaderIntegerTimesL, 0 },
+    { 4, 20, 10, SpanRule::HeaderValueTimesL, 0 },
+    { 2, 20, 5, SpanRule::Fixed, 500 },
+    { 4, 20, 10, SpanRule::HeaderValueTimesL, 0 },
+    { 4, 20, 5, SpanRule::HeaderValueTimesL, 0 },
+    { 4, 20, 10, SpanRule::HeaderValueTimesL, 0 },
+    { 4, 20, 10, SpanRule::HeaderValueTimesL, 0 },
+} };
 
 } // namespace
 

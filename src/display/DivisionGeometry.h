@@ -20,7 +20,7 @@ enum class SpanRule { Fixed, HeaderValueTimesL, HeaderIntegerTimesL };
 
 struct DivisionGeometry {
     int magnificationFamily = 0;
-    int smallDivision = 20;   // S, pixels
+    int smallDivision = 20; // S, pixels
     int divisionsPerHalf = 3; // L
     SpanRule spanRule = SpanRule::Fixed;
     double fixedSpan = 120;

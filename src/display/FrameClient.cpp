@@ -29,7 +29,8 @@ void Place(QWidget* w, const QRect& r)
 
 } // namespace
 
-FrameClient::FrameClient(QWidget* parent) : QWidget(parent)
+FrameClient::FrameClient(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("FrameClient"));
     title_ = EmptyPane(QStringLiteral("TitleStrip"), this);
@@ -72,7 +73,7 @@ void FrameClient::SetRemarkPane(QWidget* pane)
 
 void FrameClient::Relayout()
 {
-    const FramePanes panes = panes_ ? panes_() : FramePanes{};
+    const FramePanes panes = panes_ ? panes_() : FramePanes {};
     rects_ = ComputeFrameLayout(rect(), panes);
     Place(title_, rects_.title);
     Place(gauge_, rects_.gauge);

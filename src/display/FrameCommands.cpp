@@ -34,7 +34,9 @@ const char* const kWaveformFilter = "Waveform Files (*.MEM *.REC *.RMS *.WAV *.P
 
 } // namespace
 
-FrameCommands::FrameCommands(CMainFrame& frame) : QObject(&frame), frame_(frame)
+FrameCommands::FrameCommands(CMainFrame& frame)
+    : QObject(&frame)
+    , frame_(frame)
 {
     QStyle* style = frame.style();
     open_ = Make(this, QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -51,8 +53,8 @@ FrameCommands::FrameCommands(CMainFrame& frame) : QObject(&frame), frame_(frame)
     saveBetween_->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
     auto save = [this](bool betweenCursors) {
         const FrameServices& s = frame_.Services();
-        RunSaveTextCommand(&frame_, betweenCursors, frame_.Document(), frame_.View(), s.settings, s.messages,
-                           s.progress);
+        RunSaveTextCommand(
+            &frame_, betweenCursors, frame_.Document(), frame_.View(), s.settings, s.messages, s.progress);
     };
     connect(saveAll_, &QAction::triggered, this, [save] { save(false); });
     connect(saveBetween_, &QAction::triggered, this, [save] { save(true); });
@@ -96,8 +98,8 @@ void FrameCommands::OpenWithDialog()
 {
     KpSettings& s = frame_.Settings();
     const QString folder = QString::fromStdString(s.loadFolder);
-    const QString path = QFileDialog::getOpenFileName(&frame_, QStringLiteral("Open"), folder,
-                                                      QString::fromLatin1(kWaveformFilter));
+    const QString path
+        = QFileDialog::getOpenFileName(&frame_, QStringLiteral("Open"), folder, QString::fromLatin1(kWaveformFilter));
     if (path.isEmpty())
         return;
     s.loadFolder = QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString();

@@ -5,9 +5,15 @@
 
 namespace kp {
 
-int ValidRemarkRatio(int ratio) { return ratio >= 2 && ratio <= 10 ? ratio : 5; }
+int ValidRemarkRatio(int ratio)
+{
+    return ratio >= 2 && ratio <= 10 ? ratio : 5;
+}
 
-int ValidGaugeCount(int count) { return std::clamp(count, 1, 64); }
+int ValidGaugeCount(int count)
+{
+    return std::clamp(count, 1, 64);
+}
 
 FrameRects ComputeFrameLayout(const QRect& client, const FramePanes& panes)
 {
@@ -16,8 +22,8 @@ FrameRects ComputeFrameLayout(const QRect& client, const FramePanes& panes)
     const int remarkHeight = panes.remark ? client.height() / ValidRemarkRatio(panes.remarkRatio) : 0;
     FrameRects r;
     const int viewHeight = std::max(client.height() - titleHeight - remarkHeight, 0);
-    r.view = QRect(client.left() + gaugeWidth, client.top() + titleHeight, std::max(client.width() - gaugeWidth, 0),
-                   viewHeight);
+    r.view = QRect(
+        client.left() + gaugeWidth, client.top() + titleHeight, std::max(client.width() - gaugeWidth, 0), viewHeight);
     if (panes.title)
         r.title = QRect(client.left(), client.top(), client.width(), titleHeight);
     if (panes.gauge)

@@ -11,16 +11,16 @@ struct FramePanes {
     bool title = false;
     int titleFontHeight = 12; // |height| of the title font
     bool gauge = false;
-    int gaugeCount = 4;       // channel columns, 1 .. 64
+    int gaugeCount = 4; // channel columns, 1 .. 64
     int gaugeTextHeight = 12; // height of "Wpqljy" in the gauge font
     bool remark = false;
-    int remarkRatio = 5;      // the list takes 1/ratio of the height
+    int remarkRatio = 5; // the list takes 1/ratio of the height
 };
 
 struct FrameRects {
     QRect view;
-    QRect title;  // empty when off
-    QRect gauge;  // empty when off
+    QRect title; // empty when off
+    QRect gauge; // empty when off
     QRect remark; // empty when off
 };
 

@@ -12,21 +12,21 @@
 namespace kp {
 
 namespace settings {
-inline constexpr SettingKey kFrameTitle{kMain, "Title"};
-inline constexpr SettingKey kGageLeft{kMain, "GageLeft"};
-inline constexpr SettingKey kGageLeftNum{kMain, "GageLeftNum"};
-inline constexpr SettingKey kGageLeftWidth{kMain, "GageLeftWidth"};
-inline constexpr SettingKey kGageRightWidth{kMain, "GageRightWidth"};
-inline constexpr SettingKey kGageFixColor{kMain, "GageFixColor"};
-inline constexpr SettingKey kGageNumStyle{kMain, "GageNumStyle"};
-inline constexpr SettingKey kGageNumAddEu{kMain, "GageNumAddEu"};
-inline constexpr SettingKey kRemark{kMain, "Remark"};
-inline constexpr SettingKey kRemarkRatio{kMain, "RemarkRatio"};
-inline constexpr SettingKey kRemarkColumn{kMain, "RemarkColumn"};
-inline constexpr SettingKey kEnableNavigation{kMain, "EnableNavigation"};
-inline constexpr SettingKey kFixWindowPos{kMain, "FixWindowPos"};
-inline constexpr SettingKey kPlacement{kMain, "Placement"};
-inline constexpr SettingKey kToolbar{kMain, "Toolbar"};
+inline constexpr SettingKey kFrameTitle { kMain, "Title" };
+inline constexpr SettingKey kGageLeft { kMain, "GageLeft" };
+inline constexpr SettingKey kGageLeftNum { kMain, "GageLeftNum" };
+inline constexpr SettingKey kGageLeftWidth { kMain, "GageLeftWidth" };
+inline constexpr SettingKey kGageRightWidth { kMain, "GageRightWidth" };
+inline constexpr SettingKey kGageFixColor { kMain, "GageFixColor" };
+inline constexpr SettingKey kGageNumStyle { kMain, "GageNumStyle" };
+inline constexpr SettingKey kGageNumAddEu { kMain, "GageNumAddEu" };
+inline constexpr SettingKey kRemark { kMain, "Remark" };
+inline constexpr SettingKey kRemarkRatio { kMain, "RemarkRatio" };
+inline constexpr SettingKey kRemarkColumn { kMain, "RemarkColumn" };
+inline constexpr SettingKey kEnableNavigation { kMain, "EnableNavigation" };
+inline constexpr SettingKey kFixWindowPos { kMain, "FixWindowPos" };
+inline constexpr SettingKey kPlacement { kMain, "Placement" };
+inline constexpr SettingKey kToolbar { kMain, "Toolbar" };
 inline constexpr std::string_view kRecentFileSection = "Recent File List";
 } // namespace settings
 

@@ -12,24 +12,27 @@ using Family = std::vector<std::int64_t>;
 
 const std::array<Family, kMagnificationFamilies>& Families()
 {
-    static const Family f2{10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
-    static const Family f3{50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
-    static const std::array<Family, kMagnificationFamilies> families{{
-        {200, 100, 50, 20, 10, 5, 2, 1},
-        {1000, 500, 200, 100, 50, 20, 10, 5, 2, 1},
+    static const Family f2 { 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1 };
+    static const Family f3 { 50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1 };
+    static const std::array<Family, kMagnificationFamilies> families { {
+        { 200, 100, 50, 20, 10, 5, 2, 1 },
+        { 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1 },
         f2,
         f3,
-        {500000, 200000, 100000, 50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1},
+        { 500000, 200000, 100000, 50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1 },
         f3,
         f2,
         f2,
-    }};
+    } };
     return families;
 }
 
 } // namespace
 
-Magnification::Magnification(int family) : family_(std::clamp(family, 0, kMagnificationFamilies - 1)) { }
+Magnification::Magnification(int family)
+    : family_(std::clamp(family, 0, kMagnificationFamilies - 1))
+{
+}
 
 int Magnification::lastIndex() const
 {

@@ -9,7 +9,10 @@ namespace kp {
 
 namespace {
 
-std::string KeyOf(int i) { return "File" + std::to_string(i + 1); }
+std::string KeyOf(int i)
+{
+    return "File" + std::to_string(i + 1);
+}
 
 } // namespace
 
@@ -28,7 +31,8 @@ void RecentFileList::Save(SettingsStore& store) const
 {
     const std::string section(settings::kRecentFileSection);
     for (int i = 0; i < kSize; ++i)
-        store.writeText(section, KeyOf(i), i < static_cast<int>(files_.size()) ? files_[static_cast<std::size_t>(i)] : "");
+        store.writeText(
+            section, KeyOf(i), i < static_cast<int>(files_.size()) ? files_[static_cast<std::size_t>(i)] : "");
 }
 
 void RecentFileList::Add(const std::string& path)

@@ -17,7 +17,10 @@ namespace kp {
 
 namespace {
 
-QString Text(int id) { return QString::fromUtf8(KpString(id).data(), static_cast<int>(KpString(id).size())); }
+QString Text(int id)
+{
+    return QString::fromUtf8(KpString(id).data(), static_cast<int>(KpString(id).size()));
+}
 
 QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent)
 {
@@ -35,7 +38,8 @@ int ReadNumber(const QLineEdit* edit, bool& ok)
 } // namespace
 
 SaveOptionsPanel::SaveOptionsPanel(const KpSettings& s, std::int64_t points, bool externalClock, QWidget* parent)
-    : QWidget(parent), rangePoints_(points)
+    : QWidget(parent)
+    , rangePoints_(points)
 {
     setObjectName(QStringLiteral("SaveOptionsPanel"));
     auto* top = new QHBoxLayout;
@@ -54,7 +58,7 @@ SaveOptionsPanel::SaveOptionsPanel(const KpSettings& s, std::int64_t points, boo
     }
     newline_ = new QComboBox(this);
     newline_->setObjectName(QStringLiteral("NewLine"));
-    newline_->addItems({QStringLiteral("LF"), QStringLiteral("CR+LF")});
+    newline_->addItems({ QStringLiteral("LF"), QStringLiteral("CR+LF") });
     newline_->setCurrentIndex(s.saveNewLine == 1 ? 1 : 0);
     advanced_ = new QPushButton(this);
     top->addWidget(Buddy(Text(1100), thinOut_, this));
@@ -77,7 +81,7 @@ SaveOptionsPanel::SaveOptionsPanel(const KpSettings& s, std::int64_t points, boo
     timeColumn_ = new QCheckBox(QStringLiteral("&Time Column"), extended_);
     eventInfo_ = new QCheckBox(QStringLiteral("E&vent Info."), extended_);
     headerType_ = new QComboBox(extended_);
-    headerType_->addItems({Text(13006), Text(13007)});
+    headerType_->addItems({ Text(13006), Text(13007) });
     execute_ = new QCheckBox(QStringLiteral("Open the File after Con&verting"), extended_);
     sameDir_ = new QCheckBox(QStringLiteral("Save in the &Waveform's Folder"), extended_);
     divide_ = new QCheckBox(QStringLiteral("D&ivide Files"), extended_);
@@ -125,7 +129,10 @@ SaveOptionsPanel::SaveOptionsPanel(const KpSettings& s, std::int64_t points, boo
     UpdatePoints();
 }
 
-bool SaveOptionsPanel::IsExtended() const { return !extended_->isHidden(); }
+bool SaveOptionsPanel::IsExtended() const
+{
+    return !extended_->isHidden();
+}
 
 void SaveOptionsPanel::SetExtended(bool on)
 {
@@ -145,7 +152,10 @@ int SaveOptionsPanel::DivideNumber() const
     return ReadNumber(divideNum_, ok);
 }
 
-int SaveOptionsPanel::Notation() const { return notation_->currentIndex(); }
+int SaveOptionsPanel::Notation() const
+{
+    return notation_->currentIndex();
+}
 
 std::int64_t SaveOptionsPanel::PointsToSave() const
 {

@@ -19,7 +19,10 @@ namespace kp {
 
 namespace {
 
-QString Text(int id) { return QString::fromUtf8(KpString(id).data(), static_cast<int>(KpString(id).size())); }
+QString Text(int id)
+{
+    return QString::fromUtf8(KpString(id).data(), static_cast<int>(KpString(id).size()));
+}
 
 QStringList NameFilters()
 {
@@ -30,20 +33,23 @@ QStringList NameFilters()
     return filters;
 }
 
-QString SuffixOf(int format) { return format == kFormatCsv ? QStringLiteral("CSV") : QStringLiteral("TXT"); }
+QString SuffixOf(int format)
+{
+    return format == kFormatCsv ? QStringLiteral("CSV") : QStringLiteral("TXT");
+}
 
 } // namespace
 
 QStringList SaveFormatLabels()
 {
-    return {QStringLiteral("CSV(Comma Separated)"), QStringLiteral("Text(Space Separated)"),
-            QStringLiteral("Text(TAB Separated)"), QStringLiteral("VORAN 5544 Text Format")};
+    return { QStringLiteral("CSV(Comma Separated)"), QStringLiteral("Text(Space Separated)"),
+        QStringLiteral("Text(TAB Separated)"), QStringLiteral("VORAN 5544 Text Format") };
 }
 
-CSaveTextDialog::CSaveTextDialog(QWidget* parent, bool betweenCursors, const KpSettings& settings,
-                                 std::int64_t points, bool externalClock, const QString& fileTitle,
-                                 const QString& fileFolder, UserMessages& messages)
-    : QFileDialog(parent), messages_(messages)
+CSaveTextDialog::CSaveTextDialog(QWidget* parent, bool betweenCursors, const KpSettings& settings, std::int64_t points,
+    bool externalClock, const QString& fileTitle, const QString& fileFolder, UserMessages& messages)
+    : QFileDialog(parent)
+    , messages_(messages)
 {
     setObjectName(QStringLiteral("SaveTextDialog"));
     // The option panel is added to the dialog's own layout, which only the
@@ -58,7 +64,7 @@ CSaveTextDialog::CSaveTextDialog(QWidget* parent, bool betweenCursors, const KpS
     selectNameFilter(filters[format]);
     setDefaultSuffix(SuffixOf(format));
     connect(this, &QFileDialog::filterSelected, this,
-            [this](const QString&) { setDefaultSuffix(SuffixOf(SelectedFormat())); });
+        [this](const QString&) { setDefaultSuffix(SuffixOf(SelectedFormat())); });
 
     QString folder = QString::fromStdString(settings.saveFolder);
     if (settings.saveSameDir && !fileFolder.isEmpty())
@@ -93,8 +99,8 @@ void CSaveTextDialog::StoreSettings(KpSettings& settings) const
     settings.saveFolder = QDir::toNativeSeparators(directory().absolutePath()).toStdString();
 }
 
-SaveAsTextRequest MakeSaveRequest(const KpSettings& s, const QString& path, bool betweenCursors,
-                                  std::int64_t cursorA, std::int64_t cursorB, bool externalClock)
+SaveAsTextRequest MakeSaveRequest(const KpSettings& s, const QString& path, bool betweenCursors, std::int64_t cursorA,
+    std::int64_t cursorB, bool externalClock)
 {
     SaveAsTextRequest r;
     r.path = std::filesystem::path(path.toStdString());
@@ -112,10 +118,13 @@ SaveAsTextRequest MakeSaveRequest(const KpSettings& s, const QString& path, bool
     return r;
 }
 
-bool OpenWithDesktop(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool OpenWithDesktop(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 bool PerformSave(const CKpDoc& doc, const SaveAsTextRequest& request, bool openAfter, UserMessages& messages,
-                 ProgressWindow& progress, const FileOpener& opener)
+    ProgressWindow& progress, const FileOpener& opener)
 {
     const SaveAsTextResult result = SaveAsText(doc, request, messages, progress);
     if (!result.completed)
@@ -129,7 +138,7 @@ bool PerformSave(const CKpDoc& doc, const SaveAsTextRequest& request, bool openA
 }
 
 void RunSaveTextCommand(QWidget* parent, bool betweenCursors, const CKpDoc& doc, const CKpView& view,
-                        KpSettings& settings, UserMessages& messages, ProgressWindow& progress)
+    KpSettings& settings, UserMessages& messages, ProgressWindow& progress)
 {
     const ViewRecord* record = view.GetRecord();
     if (!doc.IsLoaded() || !view.IsLoaded() || !record)
@@ -137,12 +146,12 @@ void RunSaveTextCommand(QWidget* parent, bool betweenCursors, const CKpDoc& doc,
     const std::int64_t points = betweenCursors ? view.GetCursorB() - view.GetCursorA() + 1 : doc.GetDataLength();
     const QFileInfo source(QString::fromStdString(doc.GetPathName().string()));
     CSaveTextDialog dialog(parent, betweenCursors, settings, points, record->externalClock, source.completeBaseName(),
-                           source.absolutePath(), messages);
+        source.absolutePath(), messages);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     dialog.StoreSettings(settings);
     const SaveAsTextRequest request = MakeSaveRequest(settings, dialog.selectedFiles().front(), betweenCursors,
-                                                      view.GetCursorA(), view.GetCursorB(), record->externalClock);
+        view.GetCursorA(), view.GetCursorB(), record->externalClock);
     PerformSave(doc, request, settings.csvExecute, messages, progress, OpenWithDesktop);
 }
 

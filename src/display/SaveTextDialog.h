@@ -29,7 +29,7 @@ public:
     // points: the points of the range; fileTitle: the open file's name
     // without its extension; fileFolder: its folder.
     CSaveTextDialog(QWidget* parent, bool betweenCursors, const KpSettings& settings, std::int64_t points,
-                    bool externalClock, const QString& fileTitle, const QString& fileFolder, UserMessages& messages);
+        bool externalClock, const QString& fileTitle, const QString& fileFolder, UserMessages& messages);
 
     SaveOptionsPanel& options() const { return *panel_; }
     int SelectedFormat() const;
@@ -47,14 +47,14 @@ private:
 
 // The request of one save from the settings as the dialog left them.
 SaveAsTextRequest MakeSaveRequest(const KpSettings& settings, const QString& path, bool betweenCursors,
-                                  std::int64_t cursorA, std::int64_t cursorB, bool externalClock);
+    std::int64_t cursorA, std::int64_t cursorB, bool externalClock);
 
 // Runs the conversion; when it completed and openAfter is set, opens the
 // output with the desktop's handler (string 3007 when that fails). Returns
 // whether the conversion completed.
 using FileOpener = std::function<bool(const QString&)>;
 bool PerformSave(const CKpDoc& doc, const SaveAsTextRequest& request, bool openAfter, UserMessages& messages,
-                 ProgressWindow& progress, const FileOpener& opener);
+    ProgressWindow& progress, const FileOpener& opener);
 
 // The desktop's "open" for a file.
 bool OpenWithDesktop(const QString& path);
@@ -62,6 +62,6 @@ bool OpenWithDesktop(const QString& path);
 // The whole command: dialog, settings, conversion. Nothing happens while no
 // record is loaded.
 void RunSaveTextCommand(QWidget* parent, bool betweenCursors, const CKpDoc& doc, const CKpView& view,
-                        KpSettings& settings, UserMessages& messages, ProgressWindow& progress);
+    KpSettings& settings, UserMessages& messages, ProgressWindow& progress);
 
 } // namespace kp

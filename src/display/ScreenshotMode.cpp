@@ -3,8 +3,8 @@
 #include "app/BlockFileList.h"
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
-#include "display/Magnification.h"
 #include "display/CMainFrame.h"
+#include "display/Magnification.h"
 #include "platform/ProgressWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"
@@ -31,10 +31,10 @@ constexpr const char* kSwitch = "--screenshot";
 // The black-background scheme's wave colours.
 void ApplyBlackScheme(KpSettings& s)
 {
-    s.waveCharColor = {255, 255, 0};
-    s.waveBackColor = {0, 0, 0};
-    s.waveGridColor = {192, 192, 192};
-    s.title = {{255, 255, 0}, {0, 0, 0}, s.title.font};
+    s.waveCharColor = { 255, 255, 0 };
+    s.waveBackColor = { 0, 0, 0 };
+    s.waveGridColor = { 192, 192, 192 };
+    s.title = { { 255, 255, 0 }, { 0, 0, 0 }, s.title.font };
 }
 
 // The demo's channels swing over the whole height; laid out one above the
@@ -88,7 +88,7 @@ int RunScreenshot(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
+    char* qtArgv[] = { argv[0], nullptr };
     QApplication app(qtArgc, qtArgv);
     std::setlocale(LC_NUMERIC, "C");
 
@@ -113,13 +113,13 @@ int RunScreenshot(int argc, char** argv)
     SilentMessages messages;
     NullProgress progress;
     CBlockFileList blockFiles;
-    CMainFrame frame(FrameServices{settings, store, messages, progress, blockFiles, QFont()});
+    CMainFrame frame(FrameServices { settings, store, messages, progress, blockFiles, QFont() });
     frame.resize(860, 600);
     frame.show();
     QApplication::processEvents();
     if (!frame.OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
         std::fprintf(stderr, "kp: %s could not be shown%s%s\n", file.toLocal8Bit().constData(),
-                     messages.lastText().empty() ? "" : ": ", messages.lastText().c_str());
+            messages.lastText().empty() ? "" : ": ", messages.lastText().c_str());
         return 1;
     }
     // Close enough to tell the shapes apart; the cursors inside the window.

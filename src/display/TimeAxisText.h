@@ -15,7 +15,7 @@ struct TimeAxisContext {
     AxisNotation notation = AxisNotation::Trig;
     std::int64_t pointsPerDivision0 = 100; // D0
     std::int64_t pointsPerDivision1 = 100; // D1
-    double timePerDiv = 1.0;               // seconds
+    double timePerDiv = 1.0; // seconds
     // Trig notation: the record's sample interval and digits (0: chosen by
     // the interval).
     double sampleInterval = 0.01;

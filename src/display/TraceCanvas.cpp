@@ -21,7 +21,8 @@ QImage& Buffer(const QSize& size)
 
 } // namespace
 
-TraceCanvas::TraceCanvas(const QRect& area) : area_(area)
+TraceCanvas::TraceCanvas(const QRect& area)
+    : area_(area)
 {
     if (area_.isValid() && !area_.isEmpty())
         image_ = &Buffer(area_.size());
@@ -53,7 +54,9 @@ void TraceCanvas::Flush(QPainter& painter)
 }
 
 ColumnRuns::ColumnRuns(int x0, int columns)
-    : x0_(x0), lo_(static_cast<std::size_t>(std::max(columns, 0)), kNone), hi_(lo_.size(), kNone)
+    : x0_(x0)
+    , lo_(static_cast<std::size_t>(std::max(columns, 0)), kNone)
+    , hi_(lo_.size(), kNone)
 {
 }
 

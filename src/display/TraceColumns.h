@@ -24,11 +24,13 @@ public:
     virtual double Value(std::int64_t i) const = 0;
 };
 
-template <typename Summary>
-class SummaryColumns final : public ValueColumns {
+template <typename Summary> class SummaryColumns final : public ValueColumns {
 public:
     template <typename S, typename B>
-    SummaryColumns(std::span<const S> data, B bias) : summary_(data, static_cast<S>(bias)) { }
+    SummaryColumns(std::span<const S> data, B bias)
+        : summary_(data, static_cast<S>(bias))
+    {
+    }
 
     std::int64_t size() const override { return summary_.size(); }
     bool Range(std::int64_t first, std::int64_t last, double& lo, double& hi) const override
@@ -52,7 +54,10 @@ private:
 class LogicColumns {
 public:
     LogicColumns() = default;
-    explicit LogicColumns(std::span<const std::uint32_t> words) : summary_(words) { }
+    explicit LogicColumns(std::span<const std::uint32_t> words)
+        : summary_(words)
+    {
+    }
     std::int64_t size() const { return summary_.size(); }
     Extent<std::uint32_t> Range(std::int64_t first, std::int64_t last) const { return summary_.Query(first, last); }
 

@@ -9,15 +9,15 @@
 namespace kp {
 
 enum class TraceCoding {
-    Signed16,   // analog 16-bit codes read as signed
+    Signed16, // analog 16-bit codes read as signed
     Unsigned16, // analog 16-bit codes read as unsigned
-    Wide32,     // analog 32-bit codes
-    Float,      // calculation results, already physical
-    Pulse,      // unsigned 16-bit counts
+    Wide32, // analog 32-bit codes
+    Float, // calculation results, already physical
+    Pulse, // unsigned 16-bit counts
 };
 
 struct TraceScaling {
-    double codeOffset = 0;    // signed: added to the code; 32-bit: subtracted
+    double codeOffset = 0; // signed: added to the code; 32-bit: subtracted
     double gain = 1;
     double span = 1;
     double displayOffset = 0;

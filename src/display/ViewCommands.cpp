@@ -12,7 +12,10 @@ namespace kp {
 namespace {
 
 // Keys 1 ... 9, 0 for the first ten of a bank.
-QString Digit(int n) { return QString::number((n + 1) % 10); }
+QString Digit(int n)
+{
+    return QString::number((n + 1) % 10);
+}
 
 QKeySequence AnalogKeys(int n)
 {
@@ -32,12 +35,17 @@ QKeySequence GroupKeys(int g)
     return QKeySequence(QStringLiteral("Alt+Shift+") + Digit(g - 10));
 }
 
-QString LogicProbeName(int l) { return QStringLiteral("L%1%2").arg(QChar('A' + l / 4)).arg(l % 4 + 1); }
+QString LogicProbeName(int l)
+{
+    return QStringLiteral("L%1%2").arg(QChar('A' + l / 4)).arg(l % 4 + 1);
+}
 
 } // namespace
 
 ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
-    : QObject(parent), view_(view), settings_(settings)
+    : QObject(parent)
+    , view_(view)
+    , settings_(settings)
 {
     zoomIn_ = Make(QStringLiteral("Zoom &In"), QKeySequence(QStringLiteral("Ctrl+E")));
     connect(zoomIn_, &QAction::triggered, &view_, &CKpView::ZoomIn);
@@ -45,7 +53,7 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
     connect(zoomOut_, &QAction::triggered, &view_, &CKpView::ZoomOut);
 
     auto* notationGroup = new QActionGroup(this);
-    const char* notationTexts[] = {"&DIV", "&Sec", "&Point", "T&rig", "D&ate"};
+    const char* notationTexts[] = { "&DIV", "&Sec", "&Point", "T&rig", "D&ate" };
     for (int i = 0; i < 5; ++i) {
         QAction* a = Make(QString::fromLatin1(notationTexts[i]));
         a->setCheckable(true);
@@ -60,7 +68,7 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
     auto* styleGroup = new QActionGroup(this);
     line_ = Make(QStringLiteral("&Line"));
     dots_ = Make(QStringLiteral("&Dots"));
-    for (QAction* a : {line_, dots_}) {
+    for (QAction* a : { line_, dots_ }) {
         a->setCheckable(true);
         styleGroup->addAction(a);
     }

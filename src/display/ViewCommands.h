@@ -64,7 +64,7 @@ private:
     KpSettings& settings_;
     QAction* zoomIn_ = nullptr;
     QAction* zoomOut_ = nullptr;
-    std::array<QAction*, 5> notations_{};
+    std::array<QAction*, 5> notations_ {};
     QAction* enhancedDate_ = nullptr;
     QAction* line_ = nullptr;
     QAction* dots_ = nullptr;
@@ -76,9 +76,9 @@ private:
     QAction* jumpB_ = nullptr;
     QAction* jumpTrig_ = nullptr;
     QAction* jumpPost_ = nullptr;
-    std::array<QAction*, 32> analog_{};
-    std::array<QAction*, 32> logic_{};
-    std::array<QAction*, 16> groups_{};
+    std::array<QAction*, 32> analog_ {};
+    std::array<QAction*, 32> logic_ {};
+    std::array<QAction*, 16> groups_ {};
 };
 
 } // namespace kp

@@ -40,7 +40,7 @@ struct ValueChannel {
     TraceCoding coding = TraceCoding::Signed16;
     TraceScaling scaling;
     HeaderDisplay header;
-    std::unique_ptr<ValueColumns> primary;   // maxima for envelope records
+    std::unique_ptr<ValueColumns> primary; // maxima for envelope records
     std::unique_ptr<ValueColumns> secondary; // minima for envelope records
 };
 
@@ -51,14 +51,14 @@ struct LogicChannel {
 };
 
 struct ViewRecord {
-    std::string fileName;  // the title shown in the frame
-    std::string filePath;  // the file that was loaded
+    std::string fileName; // the title shown in the frame
+    std::string filePath; // the file that was loaded
     int modelId = 0;
     std::int64_t points = 0; // N
     std::int64_t pointsPerDivision0 = 100;
     std::int64_t pointsPerDivision1 = 100;
-    double timePerDiv = 1.0;       // seconds
-    double sampleInterval = 0.01;  // seconds
+    double timePerDiv = 1.0; // seconds
+    double sampleInterval = 0.01; // seconds
     int elapsedDigits = 0;
     std::optional<DateTime> triggerMoment;
     double startOffset = 0.0;

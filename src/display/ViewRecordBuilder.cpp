@@ -99,7 +99,7 @@ ValueChannel FloatChannel(const CKpDoc& doc, int z, bool pairs)
     if (c.primary->Range(0, c.primary->size(), lo, hi))
         peak = std::max(std::abs(lo), std::abs(hi));
     if (c.secondary && c.secondary->Range(0, c.secondary->size(), lo, hi))
-        peak = std::max({peak, std::abs(lo), std::abs(hi)});
+        peak = std::max({ peak, std::abs(lo), std::abs(hi) });
     c.scaling.gain = peak > 0 && std::isfinite(peak) ? 1.0 / peak : 1.0;
     return c;
 }
@@ -191,11 +191,11 @@ std::unique_ptr<ViewRecord> BuildViewRecord(const CKpDoc& doc)
         const auto& group = groups.groups[static_cast<std::size_t>(gi)];
         if (!group.saved || group.primary.empty())
             continue;
-        r->logicGroups[static_cast<std::size_t>(gi)] =
-            std::make_unique<LogicColumns>(std::span<const std::uint32_t>(group.primary));
+        r->logicGroups[static_cast<std::size_t>(gi)]
+            = std::make_unique<LogicColumns>(std::span<const std::uint32_t>(group.primary));
         if (pairs && !group.secondary.empty())
-            r->logicGroupsSecondary[static_cast<std::size_t>(gi)] =
-                std::make_unique<LogicColumns>(std::span<const std::uint32_t>(group.secondary));
+            r->logicGroupsSecondary[static_cast<std::size_t>(gi)]
+                = std::make_unique<LogicColumns>(std::span<const std::uint32_t>(group.secondary));
     }
     r->namePerLogicChannel = r->modelId == 6 || r->modelId == 10;
     r->logicUnitNames.resize(kLogicUnits);

@@ -16,7 +16,8 @@ std::unique_ptr<ViewRecord> BuildViewRecord(const CKpDoc& doc);
 
 // Default logic layout when the header gives none: the present logic channels
 // stacked from the bottom of the wave area, one band each, at most one
-// division high and all together at most two fifths of the height. Sets header.zoom (height fraction) and header.position.
+// division high and all together at most two fifths of the height. Sets header.zoom (height fraction) and
+// header.position.
 void StackLogicChannels(std::vector<LogicChannel>& logic, int divisionsPerHalf);
 
 } // namespace kp

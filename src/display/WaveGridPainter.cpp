@@ -14,9 +14,15 @@ namespace kp {
 
 namespace {
 
-std::int64_t AlignTrigger(const PaintParams& p) { return std::max<std::int64_t>(p.trigger, 0); }
+std::int64_t AlignTrigger(const PaintParams& p)
+{
+    return std::max<std::int64_t>(p.trigger, 0);
+}
 
-int DivLength(const PaintParams& p) { return p.pointsPerDivision > 0 ? p.pointsPerDivision : 100; }
+int DivLength(const PaintParams& p)
+{
+    return p.pointsPerDivision > 0 ? p.pointsPerDivision : 100;
+}
 
 // Solid DIV lines and labels stand at least five small divisions apart.
 int LabelStep(const PaintParams& p)
@@ -26,7 +32,10 @@ int LabelStep(const PaintParams& p)
     return d1 < fiveS ? std::max(fiveS / d1, 1) : 1;
 }
 
-bool StrictlyInside(const PaintParams& p, int x) { return x > p.waveLeft() && x < p.waveRight() - 1; }
+bool StrictlyInside(const PaintParams& p, int x)
+{
+    return x > p.waveLeft() && x < p.waveRight() - 1;
+}
 
 // The visible stretch of the wave area in logical x, inclusive.
 bool VisibleSpan(const PaintParams& p, int& x0, int& x1)
@@ -84,7 +93,7 @@ std::vector<AxisLabel> TimeLabelPositions(const PaintParams& p)
             continue;
         const int xi = static_cast<int>(x);
         const QRect rect(QPoint(xi - half, p.waveBottom() + 3), QPoint(xi + half, p.clientHeight));
-        labels.push_back({xi, (i - q) * ppc, rect});
+        labels.push_back({ xi, (i - q) * ppc, rect });
     }
     return labels;
 }
@@ -161,7 +170,7 @@ void PaintTimeLabels(QPainter& painter, const PaintParams& p)
         if (!label.rect.intersects(clip))
             continue;
         painter.drawText(label.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                         QString::fromStdString(p.labelText(label.j)));
+            QString::fromStdString(p.labelText(label.j)));
     }
 }
 

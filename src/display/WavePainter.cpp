@@ -21,10 +21,22 @@ int PaintParams::waveWidth() const
     return static_cast<int>(std::min(points / pointsPerColumn, kMaxWaveColumns));
 }
 
-int PaintParams::waveLeft() const { return kWaveLeftMargin; }
-int PaintParams::waveTop() const { return kWaveTopMargin; }
-int PaintParams::waveRight() const { return kWaveLeftMargin + waveWidth(); }
-int PaintParams::waveBottom() const { return clientHeight - kWaveBottomMargin; }
+int PaintParams::waveLeft() const
+{
+    return kWaveLeftMargin;
+}
+int PaintParams::waveTop() const
+{
+    return kWaveTopMargin;
+}
+int PaintParams::waveRight() const
+{
+    return kWaveLeftMargin + waveWidth();
+}
+int PaintParams::waveBottom() const
+{
+    return clientHeight - kWaveBottomMargin;
+}
 
 QRect PaintParams::effectiveClip() const
 {
@@ -101,8 +113,8 @@ int RowOfValue(const PaintParams& p, const ValueTrace& t, double v)
     return TraceRow(NormalisedHeight(t.coding, t.scaling, t.zoom, t.position, v), p.centre(), p.halfHeight());
 }
 
-void PaintLineTrace(QPainter& painter, TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t,
-                    const ColumnSpan& cols)
+void PaintLineTrace(
+    QPainter& painter, TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
 {
     const std::int64_t ppc = p.pointsPerColumn;
     QPolygon poly;
@@ -154,7 +166,8 @@ void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& 
             if (std::isnan(v))
                 continue;
             const int row = RowOfValue(p, t, v);
-            const std::size_t slot = static_cast<std::size_t>(std::clamp(row - base, 0, static_cast<int>(stamp.size()) - 1));
+            const std::size_t slot
+                = static_cast<std::size_t>(std::clamp(row - base, 0, static_cast<int>(stamp.size()) - 1));
             if (stamp[slot] == x)
                 continue;
             stamp[slot] = x;
@@ -192,7 +205,7 @@ void PaintValueName(QPainter& painter, const PaintParams& p, const ValueTrace& t
 }
 
 void PaintValueTraces(QPainter& painter, TraceCanvas& canvas, const PaintParams& p,
-                      const std::vector<ValueTrace>& traces, const ColumnSpan& cols)
+    const std::vector<ValueTrace>& traces, const ColumnSpan& cols)
 {
     const int count = static_cast<int>(traces.size());
     for (int k = 0; k < count; ++k) {

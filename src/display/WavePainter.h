@@ -35,13 +35,13 @@ struct ValueTrace {
     double position = 0.0;
     QColor colour;
     QString name;
-    const ValueColumns* primary = nullptr;   // maxima of an envelope record
+    const ValueColumns* primary = nullptr; // maxima of an envelope record
     const ValueColumns* secondary = nullptr; // minima of an envelope record, else null
 };
 
 // One logic channel: bit `bit` of a group's words.
 struct LogicTrace {
-    const LogicColumns* words = nullptr;     // OR side of an envelope record
+    const LogicColumns* words = nullptr; // OR side of an envelope record
     const LogicColumns* secondary = nullptr; // AND side, else null
     int bit = 0;
     double heightFraction = 0.05;
@@ -67,12 +67,12 @@ struct MarkParams {
     int currentEvent = -1;
     std::int64_t cursorA = 0;
     std::int64_t cursorB = 0;
-    QColor triggerColour{255, 255, 0};
-    QColor postTriggerColour{255, 0, 0};
-    QColor eventColour{255, 255, 0};
-    QColor currentEventColour{255, 0, 255};
-    QColor cursorAColour{0, 0, 255};
-    QColor cursorBColour{255, 0, 0};
+    QColor triggerColour { 255, 255, 0 };
+    QColor postTriggerColour { 255, 0, 0 };
+    QColor eventColour { 255, 255, 0 };
+    QColor currentEventColour { 255, 0, 255 };
+    QColor cursorAColour { 0, 0, 255 };
+    QColor cursorBColour { 255, 0, 0 };
 };
 
 struct PaintParams {
@@ -80,13 +80,13 @@ struct PaintParams {
     int clientWidth = 0;
     int clientHeight = 0;
     int scrollX = 0; // logical x at client x 0
-    QRect clip;      // logical; empty means the visible client area
-    std::int64_t points = 0;       // N
+    QRect clip; // logical; empty means the visible client area
+    std::int64_t points = 0; // N
     std::int64_t pointsPerColumn = 1;
-    std::int64_t trigger = 0;      // T for aligning grid and labels (0 without trigger)
-    int smallDivision = 20;        // S
-    int divisionsPerHalf = 5;      // L
-    int pointsPerDivision = 100;   // D1
+    std::int64_t trigger = 0; // T for aligning grid and labels (0 without trigger)
+    int smallDivision = 20; // S
+    int divisionsPerHalf = 5; // L
+    int pointsPerDivision = 100; // D1
 
     // Settings.
     GridType grid = GridType::Standard;
@@ -96,9 +96,9 @@ struct PaintParams {
     bool drawChannel = true;
     bool reverseOrder = false;
 
-    QColor background{0, 0, 0};
-    QColor gridColour{192, 192, 192};
-    QColor textColour{255, 255, 0};
+    QColor background { 0, 0, 0 };
+    QColor gridColour { 192, 192, 192 };
+    QColor textColour { 255, 255, 0 };
     QFont font;
 
     // Traces in channel order; the painter walks them backwards when
@@ -115,10 +115,10 @@ struct PaintParams {
     MarkParams marks;
 
     // Derived geometry.
-    int waveWidth() const;  // columns: N / ppc capped at 32500
+    int waveWidth() const; // columns: N / ppc capped at 32500
     int waveLeft() const;
     int waveTop() const;
-    int waveRight() const;  // waveLeft + waveWidth
+    int waveRight() const; // waveLeft + waveWidth
     int waveBottom() const; // clientHeight - 40
     int centre() const { return waveTop() + (waveBottom() - waveTop()) / 2; }
     int halfHeight() const { return (waveBottom() - waveTop()) >> 1; }
@@ -148,6 +148,9 @@ std::vector<int> DivLineXs(const PaintParams& p);
 std::vector<int> DottedLineXs(const PaintParams& p);
 
 // The mark anchor x of a point position.
-inline int MarkX(std::int64_t position, std::int64_t ppc) { return static_cast<int>(50 + position / ppc); }
+inline int MarkX(std::int64_t position, std::int64_t ppc)
+{
+    return static_cast<int>(50 + position / ppc);
+}
 
 } // namespace kp

@@ -28,8 +28,7 @@
 namespace kp {
 
 // lo/hi: minimum/maximum, or AND/OR for logic words.
-template <typename K>
-struct Extent {
+template <typename K> struct Extent {
     K lo;
     K hi;
     friend bool operator==(const Extent&, const Extent&) = default;
@@ -38,16 +37,14 @@ struct Extent {
 // Ordering by value: minimum and maximum. Floats combine like fmin/fmax, so a
 // NaN never wins and an all-NaN range stays NaN.
 struct ValueOrder {
-    template <typename K>
-    static Extent<K> Empty()
+    template <typename K> static Extent<K> Empty()
     {
         if constexpr (std::is_floating_point_v<K>)
-            return {std::numeric_limits<K>::quiet_NaN(), std::numeric_limits<K>::quiet_NaN()};
+            return { std::numeric_limits<K>::quiet_NaN(), std::numeric_limits<K>::quiet_NaN() };
         else
-            return {std::numeric_limits<K>::max(), std::numeric_limits<K>::lowest()};
+            return { std::numeric_limits<K>::max(), std::numeric_limits<K>::lowest() };
     }
-    template <typename K>
-    static void Add(Extent<K>& e, K v)
+    template <typename K> static void Add(Extent<K>& e, K v)
     {
         if constexpr (std::is_floating_point_v<K>) {
             e.lo = std::fmin(e.lo, v);
@@ -57,8 +54,7 @@ struct ValueOrder {
             e.hi = std::max(e.hi, v);
         }
     }
-    template <typename K>
-    static void Merge(Extent<K>& e, const Extent<K>& o)
+    template <typename K> static void Merge(Extent<K>& e, const Extent<K>& o)
     {
         if constexpr (std::is_floating_point_v<K>) {
             e.lo = std::fmin(e.lo, o.lo);
@@ -72,19 +68,13 @@ struct ValueOrder {
 
 // Logic words: lo = AND of all words, hi = OR of all words.
 struct BitOrder {
-    template <typename K>
-    static Extent<K> Empty()
-    {
-        return {static_cast<K>(~K{0}), K{0}};
-    }
-    template <typename K>
-    static void Add(Extent<K>& e, K v)
+    template <typename K> static Extent<K> Empty() { return { static_cast<K>(~K { 0 }), K { 0 } }; }
+    template <typename K> static void Add(Extent<K>& e, K v)
     {
         e.lo = static_cast<K>(e.lo & v);
         e.hi = static_cast<K>(e.hi | v);
     }
-    template <typename K>
-    static void Merge(Extent<K>& e, const Extent<K>& o)
+    template <typename K> static void Merge(Extent<K>& e, const Extent<K>& o)
     {
         e.lo = static_cast<K>(e.lo & o.lo);
         e.hi = static_cast<K>(e.hi | o.hi);
@@ -92,14 +82,18 @@ struct BitOrder {
 };
 
 // S: the stored element type; K: the key it is compared as, key = K(s - bias).
-template <typename S, typename K, typename Order = ValueOrder>
-class MinMaxSummary {
+template <typename S, typename K, typename Order = ValueOrder> class MinMaxSummary {
 public:
     static constexpr std::int64_t kFanout = 10;
 
     MinMaxSummary() = default;
     // data must outlive the summary (it is the document's channel array).
-    explicit MinMaxSummary(std::span<const S> data, S bias = S{}) : data_(data), bias_(bias) { Build(); }
+    explicit MinMaxSummary(std::span<const S> data, S bias = S {})
+        : data_(data)
+        , bias_(bias)
+    {
+        Build();
+    }
 
     std::int64_t size() const { return static_cast<std::int64_t>(data_.size()); }
     bool empty() const { return data_.empty(); }
@@ -192,13 +186,13 @@ private:
     }
 
     std::span<const S> data_;
-    S bias_{};
+    S bias_ {};
     std::vector<std::vector<Extent<K>>> levels_;
 };
 
 // The reference: a scan of every point of the range.
 template <typename K, typename Order = ValueOrder, typename S>
-Extent<K> PlainExtent(std::span<const S> data, std::int64_t first, std::int64_t last, S bias = S{})
+Extent<K> PlainExtent(std::span<const S> data, std::int64_t first, std::int64_t last, S bias = S {})
 {
     Extent<K> acc = Order::template Empty<K>();
     for (std::int64_t i = std::max<std::int64_t>(first, 0); i < std::min<std::int64_t>(last, data.size()); ++i)

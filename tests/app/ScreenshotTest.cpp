@@ -24,8 +24,8 @@ TEST(Screenshot, WritesThePngOfTheDemoRecordingWithoutADisplay)
 {
     test::ScratchFolder dir;
     const auto png = dir / "shot.png";
-    const test::ChildResult r =
-        test::RunChild(KP_EXECUTABLE, {"--screenshot", png.string()}, dir.path(), {"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"});
+    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string() }, dir.path(),
+        { "-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM" });
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string bytes = test::ReadWholeFile(png);
     ASSERT_GT(bytes.size(), 24u);
@@ -38,8 +38,8 @@ TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)
 {
     test::ScratchFolder dir;
     const auto bad = dir.touch("B.MEM", std::string(600, 'x'));
-    const test::ChildResult r =
-        test::RunChild(KP_EXECUTABLE, {"--screenshot", (dir / "x.png").string(), bad.string()}, dir.path());
+    const test::ChildResult r
+        = test::RunChild(KP_EXECUTABLE, { "--screenshot", (dir / "x.png").string(), bad.string() }, dir.path());
     EXPECT_NE(r.exitCode, 0);
     EXPECT_NE(r.err.find("could not be shown"), std::string::npos) << r.err;
 }

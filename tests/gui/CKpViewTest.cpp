@@ -25,8 +25,8 @@ struct LoadedView : ::testing::Test {
 
 void Wheel(QWidget* target, int delta, Qt::KeyboardModifiers mods)
 {
-    QWheelEvent e(QPointF(100, 100), target->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta),
-                  Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    QWheelEvent e(QPointF(100, 100), target->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta), Qt::NoButton,
+        mods, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &e);
 }
 
@@ -174,7 +174,7 @@ TEST_F(LoadedView, TheMarkStripFollowsTheCursors)
     QImage image = port()->grab().toImage();
     const QColor blue(0, 0, 255), red(255, 0, 0);
     EXPECT_EQ(image.pixelColor(150, 25), blue); // A at x 150
-    EXPECT_EQ(image.pixelColor(350, 25), red);  // B at x 350
+    EXPECT_EQ(image.pixelColor(350, 25), red); // B at x 350
     view().SetCursors(40'000, 60'000);
     QApplication::processEvents();
     image = port()->grab().toImage();
@@ -199,7 +199,7 @@ TEST_F(LoadedView, JumpsScrollThePositionToTheWaveAreaEdge)
     view().JumpTo(-5);
     EXPECT_EQ(view().ScrollX(), 2'000);
     EXPECT_FALSE(view().CanJumpToTrigger()); // the record has no trigger
-    view().SetMagnificationIndex(0);        // fits: jumps only redraw
+    view().SetMagnificationIndex(0); // fits: jumps only redraw
     view().JumpToCursorB();
     EXPECT_EQ(view().ScrollX(), 0);
 }
@@ -249,10 +249,10 @@ TEST(CKpViewMarks, FlagsCarryACutOutTAndTrianglesPointDown)
     p.marks.drawTrigger = true;
     p.marks.drawCursors = true;
     p.marks.hasTrigger = true;
-    p.marks.trigger = 500;  // x 100
+    p.marks.trigger = 500; // x 100
     p.marks.cursorA = 1500; // x 200
     p.marks.cursorB = 2000; // x 250
-    p.marks.events = {100, 1000}; // the second lies at N: not drawn
+    p.marks.events = { 100, 1000 }; // the second lies at N: not drawn
     p.marks.currentEvent = 0;
     const QImage image = test::Render(p);
     const QColor yellow(255, 255, 0), blue(0, 0, 255), black(0, 0, 0), magenta(255, 0, 255);
@@ -311,12 +311,12 @@ TEST(CKpViewSettings, AShortStoredValueIsCopiedAsFarAsItGoes)
 {
     ViewHarness h;
     h.store.writeInt("Wave", "UseProfileSetting", 1);
-    std::vector<std::uint8_t> colours{10, 20, 30, 0, 40, 50, 60}; // one whole colour and a part
+    std::vector<std::uint8_t> colours { 10, 20, 30, 0, 40, 50, 60 }; // one whole colour and a part
     h.store.writeBinary("Wave", "AnalogWaveColor", colours);
     h.view = std::make_unique<CKpView>(h.settings, h.store);
     RecordData data;
     h.view->SetRecord(MakeRecord(data, 100));
-    EXPECT_EQ(h.view->Channels().analog.colour[0], (RgbColour{10, 20, 30}));
+    EXPECT_EQ(h.view->Channels().analog.colour[0], (RgbColour { 10, 20, 30 }));
     EXPECT_EQ(h.view->Channels().analog.colour[1], DefaultChannelColour(1));
 }
 

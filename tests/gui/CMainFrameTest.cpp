@@ -69,10 +69,10 @@ TEST(CMainFrame, ADroppedRecordingIsShownAndNamedInTheTitle)
     h.Show();
     QStringList opened;
     QObject::connect(h.frame.get(), &CMainFrame::documentOpened, [&](const QString& path) { opened << path; });
-    ASSERT_TRUE(Drop(*h.frame, {QUrl::fromLocalFile(Q(file))}));
+    ASSERT_TRUE(Drop(*h.frame, { QUrl::fromLocalFile(Q(file)) }));
     EXPECT_EQ(h.frame->GetDocumentPath().toStdString(), file.string());
     EXPECT_EQ(h.frame->windowTitle(), "A.MEM - Kp");
-    EXPECT_EQ(opened, QStringList{h.frame->GetDocumentPath()});
+    EXPECT_EQ(opened, QStringList { h.frame->GetDocumentPath() });
     EXPECT_TRUE(h.frame->View().IsLoaded());
     EXPECT_EQ(h.frame->View().GetRecord()->analog.size(), 8u);
     EXPECT_EQ(h.frame->View().GetRecord()->logic.size(), 16u);
@@ -87,7 +87,7 @@ TEST(CMainFrame, ADroppedRecordingIsShownAndNamedInTheTitle)
 TEST(CMainFrame, RefusesDragsWithoutALocalFile)
 {
     FrameHarness h;
-    EXPECT_FALSE(Drop(*h.frame, {QUrl("https://example.org/A.MEM")}));
+    EXPECT_FALSE(Drop(*h.frame, { QUrl("https://example.org/A.MEM") }));
     EXPECT_FALSE(Drop(*h.frame, {}));
     EXPECT_EQ(h.frame->windowTitle(), "Kp");
 }
@@ -237,7 +237,7 @@ TEST(FrameLayout, PanesTakeTheirRoomAroundTheView)
     EXPECT_EQ(ComputeFrameLayout(client, p).gauge.width(), 15 + 19);
     p.gaugeCount = 100; // 64
     EXPECT_EQ(ComputeFrameLayout(client, p).gauge.width(), 64 * 15 + 19);
-    const FrameRects none = ComputeFrameLayout(client, FramePanes{});
+    const FrameRects none = ComputeFrameLayout(client, FramePanes {});
     EXPECT_EQ(none.view, client);
     EXPECT_TRUE(none.title.isEmpty() && none.gauge.isEmpty() && none.remark.isEmpty());
 }

@@ -30,7 +30,8 @@ struct FrameHarness {
     void Create()
     {
         // Sized by its "Placement" setting, 900 x 600 without one.
-        frame = std::make_unique<CMainFrame>(FrameServices{settings, store, messages, progress, blockFiles, QFont()});
+        frame
+            = std::make_unique<CMainFrame>(FrameServices { settings, store, messages, progress, blockFiles, QFont() });
     }
     void Show()
     {
@@ -53,6 +54,9 @@ inline std::filesystem::path WriteDemo(const ScratchFolder& dir, const std::stri
     return path;
 }
 
-inline QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+inline QString Q(const std::filesystem::path& p)
+{
+    return QString::fromStdString(p.string());
+}
 
 } // namespace kp::test

@@ -8,8 +8,8 @@ namespace {
 
 TEST(Magnification, FamiliesRunFromCoarsestToOnePointPerColumn)
 {
-    const int lastIndex[] = {7, 9, 12, 14, 17, 14, 12, 12};
-    const std::int64_t coarsest[] = {200, 1000, 10000, 50000, 500000, 50000, 10000, 10000};
+    const int lastIndex[] = { 7, 9, 12, 14, 17, 14, 12, 12 };
+    const std::int64_t coarsest[] = { 200, 1000, 10000, 50000, 500000, 50000, 10000, 10000 };
     for (int f = 0; f < kMagnificationFamilies; ++f) {
         const Magnification m(f);
         EXPECT_EQ(m.lastIndex(), lastIndex[f]) << f;

@@ -21,8 +21,8 @@ struct TraceStore {
     const ValueColumns* Signed(std::vector<std::uint16_t> data)
     {
         codes.push_back(std::make_unique<std::vector<std::uint16_t>>(std::move(data)));
-        columns.push_back(std::make_unique<SummaryColumns<SignedCodeSummary>>(
-            std::span<const std::uint16_t>(*codes.back()), 0));
+        columns.push_back(
+            std::make_unique<SummaryColumns<SignedCodeSummary>>(std::span<const std::uint16_t>(*codes.back()), 0));
         return columns.back().get();
     }
     const LogicColumns* Words(std::vector<std::uint32_t> data)

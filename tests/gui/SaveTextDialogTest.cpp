@@ -26,8 +26,8 @@ struct SaveDialogTest : ::testing::Test {
 
     std::unique_ptr<CSaveTextDialog> Make(std::int64_t points = 25001, bool externalClock = false)
     {
-        auto d = std::make_unique<CSaveTextDialog>(nullptr, false, settings, points, externalClock, "A",
-                                                   Q(dir.path()), messages);
+        auto d = std::make_unique<CSaveTextDialog>(
+            nullptr, false, settings, points, externalClock, "A", Q(dir.path()), messages);
         d->setDirectory(Q(dir.path()));
         d->selectFile("A.CSV");
         return d;
@@ -125,13 +125,14 @@ TEST(SaveCommand, WritesTheRangeBetweenTheCursorsAndOpensTheResult)
         opened << p;
         return true;
     }));
-    EXPECT_EQ(opened, QStringList{Q(out)});
+    EXPECT_EQ(opened, QStringList { Q(out) });
     const std::string text = test::ReadWholeFile(out);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 100);
     EXPECT_TRUE(h.messages.shown().empty());
 
     // The desktop could not open it: the conversion still counts as done.
-    EXPECT_TRUE(PerformSave(h.frame->Document(), r, true, h.messages, h.progress, [](const QString&) { return false; }));
+    EXPECT_TRUE(
+        PerformSave(h.frame->Document(), r, true, h.messages, h.progress, [](const QString&) { return false; }));
     ASSERT_EQ(h.messages.shown().size(), 1u);
     EXPECT_EQ(h.messages.shown()[0].text, KpString(IDS_COULD_NOT_EXECUTE));
 }

@@ -54,9 +54,9 @@ struct ViewHarness {
 
     explicit ViewHarness(int width = 1000, int height = 400)
     {
-        settings.waveBackColor = {0, 0, 0};
-        settings.waveGridColor = {192, 192, 192};
-        settings.waveCharColor = {255, 255, 0};
+        settings.waveBackColor = { 0, 0, 0 };
+        settings.waveGridColor = { 192, 192, 192 };
+        settings.waveCharColor = { 255, 255, 0 };
         view = std::make_unique<CKpView>(settings, store);
         view->resize(width, height);
         view->show();

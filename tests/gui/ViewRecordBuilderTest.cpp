@@ -16,10 +16,10 @@ struct OpenedDoc {
     RecordingMessages messages;
     NullProgress progress;
     CBlockFileList blockFiles;
-    CKpDoc doc{messages, progress, blockFiles};
+    CKpDoc doc { messages, progress, blockFiles };
 };
 
-class ViewOfFamily : public ::testing::TestWithParam<std::tuple<int, std::string>> {};
+class ViewOfFamily : public ::testing::TestWithParam<std::tuple<int, std::string>> { };
 
 // Every family's sample recording reaches the view with its channels, and a
 // column's extent is the extent of the codes the writer was told to write.
@@ -51,10 +51,10 @@ TEST_P(ViewOfFamily, ChannelsAndColumnsComeFromTheWrittenCodes)
         for (std::int64_t first = 0; first + ppc <= 300; first += ppc) {
             double lo = 0, hi = 0;
             ASSERT_TRUE(c.primary->Range(first, first + ppc, lo, hi));
-            const auto [mn, mx] = std::minmax_element(codes.begin() + first, codes.begin() + first + ppc,
-                                                      [](std::uint16_t a, std::uint16_t b) {
-                                                          return static_cast<std::int16_t>(a) < static_cast<std::int16_t>(b);
-                                                      });
+            const auto [mn, mx] = std::minmax_element(
+                codes.begin() + first, codes.begin() + first + ppc, [](std::uint16_t a, std::uint16_t b) {
+                    return static_cast<std::int16_t>(a) < static_cast<std::int16_t>(b);
+                });
             ASSERT_EQ(lo, static_cast<std::int16_t>(*mn));
             ASSERT_EQ(hi, static_cast<std::int16_t>(*mx));
         }
@@ -94,8 +94,8 @@ TEST_P(ViewOfFamily, ChannelsAndColumnsComeFromTheWrittenCodes)
 
 // Family 0's sample (model 3518) is refused by the file check as an
 // unsupported model, so it cannot be opened into the document.
-INSTANTIATE_TEST_SUITE_P(Families1To4, ViewOfFamily,
-                         ::testing::Combine(::testing::Values(1, 2, 4), ::testing::Values("MEM", "REC", "RMS")));
+INSTANTIATE_TEST_SUITE_P(
+    Families1To4, ViewOfFamily, ::testing::Combine(::testing::Values(1, 2, 4), ::testing::Values("MEM", "REC", "RMS")));
 INSTANTIATE_TEST_SUITE_P(Ring, ViewOfFamily, ::testing::Combine(::testing::Values(3), ::testing::Values("MEM")));
 
 TEST(StackLogicChannels, KeepsLogicInTheLowerTwoFifthsAtMostOneDivisionEach)

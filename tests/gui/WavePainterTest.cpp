@@ -18,7 +18,10 @@ using test::TraceStore;
 constexpr int kW = 400, kH = 326, kCentre = 158, kHalf = 128;
 const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kGrey(192, 192, 192);
 
-std::uint16_t Code(int v) { return static_cast<std::uint16_t>(static_cast<std::int16_t>(v)); }
+std::uint16_t Code(int v)
+{
+    return static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+}
 
 TEST(WavePainter, EachColumnIsAStrokeFromItsMaximumToItsMinimum)
 {
@@ -57,8 +60,8 @@ TEST(WavePainter, OffScaleSamplesLieTwoPixelsOutsideTheWaveArea)
     PaintParams p = BasicParams(kW, kH, 200, 1);
     p.analog.push_back(PixelTrace(store.Signed(data), kRed, kHalf));
     const QImage image = Render(p);
-    EXPECT_EQ(RowsOf(image, 50 + 50, kRed), std::vector<int>{kCentre - kHalf - 2});
-    EXPECT_EQ(RowsOf(image, 50 + 150, kRed), std::vector<int>{kCentre + kHalf + 2});
+    EXPECT_EQ(RowsOf(image, 50 + 50, kRed), std::vector<int> { kCentre - kHalf - 2 });
+    EXPECT_EQ(RowsOf(image, 50 + 150, kRed), std::vector<int> { kCentre + kHalf + 2 });
 }
 
 TEST(WavePainter, LeftoverSamplesExtendTheLastFullColumn)
@@ -131,7 +134,7 @@ TEST(WavePainter, DotsSetOnePixelPerDistinctSample)
     p.style = WaveStyle::Dots;
     p.analog.push_back(PixelTrace(store.Signed(data), kRed, kHalf));
     const QImage image = Render(p);
-    EXPECT_EQ(RowsOf(image, 55, kRed), (std::vector<int>{kCentre - 25, kCentre + 25}));
+    EXPECT_EQ(RowsOf(image, 55, kRed), (std::vector<int> { kCentre - 25, kCentre + 25 }));
 }
 
 TEST(WavePainter, LogicColumnsArePixelsWhenSteadyAndLinesWhenTheyChange)
@@ -156,9 +159,9 @@ TEST(WavePainter, LogicColumnsArePixelsWhenSteadyAndLinesWhenTheyChange)
     ASSERT_EQ(low, kCentre + 64);
     ASSERT_EQ(high, kCentre + 51); // trunc(256 * -0.4 * 0.5)
     const QImage image = Render(p);
-    EXPECT_EQ(RowsOf(image, 51, kGreen), std::vector<int>{low});           // steady low
+    EXPECT_EQ(RowsOf(image, 51, kGreen), std::vector<int> { low }); // steady low
     EXPECT_EQ(RowsOf(image, 54, kGreen).size(), std::size_t(low + 2 - high)); // rises: line
-    EXPECT_EQ(RowsOf(image, 55, kGreen), (std::vector<int>{high, high + 1})); // steady high
+    EXPECT_EQ(RowsOf(image, 55, kGreen), (std::vector<int> { high, high + 1 })); // steady high
     EXPECT_EQ(RowsOf(image, 59, kGreen).size(), std::size_t(low + 2 - high)); // toggling
 }
 
@@ -168,12 +171,12 @@ TEST(WavePainter, GridNoneStillShowsFrameCentreAndDivLines)
     p.grid = GridType::None;
     p.pointsPerDivision = 100;
     const QImage image = Render(p);
-    EXPECT_EQ(image.pixelColor(50, 100), kGrey);          // frame left
-    EXPECT_EQ(image.pixelColor(349, 100), kGrey);         // frame right
-    EXPECT_EQ(image.pixelColor(200, 30), kGrey);          // frame top
-    EXPECT_EQ(image.pixelColor(200, 285), kGrey);         // frame bottom
-    EXPECT_EQ(image.pixelColor(77, kCentre), kGrey);      // centre line
-    EXPECT_EQ(image.pixelColor(150, 77), kGrey);          // DIV line (D1 = 100 px)
+    EXPECT_EQ(image.pixelColor(50, 100), kGrey); // frame left
+    EXPECT_EQ(image.pixelColor(349, 100), kGrey); // frame right
+    EXPECT_EQ(image.pixelColor(200, 30), kGrey); // frame top
+    EXPECT_EQ(image.pixelColor(200, 285), kGrey); // frame bottom
+    EXPECT_EQ(image.pixelColor(77, kCentre), kGrey); // centre line
+    EXPECT_EQ(image.pixelColor(150, 77), kGrey); // DIV line (D1 = 100 px)
     EXPECT_EQ(image.pixelColor(250, 78), kGrey);
     EXPECT_EQ(image.pixelColor(70, 77), QColor(0, 0, 0)); // no dotted line
 }
@@ -219,7 +222,7 @@ TEST(WavePainter, FineGridAddsDotsBetweenTheSmallDivisions)
         if (image.pixelColor(54, y) == kGrey)
             rows.push_back(y);
     }
-    EXPECT_EQ(rows, (std::vector<int>{32, 35, 37, 40, 42, 45, 47, 50, 53}));
+    EXPECT_EQ(rows, (std::vector<int> { 32, 35, 37, 40, 42, 45, 47, 50, 53 }));
     // Small-division columns carry the dotted line, not the fine dots.
     EXPECT_EQ(image.pixelColor(70, 32), kGrey);
     EXPECT_EQ(image.pixelColor(70, 35), QColor(0, 0, 0));

@@ -11,8 +11,7 @@ namespace {
 
 constexpr unsigned kSeed = 20240611;
 
-template <typename S>
-std::vector<S> RandomData(std::size_t n, std::mt19937& rng)
+template <typename S> std::vector<S> RandomData(std::size_t n, std::mt19937& rng)
 {
     std::vector<S> v(n);
     if constexpr (std::is_floating_point_v<S>) {
@@ -34,7 +33,7 @@ void ExpectEqualToPlainScan(const std::vector<S>& data, S bias, std::mt19937& rn
 {
     const MinMaxSummary<S, K, Order> summary(std::span<const S>(data), bias);
     const std::int64_t n = static_cast<std::int64_t>(data.size());
-    for (std::int64_t ppc : {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 50000, 500000}) {
+    for (std::int64_t ppc : { 1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 50000, 500000 }) {
         if (ppc > n)
             break;
         const std::int64_t columns = n / ppc;
@@ -45,7 +44,7 @@ void ExpectEqualToPlainScan(const std::vector<S>& data, S bias, std::mt19937& rn
         }
         if (n % ppc != 0) {
             ASSERT_EQ(summary.Query(columns * ppc, n),
-                      (PlainExtent<K, Order>(std::span<const S>(data), columns * ppc, n, bias)))
+                (PlainExtent<K, Order>(std::span<const S>(data), columns * ppc, n, bias)))
                 << "leftover of ppc " << ppc;
         }
     }
@@ -64,7 +63,7 @@ void ExpectEqualToPlainScan(const std::vector<S>& data, S bias, std::mt19937& rn
 TEST(MinMaxSummary, SignedAndUnsignedCodesEqualThePlainScan)
 {
     std::mt19937 rng(kSeed);
-    for (std::size_t n : {1u, 9u, 10u, 11u, 99u, 1001u, 123457u}) {
+    for (std::size_t n : { 1u, 9u, 10u, 11u, 99u, 1001u, 123457u }) {
         const auto data = RandomData<std::uint16_t>(n, rng);
         ExpectEqualToPlainScan<std::uint16_t, std::int16_t, ValueOrder>(data, 0, rng);
         ExpectEqualToPlainScan<std::uint16_t, std::uint16_t, ValueOrder>(data, 0, rng);
@@ -94,11 +93,11 @@ TEST(MinMaxSummary, FloatsAndLogicWordsEqualThePlainScan)
 
 TEST(MinMaxSummary, SignedKeysOrderNegativeCodesBelowPositive)
 {
-    const std::vector<std::uint16_t> data{0x7FFF, 0x8000, 0x0001, 0xFFFF};
-    const SignedCodeSummary s{std::span<const std::uint16_t>(data)};
-    EXPECT_EQ(s.Query(0, 4), (Extent<std::int16_t>{-32768, 32767}));
-    const UnsignedCodeSummary u{std::span<const std::uint16_t>(data)};
-    EXPECT_EQ(u.Query(0, 4), (Extent<std::uint16_t>{1, 65535}));
+    const std::vector<std::uint16_t> data { 0x7FFF, 0x8000, 0x0001, 0xFFFF };
+    const SignedCodeSummary s { std::span<const std::uint16_t>(data) };
+    EXPECT_EQ(s.Query(0, 4), (Extent<std::int16_t> { -32768, 32767 }));
+    const UnsignedCodeSummary u { std::span<const std::uint16_t>(data) };
+    EXPECT_EQ(u.Query(0, 4), (Extent<std::uint16_t> { 1, 65535 }));
 }
 
 TEST(MinMaxSummary, NaNNeverWinsAndEmptyRangesAnswerEmpty)
@@ -106,8 +105,8 @@ TEST(MinMaxSummary, NaNNeverWinsAndEmptyRangesAnswerEmpty)
     std::vector<float> data(100, 1.0f);
     data[37] = std::nanf("");
     data[55] = -4.0f;
-    const FloatSummary s{std::span<const float>(data)};
-    EXPECT_EQ(s.Query(0, 100), (Extent<float>{-4.0f, 1.0f}));
+    const FloatSummary s { std::span<const float>(data) };
+    EXPECT_EQ(s.Query(0, 100), (Extent<float> { -4.0f, 1.0f }));
     const auto lone = s.Query(37, 38);
     EXPECT_TRUE(std::isnan(lone.lo) && std::isnan(lone.hi));
     const auto none = s.Query(50, 50);
@@ -116,9 +115,9 @@ TEST(MinMaxSummary, NaNNeverWinsAndEmptyRangesAnswerEmpty)
 
 TEST(MinMaxSummary, RangesAreClippedToTheData)
 {
-    const std::vector<std::uint16_t> data{5, 3, 9};
-    const UnsignedCodeSummary s{std::span<const std::uint16_t>(data)};
-    EXPECT_EQ(s.Query(-5, 100), (Extent<std::uint16_t>{3, 9}));
+    const std::vector<std::uint16_t> data { 5, 3, 9 };
+    const UnsignedCodeSummary s { std::span<const std::uint16_t>(data) };
+    EXPECT_EQ(s.Query(-5, 100), (Extent<std::uint16_t> { 3, 9 }));
     EXPECT_EQ(s.Query(2, 1), (ValueOrder::Empty<std::uint16_t>()));
 }
 
