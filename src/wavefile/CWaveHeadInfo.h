@@ -11,8 +11,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "wavefile/ChunkedHeader.h"
 #include "wavefile/HeaderRecord.h"
 
 namespace kp {
@@ -95,6 +97,34 @@ public:
     // The FunctionCode after the family's replacements.
     int GetFunctionMode() const;
 
+    // ------------------------------------------------------ chunked family
+    // (wavefile/ChunkTableOfContents.cpp, wavefile/ChunkInfoArea.cpp,
+    // wavefile/ChunkFrameLayout.cpp). Family 5 only; empty answers otherwise.
+
+    // Follows the "HM" table of contents: stores the information chunks and
+    // the data chunk offsets, and which data set each channel belongs to.
+    // Called by Load; never throws (a chunk outside the file is noted in
+    // GetChunkProblem and makes the sample decoder refuse).
+    void LoadChunkedFamily(std::span<const std::uint8_t> file);
+
+    // The first sub-chunk with this tag, index byte and sub-kind in the stored
+    // information chunks (index 0's first).
+    std::optional<Chunk5595Info> Retrieve5595ChunkInfo(std::string_view tag, int indexByte, int subKind) const;
+    // The stored information chunk of an index byte (empty when none).
+    std::span<const std::uint8_t> GetChunkInfoArea(int indexByte) const;
+    int GetChunkInfoCount() const;
+    std::optional<std::uint64_t> GetChunkDataOffset(int indexByte) const;
+    const std::string& GetChunkProblem() const;
+    // Sampling period of the data set of an index byte, in seconds (1 when
+    // the file describes none).
+    double GetChunkSamplingPeriod(int indexByte) const;
+    // The per-channel settings entry of slot ch (unit ch / 16, channel ch % 16).
+    std::optional<ChunkChannelSettings> GetChunkChannelSettings(int ch) const;
+    // Index byte (0 or 1) of the data set whose frames carry slot ch or logic
+    // unit `unit`; -1 when no frame description names it.
+    int GetChunkChannelSet(int ch) const;
+    int GetChunkLogicUnitSet(int unit) const;
+
 private:
     struct Slot {
         HeaderRecord record{};
@@ -136,6 +166,7 @@ private:
     std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
     std::vector<TaggedRecord> tagged_;
     std::int64_t oldDataLength_ = 0;
+    ChunkedHeader chunked_; // family 5; reset by LoadChunkedFamily
 };
 
 } // namespace kp

@@ -6,9 +6,6 @@
 
 namespace kp {
 
-void DescribeFamily5(const CWaveHeadInfo&, SampleLayout&) {}
-DecodeResult DecodeFamily5(const DecodeRequest&) { return RefusedBecause("no decoder for header family 5"); }
-
 void DescribeFamily6(const CWaveHeadInfo&, SampleLayout&) {}
 DecodeResult DecodeFamily6(const DecodeRequest&) { return RefusedBecause("no decoder for header family 6"); }
 
