@@ -68,7 +68,14 @@ SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool l
             i += kRunLength;
             continue;
         }
-        plan.entries.push_back({Entry(pairs ? kAnalogPair : kAnalog, 2, slot), {analog[i]}, 0});
+        if (pairs && runs) {
+            // Run entries are 16 bytes wide: a pair's secondary cannot lie one
+            // secondary distance (2 bytes an entry) away, so it is stored on its own.
+            plan.entries.push_back({Entry(kAnalogPrimary, 2, slot), {analog[i]}, 0});
+            plan.entries.push_back({Entry(kAnalogSecondary, 2, slot), {analog[i]}, 0});
+        } else {
+            plan.entries.push_back({Entry(pairs ? kAnalogPair : kAnalog, 2, slot), {analog[i]}, 0});
+        }
         ++i;
     }
     if (logic) {
@@ -114,7 +121,9 @@ void EncodeFrame(const SetPlan& plan, const std::vector<const LogicUnitSpec*>& u
         std::uint8_t* p = frame + e.position;
         switch (e.spec.type) {
         case kAnalog:
+        case kAnalogPrimary:
         case kCalc: Put16(p, e.analog[0]->primary[k]); break;
+        case kAnalogSecondary: Put16(p, e.analog[0]->secondary[k]); break;
         case kAnalogPair:
             Put16(p, e.analog[0]->primary[k]);
             Put16(p + plan.secondaryDistance, e.analog[0]->secondary[k]);

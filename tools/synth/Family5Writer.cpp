@@ -290,13 +290,13 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
 
     const std::size_t chunks = infos.size() + (spec.writeData ? 1 : 0) + files.size();
     const std::size_t tocEntries =
-        chunks + spec.extraToc.size() + (spec.emptyTocEntryAt >= 0 ? 1 : 0);
+        chunks + spec.leadingToc.size() + spec.extraToc.size() + (spec.emptyTocEntryAt >= 0 ? 1 : 0);
     const std::size_t tocRecords = (tocEntries + chunk::kTocEntriesPerRecord - 1) / chunk::kTocEntriesPerRecord;
     const std::size_t recordCount = 1 + spec.records.size() + tocRecords;
 
     ChunkedFile result;
     std::uint64_t at = recordCount * 512;
-    std::vector<ChunkTocEntrySpec> toc;
+    std::vector<ChunkTocEntrySpec> toc = spec.leadingToc;
     for (std::size_t i = 0; i < infos.size(); ++i) {
         result.infoOffsets.push_back(at);
         toc.push_back({std::string(chunk::kInfoTag), HexText(at)});

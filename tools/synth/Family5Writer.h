@@ -114,8 +114,10 @@ struct ChunkedFileSpec {
     bool endChain = true; // 32 zero bytes after the last block
     std::vector<ChunkFileEntrySpec> files;
     // Table of contents: an entry with an empty tag at this position (the
-    // entries after it are still written); raw entries after the others.
+    // entries after it are still written); raw entries before and after the
+    // entries of the chunks written.
     int emptyTocEntryAt = -1;
+    std::vector<ChunkTocEntrySpec> leadingToc;
     std::vector<ChunkTocEntrySpec> extraToc;
 };
 
