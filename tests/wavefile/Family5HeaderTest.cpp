@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Family5TestFiles.h"
+#include "interpret/Family5Scaling.h"
 #include "wavefile/ChunkFormat.h"
 #include "wavefile/ChunkFrameLayout.h"
 
@@ -239,6 +240,28 @@ TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
     }
     mark.precisionMark = "ons";
     EXPECT_TRUE(mark.HasPrecisionMark());
+}
+
+TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
+{
+    ChunkedFileSpec spec = TwoInfos();
+    spec.infos[0].channels = {{3, 1, 0.5, 12.0, 0, 0x1234, "HRS", "mV"}};
+    CWaveHeadInfo head;
+    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    EXPECT_EQ(family5::StoredValuePerCode(head, 3), 0.5);
+    EXPECT_EQ(family5::StoredOffset(head, 3), 12.0);
+    EXPECT_FALSE(family5::DisplayCodesPerDiv(head, 3).has_value()); // a stored 0 is no division height
+    EXPECT_EQ(family5::ZeroCode(head, 3), 0x1234);
+    EXPECT_TRUE(family5::WantsMoreDigits(head, 3));
+    EXPECT_EQ(family5::StoredUnitText(head, 3), "mV");
+
+    EXPECT_EQ(family5::StoredValuePerCode(head, 4), 1.0);
+    EXPECT_EQ(family5::StoredOffset(head, 4), 0.0);
+    EXPECT_EQ(family5::ZeroCode(head, 4), -32768);
+    EXPECT_FALSE(family5::WantsMoreDigits(head, 4));
+    EXPECT_EQ(family5::ChannelMarker(head, 1), "*"); // index 1's frame names slot 1
+    EXPECT_EQ(family5::ChannelMarker(head, 0), "");
+    EXPECT_EQ(family5::LogicUnitMarker(head, 0), "");
 }
 
 TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
