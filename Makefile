@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build sanitize clean
+.PHONY: run test deps build sanitize fuzz clean
 
 run: build
 	./scripts/run-demo.sh $(BUILD)
@@ -23,5 +23,10 @@ sanitize: deps
 	cmake --build build-asan
 	cd build-asan && ctest --output-on-failure -j2 --timeout 900
 
+# Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer).
+FUZZ_SECONDS ?= 60
+fuzz:
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

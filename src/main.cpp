@@ -1,8 +1,81 @@
-// Kp: one executable for the viewer and the unattended converter.
-#include <cstdio>
+// Kp: one executable for the viewer and the unattended converter. The command
+// line is read before anything else, so that "/CONV" never creates a window,
+// a QApplication or a display connection.
+#include "app/CKpCommandLineInfo.h"
+#include "app/CommandLineUsage.h"
+#include "app/KpSettings.h"
+#include "app/UnattendedConversion.h"
+#include "platform/LocaleInfo.h"
+#include "platform/TerminalProgress.h"
+#include "platform/UserMessages.h"
 
-int main(int, char**)
+#if !defined(KP_NO_GUI)
+#include "app/QtKpApp.h"
+#include "app/QtSettingsStore.h"
+#else
+#include "platform/SettingsStore.h"
+#endif
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The converter from disk is not part of this build yet; say so rather than
+// pretend that something was converted.
+bool ConverterNotBuilt(const kp::ConversionRequest&, kp::UserMessages& messages, kp::ProgressWindow&)
 {
-    std::puts("Kp");
-    return 0;
+    messages.show("converting from disk is not available in this build", kp::MessageButtons::Ok,
+                  kp::MessageIcon::Error);
+    return false;
+}
+
+int RunConversion(const kp::CKpCommandLineInfo& commandLine)
+{
+#if !defined(KP_NO_GUI)
+    kp::QtSettingsStore store;
+#else
+    kp::MemorySettingsStore store;
+#endif
+    kp::KpSettings settings = kp::LoadSettings(store);
+    kp::TerminalProgress progress = kp::TerminalProgress::ForStderr();
+    const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, ConverterNotBuilt, progress);
+    progress.end();
+    kp::SaveSettings(settings, store);
+#if !defined(KP_NO_GUI)
+    if (!store.flush())
+        std::fprintf(stderr, "kp: the settings could not be written to %s\n",
+                     store.fileName().toLocal8Bit().constData());
+#endif
+    if (result.status != kp::UnattendedResult::Status::Converted)
+        std::fprintf(stderr, "kp: %s\n", result.reason.c_str());
+    return result.ExitCode();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    kp::InitLocaleFromSystem();
+
+    kp::CKpCommandLineInfo commandLine;
+    commandLine.ParseCommandLine(argc, argv);
+    if (commandLine.HelpRequested()) {
+        std::fputs(kp::UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (commandLine.VersionRequested()) {
+        std::fputs(kp::VersionText().c_str(), stdout);
+        return 0;
+    }
+    if (commandLine.Lookup("CONV"))
+        return RunConversion(commandLine);
+
+#if !defined(KP_NO_GUI)
+    kp::CKpApp app;
+    return app.Run(argc, argv);
+#else
+    std::fputs("kp: this build has no viewer; convert with /CONV (see kp --help)\n", stderr);
+    return 2;
+#endif
 }

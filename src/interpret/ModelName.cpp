@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "format/TextTrim.h"
+#include "interpret/ModelNamePlaces.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/Utf16Text.h"
 
 namespace kp {
 
@@ -26,7 +29,52 @@ constexpr std::size_t kOldUnitSlotSize = 16;
 
 } // namespace
 
-std::string CWaveHeadInfo::GetModelName() const
+std::string CWaveHeadInfo::GetModelName() const { return GetModelName(false, false); }
+
+std::string CWaveHeadInfo::GetModelName(bool fullName, bool withNumber) const
+{
+    std::string name = BaseModelName(fullName);
+    // The 4267's second revision is sold under another name. The ModelId is
+    // taken while modelId_ is still 0, so it stays that of the 4267.
+    if (modelId_ == 12 && FieldText(main_, 9) == "42670002")
+        name = "QX4267";
+    if (withNumber) {
+        const std::string number = GetInstrumentNumber();
+        if (!number.empty())
+            name += "(No." + number + ")";
+    }
+    return name;
+}
+
+std::string CWaveHeadInfo::GetInstrumentNumber() const
+{
+    using namespace modelplaces;
+    std::string number;
+    auto first = [&](const char* tag) -> const HeaderRecord* {
+        const auto records = RecordsTagged(tag);
+        return records.empty() ? nullptr : records.front();
+    };
+    if (modelId_ == 12) {
+        if (const HeaderRecord* r = first("HPF"))
+            number = BytesText(*r, kNumberOffset, kNumberLength4267);
+    } else if (headerFamily_ == 6) {
+        if (const HeaderRecord* r = first("HPD5228"))
+            number = BytesText(*r, kNumberOffset, kNumberLengthBinary);
+    } else if (headerFamily_ == 7) {
+        if (const HeaderRecord* r = first("HPF"))
+            number = BytesText(*r, kNumberOffset, kNumberLengthBinary);
+    } else if (headerFamily_ == 8) {
+        if (const HeaderRecord* r = WaveHeader1())
+            number = FieldText(*r, kHardwareNumberField);
+    } else if (headerFamily_ == 9) {
+        if (const HeaderRecord* r = first("HPF"))
+            number = Utf16ToUtf8(std::span<const std::uint8_t>(*r).subspan(kFamily9NumberOffset), ByteOrder::Big,
+                                 kFamily9NumberUnits, 4 * kFamily9NumberUnits);
+    }
+    return TrimBoth(number);
+}
+
+std::string CWaveHeadInfo::BaseModelName(bool fullName) const
 {
     switch (headerFamily_) {
     case 4: {
@@ -50,6 +98,20 @@ std::string CWaveHeadInfo::GetModelName() const
             return variant;
         return FieldText(main_, 2);
     }
+    case 3:
+        if (const HeaderRecord* system = SystemHeader(); fullName && system) {
+            std::string longName = FieldText(*system, modelplaces::kFamily3LongNameField);
+            if (!longName.empty())
+                return longName;
+        }
+        return FieldText(main_, 2);
+    case 8:
+        if (const HeaderRecord* hardware = WaveHeader1(); fullName && hardware) {
+            std::string hardwareName = FieldText(*hardware, 2);
+            if (!hardwareName.empty())
+                return hardwareName;
+        }
+        return FieldText(main_, 2);
     default:
         return FieldText(main_, 2);
     }

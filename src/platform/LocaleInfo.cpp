@@ -1,6 +1,7 @@
 #include "platform/LocaleInfo.h"
 
 #include <clocale>
+#include <cstring>
 #include <string_view>
 #if !defined(_WIN32)
 #include <langinfo.h>
@@ -14,11 +15,10 @@ LocaleInfo& Locale()
     return info;
 }
 
-namespace {
-
 // The C library writes its time and date pictures in strftime form
 // ("%H:%M:%S", "%d.%m.%Y"); the program's notation is the letter form
-// ("HH:mm:ss", "dd.MM.yyyy").
+// ("HH:mm:ss", "dd.MM.yyyy"). GNU pictures may carry flags ("%-I": no
+// padding) and the E/O modifiers, which change nothing here.
 std::string TimePictureFromStrftime(const std::string& fmt)
 {
     std::string out;
@@ -42,21 +42,29 @@ std::string TimePictureFromStrftime(const std::string& fmt)
             out += '\'';
             quoted = false;
         }
-        char c = fmt[++i];
+        bool unpadded = false;
+        while (i + 1 < fmt.size() && std::strchr("-_0^#", fmt[i + 1]) != nullptr)
+            unpadded |= fmt[++i] == '-';
+        if (i + 1 < fmt.size() && (fmt[i + 1] == 'E' || fmt[i + 1] == 'O'))
+            ++i;
+        if (i + 1 >= fmt.size())
+            break;
+        const char c = fmt[++i];
         switch (c) {
-        case 'H': out += "HH"; break;
+        case 'H': out += unpadded ? "H" : "HH"; break;
         case 'k': out += "H"; break;
-        case 'I': out += "hh"; break;
+        case 'I': out += unpadded ? "h" : "hh"; break;
         case 'l': out += "h"; break;
-        case 'M': out += "mm"; break;
-        case 'S': out += "ss"; break;
-        case 'p': out += "tt"; break;
+        case 'M': out += unpadded ? "m" : "mm"; break;
+        case 'S': out += unpadded ? "s" : "ss"; break;
+        case 'p':
+        case 'P': out += "tt"; break;
         case 'T': out += "HH:mm:ss"; break;
         case 'R': out += "HH:mm"; break;
         case 'r': out += "hh:mm:ss tt"; break;
-        case 'd': out += "dd"; break;
+        case 'd': out += unpadded ? "d" : "dd"; break;
         case 'e': out += "d"; break;
-        case 'm': out += "MM"; break;
+        case 'm': out += unpadded ? "M" : "MM"; break;
         case 'y': out += "yy"; break;
         case 'Y': out += "yyyy"; break;
         case 'b':
@@ -75,14 +83,15 @@ std::string TimePictureFromStrftime(const std::string& fmt)
     return out;
 }
 
-} // namespace
-
 void InitLocaleFromSystem()
 {
     LocaleInfo info;
     std::setlocale(LC_ALL, "");
+    // The separator is written into single-byte text files; a locale whose
+    // separator is a multi-byte character keeps the default.
     if (const std::lconv* lc = std::localeconv(); lc != nullptr && lc->decimal_point != nullptr
-        && lc->decimal_point[0] != '\0')
+        && lc->decimal_point[0] != '\0' && lc->decimal_point[1] == '\0'
+        && static_cast<unsigned char>(lc->decimal_point[0]) < 0x80)
         info.decimalSeparator = lc->decimal_point[0];
     info.listSeparator = info.decimalSeparator == ',' ? ';' : ',';
 #if !defined(_WIN32)

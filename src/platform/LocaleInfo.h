@@ -22,6 +22,10 @@ LocaleInfo& Locale();
 // separator: it is ";" when the decimal separator is ",", else ",".
 void InitLocaleFromSystem();
 
+// A strftime time or date picture of the C library ("%H:%M:%S", "%d.%m.%Y")
+// in the program's letter form ("HH:mm:ss", "dd.MM.yyyy").
+std::string TimePictureFromStrftime(const std::string& picture);
+
 // Sets the values for the lifetime of the object and restores the previous
 // ones afterwards (tests).
 class ScopedLocale {

@@ -25,6 +25,8 @@ void CWaveHeadInfo::Clear()
     logic02_.assign(kLogicHeaderSlots, Slot{});
     eventMark_.assign(26, Slot{});
     tagged_.clear();
+    channelMarker_.fill(false);
+    logicUnitMarker_.fill(false);
 }
 
 std::span<const std::uint8_t> CWaveHeadInfo::OldHeader() const { return oldHeader_; }

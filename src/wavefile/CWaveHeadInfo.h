@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "interpret/ChannelScale.h"
 #include "wavefile/ChunkedHeader.h"
 #include "wavefile/HeaderRecord.h"
 
@@ -90,12 +91,148 @@ public:
     std::int64_t GetLogicSavePosition(int unit) const;
 
     // -------------------------------------------------- models and functions
-    // (interpret/ModelName.cpp, interpret/FunctionMode.cpp)
+    // (interpret/ModelName.cpp, interpret/FunctionMode.cpp,
+    // interpret/RecordTexts.cpp, interpret/TimePerDiv.cpp)
 
     // The model name (without instrument number) as the model tables use it.
     std::string GetModelName() const;
+    // fullName: family 8 names the hardware record's model and family 3 the
+    // system record's long name when it holds one. withNumber appends
+    // "(No.<instrument number>)" when the header holds a number.
+    std::string GetModelName(bool fullName, bool withNumber) const;
+    // The instrument's serial number as stored, "" where the header holds none.
+    std::string GetInstrumentNumber() const;
     // The FunctionCode after the family's replacements.
     int GetFunctionMode() const;
+    // The function as the properties window and the open dialog show it.
+    std::string GetFunctionText() const;
+    // The record length ("Shot") as shown.
+    std::string GetShotText() const;
+
+    // Seconds per time-axis division; for external sampling the points per
+    // division (the time axis then counts samples).
+    double GetTimePerDiv() const;
+    // Sample points per time-axis division; never below 1. displayValue asks
+    // for what the screen showed (family 7 realtime recordings: 100).
+    int GetTimeAxisDataNum(bool displayValue = false) const;
+    // The record was sampled by an external clock.
+    bool IsExternalSampling() const;
+    // The record stores a sampling interval where others store the time per
+    // division (family 3, and model 4267 under RMS).
+    bool HasSamplingIntervalText() const;
+    // The "Time/DIV" text ("500us/DIV", "EXTERNAL"), or under
+    // HasSamplingIntervalText the sampling interval text as stored.
+    std::string GetTimePerDivText() const;
+    // Seconds between two sample points: the stored interval under
+    // HasSamplingIntervalText, else time per division / points per division.
+    double GetSamplingInterval() const;
+
+    // ------------------------------------------------------------- scaling
+    // (interpret/Scaling*.cpp, interpret/ModuleKind.cpp, interpret/UnitText.cpp)
+    // Every accessor takes a 0-based channel index and never fails: an absent
+    // or empty field gives the documented default, a text that is not a
+    // number reads as 0. The chunked family (5) keeps value per code, offset,
+    // zero code, calculation values and drawing codes per division in its
+    // chunk records; until those are read here it gets the defaults (value
+    // per code 1 x vernier, offset 0, zero code -32768).
+
+    // The input module kind: index into the module name table (families 1, 2,
+    // 5-9), 10-14 for the logger inputs of family 3, 128 otherwise.
+    int GetModuleKind(int ch) const;
+
+    double GetRangePerDiv(int ch) const;
+    int GetCodesPerDiv(int ch) const;
+    int GetDisplayCodesPerDiv(int ch) const;
+    double GetVernier(int ch) const;
+    double GetProbeRatio(int ch) const;
+    int GetInvertSign(int ch) const;
+    double GetValuePerCode(int ch) const;
+    double GetOffsetValue(int ch) const;
+    bool IsScalingOn(int ch) const;
+    double GetScalingRatio(int ch) const;
+    double GetScalingOffset(int ch) const;
+    std::int64_t GetZeroCode(int ch) const;
+    bool IsCalcChannel(int ch) const;
+    bool IsZeroReferenced(int ch) const;
+    bool IsCountMode(int ch) const;
+    // The channel's samples are 32-bit codes (the GPS and calculation slots of
+    // families 8 and 9, and channels whose sample bits read 32).
+    bool IsWideChannel(int ch) const;
+    // The sample bits text of the channel record as a number (0 when absent).
+    int GetSampleBits(int ch) const;
+    int GetDisplayDigits(int ch) const;
+    double GetCalcValuePerCode(int ch) const;
+    double GetCalcOffset(int ch) const;
+
+    // The one conversion of raw codes to physical values (see ChannelScale).
+    ChannelScale GetChannelScale(int ch) const;
+    double GetPhysicalValue(int ch, std::uint16_t code) const;
+    double GetPhysicalValueWide(int ch, std::uint32_t code) const;
+
+    // Texts shown as stored: range (field 4), mode (field 16), scaling on/off
+    // ("-" for calculated channels), unit with its escapes rewritten.
+    std::string GetRangeText(int ch) const;
+    std::string GetModeText(int ch) const;
+    std::string GetScalingText(int ch) const;
+    std::string GetUnitText(int ch) const;
+
+    // Pulse channels (index p).
+    bool IsPulseScalingOn(int p) const;
+    double GetPulseValuePerCount(int p) const;
+    double GetPulseOffset(int p) const;
+    double GetPulseScalingRatio(int p) const;
+    double GetPulseScalingOffset(int p) const;
+    PulseScale GetPulseScale(int p) const;
+    double GetPulseValue(int p, std::uint16_t count) const;
+    std::string GetPulseUnitText(int p) const;
+
+    // -------------------------------------------------------- channel names
+    // (interpret/ChannelNames.cpp, interpret/LogicNames.cpp)
+    // Styles: 0 full identifier, 1 without the prefix, 2 full with the
+    // marker (logic: the unit alone), 3 without prefix with the marker (logic:
+    // the bare prefix); family 5 logic also has 4 and 5.
+
+    std::string GetChannelName(int ch, int style = 0) const;
+    std::string GetFloatChannelName(int z) const;
+    std::string GetPulseChannelName(int p) const;
+    std::string GetLogicChannelName(int l, int style = 0) const;
+    // "%s[%s]": the style-0 name and the unit text.
+    std::string GetChannelNameWithUnit(int ch) const;
+    // "*" for a channel or logic unit that the file flags (family 5: the
+    // channel belongs to the second data set), else "".
+    std::string GetChannelMarker(int ch) const;
+    std::string GetLogicUnitMarker(int unit) const;
+    // Set by the load of the chunked family from its frame descriptions.
+    void SetChannelMarker(int ch, bool flagged);
+    void SetLogicUnitMarker(int unit, bool flagged);
+
+    // -------------------------------------------------------- setting texts
+    // (interpret/TriggerKinds.cpp, interpret/TriggerTexts.cpp,
+    // interpret/SystemTexts.cpp, interpret/TriggerPoint.cpp)
+    // Missing texts read "-".
+
+    std::string GetTriggerMode() const;
+    int GetTriggerKind(int ch) const;
+    // Families 7 and 8 keep filter and level in the channel's second record;
+    // primaryRecord asks for the first record's fields instead.
+    std::string GetTriggerFilter(int ch, bool primaryRecord = false) const;
+    std::string GetTriggerLevel(int ch, bool primaryRecord = false) const;
+    std::string GetTriggerSettingText(int ch) const;
+    // The pre-trigger (or, under REC, trigger timing) setting as stored;
+    // family 4 prints its percentage "%d%%".
+    std::string GetPreTriggerText() const;
+    // The system tab's items 0-13 ("Start Backup" ... "Auto Save").
+    std::string GetSystemSettingText(int item) const;
+    // 0-4: "SINGLE", "DUAL", "QUAD", "X-Y", "X-Y QUAD".
+    int GetWaveFormatIndex() const;
+    // 0 for a standard-width screen, 1 otherwise.
+    int GetScreenFlag() const;
+    // The point at which the time axis is 0, and the post-trigger point; 0
+    // with the flag false where the header stores none.
+    std::int64_t GetTriggerPoint() const;
+    bool HasTriggerPoint() const;
+    std::int64_t GetPostTriggerPoint() const;
+    bool HasPostTriggerPoint() const;
 
     // ------------------------------------------------------ chunked family
     // (wavefile/ChunkTableOfContents.cpp, wavefile/ChunkInfoArea.cpp,
@@ -148,6 +285,9 @@ private:
         std::int64_t position = -1;
     };
     SaveEntry FindSaveEntry(const std::string& tag, int channelNumber) const;
+    // models and functions
+    std::string BaseModelName(bool fullName) const;
+    std::string TimePerDivFieldText() const;
 
     bool valid_ = false;
     std::uint64_t headerSize_ = 0;
@@ -166,7 +306,14 @@ private:
     std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
     std::vector<TaggedRecord> tagged_;
     std::int64_t oldDataLength_ = 0;
+<<<<<<< HEAD
     ChunkedHeader chunked_; // family 5; reset by LoadChunkedFamily
+=======
+
+    // channel names: the family-5 set markers
+    std::array<bool, kChannelHeaderSlots> channelMarker_{};
+    std::array<bool, kLogicHeaderSlots> logicUnitMarker_{};
+>>>>>>> main
 };
 
 } // namespace kp

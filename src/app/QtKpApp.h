@@ -1,0 +1,50 @@
+#pragma once
+// CKpApp: the interactive road. Starts Qt, reads the settings, shows the main
+// window (with the file named on the command line), runs the event loop and
+// writes the settings back at exit.
+
+#include "app/KpSettings.h"
+#include "app/QtSettingsStore.h"
+#include "app/QtUserMessages.h"
+
+#include <QFont>
+
+#include <array>
+#include <memory>
+
+namespace kp {
+
+class CMainFrame;
+
+// The five fonts the application creates from stored descriptions.
+enum class AppFont { Property, TraceAll, BlockFile, Wave, Main };
+
+class CKpApp {
+public:
+    CKpApp();
+    ~CKpApp();
+    CKpApp(const CKpApp&) = delete;
+    CKpApp& operator=(const CKpApp&) = delete;
+
+    // The whole run: returns the process's exit status. Qt takes its own
+    // options out of argv before the command line is read.
+    int Run(int& argc, char** argv);
+
+    KpSettings& GetSettings() { return settings_; }
+    const QFont& GetFont(AppFont which) const { return fonts_[static_cast<std::size_t>(which)]; }
+    UserMessages& GetMessages() { return messages_; }
+
+private:
+    void ReadSettings();
+    void WriteSettings();
+
+    QtSettingsStore store_;
+    KpSettings settings_;
+    QtUserMessages messages_;
+    std::array<QFont, 5> fonts_;
+};
+
+// The desktop's window-text and window colours, the defaults of the panes.
+SystemColours SystemColoursFromPalette();
+
+} // namespace kp

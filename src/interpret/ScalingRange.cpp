@@ -1,0 +1,205 @@
+// Range per division and codes per division: the two numbers that set how
+// tall a division is, in physical units and in codes.
+#include <array>
+#include <string>
+
+#include "interpret/HeaderBlockLayout.h"
+#include "interpret/HeaderFields.h"
+#include "interpret/ModelTables.h"
+#include "interpret/RangeText.h"
+#include "interpret/ScalingFields.h"
+#include "wavefile/CWaveHeadInfo.h"
+
+namespace kp {
+
+namespace {
+
+// The oldest family stores a range index instead of a text.
+constexpr std::array<double, 12> kFamily0Ranges{0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100};
+
+double Family0Range(const CWaveHeadInfo& head, int ch)
+{
+    const auto records = head.RecordsTagged("HP3518");
+    if (records.empty() || ch < 0)
+        return 1.0;
+    const std::span<const std::uint8_t> block(*records.front());
+    const std::size_t at = layout::family0::kRangeIndex + static_cast<std::size_t>(ch);
+    if (at >= block.size())
+        return 1.0;
+    const std::uint8_t index = block[at];
+    return index < kFamily0Ranges.size() ? kFamily0Ranges[index] : 1.0;
+}
+
+// Family 2 marks power channels with "P" in the use-channel text, one
+// character per position.
+bool IsFamily2PowerPosition(const CWaveHeadInfo& head, int ch)
+{
+    const std::string use = FieldText(head.MainRecord(), scaling::kUseChannelField);
+    return ch >= 0 && static_cast<std::size_t>(ch) < use.size() && use[static_cast<std::size_t>(ch)] == 'P';
+}
+
+// Family 8 positioning quantities and calculation channels.
+double Family8SpecialRange(const CWaveHeadInfo& head, int ch)
+{
+    if (ch >= 246 && ch <= 248)
+        return 0.1;
+    if (ch >= 249 && ch <= 252)
+        return ch == 251 ? 0.1 : 1.0;
+    const double stored = fields::HexDouble(head.ChannelHeader02(ch), 14).value_or(1.0);
+    if (ch >= 256)
+        return stored * static_cast<double>(fields::Integer(head.ChannelHeader(ch), 41).value_or(1));
+    return stored;
+}
+
+} // namespace
+
+std::string CWaveHeadInfo::GetRangeText(int ch) const
+{
+    if (GetHeaderFamily() == 4)
+        return layout::TextAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kRange,
+                              layout::family4::kRangeLength);
+    return fields::Text(ChannelHeader(ch), 4);
+}
+
+std::string CWaveHeadInfo::GetModeText(int ch) const { return fields::Text(ChannelHeader(ch), 16); }
+
+int CWaveHeadInfo::GetSampleBits(int ch) const
+{
+    return fields::ClampToInt(fields::Integer(ChannelHeader(ch), 3).value_or(0));
+}
+
+double CWaveHeadInfo::GetRangePerDiv(int ch) const
+{
+    const int family = GetHeaderFamily();
+    const HeaderRecord* record = ChannelHeader(ch);
+    switch (family) {
+    case 0:
+        return Family0Range(*this, ch);
+    case 4: {
+        const std::string range = GetRangeText(ch);
+        return range.empty() ? 1.0 : RangeTextValue(range, true);
+    }
+    case 9: {
+        const int kind = GetModuleKind(ch);
+        const std::string range = fields::Text(record, 4);
+        if (kind == 29 && GetModeText(ch) == "POWER")
+            return 1.0;
+        if (kind == 30 && range == "---")
+            return 0.1;
+        if (range.empty())
+            return 1.0;
+        return RangeTextValue(range) * GetProbeRatio(ch);
+    }
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 6:
+    case 7:
+    case 8: {
+        if (family == 8 && ch >= 240 && ch <= 263)
+            return Family8SpecialRange(*this, ch);
+        if (!record)
+            return 1.0;
+        const std::string range = FieldText(*record, 4);
+        if (family == 3 && range == "1-5V")
+            return 10.0;
+        if (GetModuleKind(ch) == 29 && GetModeText(ch) == "POWER")
+            return 1.0;
+        if (family == 2 && IsFamily2PowerPosition(*this, ch))
+            return fields::Number(record, 33).value_or(1.0)
+                   * static_cast<double>(fields::Integer(record, 41).value_or(1));
+        if (range.empty())
+            return GetFunctionMode() == kFunctionRms && FieldText(*record, 39) == "ON" ? 0.02 : 0.05;
+        return RangeTextValue(range);
+    }
+    default:
+        return 1.0;
+    }
+}
+
+int CWaveHeadInfo::GetCodesPerDiv(int ch) const
+{
+    const int family = GetHeaderFamily();
+    switch (family) {
+    case 0:
+        return fields::ClampToInt(fields::Integer(&MainRecord(), 12).value_or(1));
+    case 1:
+        return fields::ClampToInt(fields::Integer(&MainRecord(), 14).value_or(1));
+    case 4: {
+        const auto old = OldHeader();
+        const std::string text =
+            layout::TextAt(old, layout::family4::kCodesPerDiv, layout::family4::kCodesPerDivLength);
+        if (text.find_first_not_of(' ') == std::string::npos)
+            return 1;
+        return fields::ClampToInt(ParseIntPrefix(text));
+    }
+    case 7:
+        return fields::ClampToInt(fields::Integer(ChannelHeader(ch), 41).value_or(1));
+    case 2:
+    case 6:
+    case 8:
+    case 9:
+        if (family == 8 && ((ch >= 240 && ch <= 255) || GetModuleKind(ch) == 36))
+            return 1;
+        return fields::ClampToInt(fields::Integer(ChannelHeader(ch), 41).value_or(1));
+    case 3:
+        switch (GetModuleKind(ch)) {
+        case 10: // VOLT
+        case 14: // STRAIN
+            return 2000;
+        case 11: // TC
+        case 12: { // RTD
+            const double range = GetRangePerDiv(ch);
+            return range == 100.0 ? 1000 : range == 500.0 ? 500 : 400;
+        }
+        case 13: // HUMIDITY
+            return 100;
+        default:
+            return 1;
+        }
+    default:
+        return 1;
+    }
+}
+
+int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
+{
+    const int family = GetHeaderFamily();
+    if (family == 2) {
+        const int kind = GetModuleKind(ch);
+        const std::string mode = GetModeText(ch);
+        if (kind == 11 && mode == "5842")
+            return scaling::Family2TypeByte(*this, ch) % 3 != 0 ? 1280 : 1600;
+        if (kind == 14 && mode.starts_with("TMP_"))
+            return 1000;
+        if (kind == 15)
+            return mode == "COUNT" ? 2000 : 3200;
+        return 1600;
+    }
+    if (family == 9) {
+        if (const auto stored = fields::Integer(ChannelHeader(ch), 41))
+            return fields::ClampToInt(*stored);
+        switch (GetModuleKind(ch)) {
+        case 26: return 1000;
+        case 28:
+        case 43: return 1250;
+        case 29: return 500;
+        case 41: return 80;
+        case 38:
+        case 42: return 204800;
+        default: break;
+        }
+        switch (GetSampleBits(ch)) {
+        case 12: return 100;
+        case 16: return 1600;
+        case 24: return 204800;
+        default: return GetCodesPerDiv(ch);
+        }
+    }
+    // Family 5 takes this from its chunk records once those are read; until
+    // then it draws with the codes per division like the others.
+    return GetCodesPerDiv(ch);
+}
+
+} // namespace kp

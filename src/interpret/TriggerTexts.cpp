@@ -1,0 +1,168 @@
+// Trigger texts: the mode, a channel's filter and level, and the one-line
+// trigger setting that joins a channel's stored texts in the format of its
+// trigger kind.
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "interpret/HeaderBlockLayout.h"
+#include "interpret/HeaderFields.h"
+#include "interpret/TriggerFields.h"
+#include "resources/StringTable.h"
+#include "wavefile/CWaveHeadInfo.h"
+
+namespace kp {
+
+namespace {
+
+constexpr std::string_view kMissing = "-";
+
+constexpr std::array<std::string_view, 3> kFamily4Modes{"SINGLE", "REPEAT", "AUTO"};
+constexpr std::array<std::string_view, 10> kFamily4Filters{
+    "OFF", "0.1DIV", "0.2DIV", "0.5DIV", "1.0DIV", "1.5DIV", "2.0DIV", "2.0DIV", "5.0DIV", "10DIV",
+};
+
+std::string OrMissing(std::string text) { return text.empty() ? std::string(kMissing) : text; }
+
+std::string Percent(unsigned value) { return std::to_string(value) + "%"; }
+
+// The numbered format with each "%s" replaced in turn; the arguments are
+// header texts and never read as formats themselves.
+std::string FormatNumbered(int id, std::initializer_list<std::string> arguments)
+{
+    std::string out(KpString(id));
+    std::size_t at = 0;
+    for (const std::string& argument : arguments) {
+        at = out.find("%s", at);
+        if (at == std::string::npos)
+            break;
+        out.replace(at, 2, argument);
+        at += argument.size();
+    }
+    return out;
+}
+
+// Families whose trigger level and filter normally live in the channel's
+// second record.
+bool UsesSecondRecord(int family) { return family == 7 || family == 8; }
+
+bool ReadsChannelRecord(int family) { return family <= 3 || family == 5 || family == 6; }
+
+} // namespace
+
+std::string CWaveHeadInfo::GetTriggerMode() const
+{
+    const int family = GetHeaderFamily();
+    if (family == 4) {
+        const std::uint8_t mode = layout::ByteAt(OldHeader(), layout::family4::kTriggerMode);
+        return mode < kFamily4Modes.size() ? std::string(kFamily4Modes[mode]) : std::string(kMissing);
+    }
+    return OrMissing(FieldText(MainRecord(), family == 0 ? trigger::kModeField0 : trigger::kModeField));
+}
+
+std::string CWaveHeadInfo::GetTriggerFilter(int ch, bool primaryRecord) const
+{
+    const int family = GetHeaderFamily();
+    if (family == 4) {
+        const auto block = layout::Family4ChannelBlock(*this, ch);
+        if (ch > 7 || block.empty())
+            return std::string(kMissing);
+        const std::uint8_t index = layout::ByteAt(block, layout::family4::kTriggerFilter);
+        return index < kFamily4Filters.size() ? std::string(kFamily4Filters[index]) : std::string(kMissing);
+    }
+    if (ReadsChannelRecord(family) || (UsesSecondRecord(family) && primaryRecord))
+        return OrMissing(fields::Text(ChannelHeader(ch), trigger::kFilterField));
+    if (UsesSecondRecord(family))
+        return OrMissing(fields::Text(ChannelHeader02(ch), trigger::kSecondFilterField));
+    return std::string(kMissing);
+}
+
+std::string CWaveHeadInfo::GetTriggerLevel(int ch, bool primaryRecord) const
+{
+    const int family = GetHeaderFamily();
+    if (family == 4) {
+        const auto block = layout::Family4ChannelBlock(*this, ch);
+        if (ch > 7 || block.empty())
+            return std::string(kMissing);
+        return Percent(layout::ByteAt(block, layout::family4::kTriggerLevel));
+    }
+    if (ReadsChannelRecord(family) || (UsesSecondRecord(family) && primaryRecord))
+        return OrMissing(fields::Text(ChannelHeader(ch), trigger::kLevelField));
+    if (UsesSecondRecord(family))
+        return OrMissing(fields::Text(ChannelHeader02(ch), trigger::kSecondLevelField));
+    return std::string(kMissing);
+}
+
+std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
+{
+    const int family = GetHeaderFamily();
+    if (family == 0)
+        return {};
+    if (family == 4) {
+        const auto block = layout::Family4ChannelBlock(*this, ch);
+        if (ch < 0 || ch > 7 || block.empty())
+            return std::string(kMissing);
+        auto text = [&](std::size_t offset, std::size_t length) {
+            return OrMissing(layout::TextAt(block, offset, length));
+        };
+        using namespace layout::family4;
+        switch (GetTriggerKind(ch)) {
+        case 1:
+            return FormatNumbered(7300, {GetTriggerLevel(ch), text(kTriggerSlope, kTriggerSlopeLength),
+                                         GetTriggerFilter(ch)});
+        case 2:
+        case 3:
+            return FormatNumbered(7301, {Percent(layout::ByteAt(block, kTriggerLower)),
+                                         Percent(layout::ByteAt(block, kTriggerUpper)), GetTriggerFilter(ch)});
+        case 4:
+            return FormatNumbered(7308, {text(kTriggerPattern, kTriggerPatternLength),
+                                         text(kTriggerCondition, kTriggerConditionLength), GetTriggerFilter(ch)});
+        default:
+            return std::string(kMissing);
+        }
+    }
+    if (family > 8)
+        return std::string(kMissing);
+    if (family != 8 && IsCalcChannel(ch))
+        return std::string(kMissing);
+
+    const HeaderRecord* record = ChannelHeader(ch);
+    // A channel without a trigger text has no trigger setting, even where the
+    // kind table reads the empty text as a kind.
+    if (fields::Text(record, trigger::kKindField).empty())
+        return std::string(kMissing);
+    auto field = [&](int n) { return OrMissing(fields::Text(record, n)); };
+    const std::string level = GetTriggerLevel(ch);
+    const std::string filter = GetTriggerFilter(ch);
+    const std::string slope = field(trigger::kSlopeField);
+    switch (GetTriggerKind(ch)) {
+    case 1:
+        return FormatNumbered(7300, {level, slope, filter});
+    case 2:
+    case 3:
+        return FormatNumbered(7301, {field(trigger::kLowerField), field(trigger::kUpperField), filter});
+    case 4:
+        return FormatNumbered(7303, {field(trigger::kFrequencyField), level});
+    case 5:
+        return FormatNumbered(7304, {level, slope});
+    case 6:
+        return FormatNumbered(7302, {field(trigger::kLowerField), field(trigger::kUpperField), level});
+    case 7:
+        return FormatNumbered(7305, {field(trigger::kJudgeBaseField), field(trigger::kJudgeWidthField),
+                                     field(trigger::kJudgeVoltField)});
+    case 8:
+        return FormatNumbered(7306, {level, slope, field(trigger::kWidthField)});
+    case 9:
+        return FormatNumbered(7307, {level, slope, field(trigger::kEventCountField), filter});
+    case 10:
+    case 11:
+        return FormatNumbered(7310, {field(trigger::kLowerField), field(trigger::kUpperField), level, slope, filter});
+    case 12:
+        return FormatNumbered(7309, {field(trigger::kWidthField), field(trigger::kSlopeLevelField), slope});
+    default:
+        return std::string(kMissing);
+    }
+}
+
+} // namespace kp
