@@ -1,5 +1,6 @@
 #include "platform/MappedFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -61,6 +62,18 @@ bool MappedFile::open(const std::filesystem::path& path)
     open_ = true;
     error_.clear();
     return true;
+}
+
+void MappedFile::discard(std::uint64_t offset, std::uint64_t size) const
+{
+    if (data_ == nullptr || offset >= size_)
+        return;
+    size = std::min<std::uint64_t>(size, size_ - offset);
+    const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const std::uint64_t first = (offset + page - 1) / page * page;
+    const std::uint64_t last = (offset + size) / page * page;
+    if (last > first)
+        ::madvise(const_cast<std::uint8_t*>(data_) + first, last - first, MADV_DONTNEED);
 }
 
 void MappedFile::close()

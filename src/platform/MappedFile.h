@@ -26,6 +26,12 @@ public:
     std::uint64_t size() const { return size_; }
     const std::string& error() const { return error_; }
 
+    // A hint that [offset, offset + size) will not be read again soon: its
+    // whole pages leave the process's resident memory (a later read maps them
+    // in again from the file). Keeps a long sequential load from holding the
+    // file and the decoded arrays in memory at once.
+    void discard(std::uint64_t offset, std::uint64_t size) const;
+
 private:
     const std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "wavefile/ByteReader.h"
+#include "wavefile/ColumnCopy.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/DecodeSupport.h"
 #include "wavefile/SampleLayout.h"
@@ -18,8 +19,8 @@ constexpr std::uint32_t ReverseNibble(std::uint32_t nibble)
     return ((nibble & 1u) << 3) | ((nibble & 2u) << 1) | ((nibble & 4u) >> 1) | ((nibble & 8u) >> 3);
 }
 
-// Points decoded between two progress steps; also the block the channel-major
-// inner loops work on, small enough that its frames stay in cache.
+// Points decoded between two progress steps; also the block the column copy
+// works on, small enough that its frames stay in cache.
 constexpr std::int64_t kChunk = kPointsPerStep;
 
 } // namespace
@@ -37,6 +38,14 @@ DecodeResult DecodeFamily1(const DecodeRequest& request)
     for (int j = 0; j < layout.logicUnits; ++j)
         if (layout.unitSaved[j])
             units.push_back(j);
+
+    // One 16-bit column per value of a point: primary, then secondary.
+    std::vector<std::uint16_t*> columns;
+    for (const auto& d : analog) {
+        columns.push_back(d.primary);
+        if (wordsPerPoint == 2)
+            columns.push_back(d.secondary);
+    }
 
     const std::uint64_t analogBytes = analog.size() * 2 * static_cast<std::uint64_t>(wordsPerPoint);
     const std::uint64_t logicBytes = layout.pairs ? units.size() : (units.size() + 1) / 2;
@@ -65,23 +74,8 @@ DecodeResult DecodeFamily1(const DecodeRequest& request)
         const std::int64_t chunkEnd = std::min(available, chunkStart + kChunk);
         const std::uint8_t* const chunk = base + static_cast<std::uint64_t>(chunkStart) * frame;
 
-        // Channel-major within the chunk: sequential writes, strided reads
-        // from frames that are already in cache.
-        for (std::size_t c = 0; c < analog.size(); ++c) {
-            const std::uint8_t* src = chunk + c * 2 * static_cast<std::uint64_t>(wordsPerPoint);
-            std::uint16_t* primary = analog[c].primary;
-            if (wordsPerPoint == 1) {
-                for (std::int64_t k = chunkStart; k < chunkEnd; ++k, src += frame)
-                    primary[k] = LoadBE16(src);
-            } else {
-                std::uint16_t* secondary = analog[c].secondary;
-                for (std::int64_t k = chunkStart; k < chunkEnd; ++k, src += frame) {
-                    primary[k] = LoadBE16(src);
-                    if (secondary != nullptr)
-                        secondary[k] = LoadBE16(src + 2);
-                }
-            }
-        }
+        CopyBigEndianColumns(chunk, frame, static_cast<std::size_t>(chunkEnd - chunkStart), columns,
+                             static_cast<std::size_t>(chunkStart));
 
         if (!units.empty()) {
             const std::uint8_t* logic = chunk + analogBytes;

@@ -2,7 +2,7 @@
 // records. Each saved channel gets an "HBA" entry (number = slot + 1, data
 // count = its array length, save position in 512-byte units); logic gets one
 // "HBL" entry for unit 0. Blocks start on 512-byte boundaries in slot order,
-// the logic block last.
+// the logic block last; the file ends with the last block's data.
 //
 // Codes the layout cannot hold: the logic block stores 16 probe bits (units
 // 0-3) and the reader copies probe 15 into the upper half, so units 4-7 must
@@ -36,7 +36,7 @@ void SetEntry(RecordSpec& r, int entry, int number, std::size_t count, std::size
     r.fields[base] = std::to_string(number);
     r.fields[base + 1] = std::to_string(count);
     r.fields[base + 2] = std::to_string(position);
-    r.fields[base + 3] = "1";
+    r.fields[base + 3] = std::to_string(1); // save interval
 }
 
 // Probe bits of units 0-3 (unit j at bits 4j..4j+3) for one point.
@@ -107,6 +107,7 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
 
     const std::size_t pointBytes = pairs ? 4 : 2;
     std::size_t position = recordCount * kBlockUnit;
+    std::size_t dataEnd = position; // the last block is not padded
     std::vector<std::size_t> blockAt(analog.size());
     for (const std::string list : {"HBA", "HBP"}) {
         int entry = 0;
@@ -118,6 +119,7 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
             blockAt[c] = position;
             SetEntry(records.back(), entry % 8, numberOf(analog[c]->slot), analog[c]->primary.size(),
                      position / kBlockUnit);
+            dataEnd = position + analog[c]->primary.size() * pointBytes;
             position += Padded(analog[c]->primary.size() * pointBytes);
             ++entry;
         }
@@ -126,7 +128,7 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
     if (!units.empty()) {
         records.push_back(SavePositionRecord("HBL"));
         SetEntry(records.back(), 0, 1, length, logicAt / kBlockUnit);
-        position += Padded(length * pointBytes);
+        dataEnd = logicAt + length * pointBytes;
     }
 
     RecordSpec main = BaseMainRecord(recording);
@@ -134,7 +136,7 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
     if (!recording.mainFields.contains(27))
         main.fields[27] = std::to_string(units.empty() ? 0 : units.back()->unit + 1);
     std::vector<std::uint8_t> out = HeaderBytes(main, records, recording);
-    out.resize(position, 0);
+    out.resize(dataEnd, 0);
 
     for (std::size_t c = 0; c < analog.size(); ++c) {
         std::uint8_t* p = out.data() + blockAt[c];

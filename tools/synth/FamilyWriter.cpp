@@ -28,6 +28,18 @@ RecordSpec BaseMainRecord(const Recording& recording)
     return main;
 }
 
+namespace {
+
+// A letter and a 1-based number ("L3").
+std::string Designation(char letter, int number)
+{
+    std::string text = std::to_string(number);
+    text.insert(text.begin(), letter);
+    return text;
+}
+
+} // namespace
+
 std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
 {
     std::vector<RecordSpec> records;
@@ -38,12 +50,12 @@ std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
     }
     for (const auto& u : recording.logicUnits) {
         RecordSpec r{"HL", u.fields, {}};
-        r.fields[1] = "L" + std::to_string(u.unit + 1);
+        r.fields[1] = Designation('L', u.unit + 1);
         records.push_back(std::move(r));
     }
     for (const auto& p : recording.pulses) {
         RecordSpec r{"HJ", p.fields, {}};
-        r.fields[1] = "P" + std::to_string(p.slot + 1);
+        r.fields[1] = Designation('P', p.slot + 1);
         records.push_back(std::move(r));
     }
     return records;

@@ -1,8 +1,67 @@
 // kp-synth: writes recordings for tests, benchmarks, fuzz seeds and the demo.
+#include <charconv>
 #include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
 
-int main(int, char**)
+#include "synth/DemoRecordings.h"
+#include "synth/RecordingWriter.h"
+
+namespace {
+
+void Usage()
 {
-    std::puts("kp-synth");
-    return 0;
+    std::fputs("usage:\n"
+               "  kp-synth demo OUT.MEM                      the demo recording (family 1, 8 channels)\n"
+               "  kp-synth family N OUT [FUNCTION [POINTS [SEED]]]\n"
+               "                                             a small recording of header family N\n"
+               "  kp-synth waves CHANNELS POINTS OUT         a family-1 MEM recording of waveforms\n",
+               stderr);
+}
+
+bool Number(std::string_view text, long long& value)
+{
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const std::string command = argc > 1 ? argv[1] : "";
+        if (command == "demo" && argc == 3) {
+            kp::synth::WriteRecordingFile(kp::synth::DemoRecording(), argv[2]);
+            return 0;
+        }
+        if (command == "family" && argc >= 4 && argc <= 7) {
+            long long family = 0, points = 1000, seed = 1;
+            const std::string function = argc > 4 ? argv[4] : "MEM";
+            if (!Number(argv[2], family) || (argc > 5 && !Number(argv[5], points)) || (argc > 6 && !Number(argv[6], seed))) {
+                Usage();
+                return 2;
+            }
+            kp::synth::WriteRecordingFile(kp::synth::FamilySampleRecording(static_cast<int>(family), function, points,
+                                                                            static_cast<std::uint32_t>(seed)),
+                                          argv[3]);
+            return 0;
+        }
+        if (command == "waves" && argc == 5) {
+            long long channels = 0, points = 0;
+            if (!Number(argv[2], channels) || !Number(argv[3], points) || channels > 352) {
+                Usage();
+                return 2;
+            }
+            kp::synth::WriteRecordingFile(
+                kp::synth::WaveformRecording(static_cast<int>(channels), 0, points, 1), argv[4]);
+            return 0;
+        }
+        Usage();
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kp-synth: %s\n", e.what());
+        return 1;
+    }
 }

@@ -1,0 +1,129 @@
+#include "synth/DemoRecordings.h"
+
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <stdexcept>
+
+namespace kp::synth {
+
+namespace {
+
+constexpr double kFullScale = 16000.0; // codes of a full-scale deflection
+
+std::uint16_t Code(double value) { return static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value))); }
+
+std::vector<std::uint16_t> Shape(int shape, std::int64_t points, double period, std::mt19937& rng)
+{
+    std::vector<std::uint16_t> out(static_cast<std::size_t>(points));
+    std::normal_distribution<double> noise(0.0, kFullScale / 8);
+    for (std::int64_t k = 0; k < points; ++k) {
+        const double phase = std::fmod(static_cast<double>(k), period) / period;
+        double v = 0;
+        switch (shape % 4) {
+        case 0: v = kFullScale * std::sin(2 * std::numbers::pi * phase); break;
+        case 1: v = phase < 0.5 ? kFullScale * 0.8 : -kFullScale * 0.8; break;
+        case 2: v = kFullScale * (2 * phase - 1); break;
+        default: v = noise(rng); break;
+        }
+        out[static_cast<std::size_t>(k)] = Code(v);
+    }
+    return out;
+}
+
+AnalogSpec Channel(int slot, std::vector<std::uint16_t> codes)
+{
+    AnalogSpec a;
+    a.slot = slot;
+    a.fields = {{2, "4357 analog"}, {4, "1V"}, {16, "VOLT"}, {22, "V"}, {41, "1600"}};
+    a.primary = std::move(codes);
+    return a;
+}
+
+} // namespace
+
+Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    Recording r;
+    r.model = "4170";
+    r.version = "41700003";
+    r.function = "MEM";
+    r.dataLength = points;
+    r.mainFields = {{5, "---"}, {7, "2024-06-11"}, {8, "12:34:56"}, {10, "100"}, {11, "1ms"}, {14, "1600"}};
+    for (int c = 0; c < channels; ++c)
+        r.analog.push_back(Channel(c, Shape(c, points, 1000.0 * (1 + c % 5), rng)));
+    for (int u = 0; u < logicUnits; ++u) {
+        LogicUnitSpec unit;
+        unit.unit = u;
+        unit.primary.resize(static_cast<std::size_t>(points));
+        for (std::int64_t k = 0; k < points; ++k)
+            unit.primary[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>((k >> (6 + 2 * u)) & 0xF);
+        r.logicUnits.push_back(std::move(unit));
+    }
+    return r;
+}
+
+Recording DemoRecording(std::uint32_t seed, std::int64_t points) { return WaveformRecording(8, 4, points, seed); }
+
+Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    const bool pairs = function == "REC" || function == "RMS";
+    Recording r;
+    r.function = function;
+    r.dataLength = points;
+    std::vector<int> slots{0, 1, 3};
+    std::vector<int> units{0, 1, 4};
+    switch (family) {
+    case 0: r.model = "3518"; r.version = "35180001"; break;
+    case 1: r.model = "4170"; r.version = "41700003"; break;
+    case 2: r.model = "3384"; r.version = "33840001"; units = {0, 1, 3}; break;
+    case 3:
+        r.model = "3019";
+        r.version = "30190001";
+        r.mainFields = {{15, std::to_string(points + 3)}, {10, "2"}};
+        break;
+    case 4: r.model = "4756"; break;
+    default: throw std::invalid_argument("no sample recording for family " + std::to_string(family));
+    }
+    std::uniform_int_distribution<int> code(0, 0xFFFF), nibble(0, 15);
+    auto codes = [&] {
+        std::vector<std::uint16_t> v(static_cast<std::size_t>(points));
+        for (auto& c : v) {
+            c = static_cast<std::uint16_t>(code(rng));
+            if (family == 0) // 12 bits, widened with ones exactly when bit 9 is set
+                c = static_cast<std::uint16_t>((c & 0x0200) ? (c | 0xF000) : (c & 0x0FFF));
+        }
+        return v;
+    };
+    for (int slot : slots) {
+        AnalogSpec a = Channel(slot, codes());
+        if (family == 4) // the old header keeps a 4-character input unit per channel
+            a.fields = {{2, slot == 1 ? "4522" : "3541"}};
+        if (pairs)
+            a.secondary = codes();
+        r.analog.push_back(std::move(a));
+    }
+    for (int u : units) {
+        LogicUnitSpec unit;
+        unit.unit = u;
+        for (std::int64_t k = 0; k < points; ++k) {
+            unit.primary.push_back(static_cast<std::uint8_t>(nibble(rng)));
+            if (pairs) // inside the primary set, which every family can store
+                unit.secondary.push_back(static_cast<std::uint8_t>(unit.primary.back() & nibble(rng)));
+        }
+        r.logicUnits.push_back(std::move(unit));
+    }
+    if (family == 2) // units 4-7 repeat unit 3's last probe; keep it clear
+        for (auto& u : r.logicUnits)
+            if (u.unit == 3) {
+                for (auto& v : u.primary)
+                    v &= 0x7;
+                for (auto& v : u.secondary)
+                    v &= 0x7;
+            }
+    return r;
+}
+
+} // namespace kp::synth

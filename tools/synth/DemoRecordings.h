@@ -1,0 +1,27 @@
+#pragma once
+// Ready-made recordings: the demo, the benchmark's large record and a sample
+// recording per header family (fuzz seeds). All seeded, so the same call
+// always writes the same bytes.
+
+#include <cstdint>
+#include <string>
+
+#include "synth/Recording.h"
+
+namespace kp::synth {
+
+// Family 1, model "4170", MEM: analog channels 0..channels-1 cycling through
+// sine, square, ramp and noise shapes, with channel texts ("1V" range, "V"
+// unit, module "4357 analog"), and `logicUnits` logic units counting up at
+// different rates.
+Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, std::uint32_t seed);
+
+// The demo: WaveformRecording(8, 4, points, seed).
+Recording DemoRecording(std::uint32_t seed = 1, std::int64_t points = 300000);
+
+// A small recording of the given family and function ("MEM", "REC", "RMS")
+// with a few analog channels and logic units in the family's ranges; throws
+// std::invalid_argument for a family this writer has no sample for.
+Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed);
+
+} // namespace kp::synth
