@@ -306,14 +306,11 @@ private:
     std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
     std::vector<TaggedRecord> tagged_;
     std::int64_t oldDataLength_ = 0;
-<<<<<<< HEAD
     ChunkedHeader chunked_; // family 5; reset by LoadChunkedFamily
-=======
 
     // channel names: the family-5 set markers
     std::array<bool, kChannelHeaderSlots> channelMarker_{};
     std::array<bool, kLogicHeaderSlots> logicUnitMarker_{};
->>>>>>> main
 };
 
 } // namespace kp
