@@ -42,11 +42,4 @@ std::string StoredUnitText(const CWaveHeadInfo& head, int ch)
     return s ? s->unitText : std::string();
 }
 
-std::string ChannelMarker(const CWaveHeadInfo& head, int ch) { return head.GetChunkChannelSet(ch) == 1 ? "*" : ""; }
-
-std::string LogicUnitMarker(const CWaveHeadInfo& head, int unit)
-{
-    return head.GetChunkLogicUnitSet(unit) == 1 ? "*" : "";
-}
-
 } // namespace kp::family5

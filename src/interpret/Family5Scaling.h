@@ -33,10 +33,6 @@ bool WantsMoreDigits(const CWaveHeadInfo& head, int ch);
 // GetUnitText: the unit text of the settings entry, for channels whose text
 // record leaves field 22 empty ("" without an entry).
 std::string StoredUnitText(const CWaveHeadInfo& head, int ch);
-// GetChannelMarker / GetLogicUnitMarker: "*" for a channel or logic unit that
-// the frames of the second data set (index byte 1) carry, else "".
-std::string ChannelMarker(const CWaveHeadInfo& head, int ch);
-std::string LogicUnitMarker(const CWaveHeadInfo& head, int unit);
 
 } // namespace family5
 } // namespace kp

@@ -141,6 +141,10 @@ void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
             }
         }
     }
+    for (int slot = 0; slot < kChannelHeaderSlots; ++slot)
+        SetChannelMarker(slot, chunked_.channelSet[static_cast<std::size_t>(slot)] == 1);
+    for (int unit = 0; unit < kLogicHeaderSlots; ++unit)
+        SetLogicUnitMarker(unit, chunked_.logicUnitSet[static_cast<std::size_t>(unit)] == 1);
 }
 
 } // namespace kp

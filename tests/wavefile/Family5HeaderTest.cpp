@@ -259,9 +259,26 @@ TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
     EXPECT_EQ(family5::StoredOffset(head, 4), 0.0);
     EXPECT_EQ(family5::ZeroCode(head, 4), -32768);
     EXPECT_FALSE(family5::WantsMoreDigits(head, 4));
-    EXPECT_EQ(family5::ChannelMarker(head, 1), "*"); // index 1's frame names slot 1
-    EXPECT_EQ(family5::ChannelMarker(head, 0), "");
-    EXPECT_EQ(family5::LogicUnitMarker(head, 0), "");
+}
+
+TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
+{
+    ChunkedFileSpec spec = TwoInfos();
+    spec.records = {{"HC", {{1, "4"}, {28, "50.0"}, {41, "2000"}}, {}}, {"HC", {{1, "5"}, {22, "~cC"}}, {}}};
+    spec.infos[0].channels = {{3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV"}, {4, 1, 1.0, 0.0, 0, 7, "OFF", "A"}};
+    CWaveHeadInfo head;
+    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    EXPECT_DOUBLE_EQ(head.GetValuePerCode(3), 0.25); // x the vernier of 50 %
+    EXPECT_DOUBLE_EQ(head.GetOffsetValue(3), 6.0);
+    EXPECT_EQ(head.GetZeroCode(3), 0x1234);
+    EXPECT_EQ(head.GetDisplayCodesPerDiv(3), 1280);
+    EXPECT_EQ(head.GetDisplayDigits(3), 7);
+    EXPECT_EQ(head.GetUnitText(3), "mV");
+    EXPECT_EQ(head.GetDisplayCodesPerDiv(4), head.GetCodesPerDiv(4)); // stored 0
+    EXPECT_EQ(head.GetDisplayDigits(4), 5);
+    EXPECT_EQ(head.GetUnitText(4), "C"); // the text record's own unit comes first
+    EXPECT_EQ(head.GetZeroCode(5), -32768);
+    EXPECT_DOUBLE_EQ(head.GetValuePerCode(5), 1.0);
 }
 
 TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
@@ -281,6 +298,17 @@ TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
         EXPECT_EQ(head.GetChunkLogicUnitSet(u), 1) << u;
     EXPECT_EQ(head.GetChunkLogicUnitSet(4), -1);
     EXPECT_EQ(head.GetChunkChannelSet(0), -1);
+
+    // The names mark what the second data set carries.
+    EXPECT_EQ(head.GetChannelName(37, 2), "CH3-6*");
+    EXPECT_EQ(head.GetChannelName(3, 2), "CH1-4");
+    EXPECT_EQ(head.GetChannelName(37, 0), "CH3-6");
+    EXPECT_EQ(head.GetLogicChannelName(1, 3), "LA2*");
+    EXPECT_EQ(head.GetLogicChannelName(16, 3), "LE1");
+
+    // A reload without a second set drops the marks.
+    ASSERT_TRUE(head.Load(WriteChunkedFile(test5::BareSpec(10, {0}, {test5::Frame(0, false, {{1, 2, 2, 5}})})).bytes));
+    EXPECT_EQ(head.GetChannelName(37, 2), "CH3-6");
 }
 
 } // namespace
