@@ -133,8 +133,9 @@ public:
     // or empty field gives the documented default, a text that is not a
     // number reads as 0. The chunked family (5) keeps value per code, offset,
     // zero code, calculation values and drawing codes per division in its
-    // chunk records; until those are read here it gets the defaults (value
-    // per code 1 x vernier, offset 0, zero code -32768).
+    // per-channel settings chunk (interpret/Family5Scaling.h); a channel
+    // without an entry gets the defaults (value per code 1 x vernier, offset
+    // 0, zero code -32768).
 
     // The input module kind: index into the module name table (families 1, 2,
     // 5-9), 10-14 for the logger inputs of family 3, 128 otherwise.
