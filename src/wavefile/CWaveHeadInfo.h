@@ -241,8 +241,10 @@ public:
 
     // Follows the "HM" table of contents: stores the information chunks and
     // the data chunk offsets, and which data set each channel belongs to.
-    // Called by Load; never throws (a chunk outside the file is noted in
-    // GetChunkProblem and makes the sample decoder refuse).
+    // Called by Load; never throws: a table entry that cannot be followed is
+    // noted in GetChunkProblem (the sample decoder refuses), a chunk beyond
+    // the end of the file in GetChunkTruncation (the decoder reads what the
+    // file holds and reports a short file).
     void LoadChunkedFamily(std::span<const std::uint8_t> file);
 
     // The first sub-chunk with this tag, index byte and sub-kind in the stored
@@ -253,6 +255,7 @@ public:
     int GetChunkInfoCount() const;
     std::optional<std::uint64_t> GetChunkDataOffset(int indexByte) const;
     const std::string& GetChunkProblem() const;
+    const std::string& GetChunkTruncation() const;
     // Sampling period of the data set of an index byte, in seconds (1 when
     // the file describes none).
     double GetChunkSamplingPeriod(int indexByte) const;

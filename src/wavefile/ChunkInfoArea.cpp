@@ -140,6 +140,12 @@ const std::string& CWaveHeadInfo::GetChunkProblem() const
     return headerFamily_ == 5 ? chunked_.problem : kNone;
 }
 
+const std::string& CWaveHeadInfo::GetChunkTruncation() const
+{
+    static const std::string kNone;
+    return headerFamily_ == 5 ? chunked_.truncation : kNone;
+}
+
 std::optional<ChunkChannelSettings> CWaveHeadInfo::GetChunkChannelSettings(int ch) const
 {
     if (ch < 0 || ch >= kChannelHeaderSlots)

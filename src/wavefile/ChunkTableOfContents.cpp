@@ -83,6 +83,10 @@ void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
         if (chunked_.problem.empty())
             chunked_.problem = problem;
     };
+    auto ended = [&](const std::string& what) {
+        if (chunked_.truncation.empty())
+            chunked_.truncation = what + "; the file ends at " + Hex(reader.size());
+    };
 
     for (const ChunkTocEntry& entry : ReadChunkToc(RecordsTagged(std::string(chunk::kTocRecordTag)))) {
         const bool info = entry.tag == chunk::kInfoTag;
@@ -95,7 +99,7 @@ void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
         }
         const std::uint64_t at = *entry.offset;
         if (!reader.fits(at, chunk::kHeaderSize)) {
-            note("chunk " + entry.tag + " at " + Hex(at) + " lies outside the file");
+            ended("chunk " + entry.tag + " at " + Hex(at) + " lies beyond the end of the file");
             continue;
         }
         const auto header = reader.slice(at, chunk::kHeaderSize);
@@ -115,7 +119,7 @@ void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
         if (size > chunk::kMaxInfoChunkSize || size < chunk::kHeaderSize)
             continue;
         if (!reader.fits(at, size)) {
-            note("information chunk at " + Hex(at) + " runs past the end of the file");
+            ended("information chunk at " + Hex(at) + " runs past the end of the file");
             continue;
         }
         const auto bytes = reader.slice(at, size);

@@ -48,9 +48,12 @@ struct ChunkedHeader {
     int infoChunkCount = 0;
     std::array<std::optional<std::uint64_t>, 2> dataOffsets;
     // Why the chunks cannot be read as the table of contents describes them
-    // (a chunk outside the file, an offset that is not a number); empty when
-    // they can.
+    // (an offset that is not a number, another chunk at the offset); empty
+    // when they can.
     std::string problem;
+    // Where the file ends before a chunk the table of contents names; empty
+    // when every such chunk is inside the file.
+    std::string truncation;
     // Index byte of the data set whose frames carry a slot or logic unit; -1
     // for none.
     std::array<std::int8_t, 352> channelSet = Unassigned<352>();

@@ -158,13 +158,16 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
     const ChunkFrameLayout layout = ReadChunkFrameLayout(head);
     if (const std::string problem = layout.Problem(); !problem.empty())
         return RefusedBecause(problem);
+    // Chunks the file does not reach: read what it holds, then say it is short.
+    const std::string& truncation = head.GetChunkTruncation();
+    const DecodeResult done = truncation.empty() ? Completed() : DecodeResult{DecodeStatus::ShortFile, truncation};
     const auto dataChunk = head.GetChunkDataOffset(0);
     if (!layout.AnySet() || !dataChunk)
-        return Completed();
+        return done;
 
     const ByteReader file(request.file, ByteOrder::Little);
     if (!file.fits(*dataChunk, chunk::kHeaderSize))
-        return RefusedBecause("the waveform-data chunk lies outside the file");
+        return ShortFileAt(*dataChunk, chunk::kHeaderSize, file.size());
 
     const std::int64_t first = request.firstPoint;
     const std::int64_t end = SatAdd(std::min(first, kFar), std::min(request.pointCount, kFar));
@@ -239,7 +242,7 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
         consumed.reached(block);
         block += size;
     }
-    return Completed();
+    return done;
 }
 
 } // namespace kp

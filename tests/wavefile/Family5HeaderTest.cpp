@@ -117,17 +117,19 @@ TEST(Family5Header, ChunksThatTheTableCannotReachAreNoted)
     struct Case {
         const char* what;
         synth::ChunkTocEntrySpec entry;
+        bool beyondTheEnd;
     } cases[] = {
-        {"outside the file", {"LWBBWDAT", "7FFFFFF0"}},
-        {"offset not a number", {"LWBBWINF", "12G4"}},
-        {"another chunk there", {"LWBBWDAT", "00000000"}},
+        {"beyond the end", {"LWBBWDAT", "7FFFFFF0"}, true},
+        {"offset not a number", {"LWBBWINF", "12G4"}, false},
+        {"another chunk there", {"LWBBWDAT", "00000000"}, false},
     };
     for (const auto& c : cases) {
         ChunkedFileSpec spec = TwoInfos();
         spec.extraToc.push_back(c.entry);
         CWaveHeadInfo head;
         ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes)) << c.what;
-        EXPECT_NE(head.GetChunkProblem(), "") << c.what;
+        EXPECT_EQ(head.GetChunkProblem().empty(), c.beyondTheEnd) << c.what;
+        EXPECT_EQ(head.GetChunkTruncation().empty(), !c.beyondTheEnd) << c.what;
     }
 
     // An information chunk whose size runs past the end of the file.
@@ -135,7 +137,9 @@ TEST(Family5Header, ChunksThatTheTableCannotReachAreNoted)
     file.bytes.resize(file.infoOffsets[1] + 40);
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(file.bytes));
-    EXPECT_NE(head.GetChunkProblem().find("past the end"), std::string::npos) << head.GetChunkProblem();
+    EXPECT_EQ(head.GetChunkProblem(), "");
+    EXPECT_NE(head.GetChunkTruncation().find("past the end"), std::string::npos) << head.GetChunkTruncation();
+    EXPECT_TRUE(head.GetChunkInfoArea(1).empty());
 }
 
 TEST(Family5Header, OtherFamiliesHaveNoChunks)

@@ -140,17 +140,40 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         MalformedCase{"more entries than the description holds",
                       [](ChunkedFileSpec& s) { s.frames[0].entryCount = 40; }},
-        MalformedCase{"data chunk outside the file",
-                      [](ChunkedFileSpec& s) {
-                          s.writeData = false;
-                          s.extraToc.push_back({"LWBBWDAT", "00FFFFFF"});
-                      }}),
+        MalformedCase{"table offset not a number", [](ChunkedFileSpec& s) { s.extraToc.push_back({"LWBBWDAT", "0x10"}); }}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) {
         std::string name;
         for (char c : std::string(info.param.name))
             name += c == ' ' ? '_' : c;
         return name;
     });
+
+TEST(Family5Chain, ChunksBeyondTheEndMakeAShortFile)
+{
+    // The data chunk beyond the end: nothing to read.
+    ChunkedFileSpec spec = TwoBlocks();
+    spec.writeData = false;
+    spec.extraToc.push_back({"LWBBWDAT", "00FFFFFF"});
+    test5::Loaded beyond;
+    test5::Load(beyond, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(beyond.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(beyond), std::vector<std::uint16_t>(6, 0));
+
+    // Another information chunk beyond the end: the data is read all the same.
+    spec = TwoBlocks();
+    spec.extraToc.push_back({"LWBBWINF", "00FFFFFF"});
+    test5::Loaded extra;
+    test5::Load(extra, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(extra.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(extra), (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
+
+    // Cut inside the information chunk: only the header records remain whole.
+    const auto file = synth::WriteChunkedFile(TwoBlocks());
+    test5::Loaded cut;
+    test5::Load(cut, std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.begin() + 
+                                                   static_cast<std::ptrdiff_t>(file.infoOffsets[0] + 50)));
+    EXPECT_EQ(cut.result.status, DecodeStatus::ShortFile);
+}
 
 TEST(Family5Chain, ABlockRangeLeavesTheRestOfTheChainUnstored)
 {
