@@ -17,9 +17,9 @@ namespace kp::chunk {
 // Every chunk and every data block starts with a 32-byte header.
 inline constexpr std::size_t kHeaderSize = 32;
 inline constexpr std::size_t kTagSize = 8;
-inline constexpr std::size_t kIndexByte = 8;   // which of two parallel data sets (0 or 1)
+inline constexpr std::size_t kIndexByte = 8; // which of two parallel data sets (0 or 1)
 inline constexpr std::size_t kSubKindByte = 9; // 98 selects the second pair of frame descriptions
-inline constexpr std::size_t kSize = 12;       // u32, header included
+inline constexpr std::size_t kSize = 12; // u32, header included
 inline constexpr std::size_t kDataOffset = 16; // u32, relative to the chunk
 
 inline constexpr std::uint8_t kSecondPairSubKind = 98;
@@ -66,17 +66,20 @@ inline constexpr std::size_t kSubParamOffset32 = 16;
 inline constexpr std::size_t kSubLongHeaderSize = 20; // bytes a long-form header needs
 inline constexpr std::size_t kSubAlign = 16;
 
-constexpr std::uint64_t AlignSub(std::uint64_t size) { return (size + kSubAlign - 1) / kSubAlign * kSubAlign; }
+constexpr std::uint64_t AlignSub(std::uint64_t size)
+{
+    return (size + kSubAlign - 1) / kSubAlign * kSubAlign;
+}
 
 // "SXIIWFMN": the frame descriptions ("SXIIWEDT") are nested from byte 16;
 // 16 zero bytes end them. At the parameter offset q:
 inline constexpr std::size_t kMainNestedStart = 16;
-inline constexpr std::size_t kPeriodMantissa = 2;  // u16
-inline constexpr std::size_t kPeriodExponent = 4;  // i8, power of ten
-inline constexpr std::size_t kPeriodUnit = 5;      // 8 characters
+inline constexpr std::size_t kPeriodMantissa = 2; // u16
+inline constexpr std::size_t kPeriodExponent = 4; // i8, power of ten
+inline constexpr std::size_t kPeriodUnit = 5; // 8 characters
 inline constexpr std::size_t kPeriodUnitSize = 8;
-inline constexpr std::size_t kStartValue0 = 113;   // i32, read from the index-0 description
-inline constexpr std::size_t kStartValue1 = 117;   // i32, read from the index-1 description
+inline constexpr std::size_t kStartValue0 = 113; // i32, read from the index-0 description
+inline constexpr std::size_t kStartValue1 = 117; // i32, read from the index-1 description
 inline constexpr std::size_t kMainParamSize = 121; // bytes from q that hold all of the above
 
 // "SXIIWEDT": frame size, entry count, then 4-byte channel entries.
@@ -93,19 +96,19 @@ inline constexpr std::size_t kBlockMinSize = 2 * kHeaderSize;
 
 // Channel entry types of a frame description.
 enum EntryType : std::uint8_t {
-    kAnalog = 1,          // analog primary; the slot joins the block's data set
-    kLogic = 2,           // group-0 primary logic word; logic units 0-3 join the set
-    kAnalogPair = 3,      // primary here, secondary one secondary distance further
-    kLogicPair = 4,       // group-0 logic pair through the carried word
+    kAnalog = 1, // analog primary; the slot joins the block's data set
+    kLogic = 2, // group-0 primary logic word; logic units 0-3 join the set
+    kAnalogPair = 3, // primary here, secondary one secondary distance further
+    kLogicPair = 4, // group-0 logic pair through the carried word
     kAnalogPrimary = 5,
     kAnalogSecondary = 6,
     kLogicPrimary = 7,
     kLogicSecondary = 8,
-    kAnalogRun = 17,      // 8 consecutive slots, primary; they join the set
-    kAnalogRunPair = 19,  // 8 slots, primary, secondary 32 bytes further
+    kAnalogRun = 17, // 8 consecutive slots, primary; they join the set
+    kAnalogRunPair = 19, // 8 slots, primary, secondary 32 bytes further
     kAnalogRunPrimary = 21,
     kAnalogRunSecondary = 22,
-    kCalc = 32,           // analog primary of slot 256 + unit
+    kCalc = 32, // analog primary of slot 256 + unit
     kCalcAlt = 33,
 };
 inline constexpr int kRunLength = 8;
@@ -120,8 +123,13 @@ struct PeriodUnit {
     double seconds;
 };
 inline constexpr PeriodUnit kPeriodUnits[] = {
-    {"sec", 1.0},          {"min", 60.0},           {"hour", 3600.0},          {"day", 86400.0},
-    {"week", 604800.0},    {"month", 30 * 86400.0}, {"year", 365 * 86400.0},
+    { "sec", 1.0 },
+    { "min", 60.0 },
+    { "hour", 3600.0 },
+    { "day", 86400.0 },
+    { "week", 604800.0 },
+    { "month", 30 * 86400.0 },
+    { "year", 365 * 86400.0 },
 };
 
 // ------------------------------------------- per-channel settings (decided)
@@ -133,16 +141,16 @@ inline constexpr std::size_t kChannelCount = 0;
 inline constexpr std::size_t kChannelEntrySizeField = 2;
 inline constexpr std::size_t kChannelEntries = 4;
 inline constexpr std::size_t kChannelEntrySize = 48; // the least entry size read
-inline constexpr std::size_t kChValid = 0;           // u8: 1 = entry in use
-inline constexpr std::size_t kChUnit = 1;            // u8
-inline constexpr std::size_t kChChannel = 2;         // u8
-inline constexpr std::size_t kChPrecision = 4;       // 4 characters: the module's precision mark ("OFF", "HRS", ...)
+inline constexpr std::size_t kChValid = 0; // u8: 1 = entry in use
+inline constexpr std::size_t kChUnit = 1; // u8
+inline constexpr std::size_t kChChannel = 2; // u8
+inline constexpr std::size_t kChPrecision = 4; // 4 characters: the module's precision mark ("OFF", "HRS", ...)
 inline constexpr std::size_t kChPrecisionSize = 4;
-inline constexpr std::size_t kChValuePerCode = 8;    // IEEE double
-inline constexpr std::size_t kChOffset = 16;         // IEEE double
-inline constexpr std::size_t kChDisplayCodes = 24;   // i32: codes per division for drawing
-inline constexpr std::size_t kChZeroCode = 28;       // i16
-inline constexpr std::size_t kChUnitText = 32;       // 16 characters
+inline constexpr std::size_t kChValuePerCode = 8; // IEEE double
+inline constexpr std::size_t kChOffset = 16; // IEEE double
+inline constexpr std::size_t kChDisplayCodes = 24; // i32: codes per division for drawing
+inline constexpr std::size_t kChZeroCode = 28; // i16
+inline constexpr std::size_t kChUnitText = 32; // 16 characters
 inline constexpr std::size_t kChUnitTextSize = 16;
 
 // ------------------------------------------------- index file entries (decided)

@@ -24,20 +24,20 @@ ChunkFrameSet ReadFrameSet(const Chunk5595Info& edit)
     set.frameSize = r.u16(chunk::kEditFrameSize);
     const std::uint32_t count = r.u16(chunk::kEditEntryCount);
     set.secondaryDistance = 2 * count;
-    if (!r.fits(chunk::kEditEntries, std::uint64_t{count} * chunk::kEditEntrySize)) {
+    if (!r.fits(chunk::kEditEntries, std::uint64_t { count } * chunk::kEditEntrySize)) {
         set.problem = "frame description lists " + std::to_string(count) + " channel entries but holds "
-                      + std::to_string((edit.bytes.size() - chunk::kEditEntries) / chunk::kEditEntrySize);
+            + std::to_string((edit.bytes.size() - chunk::kEditEntries) / chunk::kEditEntrySize);
         return set;
     }
     std::uint32_t position = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint64_t at = chunk::kEditEntries + std::uint64_t{i} * chunk::kEditEntrySize;
-        ChunkChannelEntry e{r.u8(at), r.u8(at + 1), r.u8(at + 2), r.u8(at + 3), position};
+        const std::uint64_t at = chunk::kEditEntries + std::uint64_t { i } * chunk::kEditEntrySize;
+        ChunkChannelEntry e { r.u8(at), r.u8(at + 1), r.u8(at + 2), r.u8(at + 3), position };
         const ChunkEntryShape shape = ShapeOfChunkEntry(e.type, e.byteSize, set.secondaryDistance);
         if (shape.needs > 0 && !Fits(set.frameSize, position, shape.needs)) {
             set.problem = "channel entry " + std::to_string(i) + " (type " + std::to_string(e.type) + ") reads "
-                          + std::to_string(shape.needs) + " bytes at byte " + std::to_string(position)
-                          + " of a frame of " + std::to_string(set.frameSize) + " bytes";
+                + std::to_string(shape.needs) + " bytes at byte " + std::to_string(position) + " of a frame of "
+                + std::to_string(set.frameSize) + " bytes";
             return set;
         }
         if (e.type == chunk::kLogicPair)
@@ -90,24 +90,35 @@ ChunkEntryShape ShapeOfChunkEntry(std::uint8_t type, std::uint8_t byteSize, std:
     case kAnalog:
     case kLogic:
     case kCalc:
-    case kCalcAlt: return {2, byteSize};
-    case kAnalogPair: return {secondaryDistance + 2, 2};
+    case kCalcAlt:
+        return { 2, byteSize };
+    case kAnalogPair:
+        return { secondaryDistance + 2, 2 };
     // The value and the 16 bits after it that build the next carried word.
-    case kLogicPair: return {4, byteSize};
+    case kLogicPair:
+        return { 4, byteSize };
     case kAnalogPrimary:
     case kAnalogSecondary:
     case kLogicPrimary:
-    case kLogicSecondary: return {2, 2};
-    case kAnalogRun: return {runBytes, byteSize};
-    case kAnalogRunPair: return {static_cast<std::uint32_t>(kRunSecondaryDistance) + runBytes,
-                                 static_cast<std::uint32_t>(byteSize / 2)};
+    case kLogicSecondary:
+        return { 2, 2 };
+    case kAnalogRun:
+        return { runBytes, byteSize };
+    case kAnalogRunPair:
+        return { static_cast<std::uint32_t>(kRunSecondaryDistance) + runBytes,
+            static_cast<std::uint32_t>(byteSize / 2) };
     case kAnalogRunPrimary:
-    case kAnalogRunSecondary: return {runBytes, runBytes};
-    default: return {0, 0};
+    case kAnalogRunSecondary:
+        return { runBytes, runBytes };
+    default:
+        return { 0, 0 };
     }
 }
 
-double ChunkSamplingPeriod::Seconds() const { return mantissa * std::pow(10.0, exponent) * unitSeconds; }
+double ChunkSamplingPeriod::Seconds() const
+{
+    return mantissa * std::pow(10.0, exponent) * unitSeconds;
+}
 
 bool ChunkFrameLayout::AnySet() const
 {
@@ -172,16 +183,16 @@ ChunkFrameLayout ReadChunkFrameLayout(const CWaveHeadInfo& head)
         if (!mains[w])
             continue;
         layout.periods[w] = ReadPeriod(*mains[w]);
-        for (int subKind : {0, int{chunk::kSecondPairSubKind}}) {
-            const auto edit =
-                FindSubChunk(mains[w]->bytes, chunk::kMainNestedStart, mains[w]->area, chunk::kEditTag, -1, subKind);
+        for (int subKind : { 0, int { chunk::kSecondPairSubKind } }) {
+            const auto edit
+                = FindSubChunk(mains[w]->bytes, chunk::kMainNestedStart, mains[w]->area, chunk::kEditTag, -1, subKind);
             if (edit)
                 layout.sets[static_cast<std::size_t>(ChunkSetNumber(w, subKind))] = ReadFrameSet(*edit);
         }
     }
     const std::int32_t start1 = StartValue(mains[1], chunk::kStartValue1);
     if (start1 != 0)
-        layout.pointOffset1 = std::int64_t{start1} - StartValue(mains[0], chunk::kStartValue0);
+        layout.pointOffset1 = std::int64_t { start1 } - StartValue(mains[0], chunk::kStartValue0);
     layout.repetition1 = ChunkRepetitionFactor(layout.periods[0], layout.periods[1]);
     return layout;
 }

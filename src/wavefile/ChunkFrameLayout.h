@@ -72,7 +72,7 @@ ChunkFrameLayout ReadChunkFrameLayout(const CWaveHeadInfo& head);
 // Points per index-1 frame: the ratio of the two periods, truncated, at least
 // 1 and at most kMaxRepetition; 1 when either period is 0. Computed from the
 // stored digits so that 10 us / 1 us is exactly 10.
-inline constexpr std::int64_t kMaxRepetition = std::int64_t{1} << 40;
+inline constexpr std::int64_t kMaxRepetition = std::int64_t { 1 } << 40;
 std::int64_t ChunkRepetitionFactor(const ChunkSamplingPeriod& period0, const ChunkSamplingPeriod& period1);
 
 // The unit factor of a period unit text (case-insensitive; 1 for others).

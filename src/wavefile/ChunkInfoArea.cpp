@@ -20,7 +20,7 @@ bool AllZero(std::span<const std::uint8_t> bytes)
 bool TagEquals(std::span<const std::uint8_t> bytes, std::string_view tag)
 {
     return tag.size() == chunk::kTagSize && bytes.size() >= chunk::kTagSize
-           && std::memcmp(bytes.data(), tag.data(), chunk::kTagSize) == 0;
+        && std::memcmp(bytes.data(), tag.data(), chunk::kTagSize) == 0;
 }
 
 std::string TextAt(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t length)
@@ -34,7 +34,7 @@ std::string TextAt(std::span<const std::uint8_t> bytes, std::size_t offset, std:
 } // namespace
 
 void WalkSubChunks(std::span<const std::uint8_t> bytes, std::uint64_t begin, int area,
-                   const std::function<bool(const Chunk5595Info&)>& visit)
+    const std::function<bool(const Chunk5595Info&)>& visit)
 {
     const ByteReader reader(bytes, ByteOrder::Little);
     std::uint64_t at = begin;
@@ -69,7 +69,7 @@ void WalkSubChunks(std::span<const std::uint8_t> bytes, std::uint64_t begin, int
 }
 
 std::optional<Chunk5595Info> FindSubChunk(std::span<const std::uint8_t> bytes, std::uint64_t begin, int area,
-                                          std::string_view tag, int indexByte, int subKind)
+    std::string_view tag, int indexByte, int subKind)
 {
     std::optional<Chunk5595Info> found;
     WalkSubChunks(bytes, begin, area, [&](const Chunk5595Info& info) {
@@ -105,8 +105,8 @@ bool ChunkChannelSettings::HasPrecisionMark() const
 
 // ------------------------------------------------------ CWaveHeadInfo part
 
-std::optional<Chunk5595Info> CWaveHeadInfo::Retrieve5595ChunkInfo(std::string_view tag, int indexByte,
-                                                                  int subKind) const
+std::optional<Chunk5595Info> CWaveHeadInfo::Retrieve5595ChunkInfo(
+    std::string_view tag, int indexByte, int subKind) const
 {
     if (headerFamily_ != 5)
         return std::nullopt;
@@ -125,7 +125,10 @@ std::span<const std::uint8_t> CWaveHeadInfo::GetChunkInfoArea(int indexByte) con
     return chunked_.infoAreas[static_cast<std::size_t>(indexByte)];
 }
 
-int CWaveHeadInfo::GetChunkInfoCount() const { return headerFamily_ == 5 ? chunked_.infoChunkCount : 0; }
+int CWaveHeadInfo::GetChunkInfoCount() const
+{
+    return headerFamily_ == 5 ? chunked_.infoChunkCount : 0;
+}
 
 std::optional<std::uint64_t> CWaveHeadInfo::GetChunkDataOffset(int indexByte) const
 {

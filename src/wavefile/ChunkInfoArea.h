@@ -16,12 +16,12 @@ namespace kp {
 // tag beginning with NUL, a size of 0 or 16 zero bytes; every step advances
 // by at least 16 bytes. `area` is passed through to the infos.
 void WalkSubChunks(std::span<const std::uint8_t> bytes, std::uint64_t begin, int area,
-                   const std::function<bool(const Chunk5595Info&)>& visit);
+    const std::function<bool(const Chunk5595Info&)>& visit);
 
 // The first sub-chunk of `bytes` from `begin` with this tag and, when not
 // negative, this index byte and sub-kind.
 std::optional<Chunk5595Info> FindSubChunk(std::span<const std::uint8_t> bytes, std::uint64_t begin, int area,
-                                          std::string_view tag, int indexByte, int subKind);
+    std::string_view tag, int indexByte, int subKind);
 
 // The sub-chunk's parameter area: from its parameter offset to its end
 // (empty when the offset lies outside it).

@@ -75,7 +75,7 @@ std::vector<ChunkTocEntry> ReadChunkToc(const std::vector<const HeaderRecord*>& 
 
 void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
 {
-    chunked_ = ChunkedHeader{};
+    chunked_ = ChunkedHeader {};
     if (headerFamily_ != 5)
         return;
     const ByteReader reader(file, ByteOrder::Little);
@@ -105,7 +105,7 @@ void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
         const auto header = reader.slice(at, chunk::kHeaderSize);
         if (!TagIsAt(header, entry.tag)) {
             note("the table of contents points at " + Hex(at) + " for chunk " + entry.tag
-                 + ", where another chunk stands");
+                + ", where another chunk stands");
             continue;
         }
         const int indexByte = header[chunk::kIndexByte];

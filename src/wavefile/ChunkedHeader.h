@@ -19,9 +19,9 @@ struct Chunk5595Info {
     std::span<const std::uint8_t> bytes;
     int indexByte = 0;
     int subKind = 0;
-    std::uint64_t size = 0;        // as declared
+    std::uint64_t size = 0; // as declared
     std::uint64_t paramOffset = 0; // from the sub-chunk's start
-    int area = 0;                  // the information chunk it was found in (its index byte)
+    int area = 0; // the information chunk it was found in (its index byte)
 
     bool Has(std::uint64_t offset, std::uint64_t count) const
     {
@@ -36,7 +36,7 @@ struct ChunkChannelSettings {
     int displayCodesPerDiv = 0;
     std::int16_t zeroCode = 0;
     std::string precisionMark; // as stored, e.g. "OFF"
-    std::string unitText;      // as stored, escapes not rewritten
+    std::string unitText; // as stored, escapes not rewritten
 
     // True for a mark of exactly three letters other than "OFF" (any case):
     // the module then delivers more significant digits.
@@ -60,10 +60,9 @@ struct ChunkedHeader {
     std::array<std::int8_t, 128> logicUnitSet = Unassigned<128>();
 
 private:
-    template <std::size_t N>
-    static std::array<std::int8_t, N> Unassigned()
+    template <std::size_t N> static std::array<std::int8_t, N> Unassigned()
     {
-        std::array<std::int8_t, N> a{};
+        std::array<std::int8_t, N> a {};
         a.fill(-1);
         return a;
     }

@@ -42,8 +42,7 @@ struct IndexSpan {
     std::int64_t hi = 0;
 };
 
-template <typename T>
-void Fill(T* values, std::size_t size, IndexSpan span, T value)
+template <typename T> void Fill(T* values, std::size_t size, IndexSpan span, T value)
 {
     if (values == nullptr)
         return;
@@ -75,7 +74,7 @@ public:
                 const std::uint16_t value = LoadLE16(p);
                 if (span) {
                     Fill(logic_.primary, logic_.size, *span, carry);
-                    Fill(logic_.secondary, logic_.size, *span, std::uint32_t{value});
+                    Fill(logic_.secondary, logic_.size, *span, std::uint32_t { value });
                 }
                 carry = ((value & 0x8000u) ? 0xFFFF0000u : 0u) | LoadLE16(p + 2);
                 continue;
@@ -85,15 +84,23 @@ public:
             const int slot = e.unit * kChannelsPerUnit + e.channel;
             switch (e.type) {
             case kAnalog:
-            case kAnalogPrimary: Primary(slot, LoadLE16(p), *span); break;
-            case kAnalogSecondary: Secondary(slot, LoadLE16(p), *span); break;
+            case kAnalogPrimary:
+                Primary(slot, LoadLE16(p), *span);
+                break;
+            case kAnalogSecondary:
+                Secondary(slot, LoadLE16(p), *span);
+                break;
             case kAnalogPair:
                 Primary(slot, LoadLE16(p), *span);
                 Secondary(slot, LoadLE16(p + set.secondaryDistance), *span);
                 break;
             case kLogic:
-            case kLogicPrimary: Fill(logic_.primary, logic_.size, *span, std::uint32_t{LoadLE16(p)}); break;
-            case kLogicSecondary: Fill(logic_.secondary, logic_.size, *span, std::uint32_t{LoadLE16(p)}); break;
+            case kLogicPrimary:
+                Fill(logic_.primary, logic_.size, *span, std::uint32_t { LoadLE16(p) });
+                break;
+            case kLogicSecondary:
+                Fill(logic_.secondary, logic_.size, *span, std::uint32_t { LoadLE16(p) });
+                break;
             case kAnalogRun:
             case kAnalogRunPrimary:
                 for (int k = 0; k < kRunLength; ++k)
@@ -110,8 +117,11 @@ public:
                 }
                 break;
             case kCalc:
-            case kCalcAlt: Primary(kCalcFirstSlot + e.unit, LoadLE16(p), *span); break;
-            default: break;
+            case kCalcAlt:
+                Primary(kCalcFirstSlot + e.unit, LoadLE16(p), *span);
+                break;
+            default:
+                break;
             }
         }
     }
@@ -132,8 +142,8 @@ private:
         }
     }
 
-    std::array<Destination<std::uint16_t>, kAnalogSlots> analog_{};
-    Destination<std::uint32_t> logic_{};
+    std::array<Destination<std::uint16_t>, kAnalogSlots> analog_ {};
+    Destination<std::uint32_t> logic_ {};
 };
 
 bool TagAt(const ByteReader& file, std::uint64_t offset, std::string_view tag)
@@ -160,7 +170,7 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
         return RefusedBecause(problem);
     // Chunks the file does not reach: read what it holds, then say it is short.
     const std::string& truncation = head.GetChunkTruncation();
-    const DecodeResult done = truncation.empty() ? Completed() : DecodeResult{DecodeStatus::ShortFile, truncation};
+    const DecodeResult done = truncation.empty() ? Completed() : DecodeResult { DecodeStatus::ShortFile, truncation };
     const auto dataChunk = head.GetChunkDataOffset(0);
     if (!layout.AnySet() || !dataChunk)
         return done;
@@ -194,7 +204,7 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
         const std::int64_t frames = file.u32(param + chunk::kBlockPointCount);
         if (size < chunk::kBlockMinSize)
             return RefusedBecause("block at " + std::to_string(block) + " declares " + std::to_string(size)
-                                  + " bytes, less than its own header");
+                + " bytes, less than its own header");
 
         const int g = ChunkSetNumber(indexByte, subKind);
         const ChunkFrameSet* set = g >= 0 ? &layout.sets[static_cast<std::size_t>(g)] : nullptr;
@@ -203,27 +213,25 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
             const std::uint64_t runBytes = static_cast<std::uint64_t>(frames) * frameSize;
             if (dataOffset > size || runBytes > size - dataOffset)
                 return RefusedBecause("block at " + std::to_string(block) + " holds " + std::to_string(frames)
-                                      + " frames of " + std::to_string(frameSize) + " bytes in "
-                                      + std::to_string(size) + " bytes");
+                    + " frames of " + std::to_string(frameSize) + " bytes in " + std::to_string(size) + " bytes");
             const std::uint64_t dataStart = block + dataOffset;
-            const std::int64_t available =
-                file.fits(dataStart, runBytes)
-                    ? frames
-                    : (dataStart < file.size() ? static_cast<std::int64_t>((file.size() - dataStart) / frameSize) : 0);
+            const std::int64_t available = file.fits(dataStart, runBytes)
+                ? frames
+                : (dataStart < file.size() ? static_cast<std::int64_t>((file.size() - dataStart) / frameSize) : 0);
 
             const std::int64_t repetition = indexByte == 1 ? layout.repetition1 : 1;
             const std::int64_t offset = indexByte == 1 ? layout.pointOffset1 : 0;
             const std::uint8_t* const frame0 = request.file.data() + dataStart;
             const bool inRange = PointOf(startPoint + frames, repetition, offset) > first
-                                 && PointOf(startPoint, repetition, offset) < end;
+                && PointOf(startPoint, repetition, offset) < end;
             if (inRange) {
                 for (std::int64_t k = 0; k < available; ++k) {
                     const std::int64_t base = PointOf(startPoint + k, repetition, offset);
                     const std::int64_t lo = std::max(base, first);
                     const std::int64_t hi = std::min(SatAdd(base, std::min(repetition, kFar)), end);
-                    const IndexSpan span{lo - first, hi - first};
-                    store.Frame(*set, frame0 + static_cast<std::uint64_t>(k) * frameSize, lo < hi ? &span : nullptr,
-                                carry);
+                    const IndexSpan span { lo - first, hi - first };
+                    store.Frame(
+                        *set, frame0 + static_cast<std::uint64_t>(k) * frameSize, lo < hi ? &span : nullptr, carry);
                     if (!ticker.advance())
                         return CancelledByUser();
                 }
@@ -236,8 +244,8 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
                     return CancelledByUser();
             }
             if (available < frames)
-                return ShortFileAt(dataStart + static_cast<std::uint64_t>(available) * frameSize, frameSize,
-                                   file.size());
+                return ShortFileAt(
+                    dataStart + static_cast<std::uint64_t>(available) * frameSize, frameSize, file.size());
         }
         consumed.reached(block);
         block += size;

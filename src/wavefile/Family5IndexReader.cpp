@@ -19,7 +19,8 @@ namespace {
 
 class IndexBytes {
 public:
-    explicit IndexBytes(const std::filesystem::path& path) : in_(path, std::ios::binary)
+    explicit IndexBytes(const std::filesystem::path& path)
+        : in_(path, std::ios::binary)
     {
         if (!in_)
             return;
@@ -60,7 +61,7 @@ std::vector<HeaderRecord> TocRecords(IndexBytes& file, const HeaderRecord& head)
         const auto bytes = file.read(static_cast<std::uint64_t>(i) * kHeaderRecordSize, kHeaderRecordSize);
         if (!bytes)
             break;
-        HeaderRecord record{};
+        HeaderRecord record {};
         std::copy(bytes->begin(), bytes->end(), record.begin());
         if (TagIs(record, chunk::kTocRecordTag))
             records.push_back(record);
@@ -86,17 +87,20 @@ std::optional<std::string> ListedName(IndexBytes& file, std::uint64_t at)
     const ByteReader c(*bytes, ByteOrder::Little);
     if (!c.fits(entry, chunk::kFileEntryName))
         return std::nullopt;
-    const std::uint64_t nameAt = std::uint64_t{entry} + chunk::kFileEntryName;
+    const std::uint64_t nameAt = std::uint64_t { entry } + chunk::kFileEntryName;
     const std::uint64_t length = std::min<std::uint64_t>(c.u16(entry + chunk::kFileEntryNameLength), c.size() - nameAt);
     return Utf16ToUtf8(c.slice(nameAt, length), ByteOrder::Little, length / 2, chunk::kFileNameMaxBytes);
 }
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 
 } // namespace
 
-std::optional<std::filesystem::path> ResolveChunkedListedName(const std::filesystem::path& folder,
-                                                              const std::string& name)
+std::optional<std::filesystem::path> ResolveChunkedListedName(
+    const std::filesystem::path& folder, const std::string& name)
 {
     // Names come with the instrument's "\" separators. A leading "." folder
     // is the index file's own; ".." or a root, drive or stream name would
@@ -157,7 +161,7 @@ bool ReadChunkedIndexFile(const IndexReadRequest& request, CBlockFileList& out, 
             std::error_code ec;
             entry.exists = std::filesystem::is_regular_file(entry.path, ec);
             entry.selectable = entry.exists;
-            HeaderRecord block{};
+            HeaderRecord block {};
             if (entry.exists && ReadFirstRecord(entry.path, block)) {
                 entry.timeDiv = FieldText(block, 11);
                 entry.trigDate = FieldText(block, 7);

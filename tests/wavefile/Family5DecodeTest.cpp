@@ -86,7 +86,7 @@ std::vector<std::uint32_t> GroupWords(const Recording& r, bool secondary)
     std::vector<std::uint32_t> words(static_cast<std::size_t>(r.dataLength), 0);
     for (const auto& u : r.logicUnits)
         for (std::size_t k = 0; k < words.size(); ++k)
-            words[k] |= std::uint32_t{secondary ? u.secondary[k] : u.primary[k]} << (4 * u.unit);
+            words[k] |= std::uint32_t { secondary ? u.secondary[k] : u.primary[k] } << (4 * u.unit);
     return words;
 }
 
@@ -119,14 +119,14 @@ struct RoundTripCase {
     bool runs;
 };
 
-class Family5RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+class Family5RoundTrip : public ::testing::TestWithParam<RoundTripCase> { };
 
 TEST_P(Family5RoundTrip, IndexZeroCodesReadBack)
 {
     Recording r = Base(50, GetParam().function);
-    for (int slot : {0, 1, 17, 32, 33, 34, 35, 36, 37, 38, 39, 40, 255})
+    for (int slot : { 0, 1, 17, 32, 33, 34, 35, 36, 37, 38, 39, 40, 255 })
         AddAnalog(r, slot);
-    for (int unit : {0, 1, 3})
+    for (int unit : { 0, 1, 3 })
         AddUnit(r, unit);
     Family5Options options;
     options.runs = GetParam().runs;
@@ -137,8 +137,8 @@ TEST_P(Family5RoundTrip, IndexZeroCodesReadBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Functions, Family5RoundTrip,
-                         ::testing::Values(RoundTripCase{"MEM", false}, RoundTripCase{"MEM", true},
-                                           RoundTripCase{"REC", false}, RoundTripCase{"REC", true}));
+    ::testing::Values(RoundTripCase { "MEM", false }, RoundTripCase { "MEM", true }, RoundTripCase { "REC", false },
+        RoundTripCase { "REC", true }));
 
 TEST(Family5Decode, CalculationSlotsFollowTheirUnitNumber)
 {
@@ -163,15 +163,15 @@ TEST(Family5Decode, TheRecordingWriterDispatchesToTheChunkedLayout)
 TEST(Family5Decode, EachIndexOneFrameStandsForTenPointsAtTenTimesThePeriod)
 {
     Recording r = Base(95);
-    AddAnalog(r, 0);     // index 0, 1 us
+    AddAnalog(r, 0); // index 0, 1 us
     AddAnalog(r, 5, 10); // index 1, 10 us: one code per 10 points
     AddUnit(r, 0);
     r.logicUnits[0].primary = std::vector<std::uint8_t>(95, 0);
     for (std::size_t k = 0; k < 95; ++k)
         r.logicUnits[0].primary[k] = static_cast<std::uint8_t>((k / 10) % 16);
     Family5Options options;
-    options.periods = {{{1, -6, "sec"}, {10, -6, "sec"}}};
-    options.analogSet = {{5, 1}};
+    options.periods = { { { 1, -6, "sec" }, { 10, -6, "sec" } } };
+    options.analogSet = { { 5, 1 } };
     options.logicSet = 1;
     options.framesPerBlock = 4;
     const auto bytes = synth::WriteFamily5(r, options);
@@ -189,7 +189,7 @@ TEST(Family5Decode, EachIndexOneFrameStandsForTenPointsAtTenTimesThePeriod)
 
 TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
 {
-    for (auto [start0, start1] : {std::pair{100, 103}, std::pair{100, 95}, std::pair{7, 0}}) {
+    for (auto [start0, start1] : { std::pair { 100, 103 }, std::pair { 100, 95 }, std::pair { 7, 0 } }) {
         const std::int64_t shift = start1 != 0 ? start1 - start0 : 0;
         Recording r = Base(60);
         AddAnalog(r, 2);
@@ -201,10 +201,10 @@ TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
                 shifted.primary[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(1000 + (p - shift) / 5);
         r.analog.push_back(shifted);
         Family5Options options;
-        options.periods = {{{2, -3, "sec"}, {1, -2, "sec"}}}; // 2 ms and 10 ms: 5 points a frame
+        options.periods = { { { 2, -3, "sec" }, { 1, -2, "sec" } } }; // 2 ms and 10 ms: 5 points a frame
         options.startValue0 = start0;
         options.startValue1 = start1;
-        options.analogSet = {{9, 1}};
+        options.analogSet = { { 9, 1 } };
         test5::Loaded loaded;
         test5::Load(loaded, synth::WriteFamily5(r, options));
         SCOPED_TRACE(shift);
@@ -215,11 +215,11 @@ TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
 TEST(Family5Decode, TheSecondPairOfFrameDescriptionsReadsBlocksOfSubKind98)
 {
     Recording r = Base(40, "REC");
-    for (int slot : {1, 2, 3, 4})
+    for (int slot : { 1, 2, 3, 4 })
         AddAnalog(r, slot);
     AddUnit(r, 1);
     Family5Options options;
-    options.analogSet = {{2, 1}, {3, 2}, {4, 3}};
+    options.analogSet = { { 2, 1 }, { 3, 2 }, { 4, 3 } };
     options.logicSet = 2;
     options.framesPerBlock = 9;
     const auto spec = synth::DescribeFamily5File(r, options);
@@ -236,7 +236,7 @@ void ExpectRangesMatchWhole(const std::vector<std::uint8_t>& bytes, std::int64_t
     test5::Loaded whole;
     test5::Load(whole, bytes);
     ASSERT_EQ(whole.result.status, DecodeStatus::Complete);
-    for (std::int64_t size : {1, 7, 13, 64}) {
+    for (std::int64_t size : { 1, 7, 13, 64 }) {
         for (std::int64_t first = 0; first < length; first += size) {
             const std::int64_t n = std::min(size, length - first);
             test5::Loaded part;
@@ -244,15 +244,14 @@ void ExpectRangesMatchWhole(const std::vector<std::uint8_t>& bytes, std::int64_t
             ASSERT_EQ(part.result.status, DecodeStatus::Complete);
             auto slice = [&](const auto& v) {
                 using Values = std::decay_t<decltype(v)>;
-                return v.empty() ? Values{} : Values(v.begin() + first, v.begin() + first + n);
+                return v.empty() ? Values {} : Values(v.begin() + first, v.begin() + first + n);
             };
             for (int s = 0; s < kAnalogSlots; ++s) {
                 EXPECT_EQ(part.tables.analog[s].primary, slice(whole.tables.analog[s].primary)) << s << "@" << first;
                 EXPECT_EQ(part.tables.analog[s].secondary, slice(whole.tables.analog[s].secondary)) << s;
             }
             EXPECT_EQ(part.tables.logicGroups.groups[0].primary, slice(whole.tables.logicGroups.groups[0].primary));
-            EXPECT_EQ(part.tables.logicGroups.groups[0].secondary,
-                      slice(whole.tables.logicGroups.groups[0].secondary));
+            EXPECT_EQ(part.tables.logicGroups.groups[0].secondary, slice(whole.tables.logicGroups.groups[0].secondary));
         }
     }
 }
@@ -270,10 +269,10 @@ TEST(Family5Decode, RangesDecodeAsTheWholeRecording)
     AddUnit(r, 0);
     AddUnit(r, 2);
     Family5Options options;
-    options.periods = {{{5, -1, "sec"}, {2, 0, "sec"}}}; // 4 points a frame
+    options.periods = { { { 5, -1, "sec" }, { 2, 0, "sec" } } }; // 4 points a frame
     options.startValue0 = 10;
     options.startValue1 = 8; // shifted two points back
-    options.analogSet = {{3, 1}, {7, 2}};
+    options.analogSet = { { 3, 1 }, { 7, 2 } };
     options.framesPerBlock = 11;
     ExpectRangesMatchWhole(synth::WriteFamily5(r, options), r.dataLength);
 }

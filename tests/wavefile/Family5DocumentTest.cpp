@@ -16,12 +16,12 @@ namespace {
 TEST(Family5Document, AnIndexOpensItsFirstExistingFile)
 {
     kp::testing::TempFolder folder;
-    synth::Recording r = Make("5595", "55950103", "MEM", 4000, {0, 21}, {1}, 55);
+    synth::Recording r = Make("5595", "55950103", "MEM", 4000, { 0, 21 }, { 1 }, 55);
     synth::Family5Options options;
-    options.analogSet = {{21, 1}};
+    options.analogSet = { { 21, 1 } };
     kp::testing::WriteBytes(folder / "B0002.MEM", synth::WriteFamily5(r, options));
-    kp::testing::WriteBytes(folder / "A.IDX",
-                            synth::WriteChunkedFile(synth::ChunkedIndexSpec("5595", {"B0001.MEM", "B0002.MEM"})).bytes);
+    kp::testing::WriteBytes(
+        folder / "A.IDX", synth::WriteChunkedFile(synth::ChunkedIndexSpec("5595", { "B0001.MEM", "B0002.MEM" })).bytes);
 
     RecordingMessages messages;
     CBlockFileList blocks;

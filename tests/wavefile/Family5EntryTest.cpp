@@ -36,14 +36,14 @@ std::vector<std::uint8_t> Frames(std::size_t count, std::size_t frameSize)
     return bytes;
 }
 
-std::uint16_t WordAt(const std::vector<std::uint8_t>& frames, std::size_t frame, std::size_t frameSize,
-                     std::size_t byte)
+std::uint16_t WordAt(
+    const std::vector<std::uint8_t>& frames, std::size_t frame, std::size_t frameSize, std::size_t byte)
 {
     const std::size_t at = frame * frameSize + byte;
     return static_cast<std::uint16_t>(frames[at] | (frames[at + 1] << 8));
 }
 
-class Family5Entry : public ::testing::TestWithParam<EntryCase> {};
+class Family5Entry : public ::testing::TestWithParam<EntryCase> { };
 
 TEST_P(Family5Entry, ReadsItsValuesFromTheirPlaceInTheFrame)
 {
@@ -54,11 +54,11 @@ TEST_P(Family5Entry, ReadsItsValuesFromTheirPlaceInTheFrame)
         slots.push_back(s);
     auto frame = test5::Frame(0, false, c.entries);
     frame.frameSize = c.frameSize;
-    auto spec = test5::BareSpec(kFrames, slots, {frame}, "REC");
+    auto spec = test5::BareSpec(kFrames, slots, { frame }, "REC");
     ChunkBlockSpec block;
     block.frameCount = kFrames;
     block.frames = Frames(kFrames, c.frameSize);
-    spec.blocks = {block};
+    spec.blocks = { block };
 
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
@@ -72,10 +72,18 @@ TEST_P(Family5Entry, ReadsItsValuesFromTheirPlaceInTheFrame)
         for (std::size_t k = 0; k < kFrames; ++k) {
             const std::uint16_t v = WordAt(block.frames, k, c.frameSize, e.byte);
             switch (e.target) {
-            case Target::AnalogPrimary: analogP[static_cast<std::size_t>(e.slot)][k] = v; break;
-            case Target::AnalogSecondary: analogS[static_cast<std::size_t>(e.slot)][k] = v; break;
-            case Target::LogicPrimary: logicP[k] = v; break;
-            case Target::LogicSecondary: logicS[k] = v; break;
+            case Target::AnalogPrimary:
+                analogP[static_cast<std::size_t>(e.slot)][k] = v;
+                break;
+            case Target::AnalogSecondary:
+                analogS[static_cast<std::size_t>(e.slot)][k] = v;
+                break;
+            case Target::LogicPrimary:
+                logicP[k] = v;
+                break;
+            case Target::LogicSecondary:
+                logicS[k] = v;
+                break;
             }
         }
     }
@@ -93,7 +101,7 @@ std::vector<Expect> Run(Target t, int firstSlot, std::size_t firstByte, int coun
 {
     std::vector<Expect> out;
     for (int k = 0; k < count; ++k)
-        out.push_back({t, firstSlot + k, firstByte + 2 * static_cast<std::size_t>(k)});
+        out.push_back({ t, firstSlot + k, firstByte + 2 * static_cast<std::size_t>(k) });
     return out;
 }
 
@@ -103,35 +111,37 @@ std::vector<Expect> Join(std::vector<Expect> a, const std::vector<Expect>& b)
     return a;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, Family5Entry,
+INSTANTIATE_TEST_SUITE_P(Types, Family5Entry,
     ::testing::Values(
         // Type 1 moves on by its byte size; slot = unit x 16 + channel.
-        EntryCase{"1", {{1, 4, 0, 3}, {1, 2, 2, 1}}, 6, {{T::AnalogPrimary, 3, 0}, {T::AnalogPrimary, 33, 4}}},
-        EntryCase{"2", {{2, 2, 0, 0}, {1, 2, 0, 1}}, 4, {{T::LogicPrimary, 0, 0}, {T::AnalogPrimary, 1, 2}}},
+        EntryCase {
+            "1", { { 1, 4, 0, 3 }, { 1, 2, 2, 1 } }, 6, { { T::AnalogPrimary, 3, 0 }, { T::AnalogPrimary, 33, 4 } } },
+        EntryCase {
+            "2", { { 2, 2, 0, 0 }, { 1, 2, 0, 1 } }, 4, { { T::LogicPrimary, 0, 0 }, { T::AnalogPrimary, 1, 2 } } },
         // Type 3: the secondary lies 2 x (entries) bytes after the primary.
-        EntryCase{"3",
-                  {{3, 2, 0, 0}, {3, 2, 0, 1}, {7, 2, 0, 0}},
-                  12,
-                  {{T::AnalogPrimary, 0, 0}, {T::AnalogSecondary, 0, 6}, {T::AnalogPrimary, 1, 2},
-                   {T::AnalogSecondary, 1, 8}, {T::LogicPrimary, 0, 4}}},
-        EntryCase{"5 and 6", {{5, 2, 0, 4}, {6, 2, 0, 4}}, 4, {{T::AnalogPrimary, 4, 0}, {T::AnalogSecondary, 4, 2}}},
-        EntryCase{"7 and 8", {{8, 2, 0, 0}, {7, 2, 0, 0}}, 4, {{T::LogicSecondary, 0, 0}, {T::LogicPrimary, 0, 2}}},
-        EntryCase{"17", {{17, 16, 1, 2}, {1, 2, 0, 0}}, 18, Join(Run(T::AnalogPrimary, 18, 0), {{T::AnalogPrimary, 0, 16}})},
+        EntryCase { "3", { { 3, 2, 0, 0 }, { 3, 2, 0, 1 }, { 7, 2, 0, 0 } }, 12,
+            { { T::AnalogPrimary, 0, 0 }, { T::AnalogSecondary, 0, 6 }, { T::AnalogPrimary, 1, 2 },
+                { T::AnalogSecondary, 1, 8 }, { T::LogicPrimary, 0, 4 } } },
+        EntryCase { "5 and 6", { { 5, 2, 0, 4 }, { 6, 2, 0, 4 } }, 4,
+            { { T::AnalogPrimary, 4, 0 }, { T::AnalogSecondary, 4, 2 } } },
+        EntryCase { "7 and 8", { { 8, 2, 0, 0 }, { 7, 2, 0, 0 } }, 4,
+            { { T::LogicSecondary, 0, 0 }, { T::LogicPrimary, 0, 2 } } },
+        EntryCase { "17", { { 17, 16, 1, 2 }, { 1, 2, 0, 0 } }, 18,
+            Join(Run(T::AnalogPrimary, 18, 0), { { T::AnalogPrimary, 0, 16 } }) },
         // Type 19 moves on by half its size; its secondaries lie 32 bytes on.
-        EntryCase{"19", {{19, 32, 0, 0}, {19, 32, 0, 8}}, 64,
-                  Join(Join(Run(T::AnalogPrimary, 0, 0), Run(T::AnalogSecondary, 0, 32)),
-                       Join(Run(T::AnalogPrimary, 8, 16), Run(T::AnalogSecondary, 8, 48)))},
-        EntryCase{"21 and 22", {{21, 0, 2, 0}, {22, 0, 2, 0}}, 32,
-                  Join(Run(T::AnalogPrimary, 32, 0), Run(T::AnalogSecondary, 32, 16))},
+        EntryCase { "19", { { 19, 32, 0, 0 }, { 19, 32, 0, 8 } }, 64,
+            Join(Join(Run(T::AnalogPrimary, 0, 0), Run(T::AnalogSecondary, 0, 32)),
+                Join(Run(T::AnalogPrimary, 8, 16), Run(T::AnalogSecondary, 8, 48))) },
+        EntryCase { "21 and 22", { { 21, 0, 2, 0 }, { 22, 0, 2, 0 } }, 32,
+            Join(Run(T::AnalogPrimary, 32, 0), Run(T::AnalogSecondary, 32, 16)) },
         // Calculation entries name slot 256 + unit; the channel byte plays no part.
-        EntryCase{"32 and 33", {{32, 2, 3, 9}, {33, 4, 95, 0}, {1, 2, 0, 0}}, 8,
-                  {{T::AnalogPrimary, 259, 0}, {T::AnalogPrimary, 351, 2}, {T::AnalogPrimary, 0, 6}}},
+        EntryCase { "32 and 33", { { 32, 2, 3, 9 }, { 33, 4, 95, 0 }, { 1, 2, 0, 0 } }, 8,
+            { { T::AnalogPrimary, 259, 0 }, { T::AnalogPrimary, 351, 2 }, { T::AnalogPrimary, 0, 6 } } },
         // Other types store nothing and take no room.
-        EntryCase{"others", {{9, 2, 0, 0}, {1, 2, 0, 0}, {34, 2, 0, 0}, {0, 2, 0, 0}, {1, 2, 0, 1}}, 4,
-                  {{T::AnalogPrimary, 0, 0}, {T::AnalogPrimary, 1, 2}}},
+        EntryCase { "others", { { 9, 2, 0, 0 }, { 1, 2, 0, 0 }, { 34, 2, 0, 0 }, { 0, 2, 0, 0 }, { 1, 2, 0, 1 } }, 4,
+            { { T::AnalogPrimary, 0, 0 }, { T::AnalogPrimary, 1, 2 } } },
         // Runs and calculation units past the last slot keep the slots that exist.
-        EntryCase{"past the slots", {{17, 16, 21, 12}, {32, 2, 96, 0}}, 18, Run(T::AnalogPrimary, 348, 0, 4)}),
+        EntryCase { "past the slots", { { 17, 16, 21, 12 }, { 32, 2, 96, 0 } }, 18, Run(T::AnalogPrimary, 348, 0, 4) }),
     [](const ::testing::TestParamInfo<EntryCase>& info) {
         std::string name;
         for (char c : std::string(info.param.name))
@@ -152,7 +162,7 @@ std::vector<std::uint8_t> PairFrames(const std::vector<std::vector<Pair>>& frame
     std::vector<std::uint8_t> bytes;
     for (const auto& frame : frames) {
         for (const Pair& p : frame) {
-            for (std::uint16_t w : {p.value, p.next}) {
+            for (std::uint16_t w : { p.value, p.next }) {
                 bytes.push_back(static_cast<std::uint8_t>(w));
                 bytes.push_back(static_cast<std::uint8_t>(w >> 8));
             }
@@ -164,8 +174,8 @@ std::vector<std::uint8_t> PairFrames(const std::vector<std::vector<Pair>>& frame
 synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>>& blocks, std::int64_t length)
 {
     const std::size_t entries = blocks.front().front().size();
-    auto spec = test5::BareSpec(length, {}, {test5::Frame(0, false, std::vector<ChunkEntrySpec>(entries, {4, 4, 0, 0}))},
-                                "REC");
+    auto spec = test5::BareSpec(
+        length, {}, { test5::Frame(0, false, std::vector<ChunkEntrySpec>(entries, { 4, 4, 0, 0 })) }, "REC");
     std::uint32_t start = 0;
     for (const auto& frames : blocks) {
         ChunkBlockSpec block;
@@ -180,15 +190,15 @@ synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>
 
 TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
 {
-    const auto spec = PairSpec({{{{0x1234, 0xAAAA}}, {{0x8001, 0x5555}}, {{0x0002, 0x0F0F}}},
-                                {{{0xFFFF, 0x0001}}, {{0x0000, 0x0000}}}},
-                               5);
+    const auto spec = PairSpec({ { { { 0x1234, 0xAAAA } }, { { 0x8001, 0x5555 } }, { { 0x0002, 0x0F0F } } },
+                                   { { { 0xFFFF, 0x0001 } }, { { 0x0000, 0x0000 } } } },
+        5);
     const auto bytes = synth::WriteChunkedFile(spec).bytes;
     test5::Loaded loaded;
     test5::Load(loaded, bytes);
     ASSERT_EQ(loaded.result.status, DecodeStatus::Complete);
-    const std::vector<std::uint32_t> primary{0, 0x0000AAAA, 0xFFFF5555, 0x00000F0F, 0xFFFF0001};
-    const std::vector<std::uint32_t> secondary{0x1234, 0x8001, 0x0002, 0xFFFF, 0x0000};
+    const std::vector<std::uint32_t> primary { 0, 0x0000AAAA, 0xFFFF5555, 0x00000F0F, 0xFFFF0001 };
+    const std::vector<std::uint32_t> secondary { 0x1234, 0x8001, 0x0002, 0xFFFF, 0x0000 };
     EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, primary);
     EXPECT_EQ(loaded.tables.logicGroups.groups[0].secondary, secondary);
 
@@ -196,30 +206,31 @@ TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
     // out of the first.
     test5::Loaded part;
     test5::Load(part, bytes, 3, 2);
-    EXPECT_EQ(part.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t>{0x00000F0F, 0xFFFF0001}));
+    EXPECT_EQ(part.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t> { 0x00000F0F, 0xFFFF0001 }));
     test5::Loaded middle;
     test5::Load(middle, bytes, 2, 1);
-    EXPECT_EQ(middle.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t>{0xFFFF5555}));
+    EXPECT_EQ(middle.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t> { 0xFFFF5555 }));
 }
 
 TEST(Family5LogicPair, ChainsThroughSeveralEntriesOfOneFrame)
 {
-    const auto spec = PairSpec({{{{0x8000, 0x1111}, {0x0003, 0x2222}}, {{0x0004, 0x3333}, {0x7FFF, 0x4444}}}}, 2);
+    const auto spec
+        = PairSpec({ { { { 0x8000, 0x1111 }, { 0x0003, 0x2222 } }, { { 0x0004, 0x3333 }, { 0x7FFF, 0x4444 } } } }, 2);
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
     ASSERT_EQ(loaded.result.status, DecodeStatus::Complete);
     // The later entry of a frame writes last.
-    EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t>{0xFFFF1111, 0x00003333}));
-    EXPECT_EQ(loaded.tables.logicGroups.groups[0].secondary, (std::vector<std::uint32_t>{0x0003, 0x7FFF}));
+    EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t> { 0xFFFF1111, 0x00003333 }));
+    EXPECT_EQ(loaded.tables.logicGroups.groups[0].secondary, (std::vector<std::uint32_t> { 0x0003, 0x7FFF }));
 }
 
 TEST(Family5LogicPair, UnderMemOnlyThePrimaryWordExists)
 {
-    auto spec = PairSpec({{{{0x8001, 0x0042}}, {{0x0001, 0x0000}}}}, 2);
+    auto spec = PairSpec({ { { { 0x8001, 0x0042 } }, { { 0x0001, 0x0000 } } } }, 2);
     spec.main.fields[4] = "MEM";
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
-    EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t>{0, 0xFFFF0042}));
+    EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t> { 0, 0xFFFF0042 }));
     EXPECT_TRUE(loaded.tables.logicGroups.groups[0].secondary.empty());
 }
 

@@ -19,9 +19,10 @@ using synth::WriteChunkedFile;
 
 ChunkedFileSpec TwoInfos()
 {
-    ChunkedFileSpec spec = test5::BareSpec(10, {0}, {test5::Frame(0, false, {{1, 2, 0, 0}}), test5::Frame(1, false, {{1, 2, 0, 1}})});
-    spec.infos[0].extra.push_back({"SX__WCMN", 0, 0, {1, 2, 3}});
-    spec.infos[1].extra.push_back({"SX__WCMN", 1, 0, {4, 5, 6}});
+    ChunkedFileSpec spec = test5::BareSpec(
+        10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }), test5::Frame(1, false, { { 1, 2, 0, 1 } }) });
+    spec.infos[0].extra.push_back({ "SX__WCMN", 0, 0, { 1, 2, 3 } });
+    spec.infos[1].extra.push_back({ "SX__WCMN", 1, 0, { 4, 5, 6 } });
     return spec;
 }
 
@@ -34,7 +35,7 @@ TEST(Family5Header, StoresInformationChunksPerIndexByteAndTheDataOffset)
     EXPECT_EQ(head.GetChunkInfoCount(), 2);
     ASSERT_EQ(head.GetChunkInfoArea(1).size(), file.dataOffset - file.infoOffsets[1]);
     EXPECT_TRUE(std::equal(head.GetChunkInfoArea(1).begin(), head.GetChunkInfoArea(1).end(),
-                           file.bytes.begin() + static_cast<std::ptrdiff_t>(file.infoOffsets[1])));
+        file.bytes.begin() + static_cast<std::ptrdiff_t>(file.infoOffsets[1])));
     EXPECT_EQ(head.GetChunkDataOffset(0), file.dataOffset);
     EXPECT_FALSE(head.GetChunkDataOffset(1).has_value());
 
@@ -50,9 +51,9 @@ TEST(Family5Header, StoresInformationChunksPerIndexByteAndTheDataOffset)
 
 TEST(Family5Header, FindsSubChunksByTagIndexAndSubKindBehindLongHeaders)
 {
-    ChunkedFileSpec spec = test5::BareSpec(10, {0}, {test5::Frame(0, false, {{1, 2, 0, 0}})});
+    ChunkedFileSpec spec = test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     std::vector<std::uint8_t> events(40, 0x11);
-    spec.infos[0].extra = {{"LX__EVNT", 0, 0, events}, {"SSACUNIT", 0, 98, {7}}, {"SSACUNIT", 1, 98, {8}}};
+    spec.infos[0].extra = { { "LX__EVNT", 0, 0, events }, { "SSACUNIT", 0, 98, { 7 } }, { "SSACUNIT", 1, 98, { 8 } } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
 
@@ -81,7 +82,7 @@ TEST(Family5Header, TheTableRunsOnIntoFurtherTocRecords)
 {
     ChunkedFileSpec spec = TwoInfos();
     for (int i = 0; i < 25; ++i) // entries of chunks this reader does not follow
-        spec.leadingToc.push_back({"SX__WCMN", "00000000"});
+        spec.leadingToc.push_back({ "SX__WCMN", "00000000" });
     const auto file = WriteChunkedFile(spec);
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(file.bytes));
@@ -119,9 +120,9 @@ TEST(Family5Header, ChunksThatTheTableCannotReachAreNoted)
         synth::ChunkTocEntrySpec entry;
         bool beyondTheEnd;
     } cases[] = {
-        {"beyond the end", {"LWBBWDAT", "7FFFFFF0"}, true},
-        {"offset not a number", {"LWBBWINF", "12G4"}, false},
-        {"another chunk there", {"LWBBWDAT", "00000000"}, false},
+        { "beyond the end", { "LWBBWDAT", "7FFFFFF0" }, true },
+        { "offset not a number", { "LWBBWINF", "12G4" }, false },
+        { "another chunk there", { "LWBBWDAT", "00000000" }, false },
     };
     for (const auto& c : cases) {
         ChunkedFileSpec spec = TwoInfos();
@@ -162,13 +163,13 @@ struct PeriodCase {
     double seconds;
 };
 
-class Family5Period : public ::testing::TestWithParam<PeriodCase> {};
+class Family5Period : public ::testing::TestWithParam<PeriodCase> { };
 
 TEST_P(Family5Period, CombinesMantissaExponentAndUnit)
 {
     const PeriodCase c = GetParam();
     ChunkedFileSpec spec = TwoInfos();
-    spec.infos[1].period = {c.mantissa, c.exponent, c.unit};
+    spec.infos[1].period = { c.mantissa, c.exponent, c.unit };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
     EXPECT_NEAR(head.GetChunkSamplingPeriod(1), c.seconds, c.seconds * 1e-12) << c.unit;
@@ -176,13 +177,11 @@ TEST_P(Family5Period, CombinesMantissaExponentAndUnit)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryUnitText, Family5Period,
-                         ::testing::Values(PeriodCase{"sec", 5, -3, 0.005}, PeriodCase{"min", 2, 0, 120.0},
-                                           PeriodCase{"hour", 1, 0, 3600.0}, PeriodCase{"day", 3, 0, 259200.0},
-                                           PeriodCase{"week", 1, 0, 604800.0},
-                                           PeriodCase{"month", 1, 0, 2592000.0},
-                                           PeriodCase{"year", 1, 1, 315360000.0},
-                                           PeriodCase{"HOUR", 2, 0, 7200.0}, PeriodCase{"Min", 1, 0, 60.0},
-                                           PeriodCase{"ms", 7, -1, 0.7}, PeriodCase{"", 25, -2, 0.25}));
+    ::testing::Values(PeriodCase { "sec", 5, -3, 0.005 }, PeriodCase { "min", 2, 0, 120.0 },
+        PeriodCase { "hour", 1, 0, 3600.0 }, PeriodCase { "day", 3, 0, 259200.0 },
+        PeriodCase { "week", 1, 0, 604800.0 }, PeriodCase { "month", 1, 0, 2592000.0 },
+        PeriodCase { "year", 1, 1, 315360000.0 }, PeriodCase { "HOUR", 2, 0, 7200.0 }, PeriodCase { "Min", 1, 0, 60.0 },
+        PeriodCase { "ms", 7, -1, 0.7 }, PeriodCase { "", 25, -2, 0.25 }));
 
 TEST(Family5Header, AMissingMainSubChunkGivesPeriodOne)
 {
@@ -197,26 +196,26 @@ TEST(Family5Header, AMissingMainSubChunkGivesPeriodOne)
 TEST(Family5Header, RepetitionFactorIsTheTruncatedRatioOfThePeriods)
 {
     auto factor = [](ChunkSamplingPeriod p0, ChunkSamplingPeriod p1) { return ChunkRepetitionFactor(p0, p1); };
-    EXPECT_EQ(factor({1, -6, 1}, {10, -6, 1}), 10);
-    EXPECT_EQ(factor({1, -6, 1}, {1, -5, 1}), 10);
-    EXPECT_EQ(factor({3, -7, 1}, {1, -6, 1}), 3);      // 3.33...
-    EXPECT_EQ(factor({1, 0, 1}, {1, 0, 60}), 60);      // 1 s and 1 min
-    EXPECT_EQ(factor({1, -3, 1}, {1, -1, 1}), 100);
-    EXPECT_EQ(factor({0, 0, 1}, {5, 0, 1}), 1);        // a zero period leaves frames alone
+    EXPECT_EQ(factor({ 1, -6, 1 }, { 10, -6, 1 }), 10);
+    EXPECT_EQ(factor({ 1, -6, 1 }, { 1, -5, 1 }), 10);
+    EXPECT_EQ(factor({ 3, -7, 1 }, { 1, -6, 1 }), 3); // 3.33...
+    EXPECT_EQ(factor({ 1, 0, 1 }, { 1, 0, 60 }), 60); // 1 s and 1 min
+    EXPECT_EQ(factor({ 1, -3, 1 }, { 1, -1, 1 }), 100);
+    EXPECT_EQ(factor({ 0, 0, 1 }, { 5, 0, 1 }), 1); // a zero period leaves frames alone
     // A finer index 1 would stand for no point at all: one point per frame.
-    EXPECT_EQ(factor({10, -6, 1}, {1, -6, 1}), 1);
-    EXPECT_EQ(factor({1, -100, 1}, {65535, 100, 31536000}), kMaxRepetition);
+    EXPECT_EQ(factor({ 10, -6, 1 }, { 1, -6, 1 }), 1);
+    EXPECT_EQ(factor({ 1, -100, 1 }, { 65535, 100, 31536000 }), kMaxRepetition);
 }
 
 TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
 {
     ChunkedFileSpec spec = TwoInfos();
     spec.infos[0].channels = {
-        {17, 1, 0.0125, -2.5, 1280, -32768, "HRS", "~u~eV"},
-        {18, 0, 9.0, 9.0, 9, 9, "HRS", "x"}, // not in use
-        {19, 1, 1.0, 0.0, 1600, 0, "OFF", ""},
+        { 17, 1, 0.0125, -2.5, 1280, -32768, "HRS", "~u~eV" },
+        { 18, 0, 9.0, 9.0, 9, 9, "HRS", "x" }, // not in use
+        { 19, 1, 1.0, 0.0, 1600, 0, "OFF", "" },
     };
-    spec.infos[1].channels = {{20, 1, 2.0, 1.0, 800, 100, "hr", "A"}};
+    spec.infos[1].channels = { { 20, 1, 2.0, 1.0, 800, 100, "hr", "A" } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
 
@@ -238,7 +237,7 @@ TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
     EXPECT_FALSE(head.GetChunkChannelSettings(352).has_value());
 
     ChunkChannelSettings mark;
-    for (const char* text : {"off", "Off", "H1S", "HRSX", ""}) {
+    for (const char* text : { "off", "Off", "H1S", "HRSX", "" }) {
         mark.precisionMark = text;
         EXPECT_FALSE(mark.HasPrecisionMark()) << text;
     }
@@ -249,7 +248,7 @@ TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
 TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
 {
     ChunkedFileSpec spec = TwoInfos();
-    spec.infos[0].channels = {{3, 1, 0.5, 12.0, 0, 0x1234, "HRS", "mV"}};
+    spec.infos[0].channels = { { 3, 1, 0.5, 12.0, 0, 0x1234, "HRS", "mV" } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
     EXPECT_EQ(family5::StoredValuePerCode(head, 3), 0.5);
@@ -268,8 +267,9 @@ TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
 TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
 {
     ChunkedFileSpec spec = TwoInfos();
-    spec.records = {{"HC", {{1, "4"}, {28, "50.0"}, {41, "2000"}}, {}}, {"HC", {{1, "5"}, {22, "~cC"}}, {}}};
-    spec.infos[0].channels = {{3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV"}, {4, 1, 1.0, 0.0, 0, 7, "OFF", "A"}};
+    spec.records
+        = { { "HC", { { 1, "4" }, { 28, "50.0" }, { 41, "2000" } }, {} }, { "HC", { { 1, "5" }, { 22, "~cC" } }, {} } };
+    spec.infos[0].channels = { { 3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV" }, { 4, 1, 1.0, 0.0, 0, 7, "OFF", "A" } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
     EXPECT_DOUBLE_EQ(head.GetValuePerCode(3), 0.25); // x the vernier of 50 %
@@ -287,10 +287,9 @@ TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
 
 TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
 {
-    ChunkedFileSpec spec = test5::BareSpec(10, {0},
-                                           {test5::Frame(0, false, {{1, 2, 0, 3}, {17, 16, 1, 0}}),
-                                            test5::Frame(1, false, {{1, 2, 2, 5}, {2, 2, 0, 0}}),
-                                            test5::Frame(1, true, {{5, 2, 3, 3}})});
+    ChunkedFileSpec spec = test5::BareSpec(10, { 0 },
+        { test5::Frame(0, false, { { 1, 2, 0, 3 }, { 17, 16, 1, 0 } }),
+            test5::Frame(1, false, { { 1, 2, 2, 5 }, { 2, 2, 0, 0 } }), test5::Frame(1, true, { { 5, 2, 3, 3 } }) });
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
     EXPECT_EQ(head.GetChunkChannelSet(3), 0);
@@ -311,7 +310,8 @@ TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
     EXPECT_EQ(head.GetLogicChannelName(16, 3), "LE1");
 
     // A reload without a second set drops the marks.
-    ASSERT_TRUE(head.Load(WriteChunkedFile(test5::BareSpec(10, {0}, {test5::Frame(0, false, {{1, 2, 2, 5}})})).bytes));
+    ASSERT_TRUE(
+        head.Load(WriteChunkedFile(test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 2, 5 } }) })).bytes));
     EXPECT_EQ(head.GetChannelName(37, 2), "CH3-6");
 }
 

@@ -37,15 +37,14 @@ protected:
 TEST_F(Family5Index, ListsEveryNamedFileInTableOrder)
 {
     std::filesystem::create_directories(dir / "IDX" / "SUB");
-    WriteBytes(dir / "IDX" / "WAVE0001.MEM", WaveformHeader({{7, "24-05-01"}, {8, "10:11:12"}, {11, "5ms"}}));
+    WriteBytes(dir / "IDX" / "WAVE0001.MEM", WaveformHeader({ { 7, "24-05-01" }, { 8, "10:11:12" }, { 11, "5ms" } }));
     WriteBytes(dir / "IDX" / "Überspannung.MEM", WaveformHeader());
     WriteBytes(dir / "IDX" / "SUB" / "W2.MEM", WaveformHeader());
     WriteBytes(dir / "IDX" / "W3.MEM", WaveformHeader());
     WriteBytes(dir / "OUT.MEM", WaveformHeader());
 
-    const std::vector<std::string> names{"WAVE0001.MEM", "Überspannung.MEM", "SUB\\W2.MEM", ".\\W3.MEM",
-                                         "MISSING.MEM",  "NOSUB\\W5.MEM",    "..\\OUT.MEM", "C:\\DATA\\W4.MEM",
-                                         "\\W3.MEM",     ".",                "SUB\\..\\W3.MEM"};
+    const std::vector<std::string> names { "WAVE0001.MEM", "Überspannung.MEM", "SUB\\W2.MEM", ".\\W3.MEM",
+        "MISSING.MEM", "NOSUB\\W5.MEM", "..\\OUT.MEM", "C:\\DATA\\W4.MEM", "\\W3.MEM", ".", "SUB\\..\\W3.MEM" };
     const auto folder = dir / "IDX";
     ASSERT_EQ(CheckIndex(synth::ChunkedIndexSpec("3945-50", names), folder / "A.IDX"), kFileBlockIndex);
     EXPECT_TRUE(messages.shown().empty());
@@ -55,11 +54,18 @@ TEST_F(Family5Index, ListsEveryNamedFileInTableOrder)
         std::filesystem::path path;
         bool exists;
     };
-    const std::vector<Want> want{
-        {folder / "WAVE0001.MEM", true}, {folder / "Überspannung.MEM", true}, {folder / "SUB" / "W2.MEM", true},
-        {folder / "W3.MEM", true},       {folder / "MISSING.MEM", false},     {folder / "NOSUB" / "W5.MEM", false},
-        {{}, false},                     {{}, false},                         {{}, false},
-        {{}, false},                     {{}, false},
+    const std::vector<Want> want {
+        { folder / "WAVE0001.MEM", true },
+        { folder / "Überspannung.MEM", true },
+        { folder / "SUB" / "W2.MEM", true },
+        { folder / "W3.MEM", true },
+        { folder / "MISSING.MEM", false },
+        { folder / "NOSUB" / "W5.MEM", false },
+        { {}, false },
+        { {}, false },
+        { {}, false },
+        { {}, false },
+        { {}, false },
     };
     for (int i = 0; i < blocks.GetBlockFileCount(); ++i) {
         SCOPED_TRACE(names[static_cast<std::size_t>(i)]);
@@ -84,20 +90,20 @@ TEST_F(Family5Index, AnIndexThatNamesNoFileIsRefused)
     EXPECT_EQ(messages.shown()[0].text, KpFormat(IDS_NOT_WAVEFORM_FILE, path.string()));
 
     // The list of an earlier index stays as it was.
-    ASSERT_EQ(CheckIndex(synth::ChunkedIndexSpec("5595", {"A.MEM"}), path), kFileBlockIndex);
+    ASSERT_EQ(CheckIndex(synth::ChunkedIndexSpec("5595", { "A.MEM" }), path), kFileBlockIndex);
     EXPECT_EQ(CheckIndex(synth::ChunkedIndexSpec("5595", {}), path), kFileNotLoadable);
     EXPECT_EQ(blocks.GetBlockFileCount(), 1);
 }
 
 TEST_F(Family5Index, TheTableEndsAtAnEmptyTagAndPassesOverBrokenEntries)
 {
-    auto spec = synth::ChunkedIndexSpec("5595", {"A.MEM", "B.MEM", "C.MEM"});
+    auto spec = synth::ChunkedIndexSpec("5595", { "A.MEM", "B.MEM", "C.MEM" });
     spec.emptyTocEntryAt = 2;
     ASSERT_EQ(CheckIndex(spec, dir / "A.IDX"), kFileBlockIndex);
     EXPECT_EQ(blocks.GetBlockFileCount(), 2);
 
     spec.emptyTocEntryAt = -1;
-    spec.leadingToc.push_back({"LFEERFDT", "0FFFFFFF"}); // outside the file
+    spec.leadingToc.push_back({ "LFEERFDT", "0FFFFFFF" }); // outside the file
     auto file = synth::WriteChunkedFile(spec);
     // A name length past the chunk reads the name up to the chunk's end.
     const std::size_t entry = file.fileOffsets[0] + chunk::kHeaderSize + chunk::kSubHeaderSize;
@@ -119,7 +125,7 @@ TEST_F(Family5Index, TheRevisionCheckRefusesOnlyWaveformFiles)
     r.model = "5595";
     r.version = "55950001";
     r.dataLength = 4;
-    r.analog.push_back({0, {}, {}, {1, 2, 3, 4}, {}});
+    r.analog.push_back({ 0, {}, {}, { 1, 2, 3, 4 }, {} });
     WriteBytes(dir / "OLD.MEM", synth::WriteFamily5(r, {}));
     EXPECT_EQ(Check(dir / "OLD.MEM"), kFileNotLoadable);
     ASSERT_EQ(messages.shown().size(), 1u);
@@ -129,7 +135,7 @@ TEST_F(Family5Index, TheRevisionCheckRefusesOnlyWaveformFiles)
     WriteBytes(dir / "NEW.MEM", synth::WriteFamily5(r, {}));
     EXPECT_EQ(Check(dir / "NEW.MEM"), kFileWaveform);
 
-    auto index = synth::ChunkedIndexSpec("5595", {"OLD.MEM"});
+    auto index = synth::ChunkedIndexSpec("5595", { "OLD.MEM" });
     index.main.fields[9] = "55950001";
     EXPECT_EQ(CheckIndex(index, dir / "A.IDX"), kFileBlockIndex);
 }
@@ -140,8 +146,8 @@ TEST(Family5IndexNames, ResolveBelowTheIndexFolderOnly)
     EXPECT_EQ(ResolveChunkedListedName(folder, "A.MEM"), folder / "A.MEM");
     EXPECT_EQ(ResolveChunkedListedName(folder, "./A.MEM"), folder / "A.MEM");
     EXPECT_EQ(ResolveChunkedListedName(folder, "S\\T/A.MEM"), folder / "S" / "T" / "A.MEM");
-    for (const char* name : {"", ".", ".\\", "..", "S\\..\\..\\A", "/A.MEM", "\\\\host\\share\\A", "D:A.MEM",
-                             "A.MEM:stream"})
+    for (const char* name :
+        { "", ".", ".\\", "..", "S\\..\\..\\A", "/A.MEM", "\\\\host\\share\\A", "D:A.MEM", "A.MEM:stream" })
         EXPECT_FALSE(ResolveChunkedListedName(folder, name).has_value()) << name;
 }
 

@@ -16,19 +16,22 @@ using synth::ChunkedFileSpec;
 // Six points of slot 0 (codes 1-6) in two blocks of three one-value frames.
 ChunkedFileSpec TwoBlocks()
 {
-    ChunkedFileSpec spec = test5::BareSpec(6, {0}, {test5::Frame(0, false, {{1, 2, 0, 0}})});
+    ChunkedFileSpec spec = test5::BareSpec(6, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     for (std::uint32_t b = 0; b < 2; ++b) {
         ChunkBlockSpec block;
         block.startPoint = 3 * b;
         block.frameCount = 3;
         for (std::uint8_t k = 1; k <= 3; ++k)
-            block.frames.insert(block.frames.end(), {static_cast<std::uint8_t>(3 * b + k), 0});
+            block.frames.insert(block.frames.end(), { static_cast<std::uint8_t>(3 * b + k), 0 });
         spec.blocks.push_back(block);
     }
     return spec;
 }
 
-std::vector<std::uint16_t> Slot0(const test5::Loaded& loaded) { return loaded.tables.analog[0].primary; }
+std::vector<std::uint16_t> Slot0(const test5::Loaded& loaded)
+{
+    return loaded.tables.analog[0].primary;
+}
 
 TEST(Family5Chain, AFirstBlockWithAnotherTagLeavesAllocatedZeroChannels)
 {
@@ -48,7 +51,7 @@ TEST(Family5Chain, AParameterChunkOfAnotherTagEndsTheWalkWithWhatWasRead)
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t>{1, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 1, 2, 3, 0, 0, 0 }));
 }
 
 TEST(Family5Chain, BlocksOfSetsWithoutADescriptionArePassedOver)
@@ -63,7 +66,7 @@ TEST(Family5Chain, BlocksOfSetsWithoutADescriptionArePassedOver)
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t>{0, 0, 0, 4, 5, 6}));
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 0, 0, 0, 4, 5, 6 }));
 }
 
 TEST(Family5Chain, WithoutDescriptionOrDataChunkNothingIsRead)
@@ -73,7 +76,7 @@ TEST(Family5Chain, WithoutDescriptionOrDataChunkNothingIsRead)
     ChunkedFileSpec noMain = TwoBlocks();
     noMain.frames.clear();
     noMain.infos[0].writeMain = false;
-    for (const auto& spec : {noData, noMain}) {
+    for (const auto& spec : { noData, noMain }) {
         test5::Loaded loaded;
         test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
         EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
@@ -89,14 +92,14 @@ TEST(Family5Chain, AFileEndingInsideABlockKeepsTheWholeFramesBeforeTheEnd)
     test5::Loaded loaded;
     test5::Load(loaded, bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::ShortFile);
-    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 0}));
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 0 }));
 
     // Cut inside the second block's header.
     bytes.resize(file.blockOffsets[1] + 40);
     test5::Loaded header;
     test5::Load(header, bytes);
     EXPECT_EQ(header.result.status, DecodeStatus::ShortFile);
-    EXPECT_EQ(Slot0(header), (std::vector<std::uint16_t>{1, 2, 3, 0, 0, 0}));
+    EXPECT_EQ(Slot0(header), (std::vector<std::uint16_t> { 1, 2, 3, 0, 0, 0 }));
 
     // Every block read, but the chain never ends.
     ChunkedFileSpec open = TwoBlocks();
@@ -104,7 +107,7 @@ TEST(Family5Chain, AFileEndingInsideABlockKeepsTheWholeFramesBeforeTheEnd)
     test5::Loaded unended;
     test5::Load(unended, synth::WriteChunkedFile(open).bytes);
     EXPECT_EQ(unended.result.status, DecodeStatus::ShortFile);
-    EXPECT_EQ(Slot0(unended), (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(Slot0(unended), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 6 }));
 }
 
 struct MalformedCase {
@@ -112,7 +115,7 @@ struct MalformedCase {
     void (*change)(ChunkedFileSpec&);
 };
 
-class Family5Malformed : public ::testing::TestWithParam<MalformedCase> {};
+class Family5Malformed : public ::testing::TestWithParam<MalformedCase> { };
 
 TEST_P(Family5Malformed, IsRefusedBeforeAnythingIsReadFromIt)
 {
@@ -124,23 +127,24 @@ TEST_P(Family5Malformed, IsRefusedBeforeAnythingIsReadFromIt)
     EXPECT_FALSE(loaded.result.detail.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, Family5Malformed,
-    ::testing::Values(
-        MalformedCase{"block size 0", [](ChunkedFileSpec& s) { s.blocks[0].size = 0; }},
-        MalformedCase{"block smaller than its headers", [](ChunkedFileSpec& s) { s.blocks[1].size = 63; }},
-        MalformedCase{"frames past the block size", [](ChunkedFileSpec& s) { s.blocks[0].size = 64 + 5; }},
-        MalformedCase{"frame count past the block", [](ChunkedFileSpec& s) { s.blocks[1].frameCount = 0xFFFFFFFF; }},
-        MalformedCase{"data offset past the block", [](ChunkedFileSpec& s) { s.blocks[0].dataOffset = 0xFFFFFFF0; }},
-        MalformedCase{"entry past the frame", [](ChunkedFileSpec& s) { s.frames[0].frameSize = 1; }},
-        MalformedCase{"pair secondary past the frame",
-                      [](ChunkedFileSpec& s) {
-                          s.frames[0].entries = {{3, 2, 0, 0}};
-                          s.frames[0].frameSize = 3;
-                      }},
-        MalformedCase{"more entries than the description holds",
-                      [](ChunkedFileSpec& s) { s.frames[0].entryCount = 40; }},
-        MalformedCase{"table offset not a number", [](ChunkedFileSpec& s) { s.extraToc.push_back({"LWBBWDAT", "0x10"}); }}),
+INSTANTIATE_TEST_SUITE_P(Sizes, Family5Malformed,
+    ::testing::Values(MalformedCase { "block size 0", [](ChunkedFileSpec& s) { s.blocks[0].size = 0; } },
+        MalformedCase { "block smaller than its headers", [](ChunkedFileSpec& s) { s.blocks[1].size = 63; } },
+        MalformedCase { "frames past the block size", [](ChunkedFileSpec& s) { s.blocks[0].size = 64 + 5; } },
+        MalformedCase { "frame count past the block", [](ChunkedFileSpec& s) { s.blocks[1].frameCount = 0xFFFFFFFF; } },
+        MalformedCase { "data offset past the block", [](ChunkedFileSpec& s) { s.blocks[0].dataOffset = 0xFFFFFFF0; } },
+        MalformedCase { "entry past the frame", [](ChunkedFileSpec& s) { s.frames[0].frameSize = 1; } },
+        MalformedCase { "pair secondary past the frame",
+            [](ChunkedFileSpec& s) {
+                s.frames[0].entries = { { 3, 2, 0, 0 } };
+                s.frames[0].frameSize = 3;
+            } },
+        MalformedCase {
+            "more entries than the description holds", [](ChunkedFileSpec& s) { s.frames[0].entryCount = 40; } },
+        MalformedCase { "table offset not a number",
+            [](ChunkedFileSpec& s) {
+                s.extraToc.push_back({ "LWBBWDAT", "0x10" });
+            } }),
     [](const ::testing::TestParamInfo<MalformedCase>& info) {
         std::string name;
         for (char c : std::string(info.param.name))
@@ -153,7 +157,7 @@ TEST(Family5Chain, ChunksBeyondTheEndMakeAShortFile)
     // The data chunk beyond the end: nothing to read.
     ChunkedFileSpec spec = TwoBlocks();
     spec.writeData = false;
-    spec.extraToc.push_back({"LWBBWDAT", "00FFFFFF"});
+    spec.extraToc.push_back({ "LWBBWDAT", "00FFFFFF" });
     test5::Loaded beyond;
     test5::Load(beyond, synth::WriteChunkedFile(spec).bytes);
     EXPECT_EQ(beyond.result.status, DecodeStatus::ShortFile);
@@ -161,17 +165,18 @@ TEST(Family5Chain, ChunksBeyondTheEndMakeAShortFile)
 
     // Another information chunk beyond the end: the data is read all the same.
     spec = TwoBlocks();
-    spec.extraToc.push_back({"LWBBWINF", "00FFFFFF"});
+    spec.extraToc.push_back({ "LWBBWINF", "00FFFFFF" });
     test5::Loaded extra;
     test5::Load(extra, synth::WriteChunkedFile(spec).bytes);
     EXPECT_EQ(extra.result.status, DecodeStatus::ShortFile);
-    EXPECT_EQ(Slot0(extra), (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(Slot0(extra), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 6 }));
 
     // Cut inside the information chunk: only the header records remain whole.
     const auto file = synth::WriteChunkedFile(TwoBlocks());
     test5::Loaded cut;
-    test5::Load(cut, std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.begin() + 
-                                                   static_cast<std::ptrdiff_t>(file.infoOffsets[0] + 50)));
+    test5::Load(cut,
+        std::vector<std::uint8_t>(
+            file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(file.infoOffsets[0] + 50)));
     EXPECT_EQ(cut.result.status, DecodeStatus::ShortFile);
 }
 
@@ -180,7 +185,7 @@ TEST(Family5Chain, ABlockRangeLeavesTheRestOfTheChainUnstored)
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(TwoBlocks()).bytes, 2, 3);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t>{3, 4, 5}));
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 3, 4, 5 }));
 }
 
 TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
@@ -189,7 +194,7 @@ TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
     // must come back with one of its results (the sanitizer build checks that
     // no byte outside the file is read).
     ChunkedFileSpec spec = TwoBlocks();
-    spec.frames[0].entries = {{3, 2, 0, 0}, {4, 4, 0, 0}, {19, 32, 0, 8}, {32, 2, 1, 0}};
+    spec.frames[0].entries = { { 3, 2, 0, 0 }, { 4, 4, 0, 0 }, { 19, 32, 0, 8 }, { 32, 2, 1, 0 } };
     spec.main.fields[4] = "REC";
     for (auto& b : spec.blocks)
         b.frames.assign(b.frameCount * synth::ChunkFrameBytes(spec.frames[0].entries), 0x5A);
@@ -206,7 +211,7 @@ TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
         test5::Loaded loaded;
         test5::Load(loaded, bytes);
         EXPECT_TRUE(loaded.result.status == DecodeStatus::Complete || loaded.result.status == DecodeStatus::ShortFile
-                    || loaded.result.status == DecodeStatus::Refused)
+            || loaded.result.status == DecodeStatus::Refused)
             << round;
     }
 }

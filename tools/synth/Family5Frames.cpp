@@ -32,8 +32,8 @@ struct SetPlan {
 
 ChunkEntrySpec Entry(std::uint8_t type, std::uint8_t byteSize, int slot)
 {
-    return {type, byteSize, static_cast<std::uint8_t>(slot / chunk::kChannelsPerUnit),
-            static_cast<std::uint8_t>(slot % chunk::kChannelsPerUnit)};
+    return { type, byteSize, static_cast<std::uint8_t>(slot / chunk::kChannelsPerUnit),
+        static_cast<std::uint8_t>(slot % chunk::kChannelsPerUnit) };
 }
 
 SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool logic, bool pairs, bool runs)
@@ -45,25 +45,25 @@ SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool l
         const int slot = analog[i]->slot;
         if (slot >= kCalcFirstSlot) {
             const int unit = slot - kCalcFirstSlot;
-            if (pairs && std::any_of(analog[i]->secondary.begin(), analog[i]->secondary.end(),
-                                     [](std::uint16_t v) { return v != 0; }))
-                throw std::invalid_argument(kWhat + ": calculation slot " + std::to_string(slot)
-                                            + " carries no secondary values");
-            plan.entries.push_back({{kCalc, 2, static_cast<std::uint8_t>(unit), 0}, {analog[i]}, 0});
+            if (pairs && std::any_of(analog[i]->secondary.begin(), analog[i]->secondary.end(), [](std::uint16_t v) {
+                    return v != 0;
+                }))
+                throw std::invalid_argument(
+                    kWhat + ": calculation slot " + std::to_string(slot) + " carries no secondary values");
+            plan.entries.push_back({ { kCalc, 2, static_cast<std::uint8_t>(unit), 0 }, { analog[i] }, 0 });
             ++i;
             continue;
         }
         const bool run = runs && slot % kRunLength == 0 && i + kRunLength <= analog.size()
-                         && analog[i + kRunLength - 1]->slot == slot + kRunLength - 1
-                         && slot + kRunLength <= kCalcFirstSlot;
+            && analog[i + kRunLength - 1]->slot == slot + kRunLength - 1 && slot + kRunLength <= kCalcFirstSlot;
         if (run) {
             std::vector<const AnalogSpec*> slots(analog.begin() + static_cast<std::ptrdiff_t>(i),
-                                                 analog.begin() + static_cast<std::ptrdiff_t>(i + kRunLength));
+                analog.begin() + static_cast<std::ptrdiff_t>(i + kRunLength));
             if (pairs) {
-                plan.entries.push_back({Entry(kAnalogRunPrimary, 16, slot), slots, 0});
-                plan.entries.push_back({Entry(kAnalogRunSecondary, 16, slot), slots, 0});
+                plan.entries.push_back({ Entry(kAnalogRunPrimary, 16, slot), slots, 0 });
+                plan.entries.push_back({ Entry(kAnalogRunSecondary, 16, slot), slots, 0 });
             } else {
-                plan.entries.push_back({Entry(kAnalogRun, 16, slot), slots, 0});
+                plan.entries.push_back({ Entry(kAnalogRun, 16, slot), slots, 0 });
             }
             i += kRunLength;
             continue;
@@ -71,19 +71,19 @@ SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool l
         if (pairs && runs) {
             // Run entries are 16 bytes wide: a pair's secondary cannot lie one
             // secondary distance (2 bytes an entry) away, so it is stored on its own.
-            plan.entries.push_back({Entry(kAnalogPrimary, 2, slot), {analog[i]}, 0});
-            plan.entries.push_back({Entry(kAnalogSecondary, 2, slot), {analog[i]}, 0});
+            plan.entries.push_back({ Entry(kAnalogPrimary, 2, slot), { analog[i] }, 0 });
+            plan.entries.push_back({ Entry(kAnalogSecondary, 2, slot), { analog[i] }, 0 });
         } else {
-            plan.entries.push_back({Entry(pairs ? kAnalogPair : kAnalog, 2, slot), {analog[i]}, 0});
+            plan.entries.push_back({ Entry(pairs ? kAnalogPair : kAnalog, 2, slot), { analog[i] }, 0 });
         }
         ++i;
     }
     if (logic) {
         if (pairs) {
-            plan.entries.push_back({{kLogicPrimary, 2, 0, 0}, {}, 0});
-            plan.entries.push_back({{kLogicSecondary, 2, 0, 0}, {}, 0});
+            plan.entries.push_back({ { kLogicPrimary, 2, 0, 0 }, {}, 0 });
+            plan.entries.push_back({ { kLogicSecondary, 2, 0, 0 }, {}, 0 });
         } else {
-            plan.entries.push_back({{kLogic, 2, 0, 0}, {}, 0});
+            plan.entries.push_back({ { kLogic, 2, 0, 0 }, {}, 0 });
         }
     }
     plan.secondaryDistance = static_cast<std::uint32_t>(2 * plan.entries.size());
@@ -109,12 +109,12 @@ std::uint32_t LogicWord(const std::vector<const LogicUnitSpec*>& units, std::siz
 {
     std::uint32_t word = 0;
     for (const LogicUnitSpec* u : units)
-        word |= std::uint32_t{secondary ? u->secondary[k] : u->primary[k]} << (4 * u->unit);
+        word |= std::uint32_t { secondary ? u->secondary[k] : u->primary[k] } << (4 * u->unit);
     return word;
 }
 
-void EncodeFrame(const SetPlan& plan, const std::vector<const LogicUnitSpec*>& units, std::size_t k,
-                 std::uint8_t* frame)
+void EncodeFrame(
+    const SetPlan& plan, const std::vector<const LogicUnitSpec*>& units, std::size_t k, std::uint8_t* frame)
 {
     using namespace chunk;
     for (const PlannedEntry& e : plan.entries) {
@@ -122,8 +122,12 @@ void EncodeFrame(const SetPlan& plan, const std::vector<const LogicUnitSpec*>& u
         switch (e.spec.type) {
         case kAnalog:
         case kAnalogPrimary:
-        case kCalc: Put16(p, e.analog[0]->primary[k]); break;
-        case kAnalogSecondary: Put16(p, e.analog[0]->secondary[k]); break;
+        case kCalc:
+            Put16(p, e.analog[0]->primary[k]);
+            break;
+        case kAnalogSecondary:
+            Put16(p, e.analog[0]->secondary[k]);
+            break;
         case kAnalogPair:
             Put16(p, e.analog[0]->primary[k]);
             Put16(p + plan.secondaryDistance, e.analog[0]->secondary[k]);
@@ -138,9 +142,14 @@ void EncodeFrame(const SetPlan& plan, const std::vector<const LogicUnitSpec*>& u
                 Put16(p + 2 * s, e.analog[s]->secondary[k]);
             break;
         case kLogic:
-        case kLogicPrimary: Put16(p, LogicWord(units, k, false)); break;
-        case kLogicSecondary: Put16(p, LogicWord(units, k, true)); break;
-        default: break;
+        case kLogicPrimary:
+            Put16(p, LogicWord(units, k, false));
+            break;
+        case kLogicSecondary:
+            Put16(p, LogicWord(units, k, true));
+            break;
+        default:
+            break;
         }
     }
 }
@@ -148,43 +157,46 @@ void EncodeFrame(const SetPlan& plan, const std::vector<const LogicUnitSpec*>& u
 // Throws unless every code of the set's channels is the same over the points
 // [from, to) as at `from`.
 void CheckConstant(const std::vector<const AnalogSpec*>& analog, const std::vector<const LogicUnitSpec*>& units,
-                   std::size_t from, std::size_t to)
+    std::size_t from, std::size_t to)
 {
     auto same = [&](const auto& values) {
-        return values.empty() || std::all_of(values.begin() + static_cast<std::ptrdiff_t>(from),
-                                             values.begin() + static_cast<std::ptrdiff_t>(to),
-                                             [&](auto v) { return v == values[from]; });
+        return values.empty()
+            || std::all_of(values.begin() + static_cast<std::ptrdiff_t>(from),
+                values.begin() + static_cast<std::ptrdiff_t>(to), [&](auto v) { return v == values[from]; });
     };
     for (const AnalogSpec* a : analog)
         if (!same(a->primary) || !same(a->secondary))
             throw std::invalid_argument(kWhat + ": slot " + std::to_string(a->slot) + " changes within points "
-                                        + std::to_string(from) + ".." + std::to_string(to - 1) + " of one frame");
+                + std::to_string(from) + ".." + std::to_string(to - 1) + " of one frame");
     for (const LogicUnitSpec* u : units)
         if (!same(u->primary) || !same(u->secondary))
             throw std::invalid_argument(kWhat + ": logic unit changes within one frame");
 }
 
-void CheckZero(const std::vector<const AnalogSpec*>& analog, const std::vector<const LogicUnitSpec*>& units,
-               std::size_t to)
+void CheckZero(
+    const std::vector<const AnalogSpec*>& analog, const std::vector<const LogicUnitSpec*>& units, std::size_t to)
 {
     auto zero = [&](const auto& values) {
         return std::all_of(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(std::min(to, values.size())),
-                           [](auto v) { return v == 0; });
+            [](auto v) { return v == 0; });
     };
     for (const AnalogSpec* a : analog)
         if (!zero(a->primary) || !zero(a->secondary))
-            throw std::invalid_argument(kWhat + ": slot " + std::to_string(a->slot)
-                                        + " has codes before its first frame");
+            throw std::invalid_argument(
+                kWhat + ": slot " + std::to_string(a->slot) + " has codes before its first frame");
     for (const LogicUnitSpec* u : units)
         if (!zero(u->primary) || !zero(u->secondary))
             throw std::invalid_argument(kWhat + ": logic codes before the first frame");
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 ChunkSamplingPeriod PeriodOf(const ChunkPeriodSpec& spec)
 {
-    return {spec.mantissa, spec.exponent, ChunkPeriodUnitSeconds(spec.unit)};
+    return { spec.mantissa, spec.exponent, ChunkPeriodUnitSeconds(spec.unit) };
 }
 
 } // namespace
@@ -214,10 +226,9 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
     spec.records = StandardChannelRecords(recording);
     spec.records.insert(spec.records.end(), recording.extraRecords.begin(), recording.extraRecords.end());
 
-    const std::int64_t repetition =
-        ChunkRepetitionFactor(PeriodOf(options.periods[0]), PeriodOf(options.periods[1]));
-    const std::int64_t shift =
-        options.startValue1 != 0 ? std::int64_t{options.startValue1} - options.startValue0 : 0;
+    const std::int64_t repetition = ChunkRepetitionFactor(PeriodOf(options.periods[0]), PeriodOf(options.periods[1]));
+    const std::int64_t shift
+        = options.startValue1 != 0 ? std::int64_t { options.startValue1 } - options.startValue0 : 0;
     const std::int64_t length = recording.dataLength;
 
     std::vector<std::vector<ChunkBlockSpec>> blocksOfSet(4);
@@ -233,7 +244,7 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
         const bool logic = options.logicSet == g && !units.empty();
         if (members.empty() && !logic)
             continue;
-        const auto setUnits = logic ? units : std::vector<const LogicUnitSpec*>{};
+        const auto setUnits = logic ? units : std::vector<const LogicUnitSpec*> {};
         const SetPlan plan = PlanSet(g, members, logic, pairs, options.runs);
         const auto w = static_cast<std::uint8_t>(g % 2);
         index1 = index1 || w == 1;
@@ -263,7 +274,7 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
                 const std::int64_t to = std::min<std::int64_t>(k * o + off + o, length);
                 CheckConstant(members, setUnits, static_cast<std::size_t>(from), static_cast<std::size_t>(to));
                 EncodeFrame(plan, setUnits, static_cast<std::size_t>(from),
-                            block.frames.data() + static_cast<std::size_t>(k - k0) * plan.frameSize);
+                    block.frames.data() + static_cast<std::size_t>(k - k0) * plan.frameSize);
             }
             blocksOfSet[static_cast<std::size_t>(g)].push_back(std::move(block));
         }
@@ -301,7 +312,7 @@ std::vector<std::uint8_t> WriteFamily5(const Recording& recording, const Family5
 
 std::vector<std::uint8_t> WriteFamily5(const Recording& recording)
 {
-    return WriteFamily5(recording, Family5Options{});
+    return WriteFamily5(recording, Family5Options {});
 }
 
 } // namespace kp::synth

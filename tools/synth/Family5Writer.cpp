@@ -51,12 +51,15 @@ void PutText(Bytes& out, std::size_t at, const std::string& text, std::size_t ro
     std::copy(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-void PadTo16(Bytes& out) { out.resize(static_cast<std::size_t>(chunk::AlignSub(out.size())), 0); }
+void PadTo16(Bytes& out)
+{
+    out.resize(static_cast<std::size_t>(chunk::AlignSub(out.size())), 0);
+}
 
 // A sub-chunk with the short header: tag, index byte, sub-kind, u16 size, u16
 // parameter offset; `body` follows the header.
-Bytes ShortSubChunk(const std::string& tag, std::uint8_t indexByte, std::uint8_t subKind, const Bytes& body,
-                    std::size_t paramOffset)
+Bytes ShortSubChunk(
+    const std::string& tag, std::uint8_t indexByte, std::uint8_t subKind, const Bytes& body, std::size_t paramOffset)
 {
     Bytes out(chunk::kSubHeaderSize, 0);
     PutTag(out, 0, tag);
@@ -99,8 +102,8 @@ Bytes EditSubChunk(const ChunkFrameSpec& frame)
         body[at + 2] = e.unit;
         body[at + 3] = e.channel;
     }
-    return ShortSubChunk(std::string(chunk::kEditTag), frame.indexByte, frame.secondPair ? chunk::kSecondPairSubKind : 0,
-                         body, chunk::kSubHeaderSize);
+    return ShortSubChunk(std::string(chunk::kEditTag), frame.indexByte,
+        frame.secondPair ? chunk::kSecondPairSubKind : 0, body, chunk::kSubHeaderSize);
 }
 
 Bytes MainSubChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& frames)
@@ -160,7 +163,10 @@ Bytes ChunkHeader(const std::string& tag, std::uint8_t indexByte, std::uint8_t s
     return out;
 }
 
-void FinishChunk(Bytes& chunkBytes) { Set32(chunkBytes, chunk::kSize, static_cast<std::uint32_t>(chunkBytes.size())); }
+void FinishChunk(Bytes& chunkBytes)
+{
+    Set32(chunkBytes, chunk::kSize, static_cast<std::uint32_t>(chunkBytes.size()));
+}
 
 Bytes InfoChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& frames)
 {
@@ -274,12 +280,11 @@ std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntrySpec>& entries)
 ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
 {
     for (const ChunkFrameSpec& f : spec.frames) {
-        const bool hasInfo = std::any_of(spec.infos.begin(), spec.infos.end(), [&](const ChunkInfoSpec& i) {
-            return i.indexByte == f.indexByte && i.writeMain;
-        });
+        const bool hasInfo = std::any_of(spec.infos.begin(), spec.infos.end(),
+            [&](const ChunkInfoSpec& i) { return i.indexByte == f.indexByte && i.writeMain; });
         if (!hasInfo)
             throw std::invalid_argument("frame description of index " + std::to_string(f.indexByte)
-                                        + " without an information chunk to hold it");
+                + " without an information chunk to hold it");
     }
     std::vector<Bytes> infos;
     for (const ChunkInfoSpec& info : spec.infos)
@@ -289,8 +294,8 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
         files.push_back(FileChunk(f));
 
     const std::size_t chunks = infos.size() + (spec.writeData ? 1 : 0) + files.size();
-    const std::size_t tocEntries =
-        chunks + spec.leadingToc.size() + spec.extraToc.size() + (spec.emptyTocEntryAt >= 0 ? 1 : 0);
+    const std::size_t tocEntries
+        = chunks + spec.leadingToc.size() + spec.extraToc.size() + (spec.emptyTocEntryAt >= 0 ? 1 : 0);
     const std::size_t tocRecords = (tocEntries + chunk::kTocEntriesPerRecord - 1) / chunk::kTocEntriesPerRecord;
     const std::size_t recordCount = 1 + spec.records.size() + tocRecords;
 
@@ -299,25 +304,26 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
     std::vector<ChunkTocEntrySpec> toc = spec.leadingToc;
     for (std::size_t i = 0; i < infos.size(); ++i) {
         result.infoOffsets.push_back(at);
-        toc.push_back({std::string(chunk::kInfoTag), HexText(at)});
+        toc.push_back({ std::string(chunk::kInfoTag), HexText(at) });
         at += infos[i].size();
     }
     Bytes data;
     if (spec.writeData) {
         result.dataOffset = at;
         data = DataChunk(spec, at, result.blockOffsets);
-        toc.push_back({std::string(chunk::kDataTag), HexText(at)});
+        toc.push_back({ std::string(chunk::kDataTag), HexText(at) });
         at += data.size();
     }
     for (const Bytes& f : files) {
         result.fileOffsets.push_back(at);
-        toc.push_back({std::string(chunk::kFileRefTag), HexText(at)});
+        toc.push_back({ std::string(chunk::kFileRefTag), HexText(at) });
         at += f.size();
     }
     toc.insert(toc.end(), spec.extraToc.begin(), spec.extraToc.end());
     if (spec.emptyTocEntryAt >= 0)
-        toc.insert(toc.begin() + std::min<std::ptrdiff_t>(spec.emptyTocEntryAt, static_cast<std::ptrdiff_t>(toc.size())),
-                   ChunkTocEntrySpec{});
+        toc.insert(
+            toc.begin() + std::min<std::ptrdiff_t>(spec.emptyTocEntryAt, static_cast<std::ptrdiff_t>(toc.size())),
+            ChunkTocEntrySpec {});
 
     RecordSpec main = spec.main;
     main.fields[1] = std::to_string(recordCount);
@@ -326,7 +332,7 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
     for (const RecordSpec& r : spec.records)
         AppendRecord(out, MakeRecord(r));
     for (std::size_t r = 0; r < tocRecords; ++r) {
-        RecordSpec hm{std::string(chunk::kTocRecordTag), {}, {}};
+        RecordSpec hm { std::string(chunk::kTocRecordTag), {}, {} };
         for (int i = 0; i < chunk::kTocEntriesPerRecord; ++i) {
             const std::size_t n = r * chunk::kTocEntriesPerRecord + static_cast<std::size_t>(i);
             if (n >= toc.size() || toc[n].tag.empty())
@@ -354,7 +360,7 @@ ChunkedFileSpec ChunkedIndexSpec(const std::string& model, const std::vector<std
     spec.main.fields[6] = std::to_string(names.size());
     spec.writeData = false;
     for (std::size_t i = 0; i < names.size(); ++i)
-        spec.files.push_back({names[i], static_cast<std::uint16_t>(i + 1)});
+        spec.files.push_back({ names[i], static_cast<std::uint16_t>(i + 1) });
     return spec;
 }
 

@@ -32,7 +32,7 @@ struct ChunkPeriodSpec {
 struct ChunkEntrySpec {
     std::uint8_t type = 1;
     std::uint8_t byteSize = 2;
-    std::uint8_t unit = 0;    // 0-based
+    std::uint8_t unit = 0; // 0-based
     std::uint8_t channel = 0; // 0-based; slot = unit x 16 + channel
 };
 
@@ -57,7 +57,7 @@ struct ChunkChannelSettingSpec {
     std::int32_t displayCodesPerDiv = 1600;
     std::int16_t zeroCode = 0;
     std::string precisionMark = "OFF"; // up to 4 characters
-    std::string unitText;              // up to 16 characters
+    std::string unitText; // up to 16 characters
 };
 
 // Any further sub-chunk. Tags beginning with "S" get the short header (u16
@@ -89,7 +89,7 @@ struct ChunkBlockSpec {
     std::vector<std::uint8_t> frames; // the raw frames
     std::string tag = "LXIIWBLK";
     std::string paramTag = "SX__BLKP";
-    std::optional<std::uint32_t> size;       // default: 64 + frames
+    std::optional<std::uint32_t> size; // default: 64 + frames
     std::optional<std::uint32_t> dataOffset; // default: 64
 };
 
@@ -144,7 +144,7 @@ ChunkedFileSpec ChunkedIndexSpec(const std::string& model, const std::vector<std
 // ---------------------------------------------------------- from a Recording
 
 struct Family5Options {
-    std::array<ChunkPeriodSpec, 2> periods{};
+    std::array<ChunkPeriodSpec, 2> periods {};
     // Start values of the two "SXIIWFMN": index-1 frames are shifted by
     // startValue1 - startValue0 points (none when startValue1 is 0).
     std::int32_t startValue0 = 0;
