@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
@@ -44,81 +45,81 @@ struct IndexSpan {
 
 template <typename T> void Fill(T* values, std::size_t size, IndexSpan span, T value)
 {
-    if (values == nullptr)
+    if (span.hi - span.lo == 1) {
+        if (static_cast<std::size_t>(span.lo) < size)
+            values[span.lo] = value;
         return;
+    }
     const std::int64_t hi = std::min<std::int64_t>(span.hi, static_cast<std::int64_t>(size));
     for (std::int64_t i = span.lo; i < hi; ++i)
         values[i] = value;
 }
 
-class FrameStore {
+// One frame description turned into what a frame's bytes become: each step
+// takes the 16-bit word at `source` of the frame. Steps keep the entries'
+// order, since several entries may write the same logic word.
+class FrameSteps {
 public:
-    explicit FrameStore(ChannelTables& tables)
-    {
-        for (int i = 0; i < kAnalogSlots; ++i)
-            analog_[static_cast<std::size_t>(i)] = DestinationOf(tables.analog[static_cast<std::size_t>(i)]);
-        logic_ = DestinationOf(tables.logicGroups.groups[0]);
-    }
-
-    // Stores one frame's values at `span`; the carried logic word moves on
-    // whether or not the frame lies in the range.
-    void Frame(const ChunkFrameSet& set, const std::uint8_t* frame, const IndexSpan* span, std::uint32_t& carry) const
+    FrameSteps(const ChunkFrameSet& set, ChannelTables& tables)
     {
         using namespace chunk;
+        const Destination<std::uint32_t> logic = DestinationOf(tables.logicGroups.groups[0]);
+        auto analog = [&](int slot, bool secondary, std::uint32_t source) {
+            if (slot >= kAnalogSlots)
+                return;
+            const auto d = DestinationOf(tables.analog[static_cast<std::size_t>(slot)]);
+            if (std::uint16_t* values = secondary ? d.secondary : d.primary; values && d.size > 0)
+                steps_.push_back({ Kind::Analog, source, values, nullptr, nullptr, d.size });
+        };
+        auto word = [&](bool secondary, std::uint32_t source) {
+            if (std::uint32_t* values = secondary ? logic.secondary : logic.primary; values && logic.size > 0)
+                steps_.push_back({ Kind::Logic, source, nullptr, values, nullptr, logic.size });
+        };
         for (const ChunkChannelEntry& e : set.entries) {
-            const std::uint8_t* p = frame + e.position;
-            if (e.type == kLogicPair) {
-                // The primary word is the one carried from the previous pair
-                // entry; the next carried word takes the sign of this value in
-                // its high half and the 16 bits after it in its low half.
-                const std::uint16_t value = LoadLE16(p);
-                if (span) {
-                    Fill(logic_.primary, logic_.size, *span, carry);
-                    Fill(logic_.secondary, logic_.size, *span, std::uint32_t { value });
-                }
-                carry = ((value & 0x8000u) ? 0xFFFF0000u : 0u) | LoadLE16(p + 2);
-                continue;
-            }
-            if (!span)
-                continue;
+            const std::uint32_t p = e.position;
             const int slot = e.unit * kChannelsPerUnit + e.channel;
             switch (e.type) {
             case kAnalog:
             case kAnalogPrimary:
-                Primary(slot, LoadLE16(p), *span);
+                analog(slot, false, p);
                 break;
             case kAnalogSecondary:
-                Secondary(slot, LoadLE16(p), *span);
+                analog(slot, true, p);
                 break;
             case kAnalogPair:
-                Primary(slot, LoadLE16(p), *span);
-                Secondary(slot, LoadLE16(p + set.secondaryDistance), *span);
+                analog(slot, false, p);
+                analog(slot, true, p + set.secondaryDistance);
                 break;
             case kLogic:
             case kLogicPrimary:
-                Fill(logic_.primary, logic_.size, *span, std::uint32_t { LoadLE16(p) });
+                word(false, p);
                 break;
             case kLogicSecondary:
-                Fill(logic_.secondary, logic_.size, *span, std::uint32_t { LoadLE16(p) });
+                word(true, p);
+                break;
+            case kLogicPair:
+                steps_.push_back({ Kind::Pair, p, nullptr, logic.size > 0 ? logic.primary : nullptr,
+                    logic.size > 0 ? logic.secondary : nullptr, logic.size });
+                carries_ = true;
                 break;
             case kAnalogRun:
             case kAnalogRunPrimary:
-                for (int k = 0; k < kRunLength; ++k)
-                    Primary(slot + k, LoadLE16(p + 2 * k), *span);
-                break;
             case kAnalogRunSecondary:
-                for (int k = 0; k < kRunLength; ++k)
-                    Secondary(slot + k, LoadLE16(p + 2 * k), *span);
-                break;
             case kAnalogRunPair:
                 for (int k = 0; k < kRunLength; ++k) {
-                    Primary(slot + k, LoadLE16(p + 2 * k), *span);
-                    Secondary(slot + k, LoadLE16(p + kRunSecondaryDistance + 2 * k), *span);
+                    const auto at = p + static_cast<std::uint32_t>(2 * k);
+                    if (e.type == kAnalogRunSecondary) {
+                        analog(slot + k, true, at);
+                    } else {
+                        analog(slot + k, false, at);
+                        if (e.type == kAnalogRunPair)
+                            analog(slot + k, true, at + static_cast<std::uint32_t>(kRunSecondaryDistance));
+                    }
                 }
                 break;
             case kCalc:
             case kCalcAlt:
-                Primary(kCalcFirstSlot + e.unit, LoadLE16(p), *span);
+                analog(kCalcFirstSlot + e.unit, false, p);
                 break;
             default:
                 break;
@@ -126,24 +127,67 @@ public:
         }
     }
 
-private:
-    void Primary(int slot, std::uint16_t value, IndexSpan span) const
+    // Frames [k0, k1) of a run starting at frame0, each one point: frame k
+    // goes to index k + shift. No step may be a logic pair.
+    void Frames(
+        const std::uint8_t* frame0, std::uint64_t frameSize, std::int64_t k0, std::int64_t k1, std::int64_t shift) const
     {
-        if (slot < kAnalogSlots) {
-            const auto& d = analog_[static_cast<std::size_t>(slot)];
-            Fill(d.primary, d.size, span, value);
-        }
-    }
-    void Secondary(int slot, std::uint16_t value, IndexSpan span) const
-    {
-        if (slot < kAnalogSlots) {
-            const auto& d = analog_[static_cast<std::size_t>(slot)];
-            Fill(d.secondary, d.size, span, value);
+        for (const Step& s : steps_) {
+            const std::int64_t end = std::min(k1, static_cast<std::int64_t>(s.size) - shift);
+            const std::uint8_t* src = frame0 + s.source;
+            if (s.kind == Kind::Analog) {
+                for (std::int64_t k = k0; k < end; ++k)
+                    s.analog[k + shift] = LoadLE16(src + static_cast<std::uint64_t>(k) * frameSize);
+            } else {
+                for (std::int64_t k = k0; k < end; ++k)
+                    s.logic[k + shift] = LoadLE16(src + static_cast<std::uint64_t>(k) * frameSize);
+            }
         }
     }
 
-    std::array<Destination<std::uint16_t>, kAnalogSlots> analog_ {};
-    Destination<std::uint32_t> logic_ {};
+    // Frames outside the range matter only for the carried logic word.
+    bool CarriesLogicPair() const { return carries_; }
+
+    // Stores one frame's values at `span` (none: outside the range). A logic
+    // pair's primary word is the one carried from the previous pair entry;
+    // the next carried word takes the sign of the pair's value in its high
+    // half and the 16 bits after the value in its low half.
+    void Frame(const std::uint8_t* frame, const IndexSpan* span, std::uint32_t& carry) const
+    {
+        for (const Step& s : steps_) {
+            const std::uint16_t value = LoadLE16(frame + s.source);
+            switch (s.kind) {
+            case Kind::Analog:
+                if (span)
+                    Fill(s.analog, s.size, *span, value);
+                break;
+            case Kind::Logic:
+                if (span)
+                    Fill(s.logic, s.size, *span, std::uint32_t { value });
+                break;
+            case Kind::Pair:
+                if (span && s.logic)
+                    Fill(s.logic, s.size, *span, carry);
+                if (span && s.logic2)
+                    Fill(s.logic2, s.size, *span, std::uint32_t { value });
+                carry = ((value & 0x8000u) ? 0xFFFF0000u : 0u) | LoadLE16(frame + s.source + 2);
+                break;
+            }
+        }
+    }
+
+private:
+    enum class Kind { Analog, Logic, Pair };
+    struct Step {
+        Kind kind;
+        std::uint32_t source;
+        std::uint16_t* analog;
+        std::uint32_t* logic; // logic word, or a pair's primary word
+        std::uint32_t* logic2; // a pair's secondary word
+        std::size_t size;
+    };
+    std::vector<Step> steps_;
+    bool carries_ = false;
 };
 
 bool TagAt(const ByteReader& file, std::uint64_t offset, std::string_view tag)
@@ -181,7 +225,9 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
 
     const std::int64_t first = request.firstPoint;
     const std::int64_t end = SatAdd(std::min(first, kFar), std::min(request.pointCount, kFar));
-    const FrameStore store(request.tables);
+    std::vector<FrameSteps> steps;
+    for (const ChunkFrameSet& set : layout.sets)
+        steps.emplace_back(set, request.tables);
     ProgressTicker ticker(request, kPointsPerStep);
     ConsumedBytes consumed(request);
     std::uint32_t carry = 0;
@@ -222,24 +268,37 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
             const std::int64_t repetition = indexByte == 1 ? layout.repetition1 : 1;
             const std::int64_t offset = indexByte == 1 ? layout.pointOffset1 : 0;
             const std::uint8_t* const frame0 = request.file.data() + dataStart;
+            const FrameSteps& frameSteps = steps[static_cast<std::size_t>(g)];
             const bool inRange = PointOf(startPoint + frames, repetition, offset) > first
                 && PointOf(startPoint, repetition, offset) < end;
-            if (inRange) {
+            if (inRange && repetition == 1 && !frameSteps.CarriesLogicPair()) {
+                // One point a frame and nothing carried: channel after channel
+                // over a run of frames that stays in cache.
+                const std::int64_t shift = SatAdd(startPoint, offset) - first; // index of frame 0
+                for (std::int64_t k0 = 0; k0 < available; k0 += kPointsPerStep) {
+                    const std::int64_t k1 = std::min(available, k0 + kPointsPerStep);
+                    frameSteps.Frames(
+                        frame0, frameSize, std::max(k0, -shift), std::min(k1, end - first - shift), shift);
+                    if (!ticker.advance(k1 - k0))
+                        return CancelledByUser();
+                }
+            } else if (inRange) {
                 for (std::int64_t k = 0; k < available; ++k) {
                     const std::int64_t base = PointOf(startPoint + k, repetition, offset);
                     const std::int64_t lo = std::max(base, first);
                     const std::int64_t hi = std::min(SatAdd(base, std::min(repetition, kFar)), end);
                     const IndexSpan span { lo - first, hi - first };
-                    store.Frame(
-                        *set, frame0 + static_cast<std::uint64_t>(k) * frameSize, lo < hi ? &span : nullptr, carry);
+                    if (lo < hi || frameSteps.CarriesLogicPair())
+                        frameSteps.Frame(
+                            frame0 + static_cast<std::uint64_t>(k) * frameSize, lo < hi ? &span : nullptr, carry);
                     if (!ticker.advance())
                         return CancelledByUser();
                 }
             } else {
                 // Only the carried logic word depends on frames outside the
                 // range, and only through the last one.
-                if (set->carriesLogicPair && available > 0)
-                    store.Frame(*set, frame0 + static_cast<std::uint64_t>(available - 1) * frameSize, nullptr, carry);
+                if (frameSteps.CarriesLogicPair() && available > 0)
+                    frameSteps.Frame(frame0 + static_cast<std::uint64_t>(available - 1) * frameSize, nullptr, carry);
                 if (!ticker.advance(available))
                     return CancelledByUser();
             }

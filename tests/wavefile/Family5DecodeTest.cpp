@@ -187,49 +187,6 @@ TEST(Family5Decode, EachIndexOneFrameStandsForTenPointsAtTenTimesThePeriod)
     EXPECT_THROW(synth::WriteFamily5(r, options), std::invalid_argument);
 }
 
-TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
-{
-    for (auto [start0, start1] : { std::pair { 100, 103 }, std::pair { 100, 95 }, std::pair { 7, 0 } }) {
-        const std::int64_t shift = start1 != 0 ? start1 - start0 : 0;
-        Recording r = Base(60);
-        AddAnalog(r, 2);
-        synth::AnalogSpec shifted;
-        shifted.slot = 9;
-        shifted.primary.assign(60, 0);
-        for (std::int64_t p = 0; p < 60; ++p)
-            if (p - shift >= 0)
-                shifted.primary[static_cast<std::size_t>(p)] = static_cast<std::uint16_t>(1000 + (p - shift) / 5);
-        r.analog.push_back(shifted);
-        Family5Options options;
-        options.periods = { { { 2, -3, "sec" }, { 1, -2, "sec" } } }; // 2 ms and 10 ms: 5 points a frame
-        options.startValue0 = start0;
-        options.startValue1 = start1;
-        options.analogSet = { { 9, 1 } };
-        test5::Loaded loaded;
-        test5::Load(loaded, synth::WriteFamily5(r, options));
-        SCOPED_TRACE(shift);
-        ExpectRecording(loaded, r);
-    }
-}
-
-TEST(Family5Decode, TheSecondPairOfFrameDescriptionsReadsBlocksOfSubKind98)
-{
-    Recording r = Base(40, "REC");
-    for (int slot : { 1, 2, 3, 4 })
-        AddAnalog(r, slot);
-    AddUnit(r, 1);
-    Family5Options options;
-    options.analogSet = { { 2, 1 }, { 3, 2 }, { 4, 3 } };
-    options.logicSet = 2;
-    options.framesPerBlock = 9;
-    const auto spec = synth::DescribeFamily5File(r, options);
-    ASSERT_EQ(spec.frames.size(), 4u);
-    EXPECT_TRUE(spec.frames[2].secondPair && spec.frames[3].secondPair);
-    test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
-    ExpectRecording(loaded, r);
-}
-
 // Decoding a recording in ranges gives the same codes as decoding it whole.
 void ExpectRangesMatchWhole(const std::vector<std::uint8_t>& bytes, std::int64_t length)
 {
@@ -254,6 +211,57 @@ void ExpectRangesMatchWhole(const std::vector<std::uint8_t>& bytes, std::int64_t
             EXPECT_EQ(part.tables.logicGroups.groups[0].secondary, slice(whole.tables.logicGroups.groups[0].secondary));
         }
     }
+}
+
+TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
+{
+    // 2 ms and 10 ms: 5 points a frame; equal periods: one.
+    const synth::ChunkPeriodSpec fine { 2, -3, "sec" }, coarse { 1, -2, "sec" };
+    for (auto [repetition, period1] : { std::pair { 5, coarse }, std::pair { 1, fine } }) {
+        for (auto [start0, start1] : { std::pair { 100, 103 }, std::pair { 100, 95 }, std::pair { 7, 0 } }) {
+            const std::int64_t shift = start1 != 0 ? start1 - start0 : 0;
+            Recording r = Base(60);
+            AddAnalog(r, 2);
+            synth::AnalogSpec shifted;
+            shifted.slot = 9;
+            shifted.primary.assign(60, 0);
+            for (std::int64_t p = 0; p < 60; ++p)
+                if (p - shift >= 0)
+                    shifted.primary[static_cast<std::size_t>(p)]
+                        = static_cast<std::uint16_t>(1000 + (p - shift) / repetition);
+            r.analog.push_back(shifted);
+            Family5Options options;
+            options.periods = { { fine, period1 } };
+            options.startValue0 = start0;
+            options.startValue1 = start1;
+            options.analogSet = { { 9, 1 } };
+            options.framesPerBlock = 8;
+            const auto bytes = synth::WriteFamily5(r, options);
+            test5::Loaded loaded;
+            test5::Load(loaded, bytes);
+            SCOPED_TRACE(std::to_string(repetition) + " points a frame, shift " + std::to_string(shift));
+            ExpectRecording(loaded, r);
+            ExpectRangesMatchWhole(bytes, r.dataLength);
+        }
+    }
+}
+
+TEST(Family5Decode, TheSecondPairOfFrameDescriptionsReadsBlocksOfSubKind98)
+{
+    Recording r = Base(40, "REC");
+    for (int slot : { 1, 2, 3, 4 })
+        AddAnalog(r, slot);
+    AddUnit(r, 1);
+    Family5Options options;
+    options.analogSet = { { 2, 1 }, { 3, 2 }, { 4, 3 } };
+    options.logicSet = 2;
+    options.framesPerBlock = 9;
+    const auto spec = synth::DescribeFamily5File(r, options);
+    ASSERT_EQ(spec.frames.size(), 4u);
+    EXPECT_TRUE(spec.frames[2].secondPair && spec.frames[3].secondPair);
+    test5::Loaded loaded;
+    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    ExpectRecording(loaded, r);
 }
 
 TEST(Family5Decode, RangesDecodeAsTheWholeRecording)
