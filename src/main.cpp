@@ -5,6 +5,7 @@
 #include "app/CommandLineUsage.h"
 #include "app/KpSettings.h"
 #include "app/UnattendedConversion.h"
+#include "export/ConvertWaveFile.h"
 #include "platform/LocaleInfo.h"
 #include "platform/TerminalProgress.h"
 #include "platform/UserMessages.h"
@@ -21,15 +22,6 @@
 
 namespace {
 
-// The converter from disk is not part of this build yet; say so rather than
-// pretend that something was converted.
-bool ConverterNotBuilt(const kp::ConversionRequest&, kp::UserMessages& messages, kp::ProgressWindow&)
-{
-    messages.show("converting from disk is not available in this build", kp::MessageButtons::Ok,
-                  kp::MessageIcon::Error);
-    return false;
-}
-
 int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 {
 #if !defined(KP_NO_GUI)
@@ -39,7 +31,7 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 #endif
     kp::KpSettings settings = kp::LoadSettings(store);
     kp::TerminalProgress progress = kp::TerminalProgress::ForStderr();
-    const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, ConverterNotBuilt, progress);
+    const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, kp::ConvertWaveFile, progress);
     progress.end();
     kp::SaveSettings(settings, store);
 #if !defined(KP_NO_GUI)
