@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -17,31 +16,36 @@ namespace kp {
 
 class CodeTextTable {
 public:
-    // Cell slots are kStride bytes; the last byte of a slot holds the cell's
-    // length (0 until the cell is built). Copying a whole slot and advancing
-    // by the length is cheaper than copying the exact length.
-    static constexpr int kStride = 32;
-    static constexpr int kMaxCell = kStride - 1;
+    // A row copies kCopy bytes from a cell's slot and advances by the cell's
+    // length: one fixed-size copy is cheaper than an exact one. Slots are 16
+    // or 32 bytes; the last byte of a slot holds the cell's length (0 until
+    // the cell is built), and the table ends with room for the last copy.
+    static constexpr int kCopy = 32;
 
     // Whether cells of this precision fit a slot.
-    static constexpr bool Fits(int precision) { return precision >= 0 && precision + 11 <= kMaxCell; }
+    static constexpr bool Fits(int precision) { return precision >= 0 && CellCapacity(precision) <= 31; }
 
     CodeTextTable(std::function<double(std::uint32_t)> value, int precision, char separator, char decimalSeparator);
 
-    // The slot of a code; its first slotLength(slot) bytes are the cell.
+    // The slot of a code; its first SlotLength bytes are the cell.
     const char* slot(std::uint16_t code)
     {
-        char* s = cells_.get() + static_cast<std::size_t>(code) * kStride;
-        if (s[kMaxCell] == 0)
+        char* s = cells_.get() + (static_cast<std::size_t>(code) << shift_);
+        if (s[lengthAt_] == 0)
             build(code, s);
         return s;
     }
-    static int slotLength(const char* slot) { return static_cast<unsigned char>(slot[kMaxCell]); }
+    int slotLength(const char* slot) const { return static_cast<unsigned char>(slot[lengthAt_]); }
 
-    int precision() const { return precision_; }
+    // For hot loops: the slots, log2 of their size, and where the length is.
+    char* cells() const { return cells_.get(); }
+    int shift() const { return shift_; }
+    int lengthAt() const { return lengthAt_; }
+    void build(std::uint16_t code, char* slot);
 
 private:
-    void build(std::uint16_t code, char* slot);
+    // Separator, sign, digit, decimal separator, digits, "e", sign, 3 digits.
+    static constexpr int CellCapacity(int precision) { return precision + 9; }
 
     struct Free {
         void operator()(char* p) const { std::free(p); }
@@ -51,6 +55,8 @@ private:
     std::unique_ptr<char, Free> cells_;
     std::function<double(std::uint32_t)> value_;
     int precision_;
+    int shift_;
+    int lengthAt_;
     char separator_;
     char decimalSeparator_;
 };

@@ -2,9 +2,12 @@
 
 #include "format/NumberWriter.h"
 
+#include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace kp {
 namespace {
@@ -35,6 +38,23 @@ constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223
                                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                "8081828384858687888990919293949596979899";
 
+// Powers of ten as doubles, 10^-340 .. 10^308 (approximate for negative
+// exponents: they only choose where the exact computation starts).
+constexpr int kLowestPow10 = -340;
+struct Pow10Doubles {
+    double value[649];
+    constexpr Pow10Doubles() : value()
+    {
+        double p = 1.0;
+        for (int k = 0; k <= 308; ++k, p = k < 308 ? p * 10.0 : p)
+            value[k - kLowestPow10] = p;
+        p = 1.0;
+        for (int k = 0; k >= kLowestPow10; --k, p /= 10.0)
+            value[k - kLowestPow10] = p;
+    }
+};
+constexpr Pow10Doubles kPow10Doubles;
+
 // Rounds q + r/d to an integer, ties to even, given 0 <= r < d.
 inline U128 RoundQuotient(U128 q, U128 r, U128 d)
 {
@@ -46,7 +66,7 @@ inline U128 RoundQuotient(U128 q, U128 r, U128 d)
 
 // round(m * 2^e * 10^k), exactly, when 128-bit integers can hold the
 // computation; false otherwise.
-bool ScaledRound(std::uint64_t m, int e, int k, std::uint64_t& out)
+[[gnu::always_inline]] inline bool ScaledRound(std::uint64_t m, int e, int k, std::uint64_t& out)
 {
     U128 q;
     if (k >= 0) {
@@ -91,18 +111,24 @@ bool ScaledRound(std::uint64_t m, int e, int k, std::uint64_t& out)
     return true;
 }
 
-// Writes exactly count digits of q (q < 10^count).
-inline void WriteDigits(char* out, std::uint64_t q, int count)
+// Writes exactly N digits of q (q < 10^N), 32-bit arithmetic where it fits.
+template <int N>
+inline void WriteDigits(char* out, std::uint64_t q)
 {
-    char* p = out + count;
-    while (count >= 2) {
-        p -= 2;
-        std::memcpy(p, kDigitPairs + (q % 100) * 2, 2);
-        q /= 100;
-        count -= 2;
+    if constexpr (N > 8) {
+        WriteDigits<N - 8>(out, q / 100000000u);
+        WriteDigits<8>(out + N - 8, q % 100000000u);
+    } else {
+        auto v = static_cast<std::uint32_t>(q);
+        char* p = out + N;
+        for (int count = N; count >= 2; count -= 2) {
+            p -= 2;
+            std::memcpy(p, kDigitPairs + (v % 100) * 2, 2);
+            v /= 100;
+        }
+        if constexpr (N % 2 != 0)
+            *--p = static_cast<char>('0' + v);
     }
-    if (count != 0)
-        *--p = static_cast<char>('0' + q);
 }
 
 inline char* WriteExponent(char* out, int e10)
@@ -121,28 +147,16 @@ inline char* WriteExponent(char* out, int e10)
     return out + 3;
 }
 
-// Mantissa digits q (precision + 1 of them) as d.ddd.
-inline char* WriteMantissa(char* out, std::uint64_t q, int precision, char decimalSeparator)
-{
-    WriteDigits(out + 1, q, precision + 1);
-    out[0] = out[1];
-    if (precision == 0)
-        return out + 1;
-    out[1] = decimalSeparator;
-    return out + precision + 2;
-}
-
-} // namespace
-
-char* WriteExpCell(char* out, double value, int precision, bool forceSign, char decimalSeparator)
+template <int P>
+char* ExpCell(char* out, double value, bool forceSign, char decimalSeparator)
 {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
     const bool negative = (bits >> 63) != 0;
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t { 1 } << 52) - 1);
 
-    if (precision < 0 || precision > kMaxFastExpPrecision || biased == 0x7FF || (biased == 0 && fraction != 0))
-        return AppendExp(out, value, precision, forceSign, decimalSeparator);
+    if (biased == 0x7FF || (biased == 0 && fraction != 0)) [[unlikely]]
+        return AppendExp(out, value, P, forceSign, decimalSeparator);
 
     char* p = out;
     if (negative)
@@ -152,34 +166,74 @@ char* WriteExpCell(char* out, double value, int precision, bool forceSign, char 
 
     if (biased == 0) { // zero
         *p++ = '0';
-        if (precision > 0) {
+        if constexpr (P > 0) {
             *p++ = decimalSeparator;
-            std::memset(p, '0', static_cast<std::size_t>(precision));
-            p += precision;
+            std::memset(p, '0', static_cast<std::size_t>(P));
+            p += P;
         }
         return WriteExponent(p, 0);
     }
 
     const std::uint64_t m = fraction | (std::uint64_t { 1 } << 52);
     const int e = biased - 1075; // |value| = m * 2^e
-    // floor(log10(|value|)) is this estimate or one more; a rounding carry
-    // (9.99 -> 10.0) can add one again.
+    // floor(log10(|value|)) is this estimate or one more; the comparison
+    // settles it but for values next to a power of ten, and a rounding carry
+    // (9.99 -> 10.0) can add one again: the loop below corrects both.
     int e10 = ((e + 52) * 78913) >> 18;
-    const std::uint64_t low = static_cast<std::uint64_t>(kPow10.value[precision]);
-    const std::uint64_t high = static_cast<std::uint64_t>(kPow10.value[precision + 1]);
+    if (e10 + 1 <= 308 && std::fabs(value) >= kPow10Doubles.value[e10 + 1 - kLowestPow10])
+        ++e10;
+    constexpr std::uint64_t low = static_cast<std::uint64_t>(Pow10(P));
+    constexpr std::uint64_t high = static_cast<std::uint64_t>(Pow10(P + 1));
     std::uint64_t q = 0;
     for (int attempt = 0;; ++attempt) {
-        if (attempt == 3 || !ScaledRound(m, e, precision - e10, q))
-            return AppendExp(out, value, precision, forceSign, decimalSeparator);
-        if (q >= high)
+        if (attempt == 3 || !ScaledRound(m, e, P - e10, q)) [[unlikely]]
+            return AppendExp(out, value, P, forceSign, decimalSeparator);
+        if (q >= high) [[unlikely]]
             ++e10;
-        else if (q < low)
+        else if (q < low) [[unlikely]]
             --e10;
         else
             break;
     }
-    p = WriteMantissa(p, q, precision, decimalSeparator);
+    // A mantissa of exactly 1.000... may come from an exponent one too high
+    // (a value just below a power of ten that rounds up to it): the exponent
+    // below decides whether the digits stay below 10 there.
+    std::uint64_t below = 0;
+    if (q == low && ScaledRound(m, e, P - e10 + 1, below) && below < high) {
+        q = below;
+        --e10;
+    }
+    WriteDigits<P + 1>(p + 1, q);
+    p[0] = p[1];
+    if constexpr (P == 0) {
+        p += 1;
+    } else {
+        p[1] = decimalSeparator;
+        p += P + 2;
+    }
     return WriteExponent(p, e10);
+}
+
+template <std::size_t... I>
+constexpr auto MakeWriters(std::index_sequence<I...>)
+{
+    return std::array<ExpCellWriter, sizeof...(I)> { &ExpCell<static_cast<int>(I)>... };
+}
+constexpr auto kWriters = MakeWriters(std::make_index_sequence<kMaxFastExpPrecision + 1>());
+
+} // namespace
+
+ExpCellWriter ExpCellWriterFor(int precision)
+{
+    return precision >= 0 && precision <= kMaxFastExpPrecision ? kWriters[static_cast<std::size_t>(precision)]
+                                                               : nullptr;
+}
+
+char* WriteExpCell(char* out, double value, int precision, bool forceSign, char decimalSeparator)
+{
+    if (precision < 0 || precision > kMaxFastExpPrecision)
+        return AppendExp(out, value, precision, forceSign, decimalSeparator);
+    return kWriters[static_cast<std::size_t>(precision)](out, value, forceSign, decimalSeparator);
 }
 
 } // namespace kp

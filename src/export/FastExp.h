@@ -27,4 +27,9 @@ constexpr std::size_t FastExpCapacity(int precision) { return static_cast<std::s
 // characters. Returns the end of what was written (no terminator).
 char* WriteExpCell(char* out, double value, int precision, bool forceSign, char decimalSeparator);
 
+// WriteExpCell for one precision, for loops that print many values with the
+// same precision; nullptr outside 0..kMaxFastExpPrecision.
+using ExpCellWriter = char* (*)(char* out, double value, bool forceSign, char decimalSeparator);
+ExpCellWriter ExpCellWriterFor(int precision);
+
 } // namespace kp

@@ -35,6 +35,15 @@ public:
 
 private:
     struct Column;
+    struct TableColumn {
+        const std::uint16_t* data;
+        char* cells;
+        int shift;
+        int lengthAt;
+        CodeTextTable* table;
+    };
+    char* writeTableCells(char* p, std::int64_t index);
+    bool coversRows(std::int64_t first, std::int64_t step, std::int64_t rows) const;
     char* writeCell(Column& column, char* p, std::int64_t index);
     char* writeCells(char* p, std::int64_t index, bool dropFirstSeparator);
 
@@ -42,6 +51,9 @@ private:
     TimeCellWriter time_;
     std::vector<Column> columns_;
     std::vector<std::unique_ptr<CodeTextTable>> tables_;
+    std::vector<TableColumn> tableColumns_; // bound arrays of the columns, when all have tables
+    bool allTables_ = false;
+    std::int64_t minSize_ = 0;
     std::int64_t tableFirst_ = 0;
     std::size_t cellsCapacity_ = 0; // bytes a row may take apart from a text time cell
 };

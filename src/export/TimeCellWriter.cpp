@@ -15,6 +15,7 @@ TimeCellWriter::TimeCellWriter(const ExportTimeColumn& time, char decimalSeparat
     , notation_(std::clamp(time.notation, 0, 3))
     , precision_(std::clamp(time.precision, 0, kMaxFastExpPrecision))
     , decimalSeparator_(decimalSeparator)
+    , writeExp_(ExpCellWriterFor(precision_))
 {
 }
 
@@ -27,7 +28,7 @@ char* TimeCellWriter::write(char* out, std::int64_t point) const
     // fraction is rarely exactly 0 near the trigger; print it as 0.
     if (std::fabs(s) < 1e-10)
         s = 0;
-    return WriteExpCell(out, s, precision_, false, decimalSeparator_);
+    return writeExp_(out, s, false, decimalSeparator_);
 }
 
 std::string_view TimeCellWriter::text(std::int64_t point)

@@ -4,6 +4,7 @@
 // relative to the trigger point.
 
 #include "export/ExportLayout.h"
+#include "export/FastExp.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,7 @@ private:
     int notation_;
     int precision_;
     char decimalSeparator_;
+    ExpCellWriter writeExp_;
     std::string text_;
 };
 

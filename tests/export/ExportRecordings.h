@@ -62,6 +62,46 @@ inline synth::Recording ExportFamily1(std::int64_t points, const std::string& fu
     return r;
 }
 
+// Family 3 (logger 3019): one sample per second, CH1 at 0.5 per code, pulse
+// channel P1 at 0.5 per count plus 1 ("rpm", comment "wheel").
+inline synth::Recording ExportFamily3(std::int64_t points)
+{
+    synth::Recording r;
+    r.model = "3019";
+    r.version = "30190001";
+    r.dataLength = points;
+    r.mainFields = { { 7, "24-06-11" }, { 8, "08:00:00" }, { 11, "1s" }, { 17, "0%" } };
+    synth::AnalogSpec a;
+    a.slot = 0;
+    a.fields = { { 2, "VOLT" }, { 4, "10V" }, { 22, "V" }, { 33, "0.5" } };
+    synth::PulseSpec p;
+    p.slot = 0;
+    p.fields = { { 22, "rpm" }, { 30, "wheel" }, { 33, "0.5" }, { 34, "1" } };
+    for (std::int64_t i = 0; i < points; ++i) {
+        a.primary.push_back(static_cast<std::uint16_t>(static_cast<std::int16_t>(i - 1)));
+        p.primary.push_back(static_cast<std::uint16_t>(i * 1000));
+    }
+    r.analog = { a };
+    r.pulses = { p };
+    return r;
+}
+
+// Family 6 (5228): float channel Z1 holding the values given, unit "W".
+inline synth::Recording ExportFamily6Floats(const std::vector<float>& values)
+{
+    synth::Recording r;
+    r.model = "5228";
+    r.version = "52280102";
+    r.dataLength = static_cast<std::int64_t>(values.size());
+    r.mainFields = { { 10, "128" }, { 11, "1s" }, { 17, "0%" } };
+    synth::FloatSpec f;
+    f.slot = 0;
+    f.fields = { { 22, "W" }, { 30, "power" } };
+    f.primary = values;
+    r.floats = { f };
+    return r;
+}
+
 inline std::filesystem::path WriteExportRecording(const synth::Recording& r, const std::filesystem::path& path)
 {
     synth::WriteRecordingFile(r, path);

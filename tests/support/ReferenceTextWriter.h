@@ -6,7 +6,7 @@
 #include "export/ExportLayout.h"
 #include "format/DateTimeFormat.h"
 #include "format/ElapsedTimeFormat.h"
-#include "support/PrintfCells.h"
+#include "PrintfCells.h"
 #include "wavefile/ChannelTables.h"
 
 #include <bit>
