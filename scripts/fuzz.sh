@@ -1,7 +1,12 @@
 #!/bin/sh
-# Builds the libFuzzer targets with clang and runs each for SECONDS (default 60).
-# Seeds come from the recording writer; findings land in build-fuzz/findings/.
+# Builds the libFuzzer targets with clang and runs each for SECONDS (default 60),
+# one after the other, one process at a time, at low priority.
+# Seeds come from the recording writer (kp-synth seeds); the corpus grows in
+# build-fuzz/corpus/<target>, findings land in build-fuzz/findings/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
+# A kept finding: minimise it with
+#   build-fuzz/fuzz/fuzz_<target> -minimize_crash=1 -runs=10000 FILE
+# and store the result under tests/fuzz_regressions/<target>/.
 set -eu
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-60}
@@ -12,16 +17,23 @@ cmake --build build-fuzz
 
 TARGETS=${*:-$(ls build-fuzz/fuzz | sed -n 's/^fuzz_//p')}
 SEEDS=build-fuzz/seeds
-mkdir -p "$SEEDS" build-fuzz/findings
-if [ -x build-fuzz/tools/synth/kp-synth ]; then
-    build-fuzz/tools/synth/kp-synth seeds "$SEEDS" >/dev/null 2>&1 || true
-fi
+mkdir -p build-fuzz/findings
+rm -rf "$SEEDS"
+build-fuzz/tools/synth/kp-synth seeds "$SEEDS"
 for t in $TARGETS; do
     corpus=build-fuzz/corpus/$t
     mkdir -p "$corpus"
-    cp -n "$SEEDS"/* "$corpus"/ 2>/dev/null || true
+    cp -n "$SEEDS"/* "$corpus"/
     echo "== fuzz_$t for ${SECONDS_PER_TARGET}s"
-    build-fuzz/fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=2048 -timeout=10 \
-        -artifact_prefix=build-fuzz/findings/"$t"- -print_final_stats=1 "$corpus" 2>&1 \
-        | grep -E '^(stat::|Done|==[0-9]+==ERROR|SUMMARY)' || true
+    # Inputs stay below 64 KiB, so no single allocation may come near 64 MiB:
+    # a larger one means a count from the file went unchecked.
+    # -jobs=1 runs one worker process and copies its log (fuzz-0.log) into ours.
+    /usr/bin/time -f "cpu_seconds: %U user %S system" \
+        nice -n 10 build-fuzz/fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" -jobs=1 -workers=1 \
+        -max_len=65536 -rss_limit_mb=2048 -malloc_limit_mb=64 -timeout=10 -dict=fuzz/kp.dict \
+        -artifact_prefix=build-fuzz/findings/"$t"- -print_final_stats=1 "$corpus" \
+        >build-fuzz/fuzz-$t.log 2>&1 || true
+    rm -f fuzz-0.log
+    grep -E '^(stat::number|stat::peak|Done|cpu_seconds|==[0-9]+==ERROR|SUMMARY)' build-fuzz/fuzz-$t.log | sort -u || true
 done
+ls build-fuzz/findings

@@ -13,6 +13,7 @@
 #if !defined(KP_NO_GUI)
 #include "app/QtKpApp.h"
 #include "app/QtSettingsStore.h"
+#include "display/ScreenshotMode.h"
 #else
 #include "platform/SettingsStore.h"
 #endif
@@ -49,6 +50,11 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 int main(int argc, char** argv)
 {
     kp::InitLocaleFromSystem();
+
+#if !defined(KP_NO_GUI)
+    if (kp::IsScreenshotRequest(argc, argv))
+        return kp::RunScreenshot(argc, argv);
+#endif
 
     kp::CKpCommandLineInfo commandLine;
     commandLine.ParseCommandLine(argc, argv);

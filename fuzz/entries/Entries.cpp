@@ -6,6 +6,9 @@ const std::vector<Entry>& Entries()
 {
     static const std::vector<Entry> entries{
         {"header_load", &RunHeaderLoad},
+        {"document_open", &RunDocumentOpen},
+        {"check_file", &RunCheckFile},
+        {"index_read", &RunIndexRead},
     };
     return entries;
 }

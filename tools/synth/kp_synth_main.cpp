@@ -2,10 +2,14 @@
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
+#include "FuzzBundle.h"
 #include "synth/DemoRecordings.h"
+#include "synth/FuzzSeeds.h"
 #include "synth/RecordingWriter.h"
 
 namespace {
@@ -16,7 +20,8 @@ void Usage()
                "  kp-synth demo OUT.MEM                      the demo recording (family 1, 8 channels)\n"
                "  kp-synth family N OUT [FUNCTION [POINTS [SEED]]]\n"
                "                                             a small recording of header family N\n"
-               "  kp-synth waves CHANNELS POINTS OUT         a family-1 MEM recording of waveforms\n",
+               "  kp-synth waves CHANNELS POINTS OUT         a family-1 MEM recording of waveforms\n"
+               "  kp-synth seeds DIR                         the fuzzers' seed inputs\n",
                stderr);
 }
 
@@ -24,6 +29,26 @@ bool Number(std::string_view text, long long& value)
 {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+// One file per seed; an index seed and the files it lists travel together as
+// one fuzz input (see fuzz/entries/FuzzBundle.h).
+int WriteSeeds(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    int written = 0;
+    for (const auto& seed : kp::synth::FuzzSeeds()) {
+        const auto bytes = kp::fuzz::JoinBundle(seed.opened, seed.companions);
+        std::ofstream out(folder / seed.name, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!out) {
+            std::fprintf(stderr, "kp-synth: cannot write %s\n", (folder / seed.name).string().c_str());
+            return 1;
+        }
+        ++written;
+    }
+    std::printf("%d seeds in %s\n", written, folder.string().c_str());
+    return 0;
 }
 
 } // namespace
@@ -48,6 +73,8 @@ int main(int argc, char** argv)
                                           argv[3]);
             return 0;
         }
+        if (command == "seeds" && argc == 3)
+            return WriteSeeds(argv[2]);
         if (command == "waves" && argc == 5) {
             long long channels = 0, points = 0;
             if (!Number(argv[2], channels) || !Number(argv[3], points) || channels > 352) {
