@@ -9,16 +9,4 @@ namespace kp {
 void DescribeFamily5(const CWaveHeadInfo&, SampleLayout&) {}
 DecodeResult DecodeFamily5(const DecodeRequest&) { return RefusedBecause("no decoder for header family 5"); }
 
-void DescribeFamily6(const CWaveHeadInfo&, SampleLayout&) {}
-DecodeResult DecodeFamily6(const DecodeRequest&) { return RefusedBecause("no decoder for header family 6"); }
-
-void DescribeFamily7(const CWaveHeadInfo&, SampleLayout&) {}
-DecodeResult DecodeFamily7(const DecodeRequest&) { return RefusedBecause("no decoder for header family 7"); }
-
-void DescribeFamily8(const CWaveHeadInfo&, SampleLayout&) {}
-DecodeResult DecodeFamily8(const DecodeRequest&) { return RefusedBecause("no decoder for header family 8"); }
-
-void DescribeFamily9(const CWaveHeadInfo&, SampleLayout&) {}
-DecodeResult DecodeFamily9(const DecodeRequest&) { return RefusedBecause("no decoder for header family 9"); }
-
 } // namespace kp

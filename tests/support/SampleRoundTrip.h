@@ -105,8 +105,9 @@ inline std::uint32_t ExpectedGroupWord(const Recording& r, int family, int group
         const std::uint32_t nibble = secondary ? u.secondary[k] : u.primary[k];
         word |= nibble << (4 * (u.unit % 8));
     }
-    // The channel-block family stores 16 probes and copies the last one upward.
-    if (family == 2 && (word & 0x8000u) != 0)
+    // The channel-block family and family 7 store 16 probes and copy the last
+    // one upward.
+    if ((family == 2 || family == 7) && (word & 0x8000u) != 0)
         word |= 0xFFFF0000u;
     return word;
 }

@@ -7,9 +7,5 @@
 namespace kp::synth {
 
 std::vector<std::uint8_t> WriteFamily5(const Recording&) { throw std::invalid_argument("no writer for family 5"); }
-std::vector<std::uint8_t> WriteFamily6(const Recording&) { throw std::invalid_argument("no writer for family 6"); }
-std::vector<std::uint8_t> WriteFamily7(const Recording&) { throw std::invalid_argument("no writer for family 7"); }
-std::vector<std::uint8_t> WriteFamily8(const Recording&) { throw std::invalid_argument("no writer for family 8"); }
-std::vector<std::uint8_t> WriteFamily9(const Recording&) { throw std::invalid_argument("no writer for family 9"); }
 
 } // namespace kp::synth

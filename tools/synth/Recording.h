@@ -61,6 +61,14 @@ struct PulseSpec {
     std::vector<std::uint16_t> primary;
 };
 
+// ------------------------------------------------- families 6-9 (frames)
+// Family 8 GPS quantities that share one 32-bit value (slots 246-248 and
+// 249-252): each slot reads (value AND mask) >> shift.
+struct GpsSplitSpec {
+    std::uint32_t mask = 0xFFFFFFFFu;
+    int shift = 0;
+};
+
 struct Recording {
     std::string model = "4170";
     std::string function = "MEM";
@@ -75,6 +83,13 @@ struct Recording {
     std::vector<FloatSpec> floats;
     std::vector<PulseSpec> pulses;
     std::vector<RecordSpec> extraRecords; // written after the standard records
+
+    // --------------------------------------------- families 6-9 (frames)
+    // Family 8: mask and shift per split GPS slot (246-252), written to "HQ";
+    // a slot not listed keeps the whole value.
+    std::map<int, GpsSplitSpec> gpsSplits;
+    // Families 8 and 9: unused bytes at the end of every frame.
+    int frameSlack = 0;
 };
 
 } // namespace kp::synth
