@@ -5,6 +5,7 @@
 #include "app/CommandLineUsage.h"
 #include "app/KpSettings.h"
 #include "app/UnattendedConversion.h"
+#include "export/ConvertWaveFile.h"
 #include "platform/LocaleInfo.h"
 #include "platform/TerminalProgress.h"
 #include "platform/UserMessages.h"
@@ -12,6 +13,7 @@
 #if !defined(KP_NO_GUI)
 #include "app/QtKpApp.h"
 #include "app/QtSettingsStore.h"
+#include "display/ScreenshotMode.h"
 #else
 #include "platform/SettingsStore.h"
 #endif
@@ -20,15 +22,6 @@
 #include <string>
 
 namespace {
-
-// The converter from disk is not part of this build yet; say so rather than
-// pretend that something was converted.
-bool ConverterNotBuilt(const kp::ConversionRequest&, kp::UserMessages& messages, kp::ProgressWindow&)
-{
-    messages.show("converting from disk is not available in this build", kp::MessageButtons::Ok,
-                  kp::MessageIcon::Error);
-    return false;
-}
 
 int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 {
@@ -39,7 +32,7 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 #endif
     kp::KpSettings settings = kp::LoadSettings(store);
     kp::TerminalProgress progress = kp::TerminalProgress::ForStderr();
-    const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, ConverterNotBuilt, progress);
+    const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, kp::ConvertWaveFile, progress);
     progress.end();
     kp::SaveSettings(settings, store);
 #if !defined(KP_NO_GUI)
@@ -57,6 +50,11 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 int main(int argc, char** argv)
 {
     kp::InitLocaleFromSystem();
+
+#if !defined(KP_NO_GUI)
+    if (kp::IsScreenshotRequest(argc, argv))
+        return kp::RunScreenshot(argc, argv);
+#endif
 
     kp::CKpCommandLineInfo commandLine;
     commandLine.ParseCommandLine(argc, argv);

@@ -77,21 +77,25 @@ int CKpApp::Run(int& argc, char** argv)
     CKpCommandLineInfo commandLine;
     commandLine.ParseCommandLine(argc, argv);
 
-    CMainFrame frame;
-    messages_.setParent(&frame);
+    auto frame = std::make_unique<CMainFrame>(
+        FrameServices{settings_, store_, messages_, progress_, blockFiles_, GetFont(AppFont::Wave)});
+    messages_.setParent(frame.get());
     if (commandLine.GetShellCommand() == CKpCommandLineInfo::ShellCommand::FileOpen) {
         const QString path = QFile::decodeName(commandLine.GetFileName().c_str());
-        if (!frame.OpenDocumentFile(path)) {
+        if (!frame->OpenDocumentFile(path)) {
             messages_.setParent(nullptr);
             messages_.show(std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + commandLine.GetFileName(),
                            MessageButtons::Ok, MessageIcon::Error);
+            frame.reset();
             WriteSettings();
             return 1;
         }
     }
-    frame.show();
+    frame->ShowWithSavedState();
     const int status = QApplication::exec();
     messages_.setParent(nullptr);
+    // The frame and its view write their own keys when they are destroyed.
+    frame.reset();
     WriteSettings();
     return status;
 }

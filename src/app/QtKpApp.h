@@ -5,6 +5,8 @@
 
 #include "app/KpSettings.h"
 #include "app/QtSettingsStore.h"
+#include "app/BlockFileList.h"
+#include "app/QtProgressWindow.h"
 #include "app/QtUserMessages.h"
 
 #include <QFont>
@@ -41,6 +43,8 @@ private:
     QtSettingsStore store_;
     KpSettings settings_;
     QtUserMessages messages_;
+    QtProgressWindow progress_{messages_};
+    CBlockFileList blockFiles_;
     std::array<QFont, 5> fonts_;
 };
 

@@ -1,14 +1,29 @@
 #include "display/CMainFrame.h"
 
+#include "app/KpSettings.h"
+#include "display/CKpView.h"
+#include "display/FrameClient.h"
+#include "display/FrameCommands.h"
+#include "display/ViewCommands.h"
+#include "display/ViewRecordBuilder.h"
+#include "wavefile/CKpDoc.h"
+
 #include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
+
+#include "app/QtFontDescription.h"
 
 namespace kp {
 
@@ -26,64 +41,353 @@ QString FirstLocalFile(const QMimeData* mime)
     return {};
 }
 
+QString PaneText(const std::string& text) { return text.empty() ? QStringLiteral(" - ") : QString::fromStdString(text + " "); }
+
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(const FrameServices& services, QWidget* parent)
+    : QMainWindow(parent)
+    , services_(services)
+    , frameSettings_(FrameSettings::Load(services.store))
+    , doc_(std::make_unique<CKpDoc>(services.messages, services.progress, services.blockFiles))
 {
     setObjectName(QStringLiteral("MainFrame"));
     setAcceptDrops(true);
     setMinimumSize(250, 250);
-    setCentralWidget(new QWidget(this));
+    recent_.Load(services_.store);
+
+    client_ = new FrameClient(this);
+    view_ = new CKpView(services_.settings, services_.store);
+    view_->SetDisplayFont(services_.waveFont);
+    client_->SetView(view_);
+    client_->SetPanesSource([this] { return Panes(); });
+    setCentralWidget(client_);
+
     createActions();
     createMenus();
+    createToolBars();
     createStatusBar();
+    readSettings();
+
+    connect(view_, &CKpView::recordLoaded, this, [this] { fillMagnificationBox(); });
+    connect(view_, &CKpView::recordCleared, this, [this] { fillMagnificationBox(); });
+    connect(view_, &CKpView::magnificationChanged, this, [this](int index) {
+        if (magnificationBox_->currentIndex() != index)
+            magnificationBox_->setCurrentIndex(index);
+    });
+    connect(view_, &CKpView::recordLoaded, commands_, &FrameCommands::UpdateStates);
+    connect(view_, &CKpView::recordCleared, commands_, &FrameCommands::UpdateStates);
     updateTitle();
+    updateStatusPanes();
+    fillMagnificationBox();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The view refers into the document's arrays: it goes first.
+    delete client_;
+    client_ = nullptr;
+    view_ = nullptr;
 }
 
 void CMainFrame::createActions()
 {
-    openAction_ = new QAction(QStringLiteral("&Open..."), this);
-    openAction_->setShortcut(QKeySequence::Open);
-    connect(openAction_, &QAction::triggered, this, &CMainFrame::openFromDialog);
-
-    exitAction_ = new QAction(QStringLiteral("E&xit"), this);
-    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+    commands_ = new FrameCommands(*this);
+    viewCommands_ = new ViewCommands(*view_, services_.settings, this);
 }
 
 void CMainFrame::createMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(openAction_);
+    file->addAction(commands_->open());
+    file->addAction(commands_->saveAll());
+    file->addAction(commands_->saveBetweenCursors());
     file->addSeparator();
-    file->addAction(exitAction_);
+    file->addMenu(commands_->recentMenu());
+    file->addSeparator();
+    file->addAction(commands_->exit());
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(commands_->toolbar());
+    view->addAction(commands_->title());
+    view->addAction(commands_->remarks());
+    view->addAction(commands_->gauge());
+    view->addSeparator();
+    view->addAction(commands_->capture());
+    view->addAction(commands_->fixWindowPos());
+    connect(view, &QMenu::aboutToShow, commands_, &FrameCommands::UpdateStates);
+
+    ViewCommands& v = *viewCommands_;
+    QMenu* wave = menuBar()->addMenu(QStringLiteral("&Wave"));
+    wave->addAction(v.zoomIn());
+    wave->addAction(v.zoomOut());
+    magnificationMenu_ = wave->addMenu(QStringLiteral("Set &Magnification"));
+    magnificationMenu_->setObjectName(QStringLiteral("MagnificationMenu"));
+    wave->addSeparator();
+    QMenu* notation = wave->addMenu(QStringLiteral("Time &Notation"));
+    for (QAction* a : v.notations())
+        notation->addAction(a);
+    notation->addSeparator();
+    notation->addAction(v.enhancedDate());
+    QMenu* jump = wave->addMenu(QStringLiteral("&Jump"));
+    jump->addAction(v.jumpA());
+    jump->addAction(v.jumpB());
+    jump->addAction(v.jumpTrigger());
+    jump->addAction(v.jumpPostTrigger());
+    wave->addSeparator();
+    wave->addAction(v.lineStyle());
+    wave->addAction(v.dotsStyle());
+    wave->addAction(v.reverseOrder());
+    wave->addAction(v.fixed());
+    // The magnification entries are rebuilt whenever a menu opens, so that
+    // they follow the record.
+    connect(wave, &QMenu::aboutToShow, this, [this] {
+        viewCommands_->UpdateStates();
+        viewCommands_->FillMagnificationMenu(*magnificationMenu_);
+    });
+
+    QMenu* channel = menuBar()->addMenu(QStringLiteral("&Channel"));
+    channel->addAction(v.allOn());
+    channel->addAction(v.allOff());
+    channel->addSeparator();
+    QMenu* analog = channel->addMenu(QStringLiteral("&Analog"));
+    for (QAction* a : v.analogToggles())
+        analog->addAction(a);
+    QMenu* logic = channel->addMenu(QStringLiteral("&Logic"));
+    for (QAction* a : v.logicToggles())
+        logic->addAction(a);
+    QMenu* groups = channel->addMenu(QStringLiteral("Logic &Unit"));
+    for (QAction* a : v.logicGroups())
+        groups->addAction(a);
+    connect(channel, &QMenu::aboutToShow, viewCommands_, &ViewCommands::UpdateStates);
 }
 
-void CMainFrame::createStatusBar() { statusBar(); }
+void CMainFrame::createToolBars()
+{
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("MainToolBar"));
+    toolBar_->setMovable(true);
+    toolBar_->addAction(commands_->open());
+    // The arrow beside "Open" lists the recent files.
+    if (auto* openButton = qobject_cast<QToolButton*>(toolBar_->widgetForAction(commands_->open()))) {
+        openButton->setMenu(commands_->recentMenu());
+        openButton->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    toolBar_->addAction(commands_->saveAll());
+    toolBar_->addAction(commands_->saveBetweenCursors());
+    toolBar_->addSeparator();
+    toolBar_->addAction(viewCommands_->zoomOut());
+    toolBar_->addAction(viewCommands_->zoomIn());
+
+    dialogBar_ = addToolBar(QStringLiteral("Dialog Bar"));
+    dialogBar_->setObjectName(QStringLiteral("DialogBar"));
+    dialogBar_->addWidget(new QLabel(QStringLiteral(" Zoom : "), dialogBar_));
+    magnificationBox_ = new QComboBox(dialogBar_);
+    magnificationBox_->setObjectName(QStringLiteral("MagnificationCombo"));
+    magnificationBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    magnificationBox_->setMinimumContentsLength(9);
+    dialogBar_->addWidget(magnificationBox_);
+    connect(magnificationBox_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index <= view_->GetHighestIndex() && index != view_->GetMagnificationIndex())
+            view_->SetMagnificationIndex(index);
+        view_->setFocus();
+    });
+    if (frameSettings_.enableNavigation) {
+        // Folder navigation: the buttons and counter of the dialog bar. The
+        // counter reads "---" while the folder list is empty.
+        dialogBar_->addSeparator();
+        auto* previous = new QToolButton(dialogBar_);
+        previous->setText(QStringLiteral("<<"));
+        previous->setToolTip(QStringLiteral("Previous File"));
+        previous->setStatusTip(QStringLiteral("Open previous waveform file."));
+        previous->setEnabled(false);
+        auto* next = new QToolButton(dialogBar_);
+        next->setText(QStringLiteral(">>"));
+        next->setToolTip(QStringLiteral("Next File"));
+        next->setStatusTip(QStringLiteral("Open next waveform file."));
+        next->setEnabled(false);
+        auto* counter = new QLabel(QStringLiteral("---"), dialogBar_);
+        counter->setObjectName(QStringLiteral("FileCounter"));
+        counter->setToolTip(QStringLiteral("Waveform Files"));
+        counter->setStatusTip(QStringLiteral("Index / Total number of waveform files in the folder."));
+        dialogBar_->addWidget(previous);
+        dialogBar_->addWidget(next);
+        dialogBar_->addWidget(new QLabel(QStringLiteral(" Waveform Files : "), dialogBar_));
+        dialogBar_->addWidget(counter);
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    for (std::size_t i = 0; i < statusPanes_.size(); ++i) {
+        statusPanes_[i] = new QLabel(this);
+        statusPanes_[i]->setObjectName(QStringLiteral("StatusPane%1").arg(i));
+        statusBar()->addPermanentWidget(statusPanes_[i]);
+    }
+}
+
+void CMainFrame::readSettings()
+{
+    if (frameSettings_.placement) {
+        const SettingsRect& r = *frameSettings_.placement;
+        const QSize size(std::max(r.right - r.left, 250), std::max(r.bottom - r.top, 250));
+        if (frameSettings_.fixWindowPos)
+            setGeometry(QRect(QPoint(r.left, r.top), size));
+        else
+            resize(size);
+    } else {
+        resize(900, 600);
+    }
+    if (!frameSettings_.toolbarState.empty())
+        restoreState(QByteArray(reinterpret_cast<const char*>(frameSettings_.toolbarState.data()),
+                                static_cast<qsizetype>(frameSettings_.toolbarState.size())));
+}
+
+void CMainFrame::ShowWithSavedState()
+{
+    if (services_.settings.cmdShow == 3)
+        showMaximized();
+    else
+        show();
+    view_->Refit();
+}
+
+void CMainFrame::writeSettings()
+{
+    if (settingsWritten_)
+        return;
+    settingsWritten_ = true;
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    frameSettings_.placement = SettingsRect{normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
+    services_.settings.cmdShow = isMaximized() ? 3 : (isMinimized() ? 2 : 1);
+    const QByteArray state = saveState();
+    frameSettings_.toolbarState.assign(state.begin(), state.end());
+    frameSettings_.Save(services_.store);
+    recent_.Save(services_.store);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    writeSettings();
+    QMainWindow::closeEvent(event);
+}
+
+FramePanes CMainFrame::Panes() const
+{
+    FramePanes p;
+    p.title = frameSettings_.title;
+    p.titleFontHeight = QFontMetrics(FontFromDescription(services_.settings.title.font)).height();
+    p.gauge = frameSettings_.gageLeft;
+    p.gaugeCount = frameSettings_.gageLeftNum;
+    p.gaugeTextHeight =
+        QFontMetrics(FontFromDescription(services_.settings.gage.font)).boundingRect(QStringLiteral("Wpqljy")).height();
+    p.remark = frameSettings_.remark;
+    p.remarkRatio = frameSettings_.remarkRatio;
+    return p;
+}
+
+void CMainFrame::SetTitleShown(bool on)
+{
+    frameSettings_.title = on;
+    client_->Relayout();
+}
+
+void CMainFrame::SetRemarkShown(bool on)
+{
+    frameSettings_.remark = on;
+    client_->Relayout();
+}
+
+void CMainFrame::SetGaugeShown(bool on)
+{
+    frameSettings_.gageLeft = on;
+    client_->Relayout();
+    frameSettings_.gageLeftWidth = client_->CurrentRects().gauge.width();
+}
+
+void CMainFrame::SetBarsShown(bool on)
+{
+    toolBar_->setVisible(on);
+    dialogBar_->setVisible(on);
+}
+
+QRect CMainFrame::CaptureRect() const
+{
+    const FrameRects& r = client_->CurrentRects();
+    QRect capture = r.view;
+    if (frameSettings_.title || frameSettings_.remark) {
+        capture.setLeft(0);
+        capture.setRight(client_->width() - 1);
+    }
+    if (frameSettings_.gageLeft)
+        capture.setLeft(0);
+    if (frameSettings_.title)
+        capture.setTop(capture.top() - r.title.height());
+    if (frameSettings_.remark)
+        capture.setBottom(capture.bottom() + r.remark.height());
+    return capture.intersected(client_->rect());
+}
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return false;
-    documentPath_ = info.absoluteFilePath();
+    // The document replaces its arrays while it loads; the view must not
+    // paint from them meanwhile.
+    view_->SetSuspended(true);
+    const std::uint64_t before = doc_->GetRevision();
+    const bool opened = doc_->OnOpenDocument(info.absoluteFilePath().toStdString());
+    if (doc_->GetRevision() != before) {
+        if (doc_->IsLoaded())
+            view_->SetRecord(BuildViewRecord(*doc_));
+        else
+            view_->ClearRecord();
+    }
+    view_->SetSuspended(false);
+    if (doc_->GetRevision() != before && !doc_->IsLoaded())
+        documentPath_.clear();
+    if (opened) {
+        documentPath_ = info.absoluteFilePath();
+        recent_.Add(documentPath_.toStdString());
+        emit documentOpened(documentPath_);
+    }
     updateTitle();
-    emit documentOpened(documentPath_);
-    return true;
+    updateStatusPanes();
+    return opened;
 }
 
 void CMainFrame::updateTitle()
 {
-    if (documentPath_.isEmpty())
+    if (documentPath_.isEmpty() || !doc_->IsLoaded())
         setWindowTitle(QStringLiteral("Kp"));
     else
-        setWindowTitle(QFileInfo(documentPath_).fileName() + QStringLiteral(" - Kp"));
+        setWindowTitle(QString::fromStdString(doc_->GetTitle()) + QStringLiteral(" - Kp"));
 }
 
-void CMainFrame::openFromDialog()
+void CMainFrame::updateStatusPanes()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QFileInfo(documentPath_).path());
-    if (!path.isEmpty())
-        OpenDocumentFile(path);
+    if (!doc_->IsLoaded()) {
+        for (QLabel* pane : statusPanes_)
+            pane->clear();
+        return;
+    }
+    const CWaveHeadInfo& head = doc_->GetHeadInfo();
+    statusPanes_[0]->setText(PaneText(head.GetModelName(true, true)));
+    statusPanes_[1]->setText(PaneText(head.GetFunctionText()));
+    statusPanes_[2]->setText(PaneText(head.GetShotText()));
+    statusPanes_[3]->setText(PaneText(head.GetTimePerDivText()));
+}
+
+void CMainFrame::fillMagnificationBox()
+{
+    magnificationBox_->clear();
+    if (!view_->IsLoaded())
+        return;
+    const Magnification& m = view_->GetMagnification();
+    for (int i = 0; i <= view_->GetHighestIndex(); ++i)
+        magnificationBox_->addItem(QString::fromStdString(m.label(i)));
+    magnificationBox_->setCurrentIndex(view_->GetMagnificationIndex());
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

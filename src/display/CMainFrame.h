@@ -1,46 +1,126 @@
 #pragma once
-// The main window around the waveform view. For now it holds the document's
-// path: a file named on the command line, picked from the menu or dropped on
-// the window becomes the open file, and its name appears in the title.
+// The main window: the waveform view with a title strip above it, a gauge
+// left of it and a remark list below it, the toolbar, the dialog bar with the
+// magnification box, the status bar, and the layout settings of section
+// "Main". The frame owns the document; command handlers live in
+// FrameCommands and ViewCommands.
 
+#include "display/FrameLayout.h"
+#include "display/FrameSettings.h"
+#include "display/RecentFileList.h"
+
+#include <QFont>
 #include <QMainWindow>
 #include <QString>
 
-class QAction;
+#include <array>
+#include <memory>
+
+class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
+class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace kp {
+
+class CBlockFileList;
+class CKpDoc;
+class CKpView;
+class FrameClient;
+class FrameCommands;
+class ProgressWindow;
+class SettingsStore;
+class UserMessages;
+class ViewCommands;
+struct KpSettings;
+
+// What the application lends the frame for its lifetime.
+struct FrameServices {
+    KpSettings& settings;
+    SettingsStore& store;
+    UserMessages& messages;
+    ProgressWindow& progress;
+    CBlockFileList& blockFiles;
+    QFont waveFont;
+};
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    explicit CMainFrame(const FrameServices& services, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
-    // Makes the file the open document; false when there is no such file.
+    // Opens a file into the document and shows it; false when nothing new
+    // was loaded (the reason has been shown).
     bool OpenDocumentFile(const QString& path);
     // The open document's path; empty when nothing is open.
     const QString& GetDocumentPath() const { return documentPath_; }
 
+    // Shows the window in the state it was closed in ("CmdShow"), then lets
+    // the view refit the record to the window's real size.
+    void ShowWithSavedState();
+
+    CKpView& View() const { return *view_; }
+    CKpDoc& Document() const { return *doc_; }
+    FrameCommands& Commands() const { return *commands_; }
+    ViewCommands& WaveCommands() const { return *viewCommands_; }
+    FrameSettings& Layout() { return frameSettings_; }
+    RecentFileList& RecentFiles() { return recent_; }
+    KpSettings& Settings() const { return services_.settings; }
+    const FrameServices& Services() const { return services_; }
+    QComboBox* MagnificationBox() const { return magnificationBox_; }
+    QToolBar* MainToolBar() const { return toolBar_; }
+    QToolBar* DialogBar() const { return dialogBar_; }
+    QLabel* StatusPane(int i) const { return statusPanes_[static_cast<std::size_t>(i)]; }
+    FrameClient& Client() const { return *client_; }
+
+    // Pane switches: re-lays out the client area.
+    void SetTitleShown(bool on);
+    void SetRemarkShown(bool on);
+    void SetGaugeShown(bool on);
+    void SetBarsShown(bool on);
+    // The view with the panes around it, as the capture copies it.
+    QRect CaptureRect() const;
+
 signals:
-    // A file was opened (from the command line, the menu or a drop).
+    // A file was opened (from the command line, the menu, the recent list or a drop).
     void documentOpened(const QString& path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createActions();
     void createMenus();
+    void createToolBars();
     void createStatusBar();
+    void readSettings();
+    void writeSettings();
     void updateTitle();
-    void openFromDialog();
+    void updateStatusPanes();
+    void fillMagnificationBox();
+    FramePanes Panes() const;
 
-    QAction* openAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
+    FrameServices services_;
+    FrameSettings frameSettings_;
+    RecentFileList recent_;
+    std::unique_ptr<CKpDoc> doc_;
+    FrameClient* client_ = nullptr;
+    CKpView* view_ = nullptr;
+    FrameCommands* commands_ = nullptr;
+    ViewCommands* viewCommands_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QToolBar* dialogBar_ = nullptr;
+    QComboBox* magnificationBox_ = nullptr;
+    QMenu* magnificationMenu_ = nullptr;
+    std::array<QLabel*, 4> statusPanes_{};
     QString documentPath_;
+    bool settingsWritten_ = false;
 };
 
 } // namespace kp

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "interpret/Family5Scaling.h"
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
 #include "interpret/RangeText.h"
@@ -78,7 +79,7 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
     case 5:
         // The chunked family's zero code comes from its per-channel chunk
         // entry; without one the signed middle of the code range is zero.
-        return -32768;
+        return family5::ZeroCode(*this, ch);
     case 6:
         if (IsWideChannel(ch))
             return kZeroCode32;
@@ -129,9 +130,8 @@ int CWaveHeadInfo::GetDisplayDigits(int ch) const
     case 9:
         return GetSampleBits(ch) < 13 ? 5 : 7;
     case 5:
-        // The per-channel chunk entry can ask for 7 digits as well; it is
-        // consulted once the chunk records are read.
-        return GetSampleBits(ch) > 12 ? 7 : 5;
+        // The per-channel chunk entry can ask for 7 digits as well.
+        return GetSampleBits(ch) > 12 || family5::WantsMoreDigits(*this, ch) ? 7 : 5;
     case 7:
         return 8;
     case 8:
@@ -158,10 +158,11 @@ double CWaveHeadInfo::GetCalcValuePerCode(int ch) const
             return 1.0;
         return DivideOrInfinite(layout::FloatAt(block, layout::family4::kCalcValue) * 0.05, GetCodesPerDiv(ch));
     }
+    case 5:
+        return IsCalcChannel(ch) ? family5::StoredValuePerCode(*this, ch) : 1.0;
     case 8:
         return GetValuePerCode(ch);
     default:
-        // Family 5 reads these from its chunk records once they are wired up.
         return 1.0;
     }
 }
@@ -179,6 +180,8 @@ double CWaveHeadInfo::GetCalcOffset(int ch) const
         const auto block = layout::Family4ChannelBlock(*this, ch);
         return block.empty() ? 0.0 : layout::FloatAt(block, layout::family4::kCalcOffset);
     }
+    case 5:
+        return IsCalcChannel(ch) ? family5::StoredOffset(*this, ch) : 0.0;
     case 8:
         return GetOffsetValue(ch);
     default:

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "interpret/Family5Scaling.h"
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
 #include "interpret/ModelTables.h"
@@ -197,8 +198,10 @@ int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
         default: return GetCodesPerDiv(ch);
         }
     }
-    // Family 5 takes this from its chunk records once those are read; until
-    // then it draws with the codes per division like the others.
+    // Family 5 takes this from its chunk records; without one it draws with
+    // the codes per division like the others.
+    if (family == 5)
+        return family5::DisplayCodesPerDiv(*this, ch).value_or(GetCodesPerDiv(ch));
     return GetCodesPerDiv(ch);
 }
 

@@ -1,6 +1,7 @@
 // The physical value of one code and the offset, before the user's scaling.
 #include <string>
 
+#include "interpret/Family5Scaling.h"
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
 #include "interpret/RangeText.h"
@@ -42,11 +43,6 @@ double CurrentFactor(std::span<const std::uint8_t> block, std::size_t n)
     const int bits = layout::ByteAt(block, layout::family1::kCurrentBits + n) & 0x3;
     return type == 6 && (bits == 1 || bits == 2) ? 1.25 : 1.0;
 }
-
-// Family 5 keeps value per code and offset in its chunk records; until those
-// are read the channel scales 1:1.
-constexpr double kChunkValuePerCode = 1.0;
-constexpr double kChunkOffset = 0.0;
 
 } // namespace
 
@@ -98,7 +94,7 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
         return stored ? *stored * v : v * rangePerCode() * 0.1;
     }
     case 5:
-        return kChunkValuePerCode * GetVernier(ch);
+        return family5::StoredValuePerCode(*this, ch) * GetVernier(ch);
     case 6:
         if (unit >= 0 && layout::UnitFlagged(*this, unit))
             return layout::DoubleAt(layout::UnitBlock(*this, unit), layout::family6::kValuePerCode + 8 * n)
@@ -160,9 +156,9 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
         const double v = GetVernier(ch);
         if (GetModuleKind(ch) == 4 && GetModeText(ch) == "POWER CYCLE") {
             const double f0 = GetRangeText(ch).starts_with('5') ? 50.0 : 60.0;
-            return (kChunkOffset - f0) * v + f0;
+            return (family5::StoredOffset(*this, ch) - f0) * v + f0;
         }
-        return kChunkOffset * v;
+        return family5::StoredOffset(*this, ch) * v;
     }
     case 6:
         if (unit >= 0 && layout::UnitFlagged(*this, unit))

@@ -1,5 +1,7 @@
 #include "interpret/UnitText.h"
 
+#include "interpret/Family5Scaling.h"
+
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
 #include "interpret/RangeText.h"
@@ -84,7 +86,11 @@ std::string CWaveHeadInfo::GetUnitText(int ch) const
             unit.resize(unit.size() - 4);
         return unit;
     }
-    return DisplayUnitText(fields::Text(ChannelHeader(ch), 22), family);
+    std::string stored = fields::Text(ChannelHeader(ch), 22);
+    // The chunked family also keeps the unit in its per-channel settings.
+    if (family == 5 && stored.empty())
+        stored = family5::StoredUnitText(*this, ch);
+    return DisplayUnitText(stored, family);
 }
 
 std::string CWaveHeadInfo::GetPulseUnitText(int p) const

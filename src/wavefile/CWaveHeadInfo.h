@@ -11,9 +11,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interpret/ChannelScale.h"
+#include "wavefile/ChunkedHeader.h"
 #include "wavefile/HeaderRecord.h"
 
 namespace kp {
@@ -131,8 +133,9 @@ public:
     // or empty field gives the documented default, a text that is not a
     // number reads as 0. The chunked family (5) keeps value per code, offset,
     // zero code, calculation values and drawing codes per division in its
-    // chunk records; until those are read here it gets the defaults (value
-    // per code 1 x vernier, offset 0, zero code -32768).
+    // per-channel settings chunk (interpret/Family5Scaling.h); a channel
+    // without an entry gets the defaults (value per code 1 x vernier, offset
+    // 0, zero code -32768).
 
     // The input module kind: index into the module name table (families 1, 2,
     // 5-9), 10-14 for the logger inputs of family 3, 128 otherwise.
@@ -232,6 +235,37 @@ public:
     std::int64_t GetPostTriggerPoint() const;
     bool HasPostTriggerPoint() const;
 
+    // ------------------------------------------------------ chunked family
+    // (wavefile/ChunkTableOfContents.cpp, wavefile/ChunkInfoArea.cpp,
+    // wavefile/ChunkFrameLayout.cpp). Family 5 only; empty answers otherwise.
+
+    // Follows the "HM" table of contents: stores the information chunks and
+    // the data chunk offsets, and which data set each channel belongs to.
+    // Called by Load; never throws: a table entry that cannot be followed is
+    // noted in GetChunkProblem (the sample decoder refuses), a chunk beyond
+    // the end of the file in GetChunkTruncation (the decoder reads what the
+    // file holds and reports a short file).
+    void LoadChunkedFamily(std::span<const std::uint8_t> file);
+
+    // The first sub-chunk with this tag, index byte and sub-kind in the stored
+    // information chunks (index 0's first).
+    std::optional<Chunk5595Info> Retrieve5595ChunkInfo(std::string_view tag, int indexByte, int subKind) const;
+    // The stored information chunk of an index byte (empty when none).
+    std::span<const std::uint8_t> GetChunkInfoArea(int indexByte) const;
+    int GetChunkInfoCount() const;
+    std::optional<std::uint64_t> GetChunkDataOffset(int indexByte) const;
+    const std::string& GetChunkProblem() const;
+    const std::string& GetChunkTruncation() const;
+    // Sampling period of the data set of an index byte, in seconds (1 when
+    // the file describes none).
+    double GetChunkSamplingPeriod(int indexByte) const;
+    // The per-channel settings entry of slot ch (unit ch / 16, channel ch % 16).
+    std::optional<ChunkChannelSettings> GetChunkChannelSettings(int ch) const;
+    // Index byte (0 or 1) of the data set whose frames carry slot ch or logic
+    // unit `unit`; -1 when no frame description names it.
+    int GetChunkChannelSet(int ch) const;
+    int GetChunkLogicUnitSet(int unit) const;
+
 private:
     struct Slot {
         HeaderRecord record{};
@@ -276,6 +310,7 @@ private:
     std::vector<Slot> channel_, channel02_, float_, float02_, pulse_, pulse02_, logic_, logic02_, eventMark_;
     std::vector<TaggedRecord> tagged_;
     std::int64_t oldDataLength_ = 0;
+    ChunkedHeader chunked_; // family 5; reset by LoadChunkedFamily
 
     // channel names: the family-5 set markers
     std::array<bool, kChannelHeaderSlots> channelMarker_{};

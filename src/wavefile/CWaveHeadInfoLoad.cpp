@@ -66,6 +66,7 @@ bool CWaveHeadInfo::Load(std::span<const std::uint8_t> file)
         std::uint64_t offset = kHeaderRecordSize;
         for (long long i = 1; i < records; ++i, offset += kHeaderRecordSize)
             Dispatch(ReadRecord(reader, offset));
+        LoadChunkedFamily(file);
         headerSize_ = offset;
         valid_ = true;
         return true;

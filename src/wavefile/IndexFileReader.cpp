@@ -173,10 +173,4 @@ bool ReadIndexFile3(const IndexReadRequest& request, CBlockFileList& out, UserMe
     return ReadTable(request, static_cast<long long>(kIndexTableStart3), kIndexEntrySize3, decode, out, messages);
 }
 
-bool ReadChunkedIndexFile(const IndexReadRequest& request, CBlockFileList&, UserMessages& messages)
-{
-    ShowNotIndex(request, messages);
-    return false;
-}
-
 } // namespace kp

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "app/BlockFileList.h"
 #include "platform/UserMessages.h"
@@ -37,8 +39,14 @@ bool ReadIndexFile2(const IndexReadRequest& request, CBlockFileList& out, UserMe
 bool ReadIndexFile3(const IndexReadRequest& request, CBlockFileList& out, UserMessages& messages);
 
 // Index files of the chunked family ("5595", "3945", "5595-50", "3945-50") list their files in
-// file-reference chunks. Not readable yet: refuses every such index with string 4003.
+// file-reference chunks named by the "HM" table of contents (wavefile/Family5IndexReader.cpp).
+// An index that lists no file is refused with string 4003.
 bool ReadChunkedIndexFile(const IndexReadRequest& request, CBlockFileList& out, UserMessages& messages);
+// Where a chunked-family index's listed name leads: the name's folders ("\" or "/", a leading
+// "." dropped) below the index file's folder. Nothing for a name that is empty, rooted, or
+// holds "..", a drive or a stream name: such a name is listed but not followed.
+std::optional<std::filesystem::path> ResolveChunkedListedName(const std::filesystem::path& folder,
+                                                              const std::string& name);
 
 // Reader 1's name rule: the 12 characters after the block number with a "."
 // after the 8th and every blank (space or NUL padding) removed.

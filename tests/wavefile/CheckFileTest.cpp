@@ -242,7 +242,7 @@ TEST_F(CheckFileTest, IndexKindsByTagModelAndFunction)
     }
 }
 
-TEST_F(CheckFileTest, ChunkedFamilyIndexesAreNotReadYet)
+TEST_F(CheckFileTest, ChunkedFamilyIndexesWithoutFileChunksAreRefused)
 {
     for (const char* model : { "5595", "3945", "5595-50", "3945-50" }) {
         const Outcome o = CheckIndex(Index("HIS", model, "").entry(0, "A"));

@@ -1,0 +1,156 @@
+#include "export/ConvertWaveFile.h"
+
+#include "app/BlockFileList.h"
+#include "export/ConversionRun.h"
+#include "export/ExportPlan.h"
+#include "export/RowWriter.h"
+#include "export/TextFileOutput.h"
+#include "platform/MappedFile.h"
+#include "platform/ProgressWindow.h"
+#include "platform/UserMessages.h"
+#include "resources/StringTable.h"
+#include "wavefile/ByteReader.h"
+#include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/CheckFile.h"
+#include "wavefile/SampleDecoder.h"
+#include "wavefile/SampleLayout.h"
+#include "wavefile/TableAllocation.h"
+
+#include <algorithm>
+#include <new>
+
+namespace kp {
+
+namespace {
+
+class Converter {
+public:
+    Converter(const ConversionRequest& request, UserMessages& messages, ProgressWindow& progress)
+        : request_(request), messages_(messages), progress_(progress), show_(request.showErrors)
+    {
+    }
+
+    bool run()
+    {
+        // Only waveform files convert; index files and the companion
+        // application's files are refused by the check like unsupported ones.
+        CBlockFileList blockFiles;
+        if (CheckFile(request_.source, request_.checkFile, false, nullptr, blockFiles, messages_) != kFileWaveform)
+            return false;
+
+        MappedFile file;
+        if (!file.open(request_.source)) {
+            ShowUnableToOpen(request_.source, messages_, show_);
+            return false;
+        }
+        TextFileOutput out;
+        if (!OpenOutput(out, request_.output, request_.append, messages_, show_))
+            return false;
+        try {
+            return convert(file, out);
+        } catch (const ShortReadError&) {
+            showShortFile();
+        } catch (const std::bad_alloc&) {
+            if (show_)
+                messages_.show(std::string(KpString(IDS_MEMORY_INSUFFICIENT)), MessageButtons::Ok, MessageIcon::Error);
+        }
+        out.abandon();
+        return false;
+    }
+
+private:
+    void showShortFile()
+    {
+        if (show_)
+            messages_.show(KpFormat(IDS_FILE_TOO_SHORT, request_.source.string()), MessageButtons::Ok,
+                           MessageIcon::Warning);
+    }
+
+    bool convert(const MappedFile& file, TextFileOutput& out)
+    {
+        CWaveHeadInfo head;
+        if (!head.Load(file.bytes())) {
+            if (show_)
+                messages_.show(KpFormat(IDS_NOT_WAVEFORM_FILE, request_.source.string()), MessageButtons::Ok,
+                               MessageIcon::Warning);
+            out.abandon();
+            return false;
+        }
+        const SampleLayout samples = DescribeSamples(head);
+        const ExportChoices choices = [&] {
+            ExportChoices c = ChoicesOf(request_);
+            c.thinOut = std::clamp(c.thinOut, 1, 10000);
+            return c;
+        }();
+        const std::int64_t step = choices.thinOut;
+        const ExportPlan plan = BuildExportPlan(head, samples, choices);
+        RowWriter writer(plan.layout);
+
+        const std::int64_t points = samples.noSampleData ? 0 : samples.MaxPoints();
+        PointRange range { 0, points - 1 };
+        if (request_.start >= 0 || request_.end >= 0)
+            range = { std::max<std::int64_t>(request_.start, 0), std::min(request_.end, points - 1) };
+
+        progress_.begin(std::string(KpString(IDS_CONVERTING)),
+                        request_.source.string() + " -> " + request_.output.string(),
+                        ProgressSteps(range.Rows(step)));
+        const RunStatus status = out.append(plan.HeaderSection()) ? writeBlocks(file, head, samples, writer, out,
+                                                                                    range, step)
+                                                                  : RunStatus::Failed;
+        progress_.end();
+        if (status == RunStatus::Failed) {
+            ReportWriteError(out.error(), request_.output, messages_, show_);
+            out.abandon();
+            return false;
+        }
+        return FinishOutput(out, request_.output, messages_, show_) && status == RunStatus::Done;
+    }
+
+    // Blocks start on kept points, so a block holds whole steps of the thin-out.
+    RunStatus writeBlocks(const MappedFile& file, const CWaveHeadInfo& head, const SampleLayout& samples,
+                          RowWriter& writer, TextFileOutput& out, PointRange range, std::int64_t step)
+    {
+        const std::int64_t blockPoints = std::max<std::int64_t>(step, kConversionBlockPoints / step * step);
+        ChannelTables tables;
+        ProgressedRows rows(progress_);
+        for (std::int64_t first = range.first; first <= range.last; first += blockPoints) {
+            const std::int64_t count = std::min(blockPoints, range.last - first + 1);
+            const AllocateResult allocation = AllocateTables(samples, first, count, file.size(), tables);
+            if (allocation.status == AllocateStatus::OutOfMemory)
+                throw std::bad_alloc();
+            if (allocation.status != AllocateStatus::Ok && allocation.status != AllocateStatus::NoSampleData) {
+                showShortFile();
+                return RunStatus::SourceFailed;
+            }
+            DecodeRequest decode { head, file.bytes(), tables, first, count, {}, {} };
+            const DecodeResult decoded = DecodeSamples(decode);
+            if (decoded.status != DecodeStatus::Complete) {
+                // The points of a file that ends early are not in it: write
+                // none of them rather than made-up zeros.
+                showShortFile();
+                return RunStatus::SourceFailed;
+            }
+            writer.bind(tables, first);
+            const RunStatus status = rows.write(writer, out, { first, first + count - 1 }, step);
+            // The block's pages of the source are not needed again.
+            file.discard(0, file.size());
+            if (status != RunStatus::Done)
+                return status;
+        }
+        return RunStatus::Done;
+    }
+
+    const ConversionRequest& request_;
+    UserMessages& messages_;
+    ProgressWindow& progress_;
+    bool show_;
+};
+
+} // namespace
+
+bool ConvertWaveFile(const ConversionRequest& request, UserMessages& messages, ProgressWindow& progress)
+{
+    return Converter(request, messages, progress).run();
+}
+
+} // namespace kp

@@ -1,0 +1,38 @@
+#pragma once
+// The cells of a text file printed the plain way: the C library's printf, the
+// exponent widened to three digits and the decimal point replaced by the
+// locale's separator. The fast writers are compared against these.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace kp::test {
+
+// Widens a two-digit exponent ("e+05" -> "e+005") and replaces '.' by sep, in
+// place; returns the new length. buffer must have room for one more char.
+inline int WidenPrintedExp(char* buffer, int length, char decimalSeparator)
+{
+    for (int i = 0; i < length; ++i)
+        if (buffer[i] == '.')
+            buffer[i] = decimalSeparator;
+    char* e = static_cast<char*>(std::memchr(buffer, 'e', static_cast<std::size_t>(length)));
+    if (e != nullptr && (buffer + length) - (e + 2) == 2) {
+        e[4] = e[3];
+        e[3] = e[2];
+        e[2] = '0';
+        ++length;
+    }
+    return length;
+}
+
+// printf("%+.*e") or printf("%.*e") with the export's exponent and separator.
+inline std::string PrintfExp(double value, int precision, bool forceSign, char decimalSeparator)
+{
+    char buffer[640];
+    int n = std::snprintf(buffer, sizeof buffer - 1, forceSign ? "%+.*e" : "%.*e", precision, value);
+    n = WidenPrintedExp(buffer, n, decimalSeparator);
+    return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+} // namespace kp::test

@@ -1,0 +1,220 @@
+// Chunked-family files that end early or describe sizes that cannot be read:
+// what is kept, what ends the block chain, what is refused before any read.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Family5TestFiles.h"
+#include "wavefile/ChunkFormat.h"
+
+namespace kp {
+namespace {
+
+using synth::ChunkBlockSpec;
+using synth::ChunkedFileSpec;
+
+// Six points of slot 0 (codes 1-6) in two blocks of three one-value frames.
+ChunkedFileSpec TwoBlocks()
+{
+    ChunkedFileSpec spec = test5::BareSpec(6, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
+    for (std::uint32_t b = 0; b < 2; ++b) {
+        ChunkBlockSpec block;
+        block.startPoint = 3 * b;
+        block.frameCount = 3;
+        for (std::uint8_t k = 1; k <= 3; ++k)
+            block.frames.insert(block.frames.end(), { static_cast<std::uint8_t>(3 * b + k), 0 });
+        spec.blocks.push_back(block);
+    }
+    return spec;
+}
+
+std::vector<std::uint16_t> Slot0(const test5::Loaded& loaded)
+{
+    return loaded.tables.analog[0].primary;
+}
+
+TEST(Family5Chain, AFirstBlockWithAnotherTagLeavesAllocatedZeroChannels)
+{
+    ChunkedFileSpec spec = TwoBlocks();
+    spec.blocks[0].tag = "LXIIWBLX";
+    test5::Loaded loaded;
+    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
+    EXPECT_TRUE(loaded.tables.analog[0].saved);
+    EXPECT_EQ(Slot0(loaded), std::vector<std::uint16_t>(6, 0));
+}
+
+TEST(Family5Chain, AParameterChunkOfAnotherTagEndsTheWalkWithWhatWasRead)
+{
+    ChunkedFileSpec spec = TwoBlocks();
+    spec.blocks[1].paramTag = "SX__BLKQ";
+    test5::Loaded loaded;
+    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 1, 2, 3, 0, 0, 0 }));
+}
+
+TEST(Family5Chain, BlocksOfSetsWithoutADescriptionArePassedOver)
+{
+    ChunkedFileSpec spec = TwoBlocks();
+    spec.blocks[0].indexByte = 1; // no frame description of index 1
+    spec.blocks[1].subKind = chunk::kSecondPairSubKind;
+    ChunkBlockSpec third = TwoBlocks().blocks[1];
+    third.indexByte = 2; // no such data set
+    spec.blocks.push_back(third);
+    spec.blocks.push_back(TwoBlocks().blocks[1]);
+    test5::Loaded loaded;
+    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 0, 0, 0, 4, 5, 6 }));
+}
+
+TEST(Family5Chain, WithoutDescriptionOrDataChunkNothingIsRead)
+{
+    ChunkedFileSpec noData = TwoBlocks();
+    noData.writeData = false;
+    ChunkedFileSpec noMain = TwoBlocks();
+    noMain.frames.clear();
+    noMain.infos[0].writeMain = false;
+    for (const auto& spec : { noData, noMain }) {
+        test5::Loaded loaded;
+        test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+        EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
+        EXPECT_EQ(Slot0(loaded), std::vector<std::uint16_t>(6, 0));
+    }
+}
+
+TEST(Family5Chain, AFileEndingInsideABlockKeepsTheWholeFramesBeforeTheEnd)
+{
+    const auto file = synth::WriteChunkedFile(TwoBlocks());
+    auto bytes = file.bytes;
+    bytes.resize(file.blockOffsets[1] + 64 + 2 * 2 + 1); // two frames and a half of block 2
+    test5::Loaded loaded;
+    test5::Load(loaded, bytes);
+    EXPECT_EQ(loaded.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 0 }));
+
+    // Cut inside the second block's header.
+    bytes.resize(file.blockOffsets[1] + 40);
+    test5::Loaded header;
+    test5::Load(header, bytes);
+    EXPECT_EQ(header.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(header), (std::vector<std::uint16_t> { 1, 2, 3, 0, 0, 0 }));
+
+    // Every block read, but the chain never ends.
+    ChunkedFileSpec open = TwoBlocks();
+    open.endChain = false;
+    test5::Loaded unended;
+    test5::Load(unended, synth::WriteChunkedFile(open).bytes);
+    EXPECT_EQ(unended.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(unended), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 6 }));
+}
+
+struct MalformedCase {
+    const char* name;
+    void (*change)(ChunkedFileSpec&);
+};
+
+class Family5Malformed : public ::testing::TestWithParam<MalformedCase> { };
+
+TEST_P(Family5Malformed, IsRefusedBeforeAnythingIsReadFromIt)
+{
+    ChunkedFileSpec spec = TwoBlocks();
+    GetParam().change(spec);
+    test5::Loaded loaded;
+    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(loaded.result.status, DecodeStatus::Refused) << GetParam().name;
+    EXPECT_FALSE(loaded.result.detail.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Family5Malformed,
+    ::testing::Values(MalformedCase { "block size 0", [](ChunkedFileSpec& s) { s.blocks[0].size = 0; } },
+        MalformedCase { "block smaller than its headers", [](ChunkedFileSpec& s) { s.blocks[1].size = 63; } },
+        MalformedCase { "frames past the block size", [](ChunkedFileSpec& s) { s.blocks[0].size = 64 + 5; } },
+        MalformedCase { "frame count past the block", [](ChunkedFileSpec& s) { s.blocks[1].frameCount = 0xFFFFFFFF; } },
+        MalformedCase { "data offset past the block", [](ChunkedFileSpec& s) { s.blocks[0].dataOffset = 0xFFFFFFF0; } },
+        MalformedCase { "entry past the frame", [](ChunkedFileSpec& s) { s.frames[0].frameSize = 1; } },
+        MalformedCase { "pair secondary past the frame",
+            [](ChunkedFileSpec& s) {
+                s.frames[0].entries = { { 3, 2, 0, 0 } };
+                s.frames[0].frameSize = 3;
+            } },
+        MalformedCase {
+            "more entries than the description holds", [](ChunkedFileSpec& s) { s.frames[0].entryCount = 40; } },
+        MalformedCase { "table offset not a number",
+            [](ChunkedFileSpec& s) {
+                s.extraToc.push_back({ "LWBBWDAT", "0x10" });
+            } }),
+    [](const ::testing::TestParamInfo<MalformedCase>& info) {
+        std::string name;
+        for (char c : std::string(info.param.name))
+            name += c == ' ' ? '_' : c;
+        return name;
+    });
+
+TEST(Family5Chain, ChunksBeyondTheEndMakeAShortFile)
+{
+    // The data chunk beyond the end: nothing to read.
+    ChunkedFileSpec spec = TwoBlocks();
+    spec.writeData = false;
+    spec.extraToc.push_back({ "LWBBWDAT", "00FFFFFF" });
+    test5::Loaded beyond;
+    test5::Load(beyond, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(beyond.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(beyond), std::vector<std::uint16_t>(6, 0));
+
+    // Another information chunk beyond the end: the data is read all the same.
+    spec = TwoBlocks();
+    spec.extraToc.push_back({ "LWBBWINF", "00FFFFFF" });
+    test5::Loaded extra;
+    test5::Load(extra, synth::WriteChunkedFile(spec).bytes);
+    EXPECT_EQ(extra.result.status, DecodeStatus::ShortFile);
+    EXPECT_EQ(Slot0(extra), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 6 }));
+
+    // Cut inside the information chunk: only the header records remain whole.
+    const auto file = synth::WriteChunkedFile(TwoBlocks());
+    test5::Loaded cut;
+    test5::Load(cut,
+        std::vector<std::uint8_t>(
+            file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(file.infoOffsets[0] + 50)));
+    EXPECT_EQ(cut.result.status, DecodeStatus::ShortFile);
+}
+
+TEST(Family5Chain, ABlockRangeLeavesTheRestOfTheChainUnstored)
+{
+    test5::Loaded loaded;
+    test5::Load(loaded, synth::WriteChunkedFile(TwoBlocks()).bytes, 2, 3);
+    EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
+    EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 3, 4, 5 }));
+}
+
+TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
+{
+    // Seeded corruptions of everything after the header records: every load
+    // must come back with one of its results (the sanitizer build checks that
+    // no byte outside the file is read).
+    ChunkedFileSpec spec = TwoBlocks();
+    spec.frames[0].entries = { { 3, 2, 0, 0 }, { 4, 4, 0, 0 }, { 19, 32, 0, 8 }, { 32, 2, 1, 0 } };
+    spec.main.fields[4] = "REC";
+    for (auto& b : spec.blocks)
+        b.frames.assign(b.frameCount * synth::ChunkFrameBytes(spec.frames[0].entries), 0x5A);
+    const auto file = synth::WriteChunkedFile(spec);
+    std::mt19937 random(5595);
+    for (int round = 0; round < 400; ++round) {
+        auto bytes = file.bytes;
+        std::uniform_int_distribution<std::size_t> at(file.infoOffsets[0], bytes.size() - 1);
+        const int changes = 1 + round % 4;
+        for (int c = 0; c < changes; ++c)
+            bytes[at(random)] = static_cast<std::uint8_t>(random());
+        if (round % 5 == 0)
+            bytes.resize(at(random));
+        test5::Loaded loaded;
+        test5::Load(loaded, bytes);
+        EXPECT_TRUE(loaded.result.status == DecodeStatus::Complete || loaded.result.status == DecodeStatus::ShortFile
+            || loaded.result.status == DecodeStatus::Refused)
+            << round;
+    }
+}
+
+} // namespace
+} // namespace kp
