@@ -62,6 +62,7 @@ TEST_P(FamilySample, ReadsBackExactly)
 
 INSTANTIATE_TEST_SUITE_P(Families0To4, FamilySample,
                          ::testing::Combine(::testing::Values(0, 1, 2, 4), ::testing::Values("MEM", "REC", "RMS")));
+INSTANTIATE_TEST_SUITE_P(Family5, FamilySample, ::testing::Combine(::testing::Values(5), ::testing::Values("MEM", "REC", "RMS")));
 INSTANTIATE_TEST_SUITE_P(Families6And9, FamilySample,
                          ::testing::Combine(::testing::Values(6, 9), ::testing::Values("MEM", "REC")));
 INSTANTIATE_TEST_SUITE_P(Family7, FamilySample, ::testing::Combine(::testing::Values(7), ::testing::Values("MEM", "REC")));

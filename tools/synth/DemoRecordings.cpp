@@ -157,6 +157,12 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         r.mainFields = {{15, std::to_string(points + 3)}, {10, "2"}};
         break;
     case 4: r.model = "4756"; break;
+    case 5:
+        // The chunked frames reach logic units 0-3 only.
+        r.model = "5595";
+        r.version = "55950002";
+        units = {0, 1, 3};
+        break;
     case 6:
         r.model = "5228";
         r.version = "52280102";
