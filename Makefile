@@ -17,11 +17,14 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
 
-# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole test suite, GUI tests included, under AddressSanitizer and
+# UndefinedBehaviorSanitizer: any report fails its test (leaks included).
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DKP_SANITIZE=ON -DKP_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-asan
-	cd build-asan && ctest --output-on-failure -j2 --timeout 900
+	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j2 --timeout 900
 
 # Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer).
 FUZZ_SECONDS ?= 60

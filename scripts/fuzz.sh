@@ -21,19 +21,18 @@ mkdir -p build-fuzz/findings
 rm -rf "$SEEDS"
 build-fuzz/tools/synth/kp-synth seeds "$SEEDS"
 for t in $TARGETS; do
-    corpus=build-fuzz/corpus/$t
-    mkdir -p "$corpus"
-    cp -n "$SEEDS"/* "$corpus"/
+    mkdir -p build-fuzz/corpus/$t
+    cp -n "$SEEDS"/* build-fuzz/corpus/$t/
     echo "== fuzz_$t for ${SECONDS_PER_TARGET}s"
     # Inputs stay below 64 KiB, so no single allocation may come near 64 MiB:
-    # a larger one means a count from the file went unchecked.
-    # -jobs=1 runs one worker process and copies its log (fuzz-0.log) into ours.
-    /usr/bin/time -f "cpu_seconds: %U user %S system" \
-        nice -n 10 build-fuzz/fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" -jobs=1 -workers=1 \
-        -max_len=65536 -rss_limit_mb=2048 -malloc_limit_mb=64 -timeout=10 -dict=fuzz/kp.dict \
-        -artifact_prefix=build-fuzz/findings/"$t"- -print_final_stats=1 "$corpus" \
-        >build-fuzz/fuzz-$t.log 2>&1 || true
-    rm -f fuzz-0.log
+    # a larger one means a count from the file went unchecked. -jobs=1 runs
+    # one worker and copies its log (fuzz-0.log, in build-fuzz) into ours.
+    (cd build-fuzz && /usr/bin/time -f "cpu_seconds: %U user %S system" \
+        nice -n 10 ./fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" -jobs=1 -workers=1 \
+        -max_len=65536 -rss_limit_mb=2048 -malloc_limit_mb=64 -timeout=10 -dict=../fuzz/kp.dict \
+        -artifact_prefix=findings/"$t"- -print_final_stats=1 corpus/$t \
+        >fuzz-$t.log 2>&1) || true
+    rm -f build-fuzz/fuzz-0.log
     grep -E '^(stat::number|stat::peak|Done|cpu_seconds|==[0-9]+==ERROR|SUMMARY)' build-fuzz/fuzz-$t.log | sort -u || true
 done
 ls build-fuzz/findings

@@ -8,6 +8,7 @@
 
 #include "interpret/ModelTables.h"
 #include "wavefile/ByteReader.h"
+#include "wavefile/OldHeader.h"
 
 namespace kp {
 
@@ -93,9 +94,10 @@ void CWaveHeadInfo::LoadOldHeader(std::span<const std::uint8_t> file)
         return std::string(reinterpret_cast<const char*>(oldHeader_.data() + offset),
                            strnlen(reinterpret_cast<const char*>(oldHeader_.data() + offset), length));
     };
-    analogCount_ = Clamp(ParseIntPrefix(text(110, 3)), 0, kChannelHeaderSlots);
-    logicUnitCount_ = Clamp(4 * ParseIntPrefix(text(113, 3)), 0, kLogicHeaderSlots);
-    long long length = ParseIntPrefix(text(83, 12));
+    analogCount_ = Clamp(ParseIntPrefix(text(oldheader::kAnalogCount, 3)), 0, kChannelHeaderSlots);
+    logicUnitCount_ = Clamp(4 * ParseIntPrefix(text(oldheader::kLogicCount, 3)), 0, kLogicHeaderSlots);
+    // The length field is 10 bytes wide; what follows it is another field.
+    long long length = ParseIntPrefix(text(oldheader::kDataLength, oldheader::kDataLengthSize));
     if (IsPairValuedFunction(GetFunctionMode()))
         length /= 2;
     oldDataLength_ = std::max<long long>(length, 0);

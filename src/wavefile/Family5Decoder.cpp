@@ -21,6 +21,9 @@ namespace {
 
 // Beyond any point a table can hold; saturated point arithmetic stops here.
 constexpr std::int64_t kFar = std::numeric_limits<std::int64_t>::max() / 4;
+// Points of the range that spread frames may fill, in passes over the range:
+// four sets once each, and as much again for blocks that overlap a little.
+constexpr std::int64_t kMaxFillPasses = 8;
 
 std::int64_t SatAdd(std::int64_t a, std::int64_t b)
 {
@@ -231,6 +234,12 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
     ProgressTicker ticker(request, kPointsPerStep);
     ConsumedBytes consumed(request);
     std::uint32_t carry = 0;
+    // A frame of the coarser set fills many points, so blocks that cover the
+    // same points again and again would cost blocks x points. A recording
+    // fills each point of each set once; a chain that fills far more than
+    // that is refused before it costs more than a few passes over the range.
+    const std::int64_t fillBudget = SatAdd(kMaxFillPasses * std::min(end - first, kFar / kMaxFillPasses), 1 << 20);
+    std::int64_t filled = 0;
 
     for (std::uint64_t block = *dataChunk + chunk::kHeaderSize;;) {
         if (!file.fits(block, chunk::kHeaderSize))
@@ -288,6 +297,9 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
                     const std::int64_t lo = std::max(base, first);
                     const std::int64_t hi = std::min(SatAdd(base, std::min(repetition, kFar)), end);
                     const IndexSpan span { lo - first, hi - first };
+                    if (lo < hi && (filled += hi - lo) > fillBudget)
+                        return RefusedBecause("blocks of set " + std::to_string(g) + " fill more than "
+                            + std::to_string(kMaxFillPasses) + " times the points of the range");
                     if (lo < hi || frameSteps.CarriesLogicPair())
                         frameSteps.Frame(
                             frame0 + static_cast<std::uint64_t>(k) * frameSize, lo < hi ? &span : nullptr, carry);

@@ -48,10 +48,25 @@ TEST_P(FamilySample, ReadsBackExactly)
             EXPECT_EQ(d.tables.analog[a.slot].secondary, a.secondary);
         }
     }
+    for (const auto& w : r.logicWords) {
+        EXPECT_EQ(d.tables.logic[w.slot].primary, w.primary) << "logic position " << w.slot;
+        if (!w.secondary.empty()) {
+            EXPECT_EQ(d.tables.logic[w.slot].secondary, w.secondary) << "logic position " << w.slot;
+        }
+    }
+    for (const auto& f : r.floats)
+        EXPECT_EQ(d.tables.floats[f.slot].primary, f.primary) << "float " << f.slot;
+    for (const auto& p : r.pulses)
+        EXPECT_EQ(d.tables.pulse[p.slot].primary, p.primary) << "pulse " << p.slot;
 }
 
 INSTANTIATE_TEST_SUITE_P(Families0To4, FamilySample,
                          ::testing::Combine(::testing::Values(0, 1, 2, 4), ::testing::Values("MEM", "REC", "RMS")));
+INSTANTIATE_TEST_SUITE_P(Family5, FamilySample, ::testing::Combine(::testing::Values(5), ::testing::Values("MEM", "REC", "RMS")));
+INSTANTIATE_TEST_SUITE_P(Families6And9, FamilySample,
+                         ::testing::Combine(::testing::Values(6, 9), ::testing::Values("MEM", "REC")));
+INSTANTIATE_TEST_SUITE_P(Family7, FamilySample, ::testing::Combine(::testing::Values(7), ::testing::Values("MEM", "REC")));
+INSTANTIATE_TEST_SUITE_P(Family8, FamilySample, ::testing::Combine(::testing::Values(8), ::testing::Values("MEM")));
 INSTANTIATE_TEST_SUITE_P(Ring, FamilySample, ::testing::Combine(::testing::Values(3), ::testing::Values("MEM")));
 
 } // namespace

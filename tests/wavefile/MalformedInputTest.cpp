@@ -383,6 +383,20 @@ TEST_P(MalformedRecording, ChannelRecordWithAnUnterminatedTagIsSkipped)
         EXPECT_TRUE(doc_->GetAnalog(r.analog[i].slot).saved) << r.analog[i].slot;
 }
 
+// The old header's data length is a 10-byte field: digits in the bytes after
+// it belong to the next field, not to the length.
+TEST(MalformedOldHeader, DataLengthStopsAtItsFieldWidth)
+{
+    auto bytes = synth::WriteRecording(synth::FamilySampleRecording(4, "MEM", 50, 1));
+    std::string length(oldheader::kDataLengthSize, ' ');
+    length.replace(length.size() - 2, 2, "50");
+    std::copy(length.begin(), length.end(), bytes.begin() + oldheader::kDataLength);
+    bytes[oldheader::kDataLength + oldheader::kDataLengthSize] = '7';
+    CWaveHeadInfo head;
+    ASSERT_TRUE(head.Load(bytes));
+    EXPECT_EQ(head.GetDataLength(), 50);
+}
+
 INSTANTIATE_TEST_SUITE_P(WrittenFamilies, MalformedRecording, ::testing::ValuesIn(WrittenFamilies()), FamilyName);
 
 } // namespace

@@ -40,6 +40,78 @@ AnalogSpec Channel(int slot, std::vector<std::uint16_t> codes)
     return a;
 }
 
+// The 32-bit logic-unit positions, float and pulse channels of the families
+// that keep them (6, 8, 9), in slots their layouts can store.
+void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937& rng)
+{
+    std::vector<int> words, floats, pulses;
+    switch (family) {
+    case 6:
+        if (!pairs) {
+            words = {1, 4};
+            floats = {0, 11};
+        }
+        break;
+    case 8:
+        words = {15, 240, 245, 256, 263};
+        floats = {0, 7};
+        pulses = {0, 1};
+        break;
+    case 9:
+        words = pairs ? std::vector<int>{7, 300} : std::vector<int>{5, 256, 351};
+        floats = pairs ? std::vector<int>{15, 31, 40} : std::vector<int>{0, 16, 32, 94};
+        break;
+    default: return;
+    }
+    const auto n = static_cast<std::size_t>(r.dataLength);
+    auto wordValues = [&] {
+        std::vector<std::uint32_t> v(n);
+        for (auto& x : v)
+            x = rng();
+        // Family 6 builds one 32-bit value from the words of two points and
+        // keeps it at both; an odd last point holds only the high half.
+        if (family == 6) {
+            for (std::size_t p = 0; p + 1 < n; p += 2)
+                v[p + 1] = v[p];
+            if (n % 2 == 1)
+                v[n - 1] &= 0xFFFF0000u;
+        }
+        return v;
+    };
+    for (int slot : words) {
+        LogicWordSpec w;
+        w.slot = slot;
+        w.primary = wordValues();
+        if (pairs)
+            w.secondary = wordValues();
+        r.logicWords.push_back(std::move(w));
+    }
+    std::uniform_real_distribution<float> value(-1e4f, 1e4f);
+    auto floatValues = [&] {
+        std::vector<float> v(n);
+        for (auto& x : v)
+            x = value(rng);
+        return v;
+    };
+    for (int slot : floats) {
+        FloatSpec f;
+        f.slot = slot;
+        f.primary = floatValues();
+        if (pairs)
+            f.secondary = floatValues();
+        r.floats.push_back(std::move(f));
+    }
+    std::uniform_int_distribution<int> count(0, 0xFFFF);
+    for (int slot : pulses) {
+        PulseSpec p;
+        p.slot = slot;
+        p.primary.resize(n);
+        for (auto& x : p.primary)
+            x = static_cast<std::uint16_t>(count(rng));
+        r.pulses.push_back(std::move(p));
+    }
+}
+
 } // namespace
 
 Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, std::uint32_t seed)
@@ -85,6 +157,38 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         r.mainFields = {{15, std::to_string(points + 3)}, {10, "2"}};
         break;
     case 4: r.model = "4756"; break;
+    case 5:
+        // The chunked frames reach logic units 0-3 only.
+        r.model = "5595";
+        r.version = "55950002";
+        units = {0, 1, 3};
+        break;
+    case 6:
+        r.model = "5228";
+        r.version = "52280102";
+        slots = pairs ? std::vector<int>{0, 3} : std::vector<int>{0, 2, 5};
+        units = pairs ? std::vector<int>{0, 1, 4, 15} : std::vector<int>{5, 6, 9};
+        break;
+    case 7:
+        r.model = "QX4767";
+        r.version = "QX476701";
+        slots = pairs ? std::vector<int>{1, 2} : std::vector<int>{0, 3, 7};
+        units = pairs ? std::vector<int>{0, 2, 3} : std::vector<int>{0, 1, 3};
+        break;
+    case 8:
+        r.model = "QX3013";
+        r.version = "QX301301";
+        r.frameSlack = 2;
+        slots = {0, 14, 59};
+        units = {0, 3, 4, 9, 17, 19};
+        break;
+    case 9:
+        r.model = "QX3122";
+        r.version = "QX3122-01";
+        r.frameSlack = pairs ? 5 : 0;
+        slots = pairs ? std::vector<int>{1, 200} : std::vector<int>{0, 9, 255};
+        units = pairs ? std::vector<int>{4, 5, 64} : std::vector<int>{0, 3, 9, 127};
+        break;
     default: throw std::invalid_argument("no sample recording for family " + std::to_string(family));
     }
     std::uniform_int_distribution<int> code(0, 0xFFFF), nibble(0, 15);
@@ -115,6 +219,7 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         }
         r.logicUnits.push_back(std::move(unit));
     }
+    AddWordsFloatsAndPulses(r, family, pairs, rng);
     if (family == 2) // units 4-7 repeat unit 3's last probe; keep it clear
         for (auto& u : r.logicUnits)
             if (u.unit == 3) {

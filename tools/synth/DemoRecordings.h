@@ -20,7 +20,9 @@ Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, s
 Recording DemoRecording(std::uint32_t seed = 1, std::int64_t points = 300000);
 
 // A small recording of the given family and function ("MEM", "REC", "RMS")
-// with a few analog channels and logic units in the family's ranges; throws
+// with a few analog channels and logic units in the family's ranges, and the
+// 32-bit logic positions, float and pulse channels of families 6, 8 and 9;
+// the writer may still refuse a function the family does not store. Throws
 // std::invalid_argument for a family this writer has no sample for.
 Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed);
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "synth/DemoRecordings.h"
+#include "synth/Family5Writer.h"
 #include "synth/IndexWriter.h"
 #include "synth/RecordingWriter.h"
 
@@ -104,6 +105,36 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
     self.entries = {{1, Name83Stored("OPENED", "DAT")}, {2, Name83Stored("B0000001", "MEM")}};
     seeds.push_back({"index-self.SEQ", MakeIndexFile(self), {{"B0000001.MEM", first}}});
     seeds.push_back({"index-missing.SEQ", MakeIndexFile(block16), {}});
+
+    // The chunked family's index: file-reference chunks with UTF-16 names.
+    const auto chunked = WriteRecording(FamilySampleRecording(5, "MEM", kShortPoints, 13));
+    seeds.push_back({"index-chunked.SEQ", WriteChunkedFile(ChunkedIndexSpec("5595", {"C0000001.MEM", "C0000002.MEM"})).bytes,
+                     {{"C0000001.MEM", chunked}}});
+}
+
+// Chunked recordings beyond the plain sample: channels in the second data set
+// at a coarser rate, and short blocks, so the block chain has many links.
+void AddChunkedSeeds(std::vector<SeedFile>& seeds)
+{
+    const Recording r = FamilySampleRecording(5, "MEM", kShortPoints, 14);
+    Family5Options twoSets;
+    twoSets.analogSet = {{3, 1}};
+    twoSets.framesPerBlock = 7;
+    seeds.push_back({"family5-MEM-two-sets.MEM", WriteFamily5(r, twoSets), {}});
+
+    Recording runs = FamilySampleRecording(5, "REC", kShortPoints, 15);
+    runs.analog.clear();
+    for (int slot = 8; slot < 16; ++slot) {
+        AnalogSpec a;
+        a.slot = slot;
+        a.primary.assign(static_cast<std::size_t>(kShortPoints), static_cast<std::uint16_t>(slot * 1000));
+        a.secondary.assign(static_cast<std::size_t>(kShortPoints), static_cast<std::uint16_t>(slot));
+        runs.analog.push_back(std::move(a));
+    }
+    Family5Options runOptions;
+    runOptions.runs = true;
+    runOptions.framesPerBlock = 16;
+    seeds.push_back({"family5-REC-runs.MEM", WriteFamily5(runs, runOptions), {}});
 }
 
 } // namespace
@@ -124,6 +155,7 @@ std::vector<SeedFile> FuzzSeeds()
         if (TryRecording(family, "MEM", Mix::Both, kLongPoints, bytes))
             seeds.push_back({"family" + std::to_string(family) + "-MEM-long.MEM", std::move(bytes), {}});
     }
+    AddChunkedSeeds(seeds);
     AddIndexSeeds(seeds);
     return seeds;
 }
