@@ -9,6 +9,7 @@ const std::vector<Entry>& Entries()
         {"document_open", &RunDocumentOpen},
         {"check_file", &RunCheckFile},
         {"index_read", &RunIndexRead},
+        {"convert_text", &RunConvertText},
     };
     return entries;
 }

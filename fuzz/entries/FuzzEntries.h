@@ -24,6 +24,8 @@ void RunCheckFile(const std::uint8_t* data, std::size_t size);
 // An index file and the files beside it (a bundle): CheckFile's block list
 // and the file an open would choose.
 void RunIndexRead(const std::uint8_t* data, std::size_t size);
+// The unattended conversion of a recording (a bundle) to a text file.
+void RunConvertText(const std::uint8_t* data, std::size_t size);
 
 // Every entry, by target name (the replay test walks this list).
 const std::vector<Entry>& Entries();

@@ -35,19 +35,37 @@ public:
         // Only waveform files convert; index files and the companion
         // application's files are refused by the check like unsupported ones.
         CBlockFileList blockFiles;
-        if (CheckFile(request_.source, request_.checkFile, false, nullptr, blockFiles, messages_) != kFileWaveform)
+        const int kind = CheckFile(request_.source, request_.checkFile, false, nullptr, blockFiles, messages_);
+        if (kind != kFileWaveform) {
+            // The check accepts index files and the companion's files without
+            // a word, but neither holds samples to convert.
+            if (kind != kFileNotLoadable && request_.checkFile)
+                showNotWaveform();
             return false;
+        }
 
         MappedFile file;
         if (!file.open(request_.source)) {
             ShowUnableToOpen(request_.source, messages_, show_);
             return false;
         }
+        // The header is read before the output is created, so a source that
+        // turns out unreadable leaves no empty text file behind.
+        CWaveHeadInfo head;
+        try {
+            if (!head.Load(file.bytes())) {
+                showNotWaveform();
+                return false;
+            }
+        } catch (const ShortReadError&) {
+            showShortFile();
+            return false;
+        }
         TextFileOutput out;
         if (!OpenOutput(out, request_.output, request_.append, messages_, show_))
             return false;
         try {
-            return convert(file, out);
+            return convert(file, head, out);
         } catch (const ShortReadError&) {
             showShortFile();
         } catch (const std::bad_alloc&) {
@@ -66,16 +84,15 @@ private:
                            MessageIcon::Warning);
     }
 
-    bool convert(const MappedFile& file, TextFileOutput& out)
+    void showNotWaveform()
     {
-        CWaveHeadInfo head;
-        if (!head.Load(file.bytes())) {
-            if (show_)
-                messages_.show(KpFormat(IDS_NOT_WAVEFORM_FILE, request_.source.string()), MessageButtons::Ok,
-                               MessageIcon::Warning);
-            out.abandon();
-            return false;
-        }
+        if (show_)
+            messages_.show(KpFormat(IDS_NOT_WAVEFORM_FILE, request_.source.string()), MessageButtons::Ok,
+                           MessageIcon::Warning);
+    }
+
+    bool convert(const MappedFile& file, const CWaveHeadInfo& head, TextFileOutput& out)
+    {
         const SampleLayout samples = DescribeSamples(head);
         const ExportChoices choices = [&] {
             ExportChoices c = ChoicesOf(request_);

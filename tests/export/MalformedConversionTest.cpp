@@ -1,0 +1,141 @@
+// Converting broken recordings of every written family from disk: a source
+// that is refused before its samples are read leaves no output file at all,
+// every failure says why, and a source cut inside its data keeps the rows
+// before the cut and answers false.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "wavefile/IndexTestFiles.h"
+#include "export/ConvertWaveFile.h"
+#include "platform/ProgressWindow.h"
+#include "platform/UserMessages.h"
+#include "resources/StringTable.h"
+#include "synth/DemoRecordings.h"
+#include "synth/IndexWriter.h"
+#include "synth/RecordingWriter.h"
+#include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/OldHeader.h"
+
+namespace kp::test {
+namespace {
+
+using kp::testing::TempFolder;
+using kp::testing::WriteBytes;
+
+std::vector<int> WrittenFamilies()
+{
+    std::vector<int> families;
+    for (int family = 0; family <= 9; ++family) {
+        try {
+            synth::FamilySampleRecording(family, "MEM", 4, 1);
+            families.push_back(family);
+        } catch (const std::invalid_argument&) {
+        }
+    }
+    return families;
+}
+
+class MalformedConversion : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        synth::Recording r = synth::FamilySampleRecording(GetParam(), "MEM", 300, 7);
+        if (GetParam() == 0)
+            r.model = "4170"; // detection refuses the model text "3518"
+        bytes_ = synth::WriteRecording(r);
+        CWaveHeadInfo head;
+        ASSERT_TRUE(head.Load(bytes_));
+        headerSize_ = head.GetHeaderSize();
+    }
+
+    // Converts the bytes with the file check's messages and errors shown.
+    bool Convert(const std::vector<std::uint8_t>& source)
+    {
+        messages_.clear();
+        WriteBytes(source_, source);
+        std::filesystem::remove(output_);
+        ConversionRequest request;
+        request.source = source_;
+        request.output = output_;
+        request.checkFile = true;
+        request.showErrors = true;
+        return ConvertWaveFile(request, messages_, progress_);
+    }
+
+    std::string OnlyMessage() const
+    {
+        EXPECT_EQ(messages_.shown().size(), 1u);
+        return messages_.shown().empty() ? std::string() : messages_.shown().front().text;
+    }
+
+    TempFolder folder_;
+    std::filesystem::path source_ = folder_ / "SOURCE.MEM";
+    std::filesystem::path output_ = folder_ / "SOURCE.CSV";
+    RecordingMessages messages_;
+    NullProgress progress_;
+    std::vector<std::uint8_t> bytes_;
+    std::uint64_t headerSize_ = 0;
+};
+
+TEST_P(MalformedConversion, HeaderCutShortCreatesNoOutput)
+{
+    for (std::uint64_t cut = 512; cut < headerSize_; cut += 512) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
+        EXPECT_FALSE(Convert({bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(cut)}));
+        EXPECT_EQ(OnlyMessage(), KpFormat(IDS_FILE_TOO_SHORT, source_.string()));
+        EXPECT_FALSE(std::filesystem::exists(output_));
+    }
+}
+
+TEST_P(MalformedConversion, MainRecordThatIsNoneCreatesNoOutput)
+{
+    if (GetParam() == 4)
+        GTEST_SKIP() << "the old header has no record tag";
+    auto broken = bytes_;
+    broken[2] = 'X'; // "HWX": recognised by its first two letters, but no main record
+    EXPECT_FALSE(Convert(broken));
+    EXPECT_EQ(OnlyMessage(), KpFormat(IDS_NOT_WAVEFORM_FILE, source_.string()));
+    EXPECT_FALSE(std::filesystem::exists(output_));
+}
+
+TEST_P(MalformedConversion, SourceCutInsideTheDataKeepsTheHeaderSectionAndFails)
+{
+    auto broken = bytes_;
+    broken.resize(headerSize_ + (bytes_.size() - headerSize_) / 3);
+    EXPECT_FALSE(Convert(broken));
+    EXPECT_EQ(OnlyMessage(), KpFormat(IDS_FILE_TOO_SHORT, source_.string()));
+    // What was written before the source failed stays; no row of made-up
+    // zeros follows it.
+    ASSERT_TRUE(std::filesystem::exists(output_));
+    EXPECT_LT(std::filesystem::file_size(output_), 300u * 10u);
+}
+
+INSTANTIATE_TEST_SUITE_P(WrittenFamilies, MalformedConversion, ::testing::ValuesIn(WrittenFamilies()),
+                         [](const auto& info) { return "Family" + std::to_string(info.param); });
+
+TEST(MalformedConversionSource, IndexFilesAreNoRecordingToConvert)
+{
+    TempFolder folder;
+    synth::IndexSpec spec;
+    spec.entries = {{1, synth::Name83Stored("B0000001", "MEM")}};
+    const auto index = folder / "A.SEQ";
+    WriteBytes(index, synth::MakeIndexFile(spec));
+    WriteBytes(folder / "B0000001.MEM", synth::WriteRecording(synth::FamilySampleRecording(1, "MEM", 20, 1)));
+
+    ConversionRequest request;
+    request.source = index;
+    request.output = folder / "A.CSV";
+    request.checkFile = true;
+    request.showErrors = true;
+    RecordingMessages messages;
+    NullProgress progress;
+    EXPECT_FALSE(ConvertWaveFile(request, messages, progress));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, KpFormat(IDS_NOT_WAVEFORM_FILE, index.string()));
+    EXPECT_FALSE(std::filesystem::exists(request.output));
+}
+
+} // namespace
+} // namespace kp::test
