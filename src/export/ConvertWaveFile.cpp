@@ -61,6 +61,14 @@ public:
             showShortFile();
             return false;
         }
+        // The blocks are decoded one at a time, so the whole record is held
+        // to the limit the load applies: a header that claims far more
+        // points than its file could hold would otherwise write them all.
+        const SampleLayout samples = DescribeSamples(head);
+        if (!samples.noSampleData && !RangeFitsFile(samples, 0, samples.MaxPoints(), file.size())) {
+            showShortFile();
+            return false;
+        }
         TextFileOutput out;
         if (!OpenOutput(out, request_.output, request_.append, messages_, show_))
             return false;

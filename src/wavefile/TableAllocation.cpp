@@ -75,6 +75,14 @@ std::uint64_t TableBytes(const SampleLayout& layout, std::int64_t firstPoint, st
     return bytes;
 }
 
+bool RangeFitsFile(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
+                   std::uint64_t fileSize)
+{
+    const std::uint64_t points = static_cast<std::uint64_t>(PointsInRange(layout.MaxPoints(), firstPoint, pointCount));
+    const std::uint64_t limit = AllocationLimit(fileSize);
+    return points <= limit && TableBytes(layout, firstPoint, pointCount) <= limit;
+}
+
 AllocateResult AllocateTables(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
                               std::uint64_t fileSize, ChannelTables& tables)
 {
@@ -90,7 +98,7 @@ AllocateResult AllocateTables(const SampleLayout& layout, std::int64_t firstPoin
                         "position " + std::to_string(i) + " is saved with no points");
 
     const std::uint64_t bytes = TableBytes(layout, firstPoint, pointCount);
-    if (bytes > AllocationLimit(fileSize))
+    if (!RangeFitsFile(layout, firstPoint, pointCount, fileSize))
         return Fail(tables, AllocateStatus::TooLargeForFile,
                     "tables of " + std::to_string(bytes) + " bytes from a file of " + std::to_string(fileSize)
                         + " bytes",

@@ -37,6 +37,13 @@ inline constexpr std::uint64_t kMaxExpansion = 8;
 inline constexpr std::uint64_t kAllocationSlack = 1u << 20;
 std::uint64_t AllocationLimit(std::uint64_t fileSize);
 
+// Whether a header's points [firstPoint, firstPoint + pointCount) can come
+// from a file of fileSize bytes: their tables stay within AllocationLimit, and
+// so does the point count itself (a record without channels still becomes a
+// row per point when converted, so its points are counted as a byte each).
+bool RangeFitsFile(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
+                   std::uint64_t fileSize);
+
 // Bytes of all arrays for points [firstPoint, firstPoint + pointCount);
 // saturates at UINT64_MAX instead of overflowing.
 std::uint64_t TableBytes(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount);

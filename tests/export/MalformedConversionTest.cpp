@@ -112,6 +112,21 @@ TEST_P(MalformedConversion, SourceCutInsideTheDataKeepsTheHeaderSectionAndFails)
     EXPECT_LT(std::filesystem::file_size(output_), 300u * 10u);
 }
 
+TEST_P(MalformedConversion, DataLengthFarBeyondTheFileCreatesNoOutput)
+{
+    // Blocks are decoded one at a time, so nothing else would stop the rows:
+    // a chunked file of 5 KB claiming 10^8 points wrote gigabytes of zeros.
+    auto broken = bytes_;
+    const std::string length = "99999999";
+    const std::size_t at = GetParam() == 4 ? oldheader::kDataLength : 72;
+    const std::size_t width = GetParam() == 4 ? oldheader::kDataLengthSize : 12;
+    std::fill_n(broken.begin() + static_cast<std::ptrdiff_t>(at), width, 0);
+    std::copy(length.begin(), length.end(), broken.begin() + static_cast<std::ptrdiff_t>(at));
+    EXPECT_FALSE(Convert(broken));
+    EXPECT_EQ(OnlyMessage(), KpFormat(IDS_FILE_TOO_SHORT, source_.string()));
+    EXPECT_FALSE(std::filesystem::exists(output_));
+}
+
 INSTANTIATE_TEST_SUITE_P(WrittenFamilies, MalformedConversion, ::testing::ValuesIn(WrittenFamilies()),
                          [](const auto& info) { return "Family" + std::to_string(info.param); });
 

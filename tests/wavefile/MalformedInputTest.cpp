@@ -274,6 +274,29 @@ TEST_P(MalformedRecording, RecordCountBeyondTheFileEndsInsideTheHeader)
     }
 }
 
+TEST_P(MalformedRecording, RecordWithoutChannelsCannotClaimMorePointsThanItsFile)
+{
+    synth::Recording r = Sample(Family());
+    r.analog.clear();
+    r.logicUnits.clear();
+    r.logicWords.clear();
+    r.floats.clear();
+    r.pulses.clear();
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = synth::WriteRecording(r);
+    } catch (const std::invalid_argument& e) {
+        GTEST_SKIP() << e.what();
+    }
+    // Nothing to allocate, but every point would still become a row of text.
+    SetDataLength(Family(), bytes, "99999999");
+    const Opened o = Open(bytes);
+    EXPECT_FALSE(o.loaded);
+    ASSERT_EQ(o.shown.size(), 1u);
+    EXPECT_EQ(o.shown[0].text, ShortFileText(o));
+    ExpectEmpty();
+}
+
 // The count fields each family reads its channel positions and units from.
 std::vector<std::pair<std::size_t, std::size_t>> CountFields(int family)
 {
