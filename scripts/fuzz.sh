@@ -33,15 +33,13 @@ for t in $TARGETS; do
     cp -n "$SEEDS"/* build-fuzz/corpus/$t/
     echo "== fuzz_$t for ${SECONDS_PER_TARGET}s"
     # Inputs stay below 64 KiB, so no single allocation may come near 64 MiB:
-    # a larger one means a count from the file went unchecked. -jobs=1 runs
-    # one worker and copies its log (fuzz-0.log, in build-fuzz) into ours.
+    # a larger one means a count from the file went unchecked.
     run_log=fuzz-$t.run.log
     (cd build-fuzz && /usr/bin/time -f "cpu_seconds: %U user %S system" \
-        nice -n 10 ./fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" -jobs=1 -workers=1 \
+        nice -n 10 ./fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" \
         -max_len=65536 -rss_limit_mb=2048 -malloc_limit_mb=64 -timeout=10 -dict=../fuzz/kp.dict \
         -artifact_prefix=findings/"$t"- -print_final_stats=1 corpus/$t \
         >"$run_log" 2>&1) || true
-    rm -f build-fuzz/fuzz-0.log
     summary=$(grep -E '^(stat::number|stat::peak|Done|cpu_seconds|==[0-9]+==ERROR|SUMMARY)' build-fuzz/$run_log | sort -u || true)
     { echo "== run $(date -u +%FT%TZ) ${SECONDS_PER_TARGET}s"; echo "$summary"; } >>build-fuzz/fuzz-$t.log
     echo "$summary"
