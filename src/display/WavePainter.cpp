@@ -1,6 +1,7 @@
 #include "display/WavePainter.h"
 
 #include "display/DivisionGeometry.h"
+#include "display/DotRowCache.h"
 #include "display/TraceCanvas.h"
 
 #include <QFontMetrics>
@@ -152,8 +153,8 @@ void PaintLineTrace(
 }
 
 // Every sample is one pixel at its column's x; pixels that coincide within a
-// column are set once.
-void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
+// column are set once. The plain drawing, for painters without a row cache.
+void PaintDotTracePerSample(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
 {
     const std::int64_t ppc = p.pointsPerColumn;
     const int base = p.centre() - p.halfHeight() - 2;
@@ -185,6 +186,32 @@ void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& 
         add(kWaveLeftMargin + cols.last, rest, p.points, t.primary);
         if (t.secondary)
             add(kWaveLeftMargin + cols.last, rest, p.points, t.secondary);
+    }
+}
+
+// The same pixels from the rows each column hits, found once per geometry.
+void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
+{
+    if (!p.dotRows) {
+        PaintDotTracePerSample(canvas, p, t, cols);
+        return;
+    }
+    DotRowKey key;
+    key.primary = t.primary;
+    key.secondary = t.secondary;
+    key.coding = t.coding;
+    key.scaling = t.scaling;
+    key.zoom = t.zoom;
+    key.position = t.position;
+    key.points = p.points;
+    key.pointsPerColumn = p.pointsPerColumn;
+    key.centre = p.centre();
+    key.halfHeight = p.halfHeight();
+    DotColumns& columns = p.dotRows->For(key);
+    const QRgb colour = t.colour.rgb();
+    for (int c = cols.first; c <= cols.last; ++c) {
+        for (const RowRun& r : columns.Rows(c))
+            canvas.Run(kWaveLeftMargin + c, r.top, r.bottom, colour);
     }
 }
 
@@ -276,6 +303,14 @@ void PaintLogicTrace(TraceCanvas& canvas, const PaintParams& p, const LogicTrace
         column(kWaveLeftMargin + cols.last, rest, p.points);
 }
 
+void PaintBracket(QPainter& painter, const BracketShape& b, const QColor& colour)
+{
+    const int arm = b.armTo - b.armFrom + 1;
+    painter.fillRect(QRect(b.barX, b.top, 1, b.bottom - b.top + 1), colour);
+    painter.fillRect(QRect(b.armFrom, b.top, arm, 1), colour);
+    painter.fillRect(QRect(b.armFrom, b.bottom, arm, 1), colour);
+}
+
 void PaintLogicNames(QPainter& painter, const PaintParams& p)
 {
     const QFontMetrics fm(p.font);
@@ -286,15 +321,46 @@ void PaintLogicNames(QPainter& painter, const PaintParams& p)
         const LogicTrace& t = p.logic[static_cast<std::size_t>(n.traceIndex)];
         const int high = LogicRow(1, p.waveTop(), p.waveBottom(), t.heightFraction, t.position);
         const int low = LogicRow(0, p.waveTop(), p.waveBottom(), t.heightFraction, t.position);
-        const int top = (high + low) / 2 - h / 2;
+        const int row = (high + low) / 2;
+        const int top = row - h / 2;
         const int w = fm.horizontalAdvance(n.text);
+        int leftEdge = p.waveLeft() - 4; // the name's right edge, exclusive
+        int rightEdge = p.waveRight() + 5;
+        if (n.bracketed) {
+            const BracketShape left = LogicNameBracket(p, row, true);
+            const BracketShape right = LogicNameBracket(p, row, false);
+            PaintBracket(painter, left, n.colour);
+            PaintBracket(painter, right, n.colour);
+            leftEdge = left.nameEdge;
+            rightEdge = right.nameEdge;
+        }
         painter.setPen(n.colour);
-        painter.drawText(QRect(p.waveLeft() - 4 - w, top, w, h), Qt::AlignRight | Qt::AlignTop, n.text);
-        painter.drawText(QRect(p.waveRight() + 5, top, w + 2, h), Qt::AlignLeft | Qt::AlignTop, n.text);
+        painter.drawText(QRect(leftEdge - w, top, w, h), Qt::AlignRight | Qt::AlignTop, n.text);
+        painter.drawText(QRect(rightEdge, top, w + 2, h), Qt::AlignLeft | Qt::AlignTop, n.text);
     }
 }
 
 } // namespace
+
+BracketShape LogicNameBracket(const PaintParams& p, int row, bool leftEnd)
+{
+    BracketShape b;
+    b.top = row - kLogicBracketHigh / 2;
+    b.bottom = b.top + kLogicBracketHigh - 1;
+    if (leftEnd) {
+        // Arms end 4 px left of the wave area, where a plain name ends.
+        b.armTo = p.waveLeft() - 5;
+        b.armFrom = b.armTo - kLogicBracketLong + 1;
+        b.barX = b.armFrom;
+        b.nameEdge = b.barX - 2;
+    } else {
+        b.armFrom = p.waveRight() + 5;
+        b.armTo = b.armFrom + kLogicBracketLong - 1;
+        b.barX = b.armTo;
+        b.nameEdge = b.barX + 3;
+    }
+    return b;
+}
 
 void PaintBackground(QPainter& painter, const PaintParams& p)
 {
