@@ -161,6 +161,8 @@ void PaintGrid(QPainter& painter, const PaintParams& p);
 void PaintTraces(QPainter& painter, const PaintParams& p);
 void PaintTimeLabels(QPainter& painter, const PaintParams& p);
 void PaintMarks(QPainter& painter, const PaintParams& p);
+// Part of PaintTraces: the logic names at both ends, with their brackets.
+void PaintLogicNames(QPainter& painter, const PaintParams& p);
 
 // Positions of the grid's lines and labels, shared by the painter and tests.
 // Label lines: x of line I and its value j, for every drawn label.

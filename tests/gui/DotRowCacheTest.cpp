@@ -103,6 +103,11 @@ ValueTrace Trace(TraceCoding coding, const ValueColumns* primary, const ValueCol
     return t;
 }
 
+void PrintTo(const Coding& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::vector<Coding> Codings()
 {
     return {
