@@ -106,10 +106,15 @@ struct Fixture {
     }
 };
 
+// Made on first use and destroyed in main, before the application object
+// its widgets need.
+std::unique_ptr<Fixture> shared;
+
 Fixture& Shared()
 {
-    static Fixture fixture;
-    return fixture;
+    if (!shared)
+        shared = std::make_unique<Fixture>();
+    return *shared;
 }
 
 enum class Zoom { Fit, Highest, OneToOne };
@@ -279,5 +284,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    shared.reset();
     return 0;
 }

