@@ -1,10 +1,14 @@
 // Repaint of the waveform view: a 1600 x 900 view showing 16 channels of a
 // 10,000,000-point recording, at fit-to-window and at 1:1, painted from the
 // min/max summaries and, side by side, from a plain scan of every column's
-// points. Run: build/bench/view_bench (offscreen; no display needed).
+// points. The dots style likewise: its first paint (rows found from the
+// summaries), its repaints (rows reused from the view's cache) and the plain
+// scan that sets every sample. Run: build/bench/view_bench (offscreen; no
+// display needed).
 
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
+#include "display/DotRowCache.h"
 #include "platform/SettingsStore.h"
 #include "synth/DemoRecordings.h"
 
@@ -102,10 +106,15 @@ struct Fixture {
     }
 };
 
+// Made on first use and destroyed in main, before the application object
+// its widgets need.
+std::unique_ptr<Fixture> shared;
+
 Fixture& Shared()
 {
-    static Fixture fixture;
-    return fixture;
+    if (!shared)
+        shared = std::make_unique<Fixture>();
+    return *shared;
 }
 
 enum class Zoom { Fit, Highest, OneToOne };
@@ -166,6 +175,91 @@ BENCHMARK(BM_RepaintHighestPlainScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintOneToOneSummary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintOneToOnePlainScan)->Unit(benchmark::kMillisecond);
 
+enum class Dots { PlainScan, FirstPaint, Repaint };
+
+// Dots style on the summary view. First paint: the view's row cache is
+// emptied before each paint; repaint: it keeps the rows of the previous
+// paint; plain scan: no cache, every sample of every painted column is set.
+void RepaintDots(benchmark::State& state, Zoom zoom, Dots mode)
+{
+    Fixture& f = Shared();
+    CKpView& view = *f.summaryView;
+    view.SetMagnificationIndex(
+        zoom == Zoom::Fit ? view.StartIndexForWidth(view.viewport()->width()) : view.GetHighestIndex());
+    QImage image(view.viewport()->width(), view.viewport()->height(), QImage::Format_RGB32);
+    const QRect clip(view.ScrollX(), 0, image.width(), image.height());
+    PaintParams params = view.BuildPaintParams(clip);
+    params.style = WaveStyle::Dots;
+    if (zoom == Zoom::OneToOne)
+        params.pointsPerColumn = 1;
+    DotRowCache* cache = params.dotRows;
+    if (mode == Dots::PlainScan)
+        params.dotRows = nullptr;
+    auto once = [&] {
+        QPainter painter(&image);
+        painter.translate(-view.ScrollX(), 0);
+        paint(painter, params);
+        painter.end();
+    };
+    if (mode == Dots::Repaint)
+        once();
+    for (auto _ : state) {
+        if (mode == Dots::FirstPaint)
+            cache->Clear();
+        once();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["ppc"] = static_cast<double>(params.pointsPerColumn);
+    cache->Clear();
+}
+
+void BM_DotsFitPlainScan(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::Fit, Dots::PlainScan);
+}
+void BM_DotsFitFirstPaint(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::Fit, Dots::FirstPaint);
+}
+void BM_DotsFitRepaint(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::Fit, Dots::Repaint);
+}
+void BM_DotsHighestPlainScan(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::Highest, Dots::PlainScan);
+}
+void BM_DotsHighestFirstPaint(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::Highest, Dots::FirstPaint);
+}
+void BM_DotsHighestRepaint(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::Highest, Dots::Repaint);
+}
+void BM_DotsOneToOnePlainScan(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::OneToOne, Dots::PlainScan);
+}
+void BM_DotsOneToOneFirstPaint(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::OneToOne, Dots::FirstPaint);
+}
+void BM_DotsOneToOneRepaint(benchmark::State& s)
+{
+    RepaintDots(s, Zoom::OneToOne, Dots::Repaint);
+}
+
+BENCHMARK(BM_DotsFitPlainScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsFitFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsFitRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsHighestPlainScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsHighestFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsHighestRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsOneToOnePlainScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsOneToOneFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DotsOneToOneRepaint)->Unit(benchmark::kMillisecond);
+
 // What a load adds: the summaries of 16 channels of 10,000,000 points.
 void BM_BuildSummaries(benchmark::State& state)
 {
@@ -190,5 +284,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    shared.reset();
     return 0;
 }

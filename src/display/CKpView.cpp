@@ -18,6 +18,7 @@ CKpView::CKpView(KpSettings& settings, SettingsStore& store, QWidget* parent)
     , settings_(settings)
     , store_(store)
     , own_(ViewOwnSettings::Load(store))
+    , dotRows_(std::make_unique<DotRowCache>())
 {
     setObjectName(QStringLiteral("WaveView"));
     setFrameShape(QFrame::StyledPanel);
@@ -47,6 +48,9 @@ void CKpView::SetRecord(std::unique_ptr<ViewRecord> record)
         channels_.WriteProfile(store_);
     drag_ = CursorId::None;
     scrolledLeft_ = scrolledRight_ = false;
+    // The cached rows name the old record's columns by address; a new
+    // record's columns may be allocated at the same addresses.
+    dotRows_->Clear();
     if (!record || record->empty()) {
         record_ = std::move(record);
         ClearRecord();
@@ -90,6 +94,7 @@ void CKpView::ClearRecord()
     highestIndex_ = 0;
     cursorA_ = cursorB_ = 0;
     currentEvent_ = -1;
+    dotRows_->Clear();
     record_.reset();
     UpdateScrollSizes();
     viewport()->update();
@@ -100,8 +105,10 @@ void CKpView::ClearRecord()
 void CKpView::SetSuspended(bool suspended)
 {
     suspended_ = suspended;
-    if (suspended)
+    if (suspended) {
         drag_ = CursorId::None;
+        dotRows_->Clear();
+    }
     viewport()->update();
 }
 

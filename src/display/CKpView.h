@@ -6,6 +6,7 @@
 // in proportion to the painted width.
 
 #include "display/ChannelDisplayState.h"
+#include "display/DotRowCache.h"
 #include "display/Magnification.h"
 #include "display/TimeAxisText.h"
 #include "display/ViewRecord.h"
@@ -111,7 +112,8 @@ public:
     void RefreshSettings();
     void SetDisplayFont(const QFont& font);
     int ScrollX() const;
-    // The paint parameters of the current state for a logical clip box.
+    // The paint parameters of the current state for a logical clip box; they
+    // carry the view's dots row cache.
     PaintParams BuildPaintParams(const QRect& logicalClip) const;
     QRect WaveArea() const; // logical
     // Redraws the strip above the wave area (marks) without the traces.
@@ -160,6 +162,9 @@ private:
     bool enhancedDate_ = false;
 
     ChannelDisplayState channels_;
+    // Rows of the dots style, reused by repaints of the same geometry; held
+    // by pointer so that painting (const) can fill it.
+    std::unique_ptr<DotRowCache> dotRows_;
 
     std::int64_t cursorA_ = 0;
     std::int64_t cursorB_ = 0;

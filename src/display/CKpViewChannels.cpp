@@ -208,7 +208,8 @@ void CKpView::FillLogicTraces(PaintParams& p) const
             lastUnit = c.index / 4;
             const auto unit = static_cast<std::size_t>(lastUnit);
             const std::string name = unit < record_->logicUnitNames.size() ? record_->logicUnitNames[unit] : c.name;
-            p.logicNames.push_back({ QString::fromStdString(name), traceIndex, p.textColour });
+            // Model 15 marks each name that stands for a group with brackets.
+            p.logicNames.push_back({ QString::fromStdString(name), traceIndex, p.textColour, record_->modelId == 15 });
         }
     }
 }
@@ -244,6 +245,8 @@ PaintParams CKpView::BuildPaintParams(const QRect& logicalClip) const
     FillValueTraces(p.analog, record_->analog, channels_.analog);
     FillValueTraces(p.pulse, record_->pulse, channels_.pulse);
     FillLogicTraces(p);
+
+    p.dotRows = dotRows_.get();
 
     p.labelText = [this](std::int64_t j) { return LabelText(j); };
 

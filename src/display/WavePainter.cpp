@@ -1,6 +1,7 @@
 #include "display/WavePainter.h"
 
 #include "display/DivisionGeometry.h"
+#include "display/DotRowCache.h"
 #include "display/TraceCanvas.h"
 
 #include <QFontMetrics>
@@ -152,8 +153,8 @@ void PaintLineTrace(
 }
 
 // Every sample is one pixel at its column's x; pixels that coincide within a
-// column are set once.
-void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
+// column are set once. The plain drawing, for painters without a row cache.
+void PaintDotTracePerSample(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
 {
     const std::int64_t ppc = p.pointsPerColumn;
     const int base = p.centre() - p.halfHeight() - 2;
@@ -185,6 +186,32 @@ void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& 
         add(kWaveLeftMargin + cols.last, rest, p.points, t.primary);
         if (t.secondary)
             add(kWaveLeftMargin + cols.last, rest, p.points, t.secondary);
+    }
+}
+
+// The same pixels from the rows each column hits, found once per geometry.
+void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& t, const ColumnSpan& cols)
+{
+    if (!p.dotRows) {
+        PaintDotTracePerSample(canvas, p, t, cols);
+        return;
+    }
+    DotRowKey key;
+    key.primary = t.primary;
+    key.secondary = t.secondary;
+    key.coding = t.coding;
+    key.scaling = t.scaling;
+    key.zoom = t.zoom;
+    key.position = t.position;
+    key.points = p.points;
+    key.pointsPerColumn = p.pointsPerColumn;
+    key.centre = p.centre();
+    key.halfHeight = p.halfHeight();
+    DotColumns& columns = p.dotRows->For(key);
+    const QRgb colour = t.colour.rgb();
+    for (int c = cols.first; c <= cols.last; ++c) {
+        for (const RowRun& r : columns.Rows(c))
+            canvas.Run(kWaveLeftMargin + c, r.top, r.bottom, colour);
     }
 }
 
@@ -274,24 +301,6 @@ void PaintLogicTrace(TraceCanvas& canvas, const PaintParams& p, const LogicTrace
     std::int64_t rest = 0;
     if (cols.last == p.waveWidth() - 1 && HasLeftover(p, rest))
         column(kWaveLeftMargin + cols.last, rest, p.points);
-}
-
-void PaintLogicNames(QPainter& painter, const PaintParams& p)
-{
-    const QFontMetrics fm(p.font);
-    const int h = fm.height();
-    for (const LogicName& n : p.logicNames) {
-        if (n.traceIndex < 0 || n.traceIndex >= static_cast<int>(p.logic.size()) || n.text.isEmpty())
-            continue;
-        const LogicTrace& t = p.logic[static_cast<std::size_t>(n.traceIndex)];
-        const int high = LogicRow(1, p.waveTop(), p.waveBottom(), t.heightFraction, t.position);
-        const int low = LogicRow(0, p.waveTop(), p.waveBottom(), t.heightFraction, t.position);
-        const int top = (high + low) / 2 - h / 2;
-        const int w = fm.horizontalAdvance(n.text);
-        painter.setPen(n.colour);
-        painter.drawText(QRect(p.waveLeft() - 4 - w, top, w, h), Qt::AlignRight | Qt::AlignTop, n.text);
-        painter.drawText(QRect(p.waveRight() + 5, top, w + 2, h), Qt::AlignLeft | Qt::AlignTop, n.text);
-    }
 }
 
 } // namespace

@@ -24,6 +24,8 @@ class QPainter;
 
 namespace kp {
 
+class DotRowCache;
+
 enum class GridType { None = 0, Standard = 1, Fine = 2 };
 enum class WaveStyle { Line = 0, Dots = 1 };
 
@@ -54,7 +56,26 @@ struct LogicName {
     QString text;
     int traceIndex = 0; // into PaintParams::logic
     QColor colour;
+    // A name that stands for a group of channels may carry a small bracket
+    // on its wave-area side at each end (LogicNameBracket).
+    bool bracketed = false;
 };
+
+// The bracket beside a bracketed logic name: a vertical bar kLogicBracketHigh
+// rows high centred on the name, with arms kLogicBracketLong px long pointing
+// at the wave area ("[" at the left end, "]" at the right end). The name moves
+// outward to make room; the arms end where an unbracketed name ends.
+inline constexpr int kLogicBracketLong = 8;
+inline constexpr int kLogicBracketHigh = 10;
+struct BracketShape {
+    int barX = 0; // the vertical bar
+    int armFrom = 0; // the arms' columns, armFrom <= armTo
+    int armTo = 0;
+    int top = 0; // the bar's rows, top .. bottom
+    int bottom = 0;
+    int nameEdge = 0; // left end: the name's right edge (exclusive); right end: its left edge
+};
+
 
 struct MarkParams {
     bool drawTrigger = true; // "DrawTrigMark"
@@ -114,6 +135,11 @@ struct PaintParams {
 
     MarkParams marks;
 
+    // The rows the dots style found in earlier paints, reused while the
+    // geometry and the channels' scaling stay the same. Null: every sample
+    // of the painted columns is scanned.
+    DotRowCache* dotRows = nullptr;
+
     // Derived geometry.
     int waveWidth() const; // columns: N / ppc capped at 32500
     int waveLeft() const;
@@ -135,6 +161,8 @@ void PaintGrid(QPainter& painter, const PaintParams& p);
 void PaintTraces(QPainter& painter, const PaintParams& p);
 void PaintTimeLabels(QPainter& painter, const PaintParams& p);
 void PaintMarks(QPainter& painter, const PaintParams& p);
+// Part of PaintTraces: the logic names at both ends, with their brackets.
+void PaintLogicNames(QPainter& painter, const PaintParams& p);
 
 // Positions of the grid's lines and labels, shared by the painter and tests.
 // Label lines: x of line I and its value j, for every drawn label.
@@ -146,6 +174,9 @@ struct AxisLabel {
 std::vector<AxisLabel> TimeLabelPositions(const PaintParams& p);
 std::vector<int> DivLineXs(const PaintParams& p);
 std::vector<int> DottedLineXs(const PaintParams& p);
+
+// The bracket at the left (leftEnd) or right end, for a name centred on row.
+BracketShape LogicNameBracket(const PaintParams& p, int row, bool leftEnd);
 
 // The mark anchor x of a point position.
 inline int MarkX(std::int64_t position, std::int64_t ppc)
