@@ -1,7 +1,10 @@
 #include "display/ViewRecordBuilder.h"
 
 #include "interpret/ChannelScale.h"
+#include "interpret/ChannelDisplayValues.h"
+#include "interpret/EventMarks.h"
 #include "interpret/ModelTables.h"
+#include "interpret/TriggerMoment.h"
 #include "wavefile/CKpDoc.h"
 
 #include <algorithm>
@@ -10,6 +13,19 @@
 namespace kp {
 
 namespace {
+
+// The display values the header gives a channel; without a position the
+// channel stands on the centre line.
+HeaderDisplay FromHeader(const CWaveHeadInfo& head, DisplayChannelClass kind, int index)
+{
+    const ChannelDisplayValues v = ReadChannelDisplayValues(head, kind, index);
+    HeaderDisplay d;
+    d.shown = v.shown;
+    d.colour = v.colour;
+    d.zoom = v.zoom;
+    d.position = v.position.value_or(0.0);
+    return d;
+}
 
 // How many codes one division of the wave area spans decides the height of
 // a trace: z = (code - zero) / (codes per division x L), which puts the
@@ -40,6 +56,7 @@ ValueChannel AnalogChannel(const CKpDoc& doc, const DivisionGeometry& g, int ch,
     c.index = ch;
     c.name = head.GetChannelName(ch, 0);
     c.scaling.span = v.span;
+    c.header = FromHeader(head, DisplayChannelClass::Analog, ch);
     const auto& slot16 = doc.GetAnalog(ch);
     if (slot16.saved && !slot16.primary.empty()) {
         const std::int64_t zero = head.GetZeroCode(ch);
@@ -91,6 +108,7 @@ ValueChannel FloatChannel(const CKpDoc& doc, int z, bool pairs)
     ValueChannel c;
     c.index = z;
     c.name = doc.GetHeadInfo().GetFloatChannelName(z);
+    c.header = FromHeader(doc.GetHeadInfo(), DisplayChannelClass::Calc, z);
     c.coding = TraceCoding::Float;
     c.primary = std::make_unique<Columns>(std::span<const float>(slot.primary), 0.0f);
     if (pairs && !slot.secondary.empty())
@@ -104,18 +122,47 @@ ValueChannel FloatChannel(const CKpDoc& doc, int z, bool pairs)
     return c;
 }
 
-// Counters: the whole 16-bit range spans the upper half of the wave area.
-ValueChannel PulseChannel(const CKpDoc& doc, int p)
+// Counters are drawn by their counts, like analog codes by theirs: where the
+// model's screen divides by the pulse full scale x L (a full-scale count is
+// one division high, L divisions fill the half height), gain 1 and that
+// divisor; elsewhere the whole 16-bit range spans the upper half.
+ValueChannel PulseChannel(const CKpDoc& doc, const DivisionGeometry& g, int p)
 {
     const auto& slot = doc.GetPulse(p);
+    const CWaveHeadInfo& head = doc.GetHeadInfo();
     ValueChannel c;
     c.index = p;
-    c.name = doc.GetHeadInfo().GetPulseChannelName(p);
+    c.name = head.GetPulseChannelName(p);
     c.coding = TraceCoding::Pulse;
-    c.scaling.gain = 1.0 / 65536.0;
-    c.scaling.divisor = 1.0;
+    c.header = FromHeader(head, DisplayChannelClass::Pulse, p);
+    if (g.pulseFullScaleDivisor) {
+        c.scaling.gain = 1.0;
+        c.scaling.divisor = static_cast<double>(head.GetPulseFullScale(p)) * std::max(g.divisionsPerHalf, 1);
+    } else {
+        c.scaling.gain = 1.0 / 65536.0;
+        c.scaling.divisor = 1.0;
+    }
     c.primary = std::make_unique<SummaryColumns<UnsignedCodeSummary>>(std::span<const std::uint16_t>(slot.primary), 0);
     return c;
+}
+
+// Logic units that the header places keep the default band height for each
+// probe and stack their four probes upwards from the given position, first
+// probe on top as in the default stack; the others keep the default stack.
+void PlaceLogicUnits(const CWaveHeadInfo& head, std::vector<LogicChannel>& logic, int divisionsPerHalf)
+{
+    StackLogicChannels(logic, divisionsPerHalf);
+    const int k = static_cast<int>(logic.size());
+    if (k == 0)
+        return;
+    const double band = std::min(0.8 / k, 1.0 / std::max(divisionsPerHalf, 1));
+    for (LogicChannel& c : logic) {
+        const ChannelDisplayValues v = ReadChannelDisplayValues(head, DisplayChannelClass::LogicUnit, c.index / 4);
+        c.header.shown = v.shown;
+        c.header.colour = v.colour;
+        if (v.position)
+            c.header.position = *v.position + (3 - c.index % 4) * band + 0.2 * band;
+    }
 }
 
 std::string UnitName(const CWaveHeadInfo& head, int unit)
@@ -161,6 +208,9 @@ std::unique_ptr<ViewRecord> BuildViewRecord(const CKpDoc& doc)
     r->hasPostTrigger = head.HasPostTriggerPoint();
     r->postTrigger = r->hasPostTrigger ? head.GetPostTriggerPoint() : -1;
     r->externalClock = head.IsExternalSampling();
+    r->triggerMoment = ReadTriggerMoment(head);
+    r->startOffset = ReadTriggerStartOffset(head);
+    r->events = ReadEventMarks(head).positions;
 
     DivisionGeometry g;
     DivisionGeometryForModel(r->modelId, g);
@@ -181,7 +231,7 @@ std::unique_ptr<ViewRecord> BuildViewRecord(const CKpDoc& doc)
     const int pulseCount = std::min(doc.GetPulseCount(), kViewPulseChannels);
     for (int p = 0; p < pulseCount; ++p) {
         if (doc.GetPulse(p).saved && !doc.GetPulse(p).primary.empty())
-            r->pulse.push_back(PulseChannel(doc, p));
+            r->pulse.push_back(PulseChannel(doc, g, p));
     }
 
     const LogicGroupTable& groups = doc.GetLogicGroups();
@@ -212,7 +262,7 @@ std::unique_ptr<ViewRecord> BuildViewRecord(const CKpDoc& doc)
             }
         }
     }
-    StackLogicChannels(r->logic, g.divisionsPerHalf);
+    PlaceLogicUnits(head, r->logic, g.divisionsPerHalf);
     return r;
 }
 

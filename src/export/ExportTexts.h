@@ -6,6 +6,7 @@
 // recording writer writes) them at the places below.
 
 #include "format/DateTime.h"
+#include "interpret/TriggerMoment.h"
 
 #include <string>
 
@@ -15,8 +16,8 @@ class CWaveHeadInfo;
 
 namespace exporttext {
 inline constexpr int kTitleField = 18;        // main record
-inline constexpr int kTrigDateField = 7;      // main record, "yy-MM-dd" or "yyyy-MM-dd" ("/" and "." also)
-inline constexpr int kTrigTimeField = 8;      // main record, "HH:mm:ss"
+inline constexpr int kTrigDateField = triggermoment::kDateField; // main record
+inline constexpr int kTrigTimeField = triggermoment::kTimeField; // main record
 inline constexpr int kCommentField = 30;      // channel, float, pulse and logic header records
 inline constexpr int kRatioField = 23;        // channel record (39 in family 0)
 inline constexpr int kOffsetField = 24;       // channel record (40 in family 0)
@@ -27,8 +28,8 @@ inline constexpr int kFloatUnitField = 22;    // float header record
 std::string RecordTitle(const CWaveHeadInfo& head);
 std::string TriggerDateText(const CWaveHeadInfo& head);
 std::string TriggerTimeText(const CWaveHeadInfo& head);
-// The trigger date and time as a moment; 1970-01-01 00:00:00 when they do
-// not read as a date. Two-digit years are 1970-2069.
+// The trigger moment of ReadTriggerMoment; 1970-01-01 00:00:00 when the
+// texts do not read as a date.
 DateTime TriggerMoment(const CWaveHeadInfo& head);
 
 std::string AnalogComment(const CWaveHeadInfo& head, int ch);

@@ -57,23 +57,36 @@ double RangeTextValue(std::string_view text, bool lowerCaseStrain)
     return LeadingNumber(text) * UnitPrefixFactor(UnitPart(text), lowerCaseStrain);
 }
 
-double SamplingIntervalSeconds(std::string_view text)
+std::string_view TimeUnitPart(std::string_view text)
 {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
     std::string_view unit = UnitPart(text);
     while (!unit.empty() && IsBlank(unit.front()))
         unit.remove_prefix(1);
-    double factor = 1.0;
+    return unit;
+}
+
+double TimeUnitSeconds(std::string_view unit)
+{
     if (unit.starts_with("min"))
-        factor = 60.0;
-    else if (unit.starts_with('m'))
-        factor = 0.001;
-    else if (unit.starts_with('k'))
-        factor = 1000.0;
-    else if (unit.starts_with('u'))
-        factor = 0.000001;
-    else if (unit.starts_with('h'))
-        factor = 3600.0;
-    return LeadingNumber(text) * factor;
+        return 60.0;
+    if (unit.empty())
+        return 1.0;
+    switch (unit.front()) {
+    case 'm': return 0.001;
+    case 'u': return 0.000001;
+    case 'n': return 0.000000001;
+    case 'k': return 1000.0;
+    case 'h': return 3600.0;
+    case 'd': return 86400.0;
+    default: return 1.0;
+    }
+}
+
+double SamplingIntervalSeconds(std::string_view text)
+{
+    return LeadingNumber(text) * TimeUnitSeconds(TimeUnitPart(text));
 }
 
 std::optional<double> HexDoubleText(std::string_view text) { return ParseHexDouble(text); }

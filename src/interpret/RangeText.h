@@ -29,6 +29,15 @@ double UnitPrefixFactor(std::string_view unit, bool lowerCaseStrain = false);
 // A range text's value in the base unit: the leading number times its prefix.
 double RangeTextValue(std::string_view text, bool lowerCaseStrain = false);
 
+// The unit of a time text: what follows its leading number, blanks before
+// and after the number skipped (" 500 us/DIV" gives "us/DIV").
+std::string_view TimeUnitPart(std::string_view text);
+
+// Seconds per unit of a time unit text, by its first letters: "min" 60, "m"
+// milli, "u" micro, "n" nano, "k" kilo, "h" hours, "d" days; any other text
+// (also "s", "sec") 1. A "/DIV" after the unit plays no part.
+double TimeUnitSeconds(std::string_view unit);
+
 // A sampling interval text ("10ms", "1min", "2h") in seconds.
 double SamplingIntervalSeconds(std::string_view text);
 

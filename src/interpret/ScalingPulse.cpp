@@ -97,6 +97,14 @@ PulseScale CWaveHeadInfo::GetPulseScale(int p) const
     return PulseScale{GetPulseScalingRatio(p) * GetPulseValuePerCount(p), GetPulseScalingOffset(p) + GetPulseOffset(p)};
 }
 
+int CWaveHeadInfo::GetPulseFullScale(int p) const
+{
+    const double value = RangeTextValue(fields::Text(PulseHeader(p), kPulseRangeField));
+    if (!(value >= 1.0))
+        return 1;
+    return value >= 2147483647.0 ? 2147483647 : static_cast<int>(value);
+}
+
 double CWaveHeadInfo::GetPulseValue(int p, std::uint16_t count) const { return GetPulseScale(p).Apply(count); }
 
 } // namespace kp

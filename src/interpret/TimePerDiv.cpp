@@ -1,5 +1,6 @@
 // The time axis: seconds and points per division, and the texts that show them.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -7,72 +8,17 @@
 #include "format/HeaderNumber.h"
 #include "interpret/ModelNamePlaces.h"
 #include "interpret/ModelTables.h"
+#include "interpret/RangeText.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ChunkFormat.h"
 
 namespace kp {
 
 namespace {
 
-// The text after the leading run of digits and points: "500us" gives "us".
-std::string_view UnitPart(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.'))
-        ++i;
-    return text.substr(i);
-}
-
 bool IsExternalText(std::string_view text)
 {
     return text == "EXT" || text == "EXTERNAL";
-}
-
-double TimeUnitFactor(std::string_view unit)
-{
-    if (unit == "ms")
-        return 0.001;
-    if (unit == "us")
-        return 0.000001;
-    if (unit == "ns")
-        return 0.000000001;
-    if (unit == "min")
-        return 60;
-    if (unit == "h" || unit == "hour")
-        return 3600;
-    if (unit == "d")
-        return 86400;
-    return 1;
-}
-
-double OldTimeUnitFactor(std::string_view unit)
-{
-    if (unit == "ms/DIV")
-        return 0.001;
-    if (unit == "us/DIV")
-        return 0.000001;
-    if (unit == "min/DIV")
-        return 60;
-    if (unit == "h/DIV" || unit == "hour/DIV")
-        return 3600;
-    return 1;
-}
-
-// A sampling interval's unit: "m" milli unless "min", "k" kilo, "u" micro, "h" hours.
-double IntervalUnitFactor(std::string_view unit)
-{
-    if (unit.starts_with("min"))
-        return 60;
-    if (unit.starts_with('m'))
-        return 0.001;
-    if (unit.starts_with('k'))
-        return 1000;
-    if (unit.starts_with('u'))
-        return 0.000001;
-    if (unit.starts_with('h'))
-        return 3600;
-    return 1;
 }
 
 std::string OldText(std::span<const std::uint8_t> old, std::size_t offset, std::size_t length)
@@ -139,19 +85,25 @@ double CWaveHeadInfo::GetTimePerDiv() const
     const std::string text = TimePerDivFieldText();
     if (IsExternalText(text))
         return GetTimeAxisDataNum();
-    if (headerFamily_ == 4)
-        return static_cast<double>(ParseIntPrefix(text)) * OldTimeUnitFactor(UnitPart(text));
     if (HasSamplingIntervalText())
-        return ParseHeaderDouble(text, 0.0) * IntervalUnitFactor(UnitPart(text)) * GetTimeAxisDataNum();
-    // Only the leading integer counts: "0.5ms" reads as 0.
-    return static_cast<double>(ParseIntPrefix(text)) * TimeUnitFactor(UnitPart(text));
+        return SamplingIntervalSeconds(text) * GetTimeAxisDataNum();
+    // Only the leading integer counts: "0.5ms" reads as 0. The oldest family
+    // writes the unit with "/DIV" ("ms/DIV"), which the unit reading ignores.
+    return static_cast<double>(ParseIntPrefix(text)) * TimeUnitSeconds(TimeUnitPart(text));
 }
 
 double CWaveHeadInfo::GetSamplingInterval() const
 {
     const std::string text = TimePerDivFieldText();
     if (HasSamplingIntervalText() && !IsExternalText(text))
-        return ParseHeaderDouble(text, 0.0) * IntervalUnitFactor(UnitPart(text));
+        return SamplingIntervalSeconds(text);
+    // The chunked family stores the sampling period of its data sets; the
+    // finest (index 0) is the interval between the points it loads into.
+    if (headerFamily_ == 5 && !IsExternalText(text) && Retrieve5595ChunkInfo(chunk::kMainTag, 0, 0)) {
+        const double period = GetChunkSamplingPeriod(0);
+        if (period > 0 && std::isfinite(period))
+            return period;
+    }
     return GetTimePerDiv() / GetTimeAxisDataNum();
 }
 

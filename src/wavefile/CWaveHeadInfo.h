@@ -186,6 +186,9 @@ public:
     PulseScale GetPulseScale(int p) const;
     double GetPulseValue(int p, std::uint16_t count) const;
     std::string GetPulseUnitText(int p) const;
+    // The pulse full-scale integer: the whole part of the pulse record's range
+    // text (field 4, "1000", "5k"), at least 1 (also when not given).
+    int GetPulseFullScale(int p) const;
 
     // -------------------------------------------------------- channel names
     // (interpret/ChannelNames.cpp, interpret/LogicNames.cpp)

@@ -153,6 +153,14 @@ inline constexpr std::size_t kChZeroCode = 28; // i16
 inline constexpr std::size_t kChUnitText = 32; // 16 characters
 inline constexpr std::size_t kChUnitTextSize = 16;
 
+// ------------------------------------------------------- event marks (decided)
+// "LX__EVNT" (index byte 0, sub-kind 0). At its parameter offset q: u32 mark
+// count at q, then the marks' point positions as i64 from q+8, in recorded
+// order, counted in points of the index-0 data set.
+inline constexpr std::size_t kEventCount = 0;
+inline constexpr std::size_t kEventPositions = 8;
+inline constexpr std::size_t kEventPositionSize = 8;
+
 // ------------------------------------------------- index file entries (decided)
 // An "LFEERFDT" chunk carries one listed file. Its data offset (bytes 16-19)
 // points at the file entry; the writer puts an "SFIIFILE" sub-chunk header in

@@ -52,6 +52,8 @@ std::vector<std::uint8_t> WriteFamily4(const Recording& recording)
     const auto length = static_cast<std::size_t>(recording.dataLength);
     if (recording.function.size() != 3)
         throw std::invalid_argument(what + ": the function must be three characters");
+    if (!recording.events.empty())
+        throw std::invalid_argument(what + ": the old header has no event marks");
 
     const int positions = analog.empty() ? 0 : analog.back()->slot + 1;
     const int blocks = units.empty() ? 0 : (units.back()->unit >= 4 ? 2 : 1);

@@ -199,6 +199,25 @@ ChunkSamplingPeriod PeriodOf(const ChunkPeriodSpec& spec)
     return { spec.mantissa, spec.exponent, ChunkPeriodUnitSeconds(spec.unit) };
 }
 
+// The event marks as an "LX__EVNT" sub-chunk: its body (from the long
+// header's parameter offset) holds the count and the positions.
+RawSubChunkSpec EventChunk(const std::vector<std::int64_t>& events)
+{
+    RawSubChunkSpec raw;
+    raw.tag = std::string(chunk::kEventTag);
+    raw.body.assign(chunk::kEventPositions + events.size() * chunk::kEventPositionSize, 0);
+    const auto count = static_cast<std::uint32_t>(events.size());
+    for (int b = 0; b < 4; ++b)
+        raw.body[chunk::kEventCount + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(count >> (8 * b));
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const auto u = static_cast<std::uint64_t>(events[i]);
+        for (int b = 0; b < 8; ++b)
+            raw.body[chunk::kEventPositions + i * chunk::kEventPositionSize + static_cast<std::size_t>(b)]
+                = static_cast<std::uint8_t>(u >> (8 * b));
+    }
+    return raw;
+}
+
 } // namespace
 
 ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Options& options)
@@ -298,8 +317,11 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
         info.period = options.periods[w];
         info.startValue0 = options.startValue0;
         info.startValue1 = options.startValue1;
-        if (w == 0)
+        if (w == 0) {
             info.channels = options.channels;
+            if (!recording.events.empty())
+                info.extra.push_back(EventChunk(recording.events));
+        }
         spec.infos.push_back(info);
     }
     return spec;

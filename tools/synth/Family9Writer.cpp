@@ -48,6 +48,8 @@ std::vector<std::uint8_t> WriteFamily9(const Recording& recording)
     CheckArrayLengths(recording, "family 9");
     if (!recording.pulses.empty())
         Refuse("the family has no pulse channels");
+    if (!recording.events.empty())
+        Refuse("the family has no event marks");
     const bool pairs = recording.function == "REC";
 
     std::vector<FrameValue> values;

@@ -4,6 +4,9 @@
 #include <bit>
 #include <stdexcept>
 
+#include "interpret/EventMarks.h"
+#include "interpret/ModelTables.h"
+
 namespace kp::synth {
 
 std::string VersionText(const Recording& recording)
@@ -57,6 +60,34 @@ std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
         RecordSpec r{"HJ", p.fields, {}};
         r.fields[1] = Designation('P', p.slot + 1);
         records.push_back(std::move(r));
+    }
+    const int family = HeaderFamilyFromVersion(VersionText(recording));
+    if (family != 5 && family != 8 && family != 9) {
+        auto events = EventMarkRecords(recording, family);
+        records.insert(records.end(), events.begin(), events.end());
+    }
+    return records;
+}
+
+std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family)
+{
+    namespace em = kp::eventmark;
+    const std::string tag = family == 3 ? "HE3019" : family == 8 ? "HE-QX3013" : "HPE";
+    const std::size_t perRecord = em::kPositionsPerRecord;
+    const std::size_t recordsNeeded = (recording.events.size() + perRecord - 1) / perRecord;
+    if (tag == "HPE" && recordsNeeded > 26)
+        throw std::invalid_argument("event marks: the 26 \"HPE\" slots hold at most 1040 marks");
+    std::vector<RecordSpec> records;
+    for (std::size_t r = 0; r < recordsNeeded; ++r) {
+        RecordSpec record { tag, {}, {} };
+        if (tag == "HPE")
+            record.bytes.push_back({ em::kSlotByte, { static_cast<std::uint8_t>('A' + r) } });
+        const std::size_t first = r * perRecord;
+        const std::size_t count = std::min(perRecord, recording.events.size() - first);
+        record.fields[em::kCountField] = std::to_string(count);
+        for (std::size_t i = 0; i < count; ++i)
+            record.fields[em::kFirstPositionField + static_cast<int>(i)] = std::to_string(recording.events[first + i]);
+        records.push_back(std::move(record));
     }
     return records;
 }

@@ -37,10 +37,17 @@ RecordSpec BaseMainRecord(const Recording& recording);
 // The standard channel records, in this order:
 // "HC" per analog channel, field 1 = slot + 1 ("3" names position 2);
 // "HL" per logic unit, field 1 = "L" + (unit + 1);
-// "HJ" per pulse channel, field 1 = "P" + (slot + 1).
+// "HJ" per pulse channel, field 1 = "P" + (slot + 1);
+// then the event mark records of families 0-3, 6 and 7 (EventMarkRecords).
 // Each record also carries the spec's own fields. Float channel records are
 // family-specific and not part of this list.
 std::vector<RecordSpec> StandardChannelRecords(const Recording& recording);
+
+// The event mark records of the recording's events: "HE3019" in family 3,
+// "HE-QX3013" in family 8, "HPE" (slots "A"-"Z") in the other families that
+// write text records; 40 marks per record. Throws when the "HPE" slots cannot
+// hold them all.
+std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family);
 
 // Main record (field 1 = 1 + records.size()), the records, then the
 // recording's extraRecords, as bytes. The extra records count as well.

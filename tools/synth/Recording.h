@@ -83,6 +83,9 @@ struct Recording {
     std::vector<FloatSpec> floats;
     std::vector<PulseSpec> pulses;
     std::vector<RecordSpec> extraRecords; // written after the standard records
+    // Event mark positions, written where the family keeps them
+    // (interpret/EventMarks.h); families 4 and 9 carry none and refuse them.
+    std::vector<std::int64_t> events;
 
     // --------------------------------------------- families 6-9 (frames)
     // Family 8: mask and shift per split GPS slot (246-252), written to "HQ";
