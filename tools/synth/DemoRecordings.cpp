@@ -136,7 +136,16 @@ Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, s
     return r;
 }
 
-Recording DemoRecording(std::uint32_t seed, std::int64_t points) { return WaveformRecording(8, 4, points, seed); }
+// The picture a new user sees first: triggered at a tenth of the record, with
+// a few event marks along it.
+Recording DemoRecording(std::uint32_t seed, std::int64_t points)
+{
+    Recording r = WaveformRecording(8, 4, points, seed);
+    r.mainFields[17] = "10%";
+    for (const std::int64_t percent : {4, 12, 35, 60, 85})
+        r.events.push_back(points * percent / 100);
+    return r;
+}
 
 Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed)
 {
