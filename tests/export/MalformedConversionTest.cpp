@@ -133,10 +133,10 @@ INSTANTIATE_TEST_SUITE_P(WrittenFamilies, MalformedConversion, ::testing::Values
 TEST(MalformedConversionSource, IndexFilesAreNoRecordingToConvert)
 {
     TempFolder folder;
-    synth::IndexSpec spec;
-    spec.entries = {{1, synth::Name83Stored("B0000001", "MEM")}};
+    synth::IndexSpec blueprint;
+    blueprint.entries = {{1, synth::Name83Stored("B0000001", "MEM")}};
     const auto index = folder / "A.SEQ";
-    WriteBytes(index, synth::MakeIndexFile(spec));
+    WriteBytes(index, synth::MakeIndexFile(blueprint));
     WriteBytes(folder / "B0000001.MEM", synth::WriteRecording(synth::FamilySampleRecording(1, "MEM", 20, 1)));
 
     ConversionRequest request;

@@ -173,9 +173,9 @@ TEST_F(DocumentOpen, LoggerFilesGoToTheCompanion)
 
 TEST_F(DocumentOpen, IndexFileWithNoListedFileFound)
 {
-    synth::IndexSpec spec;
-    spec.entries = {{1, synth::Name83Stored("WAVE0001", "MEM")}};
-    const auto index = Write("A.IDX", synth::MakeIndexFile(spec));
+    synth::IndexSpec blueprint;
+    blueprint.entries = {{1, synth::Name83Stored("WAVE0001", "MEM")}};
+    const auto index = Write("A.IDX", synth::MakeIndexFile(blueprint));
     NullProgress progress;
     CKpDoc doc(messages_, progress, blockFiles_);
     EXPECT_FALSE(doc.OnOpenDocument(index));

@@ -46,10 +46,10 @@ protected:
         return Check(path, allowRealtime);
     }
 
-    Outcome CheckIndex(synth::IndexSpec spec)
+    Outcome CheckIndex(synth::IndexSpec blueprint)
     {
         const auto path = dir / "A.IDX";
-        synth::WriteIndexFile(path, spec);
+        synth::WriteIndexFile(path, blueprint);
         return Check(path);
     }
 
@@ -208,10 +208,10 @@ TEST_F(CheckFileTest, IndexKindsByTagModelAndFunction)
 {
     WriteBytes(dir / "B1.MEM", WaveformHeader());
     auto index = [&](std::string tag, std::string model, std::string function, std::map<int, std::string> fields = {}) {
-        Index spec(tag, model, function);
+        Index blueprint(tag, model, function);
         for (const auto& [n, text] : fields)
-            spec.field(n, text);
-        return CheckIndex(spec.entry83(1, "B1", "MEM"));
+            blueprint.field(n, text);
+        return CheckIndex(blueprint.entry83(1, "B1", "MEM"));
     };
     const std::map<int, std::string> realtime { { 41, "REAL_IDX" } };
 

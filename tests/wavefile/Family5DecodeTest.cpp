@@ -256,11 +256,11 @@ TEST(Family5Decode, TheSecondPairOfFrameDescriptionsReadsBlocksOfSubKind98)
     options.analogSet = { { 2, 1 }, { 3, 2 }, { 4, 3 } };
     options.logicSet = 2;
     options.framesPerBlock = 9;
-    const auto spec = synth::DescribeFamily5File(r, options);
-    ASSERT_EQ(spec.frames.size(), 4u);
-    EXPECT_TRUE(spec.frames[2].secondPair && spec.frames[3].secondPair);
+    const auto blueprint = synth::DescribeFamily5File(r, options);
+    ASSERT_EQ(blueprint.frames.size(), 4u);
+    EXPECT_TRUE(blueprint.frames[2].secondPair && blueprint.frames[3].secondPair);
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     ExpectRecording(loaded, r);
 }
 

@@ -54,14 +54,14 @@ TEST_P(Family5Entry, ReadsItsValuesFromTheirPlaceInTheFrame)
         slots.push_back(s);
     auto frame = test5::Frame(0, false, c.entries);
     frame.frameSize = c.frameSize;
-    auto spec = test5::BareSpec(kFrames, slots, { frame }, "REC");
+    auto blueprint = test5::BareSpec(kFrames, slots, { frame }, "REC");
     ChunkBlockSpec block;
     block.frameCount = kFrames;
     block.frames = Frames(kFrames, c.frameSize);
-    spec.blocks = { block };
+    blueprint.blocks = { block };
 
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     ASSERT_EQ(loaded.result.status, DecodeStatus::Complete) << loaded.result.detail;
 
     // Every table that no expectation names stays zero.
@@ -174,7 +174,7 @@ std::vector<std::uint8_t> PairFrames(const std::vector<std::vector<Pair>>& frame
 synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>>& blocks, std::int64_t length)
 {
     const std::size_t entries = blocks.front().front().size();
-    auto spec = test5::BareSpec(
+    auto blueprint = test5::BareSpec(
         length, {}, { test5::Frame(0, false, std::vector<ChunkEntrySpec>(entries, { 4, 4, 0, 0 })) }, "REC");
     std::uint32_t start = 0;
     for (const auto& frames : blocks) {
@@ -182,18 +182,18 @@ synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>
         block.startPoint = start;
         block.frameCount = static_cast<std::uint32_t>(frames.size());
         block.frames = PairFrames(frames);
-        spec.blocks.push_back(block);
+        blueprint.blocks.push_back(block);
         start += block.frameCount;
     }
-    return spec;
+    return blueprint;
 }
 
 TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
 {
-    const auto spec = PairSpec({ { { { 0x1234, 0xAAAA } }, { { 0x8001, 0x5555 } }, { { 0x0002, 0x0F0F } } },
+    const auto blueprint = PairSpec({ { { { 0x1234, 0xAAAA } }, { { 0x8001, 0x5555 } }, { { 0x0002, 0x0F0F } } },
                                    { { { 0xFFFF, 0x0001 } }, { { 0x0000, 0x0000 } } } },
         5);
-    const auto bytes = synth::WriteChunkedFile(spec).bytes;
+    const auto bytes = synth::WriteChunkedFile(blueprint).bytes;
     test5::Loaded loaded;
     test5::Load(loaded, bytes);
     ASSERT_EQ(loaded.result.status, DecodeStatus::Complete);
@@ -214,10 +214,10 @@ TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
 
 TEST(Family5LogicPair, ChainsThroughSeveralEntriesOfOneFrame)
 {
-    const auto spec
+    const auto blueprint
         = PairSpec({ { { { 0x8000, 0x1111 }, { 0x0003, 0x2222 } }, { { 0x0004, 0x3333 }, { 0x7FFF, 0x4444 } } } }, 2);
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     ASSERT_EQ(loaded.result.status, DecodeStatus::Complete);
     // The later entry of a frame writes last.
     EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t> { 0xFFFF1111, 0x00003333 }));
@@ -226,10 +226,10 @@ TEST(Family5LogicPair, ChainsThroughSeveralEntriesOfOneFrame)
 
 TEST(Family5LogicPair, UnderMemOnlyThePrimaryWordExists)
 {
-    auto spec = PairSpec({ { { { 0x8001, 0x0042 } }, { { 0x0001, 0x0000 } } } }, 2);
-    spec.main.fields[4] = "MEM";
+    auto blueprint = PairSpec({ { { { 0x8001, 0x0042 } }, { { 0x0001, 0x0000 } } } }, 2);
+    blueprint.main.fields[4] = "MEM";
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(loaded.tables.logicGroups.groups[0].primary, (std::vector<std::uint32_t> { 0, 0xFFFF0042 }));
     EXPECT_TRUE(loaded.tables.logicGroups.groups[0].secondary.empty());
 }

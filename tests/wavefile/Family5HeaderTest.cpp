@@ -19,11 +19,11 @@ using synth::WriteChunkedFile;
 
 ChunkedFileSpec TwoInfos()
 {
-    ChunkedFileSpec spec = test5::BareSpec(
+    ChunkedFileSpec blueprint = test5::BareSpec(
         10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }), test5::Frame(1, false, { { 1, 2, 0, 1 } }) });
-    spec.infos[0].extra.push_back({ "SX__WCMN", 0, 0, { 1, 2, 3 } });
-    spec.infos[1].extra.push_back({ "SX__WCMN", 1, 0, { 4, 5, 6 } });
-    return spec;
+    blueprint.infos[0].extra.push_back({ "SX__WCMN", 0, 0, { 1, 2, 3 } });
+    blueprint.infos[1].extra.push_back({ "SX__WCMN", 1, 0, { 4, 5, 6 } });
+    return blueprint;
 }
 
 TEST(Family5Header, StoresInformationChunksPerIndexByteAndTheDataOffset)
@@ -51,11 +51,11 @@ TEST(Family5Header, StoresInformationChunksPerIndexByteAndTheDataOffset)
 
 TEST(Family5Header, FindsSubChunksByTagIndexAndSubKindBehindLongHeaders)
 {
-    ChunkedFileSpec spec = test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
+    ChunkedFileSpec blueprint = test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     std::vector<std::uint8_t> events(40, 0x11);
-    spec.infos[0].extra = { { "LX__EVNT", 0, 0, events }, { "SSACUNIT", 0, 98, { 7 } }, { "SSACUNIT", 1, 98, { 8 } } };
+    blueprint.infos[0].extra = { { "LX__EVNT", 0, 0, events }, { "SSACUNIT", 0, 98, { 7 } }, { "SSACUNIT", 1, 98, { 8 } } };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
 
     const auto event = head.Retrieve5595ChunkInfo("LX__EVNT", 0, 0);
     ASSERT_TRUE(event.has_value());
@@ -69,10 +69,10 @@ TEST(Family5Header, FindsSubChunksByTagIndexAndSubKindBehindLongHeaders)
 
 TEST(Family5Header, AnEmptyTocTagEndsTheTableEvenBeforeFilledEntries)
 {
-    ChunkedFileSpec spec = TwoInfos();
-    spec.emptyTocEntryAt = 1; // after the first information chunk
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.emptyTocEntryAt = 1; // after the first information chunk
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(head.GetChunkInfoCount(), 1);
     EXPECT_TRUE(head.GetChunkInfoArea(1).empty());
     EXPECT_FALSE(head.GetChunkDataOffset(0).has_value());
@@ -80,10 +80,10 @@ TEST(Family5Header, AnEmptyTocTagEndsTheTableEvenBeforeFilledEntries)
 
 TEST(Family5Header, TheTableRunsOnIntoFurtherTocRecords)
 {
-    ChunkedFileSpec spec = TwoInfos();
+    ChunkedFileSpec blueprint = TwoInfos();
     for (int i = 0; i < 25; ++i) // entries of chunks this reader does not follow
-        spec.leadingToc.push_back({ "SX__WCMN", "00000000" });
-    const auto file = WriteChunkedFile(spec);
+        blueprint.leadingToc.push_back({ "SX__WCMN", "00000000" });
+    const auto file = WriteChunkedFile(blueprint);
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(file.bytes));
     EXPECT_EQ(head.RecordsTagged("HM").size(), 2u);
@@ -93,22 +93,22 @@ TEST(Family5Header, TheTableRunsOnIntoFurtherTocRecords)
 
 TEST(Family5Header, IgnoresOversizeInformationChunksAndIndexBytesFromTwo)
 {
-    ChunkedFileSpec spec = TwoInfos();
-    spec.infos[1].padTo = chunk::kMaxInfoChunkSize + 1;
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.infos[1].padTo = chunk::kMaxInfoChunkSize + 1;
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(head.GetChunkInfoCount(), 1);
     EXPECT_TRUE(head.GetChunkInfoArea(1).empty());
     EXPECT_EQ(head.GetChunkProblem(), "");
 
-    spec.infos[1].padTo = chunk::kMaxInfoChunkSize; // the largest that is kept
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    blueprint.infos[1].padTo = chunk::kMaxInfoChunkSize; // the largest that is kept
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(head.GetChunkInfoArea(1).size(), chunk::kMaxInfoChunkSize);
 
-    spec.infos[1].padTo = 0;
-    spec.infos[1].indexByte = 2;
-    spec.frames.pop_back();
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    blueprint.infos[1].padTo = 0;
+    blueprint.infos[1].indexByte = 2;
+    blueprint.frames.pop_back();
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(head.GetChunkInfoCount(), 1);
     EXPECT_FALSE(head.Retrieve5595ChunkInfo("SX__WCMN", 1, 0).has_value());
 }
@@ -125,10 +125,10 @@ TEST(Family5Header, ChunksThatTheTableCannotReachAreNoted)
         { "another chunk there", { "LWBBWDAT", "00000000" }, false },
     };
     for (const auto& c : cases) {
-        ChunkedFileSpec spec = TwoInfos();
-        spec.extraToc.push_back(c.entry);
+        ChunkedFileSpec blueprint = TwoInfos();
+        blueprint.extraToc.push_back(c.entry);
         CWaveHeadInfo head;
-        ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes)) << c.what;
+        ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes)) << c.what;
         EXPECT_EQ(head.GetChunkProblem().empty(), c.beyondTheEnd) << c.what;
         EXPECT_EQ(head.GetChunkTruncation().empty(), !c.beyondTheEnd) << c.what;
     }
@@ -168,10 +168,10 @@ class Family5Period : public ::testing::TestWithParam<PeriodCase> { };
 TEST_P(Family5Period, CombinesMantissaExponentAndUnit)
 {
     const PeriodCase c = GetParam();
-    ChunkedFileSpec spec = TwoInfos();
-    spec.infos[1].period = { c.mantissa, c.exponent, c.unit };
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.infos[1].period = { c.mantissa, c.exponent, c.unit };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_NEAR(head.GetChunkSamplingPeriod(1), c.seconds, c.seconds * 1e-12) << c.unit;
     EXPECT_NEAR(head.GetChunkSamplingPeriod(0), 1e-6, 1e-18);
 }
@@ -185,11 +185,11 @@ INSTANTIATE_TEST_SUITE_P(EveryUnitText, Family5Period,
 
 TEST(Family5Header, AMissingMainSubChunkGivesPeriodOne)
 {
-    ChunkedFileSpec spec = TwoInfos();
-    spec.frames.pop_back();
-    spec.infos[1].writeMain = false;
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.frames.pop_back();
+    blueprint.infos[1].writeMain = false;
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(head.GetChunkSamplingPeriod(1), 1.0);
 }
 
@@ -209,15 +209,15 @@ TEST(Family5Header, RepetitionFactorIsTheTruncatedRatioOfThePeriods)
 
 TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
 {
-    ChunkedFileSpec spec = TwoInfos();
-    spec.infos[0].channels = {
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.infos[0].channels = {
         { 17, 1, 0.0125, -2.5, 1280, -32768, "HRS", "~u~eV" },
         { 18, 0, 9.0, 9.0, 9, 9, "HRS", "x" }, // not in use
         { 19, 1, 1.0, 0.0, 1600, 0, "OFF", "" },
     };
-    spec.infos[1].channels = { { 20, 1, 2.0, 1.0, 800, 100, "hr", "A" } };
+    blueprint.infos[1].channels = { { 20, 1, 2.0, 1.0, 800, 100, "hr", "A" } };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
 
     const auto ch17 = head.GetChunkChannelSettings(17); // unit 1, channel 1
     ASSERT_TRUE(ch17.has_value());
@@ -247,10 +247,10 @@ TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
 
 TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
 {
-    ChunkedFileSpec spec = TwoInfos();
-    spec.infos[0].channels = { { 3, 1, 0.5, 12.0, 0, 0x1234, "HRS", "mV" } };
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.infos[0].channels = { { 3, 1, 0.5, 12.0, 0, 0x1234, "HRS", "mV" } };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(family5::StoredValuePerCode(head, 3), 0.5);
     EXPECT_EQ(family5::StoredOffset(head, 3), 12.0);
     EXPECT_FALSE(family5::DisplayCodesPerDiv(head, 3).has_value()); // a stored 0 is no division height
@@ -266,12 +266,12 @@ TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
 
 TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
 {
-    ChunkedFileSpec spec = TwoInfos();
-    spec.records
+    ChunkedFileSpec blueprint = TwoInfos();
+    blueprint.records
         = { { "HC", { { 1, "4" }, { 28, "50.0" }, { 41, "2000" } }, {} }, { "HC", { { 1, "5" }, { 22, "~cC" } }, {} } };
-    spec.infos[0].channels = { { 3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV" }, { 4, 1, 1.0, 0.0, 0, 7, "OFF", "A" } };
+    blueprint.infos[0].channels = { { 3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV" }, { 4, 1, 1.0, 0.0, 0, 7, "OFF", "A" } };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_DOUBLE_EQ(head.GetValuePerCode(3), 0.25); // x the vernier of 50 %
     EXPECT_DOUBLE_EQ(head.GetOffsetValue(3), 6.0);
     EXPECT_EQ(head.GetZeroCode(3), 0x1234);
@@ -287,11 +287,11 @@ TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
 
 TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
 {
-    ChunkedFileSpec spec = test5::BareSpec(10, { 0 },
+    ChunkedFileSpec blueprint = test5::BareSpec(10, { 0 },
         { test5::Frame(0, false, { { 1, 2, 0, 3 }, { 17, 16, 1, 0 } }),
             test5::Frame(1, false, { { 1, 2, 2, 5 }, { 2, 2, 0, 0 } }), test5::Frame(1, true, { { 5, 2, 3, 3 } }) });
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(WriteChunkedFile(spec).bytes));
+    ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_EQ(head.GetChunkChannelSet(3), 0);
     for (int s = 16; s < 24; ++s)
         EXPECT_EQ(head.GetChunkChannelSet(s), 0) << s;

@@ -23,9 +23,9 @@ protected:
         messages.clear();
         return CheckFile(path, true, false, nullptr, blocks, messages);
     }
-    int CheckIndex(const synth::ChunkedFileSpec& spec, const std::filesystem::path& path)
+    int CheckIndex(const synth::ChunkedFileSpec& blueprint, const std::filesystem::path& path)
     {
-        WriteBytes(path, synth::WriteChunkedFile(spec).bytes);
+        WriteBytes(path, synth::WriteChunkedFile(blueprint).bytes);
         return Check(path);
     }
 
@@ -97,14 +97,14 @@ TEST_F(Family5Index, AnIndexThatNamesNoFileIsRefused)
 
 TEST_F(Family5Index, TheTableEndsAtAnEmptyTagAndPassesOverBrokenEntries)
 {
-    auto spec = synth::ChunkedIndexSpec("5595", { "A.MEM", "B.MEM", "C.MEM" });
-    spec.emptyTocEntryAt = 2;
-    ASSERT_EQ(CheckIndex(spec, dir / "A.IDX"), kFileBlockIndex);
+    auto blueprint = synth::ChunkedIndexSpec("5595", { "A.MEM", "B.MEM", "C.MEM" });
+    blueprint.emptyTocEntryAt = 2;
+    ASSERT_EQ(CheckIndex(blueprint, dir / "A.IDX"), kFileBlockIndex);
     EXPECT_EQ(blocks.GetBlockFileCount(), 2);
 
-    spec.emptyTocEntryAt = -1;
-    spec.leadingToc.push_back({ "LFEERFDT", "0FFFFFFF" }); // outside the file
-    auto file = synth::WriteChunkedFile(spec);
+    blueprint.emptyTocEntryAt = -1;
+    blueprint.leadingToc.push_back({ "LFEERFDT", "0FFFFFFF" }); // outside the file
+    auto file = synth::WriteChunkedFile(blueprint);
     // A name length past the chunk reads the name up to the chunk's end.
     const std::size_t entry = file.fileOffsets[0] + chunk::kHeaderSize + chunk::kSubHeaderSize;
     file.bytes[entry + chunk::kFileEntryNameLength] = 0xFF;

@@ -16,16 +16,16 @@ using synth::ChunkedFileSpec;
 // Six points of slot 0 (codes 1-6) in two blocks of three one-value frames.
 ChunkedFileSpec TwoBlocks()
 {
-    ChunkedFileSpec spec = test5::BareSpec(6, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
+    ChunkedFileSpec blueprint = test5::BareSpec(6, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     for (std::uint32_t b = 0; b < 2; ++b) {
         ChunkBlockSpec block;
         block.startPoint = 3 * b;
         block.frameCount = 3;
         for (std::uint8_t k = 1; k <= 3; ++k)
             block.frames.insert(block.frames.end(), { static_cast<std::uint8_t>(3 * b + k), 0 });
-        spec.blocks.push_back(block);
+        blueprint.blocks.push_back(block);
     }
-    return spec;
+    return blueprint;
 }
 
 std::vector<std::uint16_t> Slot0(const test5::Loaded& loaded)
@@ -35,10 +35,10 @@ std::vector<std::uint16_t> Slot0(const test5::Loaded& loaded)
 
 TEST(Family5Chain, AFirstBlockWithAnotherTagLeavesAllocatedZeroChannels)
 {
-    ChunkedFileSpec spec = TwoBlocks();
-    spec.blocks[0].tag = "LXIIWBLX";
+    ChunkedFileSpec blueprint = TwoBlocks();
+    blueprint.blocks[0].tag = "LXIIWBLX";
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
     EXPECT_TRUE(loaded.tables.analog[0].saved);
     EXPECT_EQ(Slot0(loaded), std::vector<std::uint16_t>(6, 0));
@@ -46,25 +46,25 @@ TEST(Family5Chain, AFirstBlockWithAnotherTagLeavesAllocatedZeroChannels)
 
 TEST(Family5Chain, AParameterChunkOfAnotherTagEndsTheWalkWithWhatWasRead)
 {
-    ChunkedFileSpec spec = TwoBlocks();
-    spec.blocks[1].paramTag = "SX__BLKQ";
+    ChunkedFileSpec blueprint = TwoBlocks();
+    blueprint.blocks[1].paramTag = "SX__BLKQ";
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
     EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 1, 2, 3, 0, 0, 0 }));
 }
 
 TEST(Family5Chain, BlocksOfSetsWithoutADescriptionArePassedOver)
 {
-    ChunkedFileSpec spec = TwoBlocks();
-    spec.blocks[0].indexByte = 1; // no frame description of index 1
-    spec.blocks[1].subKind = chunk::kSecondPairSubKind;
+    ChunkedFileSpec blueprint = TwoBlocks();
+    blueprint.blocks[0].indexByte = 1; // no frame description of index 1
+    blueprint.blocks[1].subKind = chunk::kSecondPairSubKind;
     ChunkBlockSpec third = TwoBlocks().blocks[1];
     third.indexByte = 2; // no such data set
-    spec.blocks.push_back(third);
-    spec.blocks.push_back(TwoBlocks().blocks[1]);
+    blueprint.blocks.push_back(third);
+    blueprint.blocks.push_back(TwoBlocks().blocks[1]);
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
     EXPECT_EQ(Slot0(loaded), (std::vector<std::uint16_t> { 0, 0, 0, 4, 5, 6 }));
 }
@@ -76,9 +76,9 @@ TEST(Family5Chain, WithoutDescriptionOrDataChunkNothingIsRead)
     ChunkedFileSpec noMain = TwoBlocks();
     noMain.frames.clear();
     noMain.infos[0].writeMain = false;
-    for (const auto& spec : { noData, noMain }) {
+    for (const auto& blueprint : { noData, noMain }) {
         test5::Loaded loaded;
-        test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+        test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
         EXPECT_EQ(loaded.result.status, DecodeStatus::Complete);
         EXPECT_EQ(Slot0(loaded), std::vector<std::uint16_t>(6, 0));
     }
@@ -119,10 +119,10 @@ class Family5Malformed : public ::testing::TestWithParam<MalformedCase> { };
 
 TEST_P(Family5Malformed, IsRefusedBeforeAnythingIsReadFromIt)
 {
-    ChunkedFileSpec spec = TwoBlocks();
-    GetParam().change(spec);
+    ChunkedFileSpec blueprint = TwoBlocks();
+    GetParam().change(blueprint);
     test5::Loaded loaded;
-    test5::Load(loaded, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(loaded.result.status, DecodeStatus::Refused) << GetParam().name;
     EXPECT_FALSE(loaded.result.detail.empty());
 }
@@ -155,19 +155,19 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Family5Malformed,
 TEST(Family5Chain, ChunksBeyondTheEndMakeAShortFile)
 {
     // The data chunk beyond the end: nothing to read.
-    ChunkedFileSpec spec = TwoBlocks();
-    spec.writeData = false;
-    spec.extraToc.push_back({ "LWBBWDAT", "00FFFFFF" });
+    ChunkedFileSpec blueprint = TwoBlocks();
+    blueprint.writeData = false;
+    blueprint.extraToc.push_back({ "LWBBWDAT", "00FFFFFF" });
     test5::Loaded beyond;
-    test5::Load(beyond, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(beyond, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(beyond.result.status, DecodeStatus::ShortFile);
     EXPECT_EQ(Slot0(beyond), std::vector<std::uint16_t>(6, 0));
 
     // Another information chunk beyond the end: the data is read all the same.
-    spec = TwoBlocks();
-    spec.extraToc.push_back({ "LWBBWINF", "00FFFFFF" });
+    blueprint = TwoBlocks();
+    blueprint.extraToc.push_back({ "LWBBWINF", "00FFFFFF" });
     test5::Loaded extra;
-    test5::Load(extra, synth::WriteChunkedFile(spec).bytes);
+    test5::Load(extra, synth::WriteChunkedFile(blueprint).bytes);
     EXPECT_EQ(extra.result.status, DecodeStatus::ShortFile);
     EXPECT_EQ(Slot0(extra), (std::vector<std::uint16_t> { 1, 2, 3, 4, 5, 6 }));
 
@@ -193,12 +193,12 @@ TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
     // Seeded corruptions of everything after the header records: every load
     // must come back with one of its results (the sanitizer build checks that
     // no byte outside the file is read).
-    ChunkedFileSpec spec = TwoBlocks();
-    spec.frames[0].entries = { { 3, 2, 0, 0 }, { 4, 4, 0, 0 }, { 19, 32, 0, 8 }, { 32, 2, 1, 0 } };
-    spec.main.fields[4] = "REC";
-    for (auto& b : spec.blocks)
-        b.frames.assign(b.frameCount * synth::ChunkFrameBytes(spec.frames[0].entries), 0x5A);
-    const auto file = synth::WriteChunkedFile(spec);
+    ChunkedFileSpec blueprint = TwoBlocks();
+    blueprint.frames[0].entries = { { 3, 2, 0, 0 }, { 4, 4, 0, 0 }, { 19, 32, 0, 8 }, { 32, 2, 1, 0 } };
+    blueprint.main.fields[4] = "REC";
+    for (auto& b : blueprint.blocks)
+        b.frames.assign(b.frameCount * synth::ChunkFrameBytes(blueprint.frames[0].entries), 0x5A);
+    const auto file = synth::WriteChunkedFile(blueprint);
     std::mt19937 random(5595);
     for (int round = 0; round < 400; ++round) {
         auto bytes = file.bytes;

@@ -46,20 +46,20 @@ inline synth::ChunkFrameSpec Frame(std::uint8_t indexByte, bool secondPair, std:
 inline synth::ChunkedFileSpec BareSpec(std::int64_t length, const std::vector<int>& slots,
     const std::vector<synth::ChunkFrameSpec>& frames, const std::string& function = "MEM")
 {
-    synth::ChunkedFileSpec spec;
-    spec.main = MainRecord(length, function);
-    spec.records = SavedRecords(slots, { 0, 1, 2, 3 });
-    spec.frames = frames;
+    synth::ChunkedFileSpec blueprint;
+    blueprint.main = MainRecord(length, function);
+    blueprint.records = SavedRecords(slots, { 0, 1, 2, 3 });
+    blueprint.frames = frames;
     bool index1 = false;
     for (const auto& f : frames)
         index1 = index1 || f.indexByte == 1;
-    spec.infos.push_back({});
+    blueprint.infos.push_back({});
     if (index1) {
         synth::ChunkInfoSpec info;
         info.indexByte = 1;
-        spec.infos.push_back(info);
+        blueprint.infos.push_back(info);
     }
-    return spec;
+    return blueprint;
 }
 
 inline void Put16(std::vector<std::uint8_t>& frame, std::size_t at, std::uint16_t value)

@@ -21,9 +21,9 @@ using synth::IndexSpec;
 class IndexFileReaderTest : public ::testing::Test {
 protected:
     // Writes the index and reads it with CheckFile, messages on.
-    int Open(const IndexSpec& spec)
+    int Open(const IndexSpec& blueprint)
     {
-        synth::WriteIndexFile(dir / "A.IDX", spec);
+        synth::WriteIndexFile(dir / "A.IDX", blueprint);
         messages.clear();
         return CheckFile(dir / "A.IDX", true, false, nullptr, blocks, messages);
     }

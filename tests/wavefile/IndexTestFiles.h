@@ -61,28 +61,28 @@ inline std::vector<std::uint8_t> WaveformHeader(std::map<int, std::string> field
 
 // An index file description built step by step: Index("HIS", "4170").entry(0, "B1MEM").
 struct Index {
-    synth::IndexSpec spec;
+    synth::IndexSpec blueprint;
     Index(std::string tag, std::string model, std::string function = "MEM")
     {
-        spec.tag = std::move(tag);
-        spec.model = std::move(model);
-        spec.function = std::move(function);
+        blueprint.tag = std::move(tag);
+        blueprint.model = std::move(model);
+        blueprint.function = std::move(function);
     }
-    Index& layout(synth::IndexLayout l) { return spec.layout = l, *this; }
-    Index& subModel(std::string s) { return spec.subModel = std::move(s), *this; }
-    Index& count(std::string c) { return spec.countText = std::move(c), *this; }
-    Index& tableRecord(int r) { return spec.tableRecord = r, *this; }
-    Index& field(int n, std::string text) { return spec.fields[n] = std::move(text), *this; }
+    Index& layout(synth::IndexLayout l) { return blueprint.layout = l, *this; }
+    Index& subModel(std::string s) { return blueprint.subModel = std::move(s), *this; }
+    Index& count(std::string c) { return blueprint.countText = std::move(c), *this; }
+    Index& tableRecord(int r) { return blueprint.tableRecord = r, *this; }
+    Index& field(int n, std::string text) { return blueprint.fields[n] = std::move(text), *this; }
     Index& entry(std::uint32_t block, std::string name)
     {
-        return spec.entries.push_back({ block, std::move(name) }), *this;
+        return blueprint.entries.push_back({ block, std::move(name) }), *this;
     }
     // A layout-1 entry named base.extension.
     Index& entry83(std::uint32_t block, const std::string& base, const std::string& extension)
     {
         return entry(block, synth::Name83Stored(base, extension));
     }
-    operator const synth::IndexSpec&() const { return spec; }
+    operator const synth::IndexSpec&() const { return blueprint; }
 };
 
 } // namespace kp::testing

@@ -31,28 +31,28 @@ synth::ChunkedFileSpec CoarseSetSpec(std::int64_t points)
     options.analogSet = {{r.analog[1].slot, 1}};
     options.periods[1].mantissa = 8;
     options.periods[1].exponent = 0;
-    synth::ChunkedFileSpec spec = synth::DescribeFamily5File(r, options);
-    spec.main.fields[6] = std::to_string(points);
-    return spec;
+    synth::ChunkedFileSpec blueprint = synth::DescribeFamily5File(r, options);
+    blueprint.main.fields[6] = std::to_string(points);
+    return blueprint;
 }
 
 TEST(MalformedChunked, BlocksFillingTheSamePointsOverAndOverAreRefused)
 {
     constexpr std::int64_t kPoints = 400000;
-    synth::ChunkedFileSpec spec = CoarseSetSpec(kPoints);
-    const auto coarse = std::find_if(spec.blocks.begin(), spec.blocks.end(), [](const auto& b) { return b.indexByte == 1; });
-    ASSERT_NE(coarse, spec.blocks.end());
+    synth::ChunkedFileSpec blueprint = CoarseSetSpec(kPoints);
+    const auto coarse = std::find_if(blueprint.blocks.begin(), blueprint.blocks.end(), [](const auto& b) { return b.indexByte == 1; });
+    ASSERT_NE(coarse, blueprint.blocks.end());
     synth::ChunkBlockSpec again = *coarse;
     again.startPoint = 0;
     again.frameCount = 1;
     // Each block's one frame covers all points; 900 of them would write the
     // range 900 times over.
     for (int i = 0; i < 900; ++i)
-        spec.blocks.push_back(again);
+        blueprint.blocks.push_back(again);
 
     TempFolder folder;
     const auto path = folder / "OVERLAP.MEM";
-    WriteBytes(path, synth::WriteChunkedFile(spec).bytes);
+    WriteBytes(path, synth::WriteChunkedFile(blueprint).bytes);
     RecordingMessages messages;
     NullProgress progress;
     CBlockFileList blockFiles;

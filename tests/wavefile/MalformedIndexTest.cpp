@@ -50,21 +50,21 @@ protected:
         return base + "." + extension;
     }
 
-    synth::IndexSpec Spec(std::vector<std::string> names) const
+    synth::IndexSpec Blueprint(std::vector<std::string> names) const
     {
-        synth::IndexSpec spec;
-        spec.layout = GetParam().layout;
-        spec.model = GetParam().model;
+        synth::IndexSpec blueprint;
+        blueprint.layout = GetParam().layout;
+        blueprint.model = GetParam().model;
         std::uint32_t block = 1;
         for (auto& n : names)
-            spec.entries.push_back({block++, std::move(n)});
-        return spec;
+            blueprint.entries.push_back({block++, std::move(n)});
+        return blueprint;
     }
 
-    std::filesystem::path WriteIndex(const synth::IndexSpec& spec)
+    std::filesystem::path WriteIndex(const synth::IndexSpec& blueprint)
     {
         const auto path = folder_ / "INDEX.IDX";
-        WriteBytes(path, synth::MakeIndexFile(spec));
+        WriteBytes(path, synth::MakeIndexFile(blueprint));
         return path;
     }
 
@@ -99,7 +99,7 @@ protected:
 
 TEST_P(MalformedIndex, ListingItselfOpensItselfAsARecordingAndFails)
 {
-    const auto index = WriteIndex(Spec({Stored("INDEX", "IDX")}));
+    const auto index = WriteIndex(Blueprint({Stored("INDEX", "IDX")}));
     EXPECT_FALSE(doc_.OnOpenDocument(index));
     // The listed file is read like any recording; an index is none.
     ExpectOneMessage(KpFormat(IDS_NOT_WAVEFORM_FILE, index.string()));
@@ -108,8 +108,8 @@ TEST_P(MalformedIndex, ListingItselfOpensItselfAsARecordingAndFails)
 
 TEST_P(MalformedIndex, ListingAnotherIndexDoesNotFollowIt)
 {
-    WriteBytes(folder_ / "OTHER.IDX", synth::MakeIndexFile(Spec({Stored("INDEX", "IDX")})));
-    const auto index = WriteIndex(Spec({Stored("OTHER", "IDX")}));
+    WriteBytes(folder_ / "OTHER.IDX", synth::MakeIndexFile(Blueprint({Stored("INDEX", "IDX")})));
+    const auto index = WriteIndex(Blueprint({Stored("OTHER", "IDX")}));
     EXPECT_FALSE(doc_.OnOpenDocument(index));
     ExpectOneMessage(KpFormat(IDS_NOT_WAVEFORM_FILE, (folder_ / "OTHER.IDX").string()));
     ExpectEmptyDocument();
@@ -121,7 +121,7 @@ TEST_P(MalformedIndex, ListedFilesThatCannotBeOpenedAreNotFound)
     std::vector<std::string> names{Stored("MISSING", "MEM"), Stored("FOLDER", "MEM")};
     if (GetParam().layout != synth::IndexLayout::Block16)
         names.push_back("../PREVIOUS.MEM"); // leaves the index's folder: listed, never followed
-    const auto index = WriteIndex(Spec(names));
+    const auto index = WriteIndex(Blueprint(names));
     EXPECT_FALSE(doc_.OnOpenDocument(index));
     ExpectOneMessage(std::string(KpString(IDS_FILE_NOT_FOUND)));
     ExpectPreviousDocument();
@@ -135,9 +135,9 @@ TEST_P(MalformedIndex, CountsThatAreNoCountKeepThePreviousDocument)
     for (const std::string count : {"abc", "-1", "0", "", "99999", "999999999999"}) {
         SCOPED_TRACE("count \"" + count + "\"");
         messages_.clear();
-        synth::IndexSpec spec = Spec({Stored("PREVIOUS", "MEM")});
-        spec.countText = count.empty() ? std::string(1, '\0') : count;
-        const auto index = WriteIndex(spec);
+        synth::IndexSpec blueprint = Blueprint({Stored("PREVIOUS", "MEM")});
+        blueprint.countText = count.empty() ? std::string(1, '\0') : count;
+        const auto index = WriteIndex(blueprint);
         EXPECT_FALSE(doc_.OnOpenDocument(index));
         ExpectOneMessage(KpFormat(IDS_NOT_WAVEFORM_FILE, index.string()));
         ExpectPreviousDocument();
@@ -146,7 +146,7 @@ TEST_P(MalformedIndex, CountsThatAreNoCountKeepThePreviousDocument)
 
 TEST_P(MalformedIndex, IndexCutInsideItsTableIsRefused)
 {
-    auto bytes = synth::MakeIndexFile(Spec({Stored("PREVIOUS", "MEM"), Stored("PREVIOUS", "MEM")}));
+    auto bytes = synth::MakeIndexFile(Blueprint({Stored("PREVIOUS", "MEM"), Stored("PREVIOUS", "MEM")}));
     bytes.resize(bytes.size() - 1);
     const auto index = folder_ / "INDEX.IDX";
     WriteBytes(index, bytes);
@@ -161,7 +161,7 @@ TEST_P(MalformedIndex, ShortListedFileAsksWhetherToKeepItsPart)
     auto bytes = synth::WriteRecording(r);
     bytes.resize(bytes.size() - 100);
     WriteBytes(folder_ / "SHORT.MEM", bytes);
-    const auto index = WriteIndex(Spec({Stored("SHORT", "MEM")}));
+    const auto index = WriteIndex(Blueprint({Stored("SHORT", "MEM")}));
 
     ASSERT_TRUE(doc_.OnOpenDocument(index));
     ASSERT_EQ(messages_.shown().size(), 1u);

@@ -18,7 +18,7 @@ namespace {
 const std::string kWhat = "family 5";
 
 struct PlannedEntry {
-    ChunkEntrySpec spec;
+    ChunkEntrySpec blueprint;
     std::vector<const AnalogSpec*> analog; // the slots it carries (runs: 8)
     std::uint32_t position = 0;
 };
@@ -87,14 +87,14 @@ SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool l
         }
     }
     plan.secondaryDistance = static_cast<std::uint32_t>(2 * plan.entries.size());
-    std::vector<ChunkEntrySpec> specs;
+    std::vector<ChunkEntrySpec> blueprints;
     std::uint32_t position = 0;
     for (PlannedEntry& e : plan.entries) {
         e.position = position;
-        position += ShapeOfChunkEntry(e.spec.type, e.spec.byteSize, plan.secondaryDistance).advance;
-        specs.push_back(e.spec);
+        position += ShapeOfChunkEntry(e.blueprint.type, e.blueprint.byteSize, plan.secondaryDistance).advance;
+        blueprints.push_back(e.blueprint);
     }
-    plan.frameSize = ChunkFrameBytes(specs);
+    plan.frameSize = ChunkFrameBytes(blueprints);
     return plan;
 }
 
@@ -119,7 +119,7 @@ void EncodeFrame(
     using namespace chunk;
     for (const PlannedEntry& e : plan.entries) {
         std::uint8_t* p = frame + e.position;
-        switch (e.spec.type) {
+        switch (e.blueprint.type) {
         case kAnalog:
         case kAnalogPrimary:
         case kCalc:
@@ -194,9 +194,9 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-ChunkSamplingPeriod PeriodOf(const ChunkPeriodSpec& spec)
+ChunkSamplingPeriod PeriodOf(const ChunkPeriodSpec& blueprint)
 {
-    return { spec.mantissa, spec.exponent, ChunkPeriodUnitSeconds(spec.unit) };
+    return { blueprint.mantissa, blueprint.exponent, ChunkPeriodUnitSeconds(blueprint.unit) };
 }
 
 // The event marks as an "LX__EVNT" sub-chunk: its body (from the long
@@ -238,12 +238,12 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
     if (options.logicSet < 0 || options.logicSet > 3)
         throw std::invalid_argument(kWhat + ": data set outside 0..3");
 
-    ChunkedFileSpec spec;
-    spec.main = BaseMainRecord(recording);
+    ChunkedFileSpec blueprint;
+    blueprint.main = BaseMainRecord(recording);
     if (!recording.mainFields.contains(27))
-        spec.main.fields[27] = std::to_string(units.empty() ? 0 : units.back()->unit + 1);
-    spec.records = StandardChannelRecords(recording);
-    spec.records.insert(spec.records.end(), recording.extraRecords.begin(), recording.extraRecords.end());
+        blueprint.main.fields[27] = std::to_string(units.empty() ? 0 : units.back()->unit + 1);
+    blueprint.records = StandardChannelRecords(recording);
+    blueprint.records.insert(blueprint.records.end(), recording.extraRecords.begin(), recording.extraRecords.end());
 
     const std::int64_t repetition = ChunkRepetitionFactor(PeriodOf(options.periods[0]), PeriodOf(options.periods[1]));
     const std::int64_t shift
@@ -271,8 +271,8 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
         frame.indexByte = w;
         frame.secondPair = g >= 2;
         for (const PlannedEntry& e : plan.entries)
-            frame.entries.push_back(e.spec);
-        spec.frames.push_back(frame);
+            frame.entries.push_back(e.blueprint);
+        blueprint.frames.push_back(frame);
 
         const std::int64_t o = w == 1 ? repetition : 1;
         const std::int64_t off = w == 1 ? shift : 0;
@@ -303,7 +303,7 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
         bool any = false;
         for (auto& blocks : blocksOfSet) {
             if (round < blocks.size()) {
-                spec.blocks.push_back(std::move(blocks[round]));
+                blueprint.blocks.push_back(std::move(blocks[round]));
                 any = true;
             }
         }
@@ -322,9 +322,9 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
             if (!recording.events.empty())
                 info.extra.push_back(EventChunk(recording.events));
         }
-        spec.infos.push_back(info);
+        blueprint.infos.push_back(info);
     }
-    return spec;
+    return blueprint;
 }
 
 std::vector<std::uint8_t> WriteFamily5(const Recording& recording, const Family5Options& options)

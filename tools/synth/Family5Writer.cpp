@@ -188,10 +188,10 @@ Bytes InfoChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& fr
     return out;
 }
 
-Bytes DataChunk(const ChunkedFileSpec& spec, std::uint64_t at, std::vector<std::uint64_t>& blockOffsets)
+Bytes DataChunk(const ChunkedFileSpec& blueprint, std::uint64_t at, std::vector<std::uint64_t>& blockOffsets)
 {
-    Bytes out = ChunkHeader(std::string(chunk::kDataTag), spec.dataIndexByte, 0, chunk::kHeaderSize);
-    for (const ChunkBlockSpec& b : spec.blocks) {
+    Bytes out = ChunkHeader(std::string(chunk::kDataTag), blueprint.dataIndexByte, 0, chunk::kHeaderSize);
+    for (const ChunkBlockSpec& b : blueprint.blocks) {
         blockOffsets.push_back(at + out.size());
         Bytes block = ChunkHeader(b.tag, b.indexByte, b.subKind, b.dataOffset.value_or(chunk::kBlockMinSize));
         Bytes param(chunk::kHeaderSize, 0);
@@ -203,7 +203,7 @@ Bytes DataChunk(const ChunkedFileSpec& spec, std::uint64_t at, std::vector<std::
         Set32(block, chunk::kSize, b.size.value_or(static_cast<std::uint32_t>(block.size())));
         out.insert(out.end(), block.begin(), block.end());
     }
-    if (spec.endChain)
+    if (blueprint.endChain)
         out.resize(out.size() + chunk::kHeaderSize, 0);
     FinishChunk(out);
     return out;
@@ -277,40 +277,40 @@ std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntrySpec>& entries)
     return static_cast<std::uint16_t>(reach);
 }
 
-ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
+ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint)
 {
-    for (const ChunkFrameSpec& f : spec.frames) {
-        const bool hasInfo = std::any_of(spec.infos.begin(), spec.infos.end(),
+    for (const ChunkFrameSpec& f : blueprint.frames) {
+        const bool hasInfo = std::any_of(blueprint.infos.begin(), blueprint.infos.end(),
             [&](const ChunkInfoSpec& i) { return i.indexByte == f.indexByte && i.writeMain; });
         if (!hasInfo)
             throw std::invalid_argument("frame description of index " + std::to_string(f.indexByte)
                 + " without an information chunk to hold it");
     }
     std::vector<Bytes> infos;
-    for (const ChunkInfoSpec& info : spec.infos)
-        infos.push_back(InfoChunk(info, spec.frames));
+    for (const ChunkInfoSpec& info : blueprint.infos)
+        infos.push_back(InfoChunk(info, blueprint.frames));
     std::vector<Bytes> files;
-    for (const ChunkFileEntrySpec& f : spec.files)
+    for (const ChunkFileEntrySpec& f : blueprint.files)
         files.push_back(FileChunk(f));
 
-    const std::size_t chunks = infos.size() + (spec.writeData ? 1 : 0) + files.size();
+    const std::size_t chunks = infos.size() + (blueprint.writeData ? 1 : 0) + files.size();
     const std::size_t tocEntries
-        = chunks + spec.leadingToc.size() + spec.extraToc.size() + (spec.emptyTocEntryAt >= 0 ? 1 : 0);
+        = chunks + blueprint.leadingToc.size() + blueprint.extraToc.size() + (blueprint.emptyTocEntryAt >= 0 ? 1 : 0);
     const std::size_t tocRecords = (tocEntries + chunk::kTocEntriesPerRecord - 1) / chunk::kTocEntriesPerRecord;
-    const std::size_t recordCount = 1 + spec.records.size() + tocRecords;
+    const std::size_t recordCount = 1 + blueprint.records.size() + tocRecords;
 
     ChunkedFile result;
     std::uint64_t at = recordCount * 512;
-    std::vector<ChunkTocEntrySpec> toc = spec.leadingToc;
+    std::vector<ChunkTocEntrySpec> toc = blueprint.leadingToc;
     for (std::size_t i = 0; i < infos.size(); ++i) {
         result.infoOffsets.push_back(at);
         toc.push_back({ std::string(chunk::kInfoTag), HexText(at) });
         at += infos[i].size();
     }
     Bytes data;
-    if (spec.writeData) {
+    if (blueprint.writeData) {
         result.dataOffset = at;
-        data = DataChunk(spec, at, result.blockOffsets);
+        data = DataChunk(blueprint, at, result.blockOffsets);
         toc.push_back({ std::string(chunk::kDataTag), HexText(at) });
         at += data.size();
     }
@@ -319,17 +319,17 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
         toc.push_back({ std::string(chunk::kFileRefTag), HexText(at) });
         at += f.size();
     }
-    toc.insert(toc.end(), spec.extraToc.begin(), spec.extraToc.end());
-    if (spec.emptyTocEntryAt >= 0)
+    toc.insert(toc.end(), blueprint.extraToc.begin(), blueprint.extraToc.end());
+    if (blueprint.emptyTocEntryAt >= 0)
         toc.insert(
-            toc.begin() + std::min<std::ptrdiff_t>(spec.emptyTocEntryAt, static_cast<std::ptrdiff_t>(toc.size())),
+            toc.begin() + std::min<std::ptrdiff_t>(blueprint.emptyTocEntryAt, static_cast<std::ptrdiff_t>(toc.size())),
             ChunkTocEntrySpec {});
 
-    RecordSpec main = spec.main;
+    RecordSpec main = blueprint.main;
     main.fields[1] = std::to_string(recordCount);
     Bytes& out = result.bytes;
     AppendRecord(out, MakeRecord(main));
-    for (const RecordSpec& r : spec.records)
+    for (const RecordSpec& r : blueprint.records)
         AppendRecord(out, MakeRecord(r));
     for (std::size_t r = 0; r < tocRecords; ++r) {
         RecordSpec hm { std::string(chunk::kTocRecordTag), {}, {} };
@@ -354,14 +354,14 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec)
 
 ChunkedFileSpec ChunkedIndexSpec(const std::string& model, const std::vector<std::string>& names)
 {
-    ChunkedFileSpec spec;
-    spec.main.tag = "HIS";
-    spec.main.fields[2] = model;
-    spec.main.fields[6] = std::to_string(names.size());
-    spec.writeData = false;
+    ChunkedFileSpec blueprint;
+    blueprint.main.tag = "HIS";
+    blueprint.main.fields[2] = model;
+    blueprint.main.fields[6] = std::to_string(names.size());
+    blueprint.writeData = false;
     for (std::size_t i = 0; i < names.size(); ++i)
-        spec.files.push_back({ names[i], static_cast<std::uint16_t>(i + 1) });
-    return spec;
+        blueprint.files.push_back({ names[i], static_cast<std::uint16_t>(i + 1) });
+    return blueprint;
 }
 
 } // namespace kp::synth

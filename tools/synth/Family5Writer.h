@@ -133,7 +133,7 @@ struct ChunkedFile {
 // Throws std::invalid_argument when a part does not fit its field (a sub-chunk
 // over 65535 bytes, a frame description without an information chunk of its
 // index byte).
-ChunkedFile WriteChunkedFile(const ChunkedFileSpec& spec);
+ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint);
 
 // Bytes the entries of one frame description reach (the default frame size).
 std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntrySpec>& entries);

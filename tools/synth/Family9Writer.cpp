@@ -28,9 +28,9 @@ std::string Digits(int value, int count, const char* what)
     return text;
 }
 
-template <typename Spec> std::vector<std::uint32_t> Secondary(const Spec& spec, bool pairs)
+template <typename Blueprint> std::vector<std::uint32_t> Secondary(const Blueprint& blueprint, bool pairs)
 {
-    return pairs ? Widened(spec.secondary) : std::vector<std::uint32_t> {};
+    return pairs ? Widened(blueprint.secondary) : std::vector<std::uint32_t> {};
 }
 
 } // namespace

@@ -108,14 +108,14 @@ std::vector<std::uint8_t> HeaderBytes(RecordSpec main, const std::vector<RecordS
 
 namespace {
 
-template <typename Spec>
-void CheckOne(const Spec& spec, std::size_t length, bool pairs, const std::string& what, const std::string& name)
+template <typename Blueprint>
+void CheckOne(const Blueprint& blueprint, std::size_t length, bool pairs, const std::string& what, const std::string& name)
 {
-    if (spec.primary.size() != length)
-        throw std::invalid_argument(what + ": " + name + " has " + std::to_string(spec.primary.size())
+    if (blueprint.primary.size() != length)
+        throw std::invalid_argument(what + ": " + name + " has " + std::to_string(blueprint.primary.size())
                                     + " points, the data length is " + std::to_string(length));
-    if constexpr (requires { spec.secondary; }) {
-        if (spec.secondary.size() != (pairs ? length : 0))
+    if constexpr (requires { blueprint.secondary; }) {
+        if (blueprint.secondary.size() != (pairs ? length : 0))
             throw std::invalid_argument(what + ": " + name + " secondary array does not fit the function");
     }
 }

@@ -39,7 +39,7 @@ RecordSpec BaseMainRecord(const Recording& recording);
 // "HL" per logic unit, field 1 = "L" + (unit + 1);
 // "HJ" per pulse channel, field 1 = "P" + (slot + 1);
 // then the event mark records of families 0-3, 6 and 7 (EventMarkRecords).
-// Each record also carries the spec's own fields. Float channel records are
+// Each record also carries the blueprint's own fields. Float channel records are
 // family-specific and not part of this list.
 std::vector<RecordSpec> StandardChannelRecords(const Recording& recording);
 

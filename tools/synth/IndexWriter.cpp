@@ -63,18 +63,18 @@ std::string Name83Stored(const std::string& base, const std::string& extension)
     return stored + std::string(12 - stored.size(), ' ');
 }
 
-std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& spec)
+std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& blueprint)
 {
-    RecordSpec head { spec.tag, spec.fields, {} };
-    head.fields[2] = spec.model;
-    head.fields[4] = spec.function;
-    if (!spec.subModel.empty())
-        head.fields[15] = spec.subModel;
-    head.fields[6] = spec.countText.empty() ? std::to_string(spec.entries.size()) : spec.countText;
+    RecordSpec head { blueprint.tag, blueprint.fields, {} };
+    head.fields[2] = blueprint.model;
+    head.fields[4] = blueprint.function;
+    if (!blueprint.subModel.empty())
+        head.fields[15] = blueprint.subModel;
+    head.fields[6] = blueprint.countText.empty() ? std::to_string(blueprint.entries.size()) : blueprint.countText;
 
     std::size_t entrySize = 16;
     std::size_t start = 512;
-    switch (spec.layout) {
+    switch (blueprint.layout) {
     case IndexLayout::Block16:
         entrySize = 16;
         break;
@@ -85,20 +85,20 @@ std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& spec)
         entrySize = 240;
         break;
     }
-    if (spec.layout != IndexLayout::Utf16) {
-        if (spec.tableRecord < 1)
+    if (blueprint.layout != IndexLayout::Utf16) {
+        if (blueprint.tableRecord < 1)
             throw std::invalid_argument("index table inside the first record");
-        head.fields[1] = std::to_string(spec.tableRecord);
-        start = static_cast<std::size_t>(spec.tableRecord) * 512;
+        head.fields[1] = std::to_string(blueprint.tableRecord);
+        start = static_cast<std::size_t>(blueprint.tableRecord) * 512;
     }
 
     std::vector<std::uint8_t> out;
     AppendRecord(out, MakeRecord(head));
-    out.resize(start + entrySize * spec.entries.size(), 0);
-    for (std::size_t i = 0; i < spec.entries.size(); ++i) {
-        const IndexEntrySpec& e = spec.entries[i];
+    out.resize(start + entrySize * blueprint.entries.size(), 0);
+    for (std::size_t i = 0; i < blueprint.entries.size(); ++i) {
+        const IndexEntrySpec& e = blueprint.entries[i];
         const std::size_t at = start + i * entrySize;
-        switch (spec.layout) {
+        switch (blueprint.layout) {
         case IndexLayout::Block16: {
             if (e.name.size() > 12)
                 throw std::invalid_argument("layout-1 name longer than 12: " + e.name);
@@ -128,9 +128,9 @@ std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& spec)
     return out;
 }
 
-void WriteIndexFile(const std::filesystem::path& path, const IndexSpec& spec)
+void WriteIndexFile(const std::filesystem::path& path, const IndexSpec& blueprint)
 {
-    const std::vector<std::uint8_t> bytes = MakeIndexFile(spec);
+    const std::vector<std::uint8_t> bytes = MakeIndexFile(blueprint);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out)

@@ -40,12 +40,12 @@ struct IndexSpec {
 
 // The file image. Throws std::invalid_argument for names that do not fit
 // their layout or a table record inside the first record.
-std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& spec);
+std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& blueprint);
 
 // Stores a layout-1 name: 8 characters, then the extension, blank-padded to 12.
 std::string Name83Stored(const std::string& base, const std::string& extension);
 
-// Writes MakeIndexFile(spec) to path; throws std::runtime_error when it cannot.
-void WriteIndexFile(const std::filesystem::path& path, const IndexSpec& spec);
+// Writes MakeIndexFile(blueprint) to path; throws std::runtime_error when it cannot.
+void WriteIndexFile(const std::filesystem::path& path, const IndexSpec& blueprint);
 
 } // namespace kp::synth

@@ -16,16 +16,16 @@ void PutText(RecordBytes& r, std::size_t offset, const std::string& text, std::s
 
 } // namespace
 
-RecordBytes MakeRecord(const RecordSpec& spec)
+RecordBytes MakeRecord(const RecordSpec& blueprint)
 {
     RecordBytes r{};
-    PutText(r, 0, spec.tag, 12);
-    for (const auto& [field, text] : spec.fields) {
+    PutText(r, 0, blueprint.tag, 12);
+    for (const auto& [field, text] : blueprint.fields) {
         if (field < 0 || field > 41)
             throw std::invalid_argument("field number out of range: " + std::to_string(field));
         PutText(r, static_cast<std::size_t>(field) * 12, text, 12);
     }
-    for (const auto& [offset, bytes] : spec.bytes) {
+    for (const auto& [offset, bytes] : blueprint.bytes) {
         if (offset > r.size() || bytes.size() > r.size() - offset)
             throw std::invalid_argument("record bytes out of range");
         std::copy(bytes.begin(), bytes.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
