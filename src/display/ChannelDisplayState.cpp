@@ -10,6 +10,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace kp {
 
@@ -165,45 +166,50 @@ void ChannelDisplayState::ResetFromRecord(const ViewRecord& record)
     }
 }
 
+namespace {
+
+// The stored keys of one channel class; logic channels keep only colours.
+struct ProfileKeys {
+    SettingKey colour;
+    std::optional<SettingKey> zoom, position;
+};
+
+} // namespace
+
 void ChannelDisplayState::ReadProfile(const SettingsStore& store)
 {
     using namespace settings;
-    ReadColours(store, kAnalogWaveColor, analog.colour);
-    ReadDoubles(store, kAnalogWaveZoom, analog.zoom, true);
-    ReadDoubles(store, kAnalogWavePosition, analog.position, false);
-    ReadColours(store, kCalcWaveColor, calc.colour);
-    ReadDoubles(store, kCalcWaveZoom, calc.zoom, true);
-    ReadDoubles(store, kCalcWavePosition, calc.position, false);
-    ReadColours(store, kPulseWaveColor, pulse.colour);
-    ReadDoubles(store, kPulseWaveZoom, pulse.zoom, true);
-    ReadDoubles(store, kPulseWavePosition, pulse.position, false);
-    ReadColours(store, kLogicWaveColor, logic.colour);
+    const auto read = [&](const ProfileKeys& keys, ChannelClassState& cls) {
+        ReadColours(store, keys.colour, cls.colour);
+        if (keys.zoom && keys.position) {
+            ReadDoubles(store, *keys.zoom, cls.zoom, true);
+            ReadDoubles(store, *keys.position, cls.position, false);
+        }
+    };
+    read({ kAnalogWaveColor, kAnalogWaveZoom, kAnalogWavePosition }, analog);
+    read({ kCalcWaveColor, kCalcWaveZoom, kCalcWavePosition }, calc);
+    read({ kPulseWaveColor, kPulseWaveZoom, kPulseWavePosition }, pulse);
+    read({ kLogicWaveColor, std::nullopt, std::nullopt }, logic);
 }
 
 void ChannelDisplayState::WriteProfile(SettingsStore& store) const
 {
     using namespace settings;
     std::vector<std::uint8_t> bytes;
-    PutColours(bytes, analog.colour);
-    WriteBytes(store, kAnalogWaveColor, bytes);
-    PutDoubles(bytes, analog.zoom);
-    WriteBytes(store, kAnalogWaveZoom, bytes);
-    PutDoubles(bytes, analog.position);
-    WriteBytes(store, kAnalogWavePosition, bytes);
-    PutColours(bytes, calc.colour);
-    WriteBytes(store, kCalcWaveColor, bytes);
-    PutDoubles(bytes, calc.zoom);
-    WriteBytes(store, kCalcWaveZoom, bytes);
-    PutDoubles(bytes, calc.position);
-    WriteBytes(store, kCalcWavePosition, bytes);
-    PutColours(bytes, pulse.colour);
-    WriteBytes(store, kPulseWaveColor, bytes);
-    PutDoubles(bytes, pulse.zoom);
-    WriteBytes(store, kPulseWaveZoom, bytes);
-    PutDoubles(bytes, pulse.position);
-    WriteBytes(store, kPulseWavePosition, bytes);
-    PutColours(bytes, logic.colour);
-    WriteBytes(store, kLogicWaveColor, bytes);
+    const auto write = [&](const ProfileKeys& keys, const ChannelClassState& cls) {
+        PutColours(bytes, cls.colour);
+        WriteBytes(store, keys.colour, bytes);
+        if (keys.zoom && keys.position) {
+            PutDoubles(bytes, cls.zoom);
+            WriteBytes(store, *keys.zoom, bytes);
+            PutDoubles(bytes, cls.position);
+            WriteBytes(store, *keys.position, bytes);
+        }
+    };
+    write({ kAnalogWaveColor, kAnalogWaveZoom, kAnalogWavePosition }, analog);
+    write({ kCalcWaveColor, kCalcWaveZoom, kCalcWavePosition }, calc);
+    write({ kPulseWaveColor, kPulseWaveZoom, kPulseWavePosition }, pulse);
+    write({ kLogicWaveColor, std::nullopt, std::nullopt }, logic);
 }
 
 } // namespace kp

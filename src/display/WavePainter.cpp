@@ -46,6 +46,22 @@ QRect PaintParams::effectiveClip() const
     return QRect(scrollX, 0, clientWidth, clientHeight);
 }
 
+DotRowKey DotRowKeyOf(const PaintParams& p, const ValueTrace& t)
+{
+    DotRowKey key;
+    key.primary = t.primary;
+    key.secondary = t.secondary;
+    key.coding = t.coding;
+    key.scaling = t.scaling;
+    key.zoom = t.zoom;
+    key.position = t.position;
+    key.points = p.points;
+    key.pointsPerColumn = p.pointsPerColumn;
+    key.centre = p.centre();
+    key.halfHeight = p.halfHeight();
+    return key;
+}
+
 namespace {
 
 // Columns inside the clip box: first is one column left of the box so that
@@ -196,18 +212,7 @@ void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& 
         PaintDotTracePerSample(canvas, p, t, cols);
         return;
     }
-    DotRowKey key;
-    key.primary = t.primary;
-    key.secondary = t.secondary;
-    key.coding = t.coding;
-    key.scaling = t.scaling;
-    key.zoom = t.zoom;
-    key.position = t.position;
-    key.points = p.points;
-    key.pointsPerColumn = p.pointsPerColumn;
-    key.centre = p.centre();
-    key.halfHeight = p.halfHeight();
-    DotColumns& columns = p.dotRows->For(key);
+    DotColumns& columns = p.dotRows->For(DotRowKeyOf(p, t));
     const QRgb colour = t.colour.rgb();
     for (int c = cols.first; c <= cols.last; ++c) {
         for (const RowRun& r : columns.Rows(c))

@@ -7,6 +7,7 @@
 // Passes: background and grid, traces (with their names), time-axis labels,
 // marks. Only the columns inside the clip box are reduced and drawn.
 
+#include "display/DotRowCache.h"
 #include "display/TraceColumns.h"
 #include "display/TraceScaling.h"
 
@@ -24,7 +25,6 @@ class QPainter;
 
 namespace kp {
 
-class DotRowCache;
 
 enum class GridType { None = 0, Standard = 1, Fine = 2 };
 enum class WaveStyle { Line = 0, Dots = 1 };
@@ -172,6 +172,8 @@ struct AxisLabel {
     QRect rect;
 };
 std::vector<AxisLabel> TimeLabelPositions(const PaintParams& p);
+// What a trace's dot rows depend on: the cache's key for it.
+DotRowKey DotRowKeyOf(const PaintParams& p, const ValueTrace& t);
 std::vector<int> DivLineXs(const PaintParams& p);
 std::vector<int> DottedLineXs(const PaintParams& p);
 

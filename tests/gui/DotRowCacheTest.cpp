@@ -291,22 +291,12 @@ TEST(DotRowCache, ColumnsAreFoundOnceAndKeptPerTrace)
     p.dotRows = &cache;
     Render(p);
     ASSERT_EQ(cache.EntryCount(), 2u);
-    DotRowKey key;
-    key.primary = a.primary;
-    key.coding = a.coding;
-    key.scaling = a.scaling;
-    key.zoom = a.zoom;
-    key.position = a.position;
-    key.points = p.points;
-    key.pointsPerColumn = p.pointsPerColumn;
-    key.centre = p.centre();
-    key.halfHeight = p.halfHeight();
-    DotColumns& columns = cache.For(key);
+    DotColumns& columns = cache.For(DotRowKeyOf(p, a));
     const std::size_t runs = columns.RunCount();
     EXPECT_GT(runs, 0u);
     // A repaint of painted columns finds nothing new.
     Render(p);
-    EXPECT_EQ(cache.For(key).RunCount(), runs);
+    EXPECT_EQ(cache.For(DotRowKeyOf(p, a)).RunCount(), runs);
     EXPECT_EQ(cache.EntryCount(), 2u);
     EXPECT_TRUE(columns.UsesExtents());
 }
