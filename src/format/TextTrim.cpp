@@ -17,14 +17,16 @@ std::string TrimFractionZeros(std::string_view text)
     return std::string(text.substr(0, end));
 }
 
-std::string TrimBoth(std::string_view text)
+std::string_view TrimmedView(std::string_view text)
 {
     constexpr std::string_view kBlanks = " \t\r\n\v\f";
     const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return {};
     const std::size_t last = text.find_last_not_of(kBlanks);
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, last - first + 1);
 }
+
+std::string TrimBoth(std::string_view text) { return std::string(TrimmedView(text)); }
 
 } // namespace kp

@@ -15,5 +15,7 @@ std::string TrimFractionZeros(std::string_view text);
 
 // Removes white space (blank, tab, CR, LF, VT, FF) at both ends.
 std::string TrimBoth(std::string_view text);
+// The same, as a view into the text.
+std::string_view TrimmedView(std::string_view text);
 
 } // namespace kp

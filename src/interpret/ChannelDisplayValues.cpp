@@ -1,5 +1,6 @@
 #include "interpret/ChannelDisplayValues.h"
 
+#include "format/TextTrim.h"
 #include "interpret/HeaderFields.h"
 #include "wavefile/CWaveHeadInfo.h"
 
@@ -12,19 +13,10 @@ namespace kp {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A whole decimal number and nothing else; nothing when the text is not one.
 std::optional<double> WholeNumber(std::string_view text)
 {
-    text = Trimmed(text);
+    text = TrimmedView(text);
     if (text.empty())
         return std::nullopt;
     double value = 0;
@@ -49,7 +41,7 @@ const HeaderRecord* RecordOf(const CWaveHeadInfo& head, DisplayChannelClass kind
 
 std::optional<double> ParsePositionPercent(std::string_view text)
 {
-    text = Trimmed(text);
+    text = TrimmedView(text);
     if (text.ends_with('%'))
         text.remove_suffix(1);
     const auto percent = WholeNumber(text);
@@ -81,7 +73,7 @@ std::optional<RgbColour> ParseHeaderColour(std::string_view text)
 
 std::optional<double> ParseExpand(std::string_view text)
 {
-    text = Trimmed(text);
+    text = TrimmedView(text);
     if (!text.empty() && (text.front() == 'x' || text.front() == 'X'))
         text.remove_prefix(1);
     std::optional<double> value;
@@ -105,7 +97,7 @@ ChannelDisplayValues ReadChannelDisplayValues(const CWaveHeadInfo& head, Display
     const HeaderRecord* record = RecordOf(head, kind, index);
     if (record == nullptr)
         return v;
-    v.shown = !fields::EqualsNoCase(Trimmed(fields::Text(record, displayfield::kGraph)), "OFF");
+    v.shown = !fields::EqualsNoCase(TrimmedView(fields::Text(record, displayfield::kGraph)), "OFF");
     v.colour = ParseHeaderColour(fields::Text(record, displayfield::kColour));
     v.zoom = ParseExpand(fields::Text(record, displayfield::kExpand)).value_or(1.0);
     v.position = ParsePositionPercent(fields::Text(record, displayfield::kPosition));

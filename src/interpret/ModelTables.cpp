@@ -1,20 +1,13 @@
 #include "interpret/ModelTables.h"
 
+#include "format/TextTrim.h"
+
 #include <array>
 #include <string>
 
 namespace kp {
 
 namespace {
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 struct FamilyEntry {
     std::string_view prefix;
@@ -74,7 +67,7 @@ constexpr std::array<ModelEntry, 39> kModels{{
 
 int HeaderFamilyFromVersion(std::string_view version)
 {
-    const std::string_view v = Trim(version);
+    const std::string_view v = TrimmedView(version);
     if (v.size() >= 4) {
         const std::string_view four = v.substr(0, 4);
         for (const auto& e : kFourCharacterFamilies)
