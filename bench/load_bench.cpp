@@ -22,7 +22,7 @@
 
 #include <unistd.h>
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/MappedFile.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"

@@ -8,7 +8,7 @@
 
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
-#include "display/DotRowCache.h"
+#include "view/DotRowCache.h"
 #include "platform/SettingsStore.h"
 #include "synth/DemoRecordings.h"
 

@@ -6,7 +6,7 @@
 
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
 #include "wavefile/CheckFile.h"
 

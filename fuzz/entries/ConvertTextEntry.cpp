@@ -10,7 +10,7 @@
 #include "FuzzBundle.h"
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/ExportOptions.h"
 #include "platform/ProgressWindow.h"

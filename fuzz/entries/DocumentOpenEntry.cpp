@@ -11,7 +11,7 @@
 #include "FuzzBundle.h"
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"

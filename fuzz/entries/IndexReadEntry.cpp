@@ -7,7 +7,7 @@
 #include "FuzzBundle.h"
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
 #include "wavefile/CheckFile.h"
 

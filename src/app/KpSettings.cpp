@@ -1,5 +1,6 @@
 #include "app/KpSettings.h"
 
+#include "app/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 namespace kp {

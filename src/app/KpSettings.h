@@ -4,7 +4,7 @@
 // only, so a second instance started meanwhile reads the older values and the
 // last instance to exit wins.
 
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 #include "export/ExportOptions.h"
 
 #include <string>

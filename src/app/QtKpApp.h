@@ -5,7 +5,7 @@
 
 #include "app/KpSettings.h"
 #include "app/QtSettingsStore.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "app/QtProgressWindow.h"
 #include "app/QtUserMessages.h"
 

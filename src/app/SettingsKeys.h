@@ -2,14 +2,11 @@
 // Every section and key of the application's settings record, declared once.
 // Windows that keep further keys of their own declare them beside these.
 
+#include "platform/SettingKey.h"
+
 #include <string_view>
 
 namespace kp {
-
-struct SettingKey {
-    std::string_view section;
-    std::string_view key;
-};
 
 namespace settings {
 

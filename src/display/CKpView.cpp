@@ -1,6 +1,7 @@
 #include "display/CKpView.h"
 
 #include "app/KpSettings.h"
+#include "app/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 #include <QKeyEvent>

@@ -6,7 +6,7 @@
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
 #include "display/ViewCommands.h"
-#include "display/ViewRecordBuilder.h"
+#include "view/ViewRecordBuilder.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QAction>

@@ -6,8 +6,8 @@
 // FrameCommands and ViewCommands.
 
 #include "display/FrameLayout.h"
-#include "display/FrameSettings.h"
-#include "display/RecentFileList.h"
+#include "view/FrameSettings.h"
+#include "app/RecentFileList.h"
 
 #include <QFont>
 #include <QMainWindow>

@@ -5,16 +5,6 @@
 
 namespace kp {
 
-int ValidRemarkRatio(int ratio)
-{
-    return ratio >= 2 && ratio <= 10 ? ratio : 5;
-}
-
-int ValidGaugeCount(int count)
-{
-    return std::clamp(count, 1, 64);
-}
-
 FrameRects ComputeFrameLayout(const QRect& client, const FramePanes& panes)
 {
     const int titleHeight = panes.title ? std::abs(panes.titleFontHeight) + 6 : 0;

@@ -3,6 +3,8 @@
 // gauge left of the view, a remark list across the bottom, the view in the
 // rest. A pane that is off takes no room.
 
+#include "view/FrameSettings.h"
+
 #include <QRect>
 
 namespace kp {
@@ -23,11 +25,6 @@ struct FrameRects {
     QRect gauge; // empty when off
     QRect remark; // empty when off
 };
-
-// Values outside 2 .. 10 become 5.
-int ValidRemarkRatio(int ratio);
-// 0 becomes 1, values above 64 become 64.
-int ValidGaugeCount(int count);
 
 FrameRects ComputeFrameLayout(const QRect& client, const FramePanes& panes);
 

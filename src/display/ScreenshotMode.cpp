@@ -1,10 +1,10 @@
 #include "display/ScreenshotMode.h"
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
-#include "display/Magnification.h"
+#include "view/Magnification.h"
 #include "platform/ProgressWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"

@@ -2,7 +2,7 @@
 // Dotted and solid vertical lines are aligned to the trigger column, so one of
 // them always passes through the trigger and the label there reads 0.
 
-#include "display/DivisionGeometry.h"
+#include "view/DivisionGeometry.h"
 #include "display/WavePainter.h"
 
 #include <QPainter>

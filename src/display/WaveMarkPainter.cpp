@@ -1,7 +1,7 @@
 // Marks above the wave area: trigger and post-trigger flags with a T cut out
 // of them, triangles for the cursors and the event marks.
 
-#include "display/DivisionGeometry.h"
+#include "view/DivisionGeometry.h"
 #include "display/WavePainter.h"
 
 #include <QPainter>

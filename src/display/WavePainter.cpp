@@ -1,7 +1,7 @@
 #include "display/WavePainter.h"
 
-#include "display/DivisionGeometry.h"
-#include "display/DotRowCache.h"
+#include "view/DivisionGeometry.h"
+#include "view/DotRowCache.h"
 #include "display/TraceCanvas.h"
 
 #include <QFontMetrics>

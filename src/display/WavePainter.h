@@ -7,9 +7,9 @@
 // Passes: background and grid, traces (with their names), time-axis labels,
 // marks. Only the columns inside the clip box are reduced and drawn.
 
-#include "display/DotRowCache.h"
-#include "display/TraceColumns.h"
-#include "display/TraceScaling.h"
+#include "view/DotRowCache.h"
+#include "view/TraceColumns.h"
+#include "view/TraceScaling.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "export/ConvertWaveFile.h"
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "export/ConversionRun.h"
 #include "export/ExportPlan.h"
 #include "export/RowWriter.h"

@@ -1,7 +1,7 @@
 #include "export/ExportPlan.h"
 
 #include "export/ExportTexts.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/SampleLayout.h"
 

@@ -10,7 +10,7 @@
 // unit, whose values hold for its four probes) at the fields below. Family 4
 // has no such records: its channels show with the defaults.
 
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 
 #include <optional>
 #include <string_view>

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "interpret/UnitText.h"
 #include "wavefile/CWaveHeadInfo.h"
 

@@ -1,7 +1,7 @@
 // The measurement function as the loader and every interpreting accessor see it.
 #include <string>
 
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "wavefile/CWaveHeadInfo.h"
 
 namespace kp {

@@ -6,7 +6,7 @@
 
 #include "format/DurationFormat.h"
 #include "interpret/ModelNamePlaces.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "resources/StringTable.h"
 #include "wavefile/CWaveHeadInfo.h"
 

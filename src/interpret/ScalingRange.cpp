@@ -6,7 +6,7 @@
 #include "interpret/Family5Scaling.h"
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "interpret/RangeText.h"
 #include "interpret/ScalingFields.h"
 #include "wavefile/CWaveHeadInfo.h"

@@ -7,7 +7,7 @@
 
 #include "format/HeaderNumber.h"
 #include "interpret/ModelNamePlaces.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "interpret/RangeText.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChunkFormat.h"

@@ -8,7 +8,7 @@
 
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "interpret/RangeText.h"
 #include "interpret/TriggerFields.h"
 #include "wavefile/CWaveHeadInfo.h"

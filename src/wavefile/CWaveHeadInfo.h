@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interpret/ChannelScale.h"
+#include "wavefile/ChannelScale.h"
 #include "wavefile/ChunkedHeader.h"
 #include "wavefile/HeaderRecord.h"
 

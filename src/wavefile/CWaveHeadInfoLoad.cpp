@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "wavefile/ByteReader.h"
 #include "wavefile/OldHeader.h"
 

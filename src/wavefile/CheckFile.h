@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
 
 namespace kp {

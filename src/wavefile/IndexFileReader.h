@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
 #include "wavefile/HeaderRecord.h"
 

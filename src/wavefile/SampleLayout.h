@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "wavefile/ChannelTables.h"
 
 namespace kp {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CheckFile.h"
 
 namespace kp {

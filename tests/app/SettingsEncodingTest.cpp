@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 #include "platform/SettingsStore.h"
 
 namespace kp {

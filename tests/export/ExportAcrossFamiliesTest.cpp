@@ -6,7 +6,7 @@
 #include "export/ConvertWaveFile.h"
 #include "export/ExportPlan.h"
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/LocaleInfo.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"

@@ -3,7 +3,7 @@
 
 #include "export/SaveAsText.h"
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/ExportRecordings.h"
 #include "export/FileDivision.h"

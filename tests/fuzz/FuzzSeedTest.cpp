@@ -6,7 +6,7 @@
 #include "FuzzBundle.h"
 #include "FuzzEntries.h"
 #include "FuzzFolder.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "synth/FuzzSeeds.h"

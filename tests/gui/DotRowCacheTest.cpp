@@ -2,7 +2,7 @@
 
 #include "PaintFixtures.h"
 #include "ViewFixtures.h"
-#include "display/DotRowCache.h"
+#include "view/DotRowCache.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 // A main frame on in-memory settings, recorded messages and a silent progress
 // window, and recordings written by the recording writer.
 
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "app/KpSettings.h"
 #include "display/CMainFrame.h"
 #include "platform/ProgressWindow.h"

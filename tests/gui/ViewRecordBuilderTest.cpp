@@ -2,7 +2,7 @@
 
 #include "FrameFixtures.h"
 #include "ViewFixtures.h"
-#include "display/ViewRecordBuilder.h"
+#include "view/ViewRecordBuilder.h"
 #include "wavefile/CKpDoc.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 
 #include "FrameFixtures.h"
 #include "ViewFixtures.h"
-#include "display/ViewRecordBuilder.h"
+#include "view/ViewRecordBuilder.h"
 #include "interpret/ChannelDisplayValues.h"
 #include "platform/LocaleInfo.h"
 #include "wavefile/CKpDoc.h"

@@ -2,7 +2,7 @@
 
 #include "format/DurationFormat.h"
 #include "interpret/ModelNamePlaces.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "support/HeaderBytes.h"
 #include "wavefile/CWaveHeadInfo.h"
 

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "IndexTestFiles.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "support/SampleFixtures.h"

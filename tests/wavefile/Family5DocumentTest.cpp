@@ -4,7 +4,7 @@
 
 #include "Family5TestFiles.h"
 #include "IndexTestFiles.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "support/SampleRoundTrip.h"

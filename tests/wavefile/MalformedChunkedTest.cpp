@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "IndexTestFiles.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"

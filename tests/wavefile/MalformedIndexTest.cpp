@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "IndexTestFiles.h"
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "interpret/EventMarks.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp::synth {
 

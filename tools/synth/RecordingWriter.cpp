@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "synth/FamilyWriter.h"
 
 namespace kp::synth {

@@ -1,8 +1,8 @@
-#include "display/ChannelDisplayState.h"
+#include "view/ChannelDisplayState.h"
 
-#include "display/TraceScaling.h"
-#include "display/ViewRecord.h"
-#include "display/ViewSettings.h"
+#include "view/TraceScaling.h"
+#include "view/ViewRecord.h"
+#include "view/ViewSettings.h"
 #include "platform/SettingsStore.h"
 
 #include <algorithm>

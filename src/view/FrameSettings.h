@@ -2,7 +2,7 @@
 // The keys of section "Main" that the main frame reads when it is created and
 // writes when it closes.
 
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
 
 #include <optional>
@@ -27,8 +27,12 @@ inline constexpr SettingKey kEnableNavigation { kMain, "EnableNavigation" };
 inline constexpr SettingKey kFixWindowPos { kMain, "FixWindowPos" };
 inline constexpr SettingKey kPlacement { kMain, "Placement" };
 inline constexpr SettingKey kToolbar { kMain, "Toolbar" };
-inline constexpr std::string_view kRecentFileSection = "Recent File List";
 } // namespace settings
+
+// Values outside 2 .. 10 become 5.
+int ValidRemarkRatio(int ratio);
+// 0 becomes 1, values above 64 become 64.
+int ValidGaugeCount(int count);
 
 struct FrameSettings {
     bool title = false;

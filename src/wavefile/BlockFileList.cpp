@@ -1,4 +1,4 @@
-#include "app/BlockFileList.h"
+#include "wavefile/BlockFileList.h"
 
 #include <iostream>
 

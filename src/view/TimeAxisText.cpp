@@ -1,4 +1,4 @@
-#include "display/TimeAxisText.h"
+#include "view/TimeAxisText.h"
 
 #include "format/DateTimeFormat.h"
 #include "format/ElapsedTimeFormat.h"

@@ -23,8 +23,8 @@
 // stop being monotonic (a NaN height from infinite float samples or from
 // degenerate scaling), the columns are scanned sample by sample instead.
 
-#include "display/TraceColumns.h"
-#include "display/TraceScaling.h"
+#include "view/TraceColumns.h"
+#include "view/TraceScaling.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 
 #include "format/TextTrim.h"
 

@@ -3,7 +3,7 @@
 // lays out by, and every saved channel with its display scaling and its
 // min/max summaries (built here, once per load).
 
-#include "display/ViewRecord.h"
+#include "view/ViewRecord.h"
 
 #include <memory>
 

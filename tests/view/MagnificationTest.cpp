@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "display/DivisionGeometry.h"
-#include "display/Magnification.h"
+#include "view/DivisionGeometry.h"
+#include "view/Magnification.h"
 
 namespace kp {
 namespace {

@@ -1,9 +1,9 @@
-#include "display/ViewRecordBuilder.h"
+#include "view/ViewRecordBuilder.h"
 
-#include "interpret/ChannelScale.h"
+#include "wavefile/ChannelScale.h"
 #include "interpret/ChannelDisplayValues.h"
 #include "interpret/EventMarks.h"
-#include "interpret/ModelTables.h"
+#include "wavefile/ModelTables.h"
 #include "interpret/TriggerMoment.h"
 #include "wavefile/CKpDoc.h"
 

@@ -1,13 +1,15 @@
-#include "display/RecentFileList.h"
+#include "app/RecentFileList.h"
 
-#include "display/FrameSettings.h"
 #include "platform/SettingsStore.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace kp {
 
 namespace {
+
+constexpr std::string_view kRecentFileSection = "Recent File List";
 
 std::string KeyOf(int i)
 {
@@ -19,7 +21,7 @@ std::string KeyOf(int i)
 void RecentFileList::Load(const SettingsStore& store)
 {
     files_.clear();
-    const std::string section(settings::kRecentFileSection);
+    const std::string section(kRecentFileSection);
     for (int i = 0; i < kSize; ++i) {
         std::string path = store.readText(section, KeyOf(i), "");
         if (!path.empty() && std::find(files_.begin(), files_.end(), path) == files_.end())
@@ -29,7 +31,7 @@ void RecentFileList::Load(const SettingsStore& store)
 
 void RecentFileList::Save(SettingsStore& store) const
 {
-    const std::string section(settings::kRecentFileSection);
+    const std::string section(kRecentFileSection);
     for (int i = 0; i < kSize; ++i)
         store.writeText(
             section, KeyOf(i), i < static_cast<int>(files_.size()) ? files_[static_cast<std::size_t>(i)] : "");

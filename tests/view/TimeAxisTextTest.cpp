@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "display/TimeAxisText.h"
+#include "view/TimeAxisText.h"
 #include "platform/LocaleInfo.h"
 
 namespace kp {

@@ -1,4 +1,4 @@
-#include "display/TraceScaling.h"
+#include "view/TraceScaling.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // application's settings record holds the rest), and the per-channel values
 // kept while "Fi&xed" is on.
 
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
 
 namespace kp {

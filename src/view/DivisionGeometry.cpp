@@ -1,4 +1,4 @@
-#include "display/DivisionGeometry.h"
+#include "view/DivisionGeometry.h"
 
 #include <array>
 

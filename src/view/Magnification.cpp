@@ -1,4 +1,4 @@
-#include "display/Magnification.h"
+#include "view/Magnification.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 // default, so a damaged value never moves a window off screen or paints with
 // a half-read colour.
 
-#include "app/SettingsKeys.h"
+#include "platform/SettingKey.h"
 
 #include <array>
 #include <cstdint>

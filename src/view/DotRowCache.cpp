@@ -1,6 +1,6 @@
-#include "display/DotRowCache.h"
+#include "view/DotRowCache.h"
 
-#include "display/DivisionGeometry.h"
+#include "view/DivisionGeometry.h"
 
 #include <algorithm>
 #include <bit>

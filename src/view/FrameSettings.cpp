@@ -1,9 +1,20 @@
-#include "display/FrameSettings.h"
+#include "view/FrameSettings.h"
 
-#include "display/FrameLayout.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
+
 namespace kp {
+
+int ValidRemarkRatio(int ratio)
+{
+    return ratio >= 2 && ratio <= 10 ? ratio : 5;
+}
+
+int ValidGaugeCount(int count)
+{
+    return std::clamp(count, 1, 64);
+}
 
 FrameSettings FrameSettings::Load(const SettingsStore& store)
 {

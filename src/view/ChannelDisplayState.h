@@ -4,7 +4,7 @@
 // the header's values; with "Fi&xed" on, colour, zoom and position carry over
 // from file to file through the stored per-channel values.
 
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "display/ViewSettings.h"
+#include "view/ViewSettings.h"
 
 namespace kp {
 

@@ -6,10 +6,10 @@
 // summaries refer to the document's arrays, so a record must not outlive the
 // load it was built from.
 
-#include "app/SettingsEncoding.h"
-#include "display/DivisionGeometry.h"
-#include "display/TraceColumns.h"
-#include "display/TraceScaling.h"
+#include "format/SettingsEncoding.h"
+#include "view/DivisionGeometry.h"
+#include "view/TraceColumns.h"
+#include "view/TraceScaling.h"
 #include "format/DateTime.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "app/SettingsEncoding.h"
+#include "format/SettingsEncoding.h"
 
 #include "platform/SettingsStore.h"
 
