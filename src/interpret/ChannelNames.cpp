@@ -93,16 +93,4 @@ std::string CWaveHeadInfo::GetLogicUnitMarker(int unit) const
     return flagged ? "*" : "";
 }
 
-void CWaveHeadInfo::SetChannelMarker(int ch, bool flagged)
-{
-    if (ch >= 0 && ch < kChannelHeaderSlots)
-        channelMarker_[static_cast<std::size_t>(ch)] = flagged;
-}
-
-void CWaveHeadInfo::SetLogicUnitMarker(int unit, bool flagged)
-{
-    if (unit >= 0 && unit < kLogicHeaderSlots)
-        logicUnitMarker_[static_cast<std::size_t>(unit)] = flagged;
-}
-
 } // namespace kp

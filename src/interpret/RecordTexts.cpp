@@ -5,7 +5,7 @@
 #include <string>
 
 #include "format/DurationFormat.h"
-#include "interpret/ModelNamePlaces.h"
+#include "wavefile/ModelNamePlaces.h"
 #include "wavefile/ModelTables.h"
 #include "resources/StringTable.h"
 #include "wavefile/CWaveHeadInfo.h"

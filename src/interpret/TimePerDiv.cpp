@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "format/HeaderNumber.h"
-#include "interpret/ModelNamePlaces.h"
+#include "wavefile/ModelNamePlaces.h"
 #include "wavefile/ModelTables.h"
 #include "interpret/RangeText.h"
 #include "wavefile/CWaveHeadInfo.h"

@@ -67,4 +67,17 @@ std::vector<const HeaderRecord*> CWaveHeadInfo::RecordsTagged(const std::string&
     return out;
 }
 
+// The chunked family marks channels of its own; the load records them.
+void CWaveHeadInfo::SetChannelMarker(int ch, bool flagged)
+{
+    if (ch >= 0 && ch < kChannelHeaderSlots)
+        channelMarker_[static_cast<std::size_t>(ch)] = flagged;
+}
+
+void CWaveHeadInfo::SetLogicUnitMarker(int unit, bool flagged)
+{
+    if (unit >= 0 && unit < kLogicHeaderSlots)
+        logicUnitMarker_[static_cast<std::size_t>(unit)] = flagged;
+}
+
 } // namespace kp

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "format/DurationFormat.h"
-#include "interpret/ModelNamePlaces.h"
+#include "wavefile/ModelNamePlaces.h"
 #include "wavefile/ModelTables.h"
 #include "support/HeaderBytes.h"
 #include "wavefile/CWaveHeadInfo.h"

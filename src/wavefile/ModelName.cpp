@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "format/TextTrim.h"
-#include "interpret/ModelNamePlaces.h"
+#include "wavefile/ModelNamePlaces.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/Utf16Text.h"
 
