@@ -64,6 +64,26 @@ std::vector<std::uint8_t> EnvelopeFile()
     return synth::WriteFamily5(r, options);
 }
 
+// Eight consecutive slots as one run entry (two under pairs: primaries, then
+// secondaries), and a calculation slot (256 + unit) after them.
+std::vector<std::uint8_t> RunFile(const std::string& function, int firstSlot, bool calculation)
+{
+    Recording r;
+    r.model = "5595";
+    r.function = function;
+    r.dataLength = 1;
+    const bool pairs = function == "REC";
+    for (int slot = firstSlot; slot < firstSlot + 8; ++slot)
+        r.analog.push_back({ slot, {}, {}, { static_cast<std::uint16_t>(slot * 0x0101) },
+            pairs ? std::vector<std::uint16_t> { static_cast<std::uint16_t>(slot) } : std::vector<std::uint16_t> {} });
+    if (calculation)
+        r.analog.push_back(
+            { 257, {}, {}, { 0xABCD }, pairs ? std::vector<std::uint16_t> { 0 } : std::vector<std::uint16_t> {} });
+    synth::Family5Options options;
+    options.runs = true;
+    return synth::WriteFamily5(r, options);
+}
+
 std::vector<ChunkCase> Cases()
 {
     return {
@@ -123,6 +143,20 @@ std::vector<ChunkCase> Cases()
                 At(3180, Hex("48 00 00 00 40 00 00 00")), At(3200, "SX__BLKP"),
                 At(3218, Hex("00 00 00 00 02 00 00 00")), At(3232, Hex("0B 0A 01 00 0D 0C 02 00")),
                 At(3240, Zeros(32)) } },
+        // Type 17 takes 8 slots from unit x 16 + channel and advances by its size.
+        { "MEM_run", [] { return RunFile("MEM", 16, false); }, 5504,
+            { At(12, "10\0"s), At(4608, "HM\0"s), At(4636, "00001400"), At(4660, "000014F0"), At(5168, "SXIIWEDT\0\0"s),
+                At(5180, Hex("18 00 10 00 10 00 01 00 11 10 01 00")), At(5392, "LXIIWBLK"),
+                At(5404, Hex("50 00 00 00 40 00 00 00")),
+                At(5456, Hex("10 10 11 11 12 12 13 13 14 14 15 15 16 16 17 17")), At(5472, Zeros(32)) } },
+        // Types 21 and 22 advance 16 bytes each; type 32 by its byte size.
+        { "REC_runs", [] { return RunFile("REC", 8, true); }, 6034,
+            { At(12, "11\0"s), At(5120, "HM\0"s), At(5148, "00001600"), At(5172, "000016F0"), At(5680, "SXIIWEDT\0\0"s),
+                At(5692, Hex("20 00 10 00 22 00 03 00 15 10 00 08 16 10 00 08 20 02 01 00")), At(5872, "LWBBWDAT\0"s),
+                At(5884, Hex("A2 00 00 00")), At(5904, "LXIIWBLK"), At(5916, Hex("62 00 00 00 40 00 00 00")),
+                At(5954, Hex("00 00 00 00 01 00 00 00")),
+                At(5968, Hex("08 08 09 09 0A 0A 0B 0B 0C 0C 0D 0D 0E 0E 0F 0F")),
+                At(5984, Hex("08 00 09 00 0A 00 0B 00 0C 00 0D 00 0E 00 0F 00 CD AB")), At(6002, Zeros(32)) } },
     };
 }
 
