@@ -67,7 +67,9 @@ std::vector<WrittenCase> Cases()
                 At(2052, Hex("00 00 00 00 00 0C 00 08")) } },
         // Positions in order (a "LOGIC" position gives the high half at even
         // points, the low half at odd ones), then one nibble-reversed word per
-        // block of 4 units, then the floats of every point.
+        // block of 4 units, then the floats of every point. Event marks: an
+        // "HPE" record with its slot letter at byte 8, the count in field 1,
+        // the positions from field 2.
         { "F6_MEM",
             [] {
                 Recording r = Blank("5228", "MEM", 2);
@@ -76,14 +78,16 @@ std::vector<WrittenCase> Cases()
                 r.logicWords = { { 1, {}, { 0xAABBCCDDu, 0xAABBCCDDu }, {} } };
                 r.logicUnits = { { 0, {}, { 0x1, 0x8 }, {} }, { 5, {}, { 0x2, 0x4 }, {} } };
                 r.floats = { { 3, {}, { 1.0f, -2.5f }, {} } };
+                r.events = { 1, 0 };
                 return r;
             },
-            3612,
-            { At(0, "HW\0"s), At(12, "7\0"s), At(24, "5228\0"s), At(48, "MEM\0"s), At(72, "2\0"s),
+            4124,
+            { At(0, "HW\0"s), At(12, "8\0"s), At(24, "5228\0"s), At(48, "MEM\0"s), At(72, "2\0"s),
                 At(108, "52280102\0"s), At(312, "3\0"s), In("HC", "2", 192, "LOGIC\0"s), In("HC", "3", 0, "HC\0"s),
                 In("HL", "L6", 0, "HL\0"s), In("HZ", "Z4", 0, "HZ\0"s),
-                At(3584, Hex("12 34 AA BB 00 01 10 00 02 00 FE DC CC DD 80 00 80 00 04 00")),
-                At(3604, Hex("3F 80 00 00 C0 20 00 00")) } },
+                At(4096, Hex("12 34 AA BB 00 01 10 00 02 00 FE DC CC DD 80 00 80 00 04 00")),
+                At(4116, Hex("3F 80 00 00 C0 20 00 00")), In("HPE", "", 8, "A"), In("HPE", "", 12, "2\0"s),
+                In("HPE", "", 24, "1\0"s), In("HPE", "", 36, "0\0"s) } },
         // Block 0 holds no saved unit and is left out; block 1 still takes the
         // high half.
         { "F6_REC",
@@ -115,7 +119,8 @@ std::vector<WrittenCase> Cases()
             },
             1544, { At(12, "3\0"s), At(48, "REC\0"s), At(312, "2\0"s), At(1536, Hex("11 11 00 F0 22 22 00 30")) } },
         // Map entry: "1", letter, width, unit, 2 channel digits ("G" from 2), 3
-        // spare, offset in 16-bit words; frame size in field 8 of "HW-001".
+        // spare, offset in 16-bit words; frame size in field 8 of "HW-001";
+        // event marks in "HE-QX3013" records.
         { "F8_MEM",
             [] {
                 Recording r = Blank("QX3013", "MEM", 2);
@@ -126,18 +131,20 @@ std::vector<WrittenCase> Cases()
                 r.logicUnits = { { 0, {}, { 0x1, 0x2 }, {} }, { 6, {}, { 0x4, 0x8 }, {} } };
                 r.pulses = { { 1, {}, { 0xBEEF, 0x0001 } } };
                 r.floats = { { 2, {}, { 0.5f, -1.0f }, {} } };
+                r.events = { 1, 0 };
                 return r;
             },
-            5684,
-            { At(12, "11\0"s), In("HW-001", "", 96, "26\0"s), In("HW-002", "", 24, "1A110100011\0"s),
+            6196,
+            { At(12, "12\0"s), In("HW-001", "", 96, "26\0"s), In("HW-002", "", 24, "1A110100011\0"s),
                 In("HW-002", "", 36, "1A200500009\0"s), In("HW-002", "", 48, "1G100300007\0"s),
                 In("HW-002", "", 60, "1W110100005\0"s), In("HW-002", "", 72, "1I100000004\0"s),
                 In("HW-002", "", 84, "1C100000003\0"s), In("HW-002", "", 96, "1P100100002\0"s),
                 In("HW-002", "", 108, "1S100200000\0"s), In("HW-002", "", 120, "\0"s), In("HC", "17", 0, "HC\0"s),
                 In("HC", "6", 0, "HC\0"s), In("HC", "GPS2", 0, "HC\0"s), In("HC", "W2-2", 0, "HC\0"s),
                 In("HJ", "P2", 0, "HJ\0"s), In("HL", "INTL1", 0, "HL\0"s), In("HL", "1-3", 0, "HL\0"s),
-                In("HZ", "Z3", 0, "HZ\0"s),
-                At(5632,
+                In("HZ", "Z3", 0, "HZ\0"s), In("HE-QX3013", "", 12, "2\0"s), In("HE-QX3013", "", 24, "1\0"s),
+                In("HE-QX3013", "", 36, "0\0"s),
+                At(6144,
                     Hex("3F 00 00 00 BE EF 00 40 10 00 DE AD BE EF 12 34 56 78 0A 0B 0C 0D 01 02 00 00 "
                         "BF 80 00 00 00 01 00 80 20 00 01 02 03 04 9A BC DE F0 01 01 01 01 03 04 00 00")) } },
         // Map entry: letter, unit and channel from 1, spare, "2" for a 32-bit
