@@ -1,6 +1,7 @@
 #include "export/FastExp.h"
 
 #include "support/PrintfCells.h"
+#include "support/SeededRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,7 @@ TEST(FastExp, FallsBackForValuesOutsideTheFastRange)
 
 TEST(FastExp, MatchesPrintfOnSeededRandomValues)
 {
-    std::mt19937_64 rng(20240611);
+    auto rng = test::SeededRandom64(0);
     std::uniform_int_distribution<int> precision(0, 17);
     std::uniform_real_distribution<double> exponent(-40.0, 40.0);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
@@ -98,7 +99,7 @@ TEST(DecadeExpWriter, MatchesPrintfAcrossDecadesAndSigns)
     // Runs of seconds as the time column prints them, crossing decades both
     // ways, with jumps between far-apart values and values next to powers of
     // ten, for every precision the time column uses.
-    std::mt19937_64 rng(77);
+    auto rng = test::SeededRandom64(77);
     for (int precision : { 0, 1, 6, 7, 9, 10, 11, 17 }) {
         DecadeExpWriter writer(precision, ',');
         auto check = [&](double v) {

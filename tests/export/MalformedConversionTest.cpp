@@ -24,19 +24,6 @@ namespace {
 using kp::testing::TempFolder;
 using kp::testing::WriteBytes;
 
-std::vector<int> WrittenFamilies()
-{
-    std::vector<int> families;
-    for (int family = 0; family <= 9; ++family) {
-        try {
-            synth::FamilySampleRecording(family, "MEM", 4, 1);
-            families.push_back(family);
-        } catch (const std::invalid_argument&) {
-        }
-    }
-    return families;
-}
-
 class MalformedConversion : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
@@ -127,8 +114,8 @@ TEST_P(MalformedConversion, DataLengthFarBeyondTheFileCreatesNoOutput)
     EXPECT_FALSE(std::filesystem::exists(output_));
 }
 
-INSTANTIATE_TEST_SUITE_P(WrittenFamilies, MalformedConversion, ::testing::ValuesIn(WrittenFamilies()),
-                         [](const auto& info) { return "Family" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(EveryFamily, MalformedConversion, ::testing::Range(0, 10),
+    [](const auto& info) { return "Family" + std::to_string(info.param); });
 
 TEST(MalformedConversionSource, IndexFilesAreNoRecordingToConvert)
 {

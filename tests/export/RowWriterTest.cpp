@@ -1,9 +1,10 @@
 #include "export/RowWriter.h"
 #include "export/TextFileOutput.h"
 
-#include "support/ScratchFolder.h"
 #include "platform/LocaleInfo.h"
 #include "support/ReferenceTextWriter.h"
+#include "support/ScratchFolder.h"
+#include "support/SeededRandom.h"
 #include "wavefile/ChannelTables.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ struct RandomRecord {
 
     RandomRecord(std::uint32_t seed, std::int64_t points, const ExportTextStyle& style, const ExportTimeColumn& time)
     {
-        std::mt19937 rng(seed);
+        auto rng = test::SeededRandom(seed);
         layout.style = style;
         layout.time = time;
         auto codes16 = [&](std::vector<std::uint16_t>& v, std::int64_t n) {

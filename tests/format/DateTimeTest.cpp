@@ -2,6 +2,7 @@
 
 #include "format/DatePicture.h"
 #include "format/DateTime.h"
+#include "support/SeededRandom.h"
 
 #include <random>
 
@@ -43,7 +44,7 @@ TEST(DateTime, RefusesFieldsOutOfRange)
 
 TEST(DateTime, CivilRoundTrips)
 {
-    std::mt19937_64 random(5);
+    auto random = test::SeededRandom64(5);
     std::uniform_int_distribution<std::int64_t> seconds(-80'000'000'000LL, 80'000'000'000LL);
     for (int i = 0; i < 20000; ++i) {
         const DateTime moment = DateTime::FromSeconds(seconds(random));

@@ -2,6 +2,7 @@
 
 #include "format/ExpFormat.h"
 #include "platform/LocaleInfo.h"
+#include "support/SeededRandom.h"
 
 #include <bit>
 #include <cmath>
@@ -50,7 +51,7 @@ TEST(RoundToPrecision, KeepsDigitsPlusOneSignificantDigits)
 
 TEST(RoundToPrecision, EqualsPrintingAndReadingBack)
 {
-    std::mt19937_64 random(3);
+    auto random = test::SeededRandom64(3);
     for (int i = 0; i < 3000; ++i) {
         const double value = std::bit_cast<double>(random());
         if (!std::isfinite(value) || std::fabs(value) > 1e300)

@@ -2,6 +2,7 @@
 
 #include "format/HeaderNumber.h"
 #include "platform/LocaleInfo.h"
+#include "support/SeededRandom.h"
 
 #include <bit>
 #include <cmath>
@@ -36,7 +37,7 @@ TEST(HeaderNumber, ReadsWhatStrtodReadsAsAPrefix)
 
 TEST(HeaderNumber, RoundTripsPrintedDoubles)
 {
-    std::mt19937_64 random(7);
+    auto random = test::SeededRandom64(7);
     for (int i = 0; i < 5000; ++i) {
         const double value = std::bit_cast<double>(random());
         if (!std::isfinite(value))
@@ -97,7 +98,7 @@ TEST(HeaderNumber, HexDoubleIsMostSignificantByteFirst)
     EXPECT_FALSE(ParseHexDouble("3FF000000000000G"));
     EXPECT_FALSE(ParseHexDouble("-3FF000000000000"));
 
-    std::mt19937_64 random(11);
+    auto random = test::SeededRandom64(11);
     for (int i = 0; i < 1000; ++i) {
         const std::uint64_t bits = random();
         char text[17];

@@ -2,6 +2,7 @@
 
 #include "format/NumberWriter.h"
 #include "platform/LocaleInfo.h"
+#include "support/SeededRandom.h"
 
 #include <bit>
 #include <cfloat>
@@ -67,7 +68,7 @@ std::string Fixed(double value, int precision, bool forceSign, char separator = 
 // last printed digit often lands on a rounding tie.
 std::vector<double> SeededDoubles(std::size_t count)
 {
-    std::mt19937_64 random(20240501);
+    auto random = test::SeededRandom64(20240501);
     std::vector<double> values;
     values.reserve(count);
     std::uniform_int_distribution<int> exponent(-12, 12);

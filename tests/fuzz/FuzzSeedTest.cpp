@@ -3,12 +3,15 @@
 // file), so the fuzzers start from inputs that exercise the decoders.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "FuzzBundle.h"
 #include "FuzzEntries.h"
 #include "FuzzFolder.h"
 #include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
+#include "synth/DemoRecordings.h"
 #include "synth/FuzzSeeds.h"
 #include "wavefile/CKpDoc.h"
 
@@ -40,15 +43,24 @@ TEST(FuzzBundle, NamesThatWouldLeaveTheFolderAreDropped)
     EXPECT_EQ(bundle.companions[0].name, "OK");
 }
 
-TEST(FuzzSeeds, CoverEveryWrittenFamilyAndIndexLayout)
+TEST(FuzzSeeds, CoverEveryFamilyFunctionAndIndexLayout)
 {
     const auto seeds = synth::FuzzSeeds();
-    int recordings = 0, indexes = 0;
-    for (const auto& s : seeds)
-        (s.name.starts_with("index-") ? indexes : recordings) += 1;
-    // Families 0-4 at least, three functions and three channel mixes each
-    // where the family stores them.
-    EXPECT_GE(recordings, 5 * 4);
+    std::set<std::string> names;
+    int indexes = 0;
+    for (const auto& s : seeds) {
+        names.insert(s.name);
+        indexes += s.name.starts_with("index-") ? 1 : 0;
+    }
+    for (int family = 0; family <= 9; ++family) {
+        const std::string prefix = "family" + std::to_string(family) + "-";
+        EXPECT_TRUE(names.contains(prefix + "MEM-long.MEM")) << family;
+        for (const std::string function : { "MEM", "REC", "RMS" })
+            for (const char* mix : { "both", "analog", "logic" })
+                EXPECT_EQ(names.contains(prefix + function + "-" + mix + ".MEM"),
+                    synth::FamilyKeepsFunction(family, function))
+                    << prefix + function + "-" + mix;
+    }
     EXPECT_GE(indexes, 9);
 }
 

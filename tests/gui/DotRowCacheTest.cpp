@@ -2,6 +2,7 @@
 
 #include "PaintFixtures.h"
 #include "ViewFixtures.h"
+#include "support/SeededRandom.h"
 #include "view/DotRowCache.h"
 
 #include <cmath>
@@ -26,7 +27,7 @@ constexpr std::int64_t kPoints = 30'007;
 // spikes beyond full scale that land on the clamp rows.
 std::vector<double> Shape(std::uint32_t seed, std::int64_t n)
 {
-    std::mt19937 rng(seed);
+    auto rng = test::SeededRandom(seed);
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);
     std::normal_distribution<double> noise(0.0, 0.01);
     std::vector<double> out(static_cast<std::size_t>(n));

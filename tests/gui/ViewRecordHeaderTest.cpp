@@ -52,10 +52,7 @@ void Open(OpenedDoc& o, const synth::Recording& r, const std::filesystem::path& 
 
 TEST(ViewRecordFromHeader, DateLabelsCountFromTheWrittenTriggerMoment)
 {
-    Locale().dateFormat = "yyyy/MM/dd";
-    Locale().timeFormat = "HH:mm:ss";
-    Locale().timeHasSeconds = true;
-    Locale().decimalSeparator = '.';
+    ScopedLocale locale { LocaleInfo {} }; // "yyyy/MM/dd", "HH:mm:ss" and "."
     ScratchFolder dir;
     OpenedDoc o;
     Open(o, DatedRecording(), dir / "D.MEM");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/SeededRandom.h"
 #include "synth/Recording.h"
 #include "synth/RecordingWriter.h"
 #include "wavefile/CWaveHeadInfo.h"
@@ -18,11 +19,6 @@
 #include "wavefile/TableAllocation.h"
 
 namespace kp::test {
-
-// The one seed of the sample tests; each fixture derives its stream from it.
-inline constexpr std::uint32_t kSampleSeed = 20240611;
-
-inline std::mt19937 SeededRandom(std::uint32_t salt) { return std::mt19937(kSampleSeed ^ (salt * 2654435761u)); }
 
 // Random 16-bit codes.
 inline std::vector<std::uint16_t> RandomCodes(std::mt19937& rng, std::size_t n)

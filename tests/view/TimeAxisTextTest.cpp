@@ -19,7 +19,7 @@ TEST(TimeAxisText, DivAndPointCountFromTheTriggerLine)
 
 TEST(TimeAxisText, SecondsAreWholeFromOneSecondPerDivOtherwiseSiPrefixed)
 {
-    Locale().decimalSeparator = '.';
+    ScopedLocale locale { LocaleInfo {} };
     TimeAxisContext c;
     c.notation = AxisNotation::Sec;
     c.timePerDiv = 1.0;
@@ -35,7 +35,7 @@ TEST(TimeAxisText, SecondsAreWholeFromOneSecondPerDivOtherwiseSiPrefixed)
 
 TEST(TimeAxisText, TrigNotationIsElapsedTime)
 {
-    Locale().decimalSeparator = '.';
+    ScopedLocale locale { LocaleInfo {} };
     TimeAxisContext c;
     c.notation = AxisNotation::Trig;
     c.timePerDiv = 1e-3;
@@ -46,9 +46,7 @@ TEST(TimeAxisText, TrigNotationIsElapsedTime)
 
 TEST(TimeAxisText, DateNotationAdvancesTheTriggerMoment)
 {
-    Locale().dateFormat = "yyyy/MM/dd";
-    Locale().timeFormat = "HH:mm:ss";
-    Locale().timeHasSeconds = true;
+    ScopedLocale locale { LocaleInfo {} };
     TimeAxisContext c;
     c.notation = AxisNotation::Date;
     c.timePerDiv = 1.0;

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "Family5TestFiles.h"
+#include "support/SeededRandom.h"
 #include "synth/RecordingWriter.h"
 #include "wavefile/SampleLayout.h"
 
@@ -15,27 +16,21 @@ namespace {
 using synth::Family5Options;
 using synth::Recording;
 
-std::mt19937& Random()
-{
-    static std::mt19937 random(0x5595);
-    return random;
-}
-
-std::vector<std::uint16_t> Codes(std::int64_t n, int step = 1)
+std::vector<std::uint16_t> Codes(std::mt19937& random, std::int64_t n, int step = 1)
 {
     std::vector<std::uint16_t> codes(static_cast<std::size_t>(n));
     std::uniform_int_distribution<int> code(0, 0xFFFF);
     for (std::size_t i = 0; i < codes.size(); ++i)
-        codes[i] = i % static_cast<std::size_t>(step) == 0 ? static_cast<std::uint16_t>(code(Random())) : codes[i - 1];
+        codes[i] = i % static_cast<std::size_t>(step) == 0 ? static_cast<std::uint16_t>(code(random)) : codes[i - 1];
     return codes;
 }
 
-std::vector<std::uint8_t> Nibbles(std::int64_t n)
+std::vector<std::uint8_t> Nibbles(std::mt19937& random, std::int64_t n)
 {
     std::vector<std::uint8_t> v(static_cast<std::size_t>(n));
     std::uniform_int_distribution<int> nibble(0, 15);
     for (auto& x : v)
-        x = static_cast<std::uint8_t>(nibble(Random()));
+        x = static_cast<std::uint8_t>(nibble(random));
     return v;
 }
 
@@ -51,9 +46,9 @@ Recording Base(std::int64_t length, const std::string& function = "MEM")
 
 // Codes held over the points of one frame that stands for `repetition`
 // points from `shift` on; points before the first frame are 0.
-std::vector<std::uint16_t> HeldCodes(std::int64_t n, std::int64_t repetition, std::int64_t shift)
+std::vector<std::uint16_t> HeldCodes(std::mt19937& random, std::int64_t n, std::int64_t repetition, std::int64_t shift)
 {
-    const auto fresh = Codes(n / repetition + 2);
+    const auto fresh = Codes(random, n / repetition + 2);
     std::vector<std::uint16_t> codes(static_cast<std::size_t>(n), 0);
     for (std::int64_t p = 0; p < n; ++p)
         if (p >= shift)
@@ -61,23 +56,23 @@ std::vector<std::uint16_t> HeldCodes(std::int64_t n, std::int64_t repetition, st
     return codes;
 }
 
-void AddAnalog(Recording& r, int slot, int step = 1)
+void AddAnalog(std::mt19937& random, Recording& r, int slot, int step = 1)
 {
     synth::AnalogSpec a;
     a.slot = slot;
-    a.primary = Codes(r.dataLength, step);
+    a.primary = Codes(random, r.dataLength, step);
     if (r.function == "REC")
-        a.secondary = Codes(r.dataLength, step);
+        a.secondary = Codes(random, r.dataLength, step);
     r.analog.push_back(a);
 }
 
-void AddUnit(Recording& r, int unit)
+void AddUnit(std::mt19937& random, Recording& r, int unit)
 {
     synth::LogicUnitSpec u;
     u.unit = unit;
-    u.primary = Nibbles(r.dataLength);
+    u.primary = Nibbles(random, r.dataLength);
     if (r.function == "REC")
-        u.secondary = Nibbles(r.dataLength);
+        u.secondary = Nibbles(random, r.dataLength);
     r.logicUnits.push_back(u);
 }
 
@@ -123,11 +118,12 @@ class Family5RoundTrip : public ::testing::TestWithParam<RoundTripCase> { };
 
 TEST_P(Family5RoundTrip, IndexZeroCodesReadBack)
 {
+    auto random = test::SeededRandom(501);
     Recording r = Base(50, GetParam().function);
     for (int slot : { 0, 1, 17, 32, 33, 34, 35, 36, 37, 38, 39, 40, 255 })
-        AddAnalog(r, slot);
+        AddAnalog(random, r, slot);
     for (int unit : { 0, 1, 3 })
-        AddUnit(r, unit);
+        AddUnit(random, r, unit);
     Family5Options options;
     options.runs = GetParam().runs;
     options.framesPerBlock = 7;
@@ -142,9 +138,10 @@ INSTANTIATE_TEST_SUITE_P(Functions, Family5RoundTrip,
 
 TEST(Family5Decode, CalculationSlotsFollowTheirUnitNumber)
 {
+    auto random = test::SeededRandom(502);
     Recording r = Base(20);
-    AddAnalog(r, 256);
-    AddAnalog(r, 300);
+    AddAnalog(random, r, 256);
+    AddAnalog(random, r, 300);
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteFamily5(r, {}));
     ExpectRecording(loaded, r);
@@ -152,9 +149,10 @@ TEST(Family5Decode, CalculationSlotsFollowTheirUnitNumber)
 
 TEST(Family5Decode, TheRecordingWriterDispatchesToTheChunkedLayout)
 {
+    auto random = test::SeededRandom(503);
     Recording r = Base(30);
-    AddAnalog(r, 5);
-    AddUnit(r, 2);
+    AddAnalog(random, r, 5);
+    AddUnit(random, r, 2);
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteRecording(r));
     ExpectRecording(loaded, r);
@@ -162,10 +160,11 @@ TEST(Family5Decode, TheRecordingWriterDispatchesToTheChunkedLayout)
 
 TEST(Family5Decode, EachIndexOneFrameStandsForTenPointsAtTenTimesThePeriod)
 {
+    auto random = test::SeededRandom(504);
     Recording r = Base(95);
-    AddAnalog(r, 0); // index 0, 1 us
-    AddAnalog(r, 5, 10); // index 1, 10 us: one code per 10 points
-    AddUnit(r, 0);
+    AddAnalog(random, r, 0); // index 0, 1 us
+    AddAnalog(random, r, 5, 10); // index 1, 10 us: one code per 10 points
+    AddUnit(random, r, 0);
     r.logicUnits[0].primary = std::vector<std::uint8_t>(95, 0);
     for (std::size_t k = 0; k < 95; ++k)
         r.logicUnits[0].primary[k] = static_cast<std::uint8_t>((k / 10) % 16);
@@ -215,13 +214,14 @@ void ExpectRangesMatchWhole(const std::vector<std::uint8_t>& bytes, std::int64_t
 
 TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
 {
+    auto random = test::SeededRandom(505);
     // 2 ms and 10 ms: 5 points a frame; equal periods: one.
     const synth::ChunkPeriodSpec fine { 2, -3, "sec" }, coarse { 1, -2, "sec" };
     for (auto [repetition, period1] : { std::pair { 5, coarse }, std::pair { 1, fine } }) {
         for (auto [start0, start1] : { std::pair { 100, 103 }, std::pair { 100, 95 }, std::pair { 7, 0 } }) {
             const std::int64_t shift = start1 != 0 ? start1 - start0 : 0;
             Recording r = Base(60);
-            AddAnalog(r, 2);
+            AddAnalog(random, r, 2);
             synth::AnalogSpec shifted;
             shifted.slot = 9;
             shifted.primary.assign(60, 0);
@@ -248,10 +248,11 @@ TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
 
 TEST(Family5Decode, TheSecondPairOfFrameDescriptionsReadsBlocksOfSubKind98)
 {
+    auto random = test::SeededRandom(506);
     Recording r = Base(40, "REC");
     for (int slot : { 1, 2, 3, 4 })
-        AddAnalog(r, slot);
-    AddUnit(r, 1);
+        AddAnalog(random, r, slot);
+    AddUnit(random, r, 1);
     Family5Options options;
     options.analogSet = { { 2, 1 }, { 3, 2 }, { 4, 3 } };
     options.logicSet = 2;
@@ -266,16 +267,17 @@ TEST(Family5Decode, TheSecondPairOfFrameDescriptionsReadsBlocksOfSubKind98)
 
 TEST(Family5Decode, RangesDecodeAsTheWholeRecording)
 {
+    auto random = test::SeededRandom(507);
     Recording r = Base(150, "REC");
-    AddAnalog(r, 0);
-    AddAnalog(r, 7);
+    AddAnalog(random, r, 0);
+    AddAnalog(random, r, 7);
     synth::AnalogSpec held;
     held.slot = 3;
-    held.primary = HeldCodes(r.dataLength, 4, -2);
-    held.secondary = HeldCodes(r.dataLength, 4, -2);
+    held.primary = HeldCodes(random, r.dataLength, 4, -2);
+    held.secondary = HeldCodes(random, r.dataLength, 4, -2);
     r.analog.push_back(held);
-    AddUnit(r, 0);
-    AddUnit(r, 2);
+    AddUnit(random, r, 0);
+    AddUnit(random, r, 2);
     Family5Options options;
     options.periods = { { { 5, -1, "sec" }, { 2, 0, "sec" } } }; // 4 points a frame
     options.startValue0 = 10;
@@ -287,8 +289,9 @@ TEST(Family5Decode, RangesDecodeAsTheWholeRecording)
 
 TEST(Family5Decode, ProgressStepsEvery2000FramesAndCancelStops)
 {
+    auto random = test::SeededRandom(508);
     Recording r = Base(9000);
-    AddAnalog(r, 0);
+    AddAnalog(random, r, 0);
     Family5Options options;
     options.framesPerBlock = 1500;
     const auto bytes = synth::WriteFamily5(r, options);

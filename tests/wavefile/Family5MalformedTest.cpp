@@ -5,6 +5,7 @@
 #include <random>
 
 #include "Family5TestFiles.h"
+#include "support/SeededRandom.h"
 #include "wavefile/ChunkFormat.h"
 
 namespace kp {
@@ -199,7 +200,7 @@ TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
     for (auto& b : blueprint.blocks)
         b.frames.assign(b.frameCount * synth::ChunkFrameBytes(blueprint.frames[0].entries), 0x5A);
     const auto file = synth::WriteChunkedFile(blueprint);
-    std::mt19937 random(5595);
+    auto random = test::SeededRandom(5595);
     for (int round = 0; round < 400; ++round) {
         auto bytes = file.bytes;
         std::uniform_int_distribution<std::size_t> at(file.infoOffsets[0], bytes.size() - 1);

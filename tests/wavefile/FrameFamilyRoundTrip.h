@@ -170,7 +170,7 @@ inline void PatchField(std::vector<std::uint8_t>& bytes, const std::string& tag,
 class Values {
 public:
     explicit Values(unsigned seed)
-        : rng_(seed)
+        : rng_(SeededRandom(seed))
     {
     }
     std::vector<std::uint16_t> u16(std::size_t n) { return make<std::uint16_t>(n, 0xFFFF); }

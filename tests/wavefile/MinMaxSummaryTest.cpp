@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/SeededRandom.h"
 #include "wavefile/MinMaxSummary.h"
 
 #include <cmath>
@@ -8,8 +9,6 @@
 
 namespace kp {
 namespace {
-
-constexpr unsigned kSeed = 20240611;
 
 template <typename S> std::vector<S> RandomData(std::size_t n, std::mt19937& rng)
 {
@@ -62,7 +61,7 @@ void ExpectEqualToPlainScan(const std::vector<S>& data, S bias, std::mt19937& rn
 
 TEST(MinMaxSummary, SignedAndUnsignedCodesEqualThePlainScan)
 {
-    std::mt19937 rng(kSeed);
+    auto rng = test::SeededRandom(0);
     for (std::size_t n : { 1u, 9u, 10u, 11u, 99u, 1001u, 123457u }) {
         const auto data = RandomData<std::uint16_t>(n, rng);
         ExpectEqualToPlainScan<std::uint16_t, std::int16_t, ValueOrder>(data, 0, rng);
@@ -72,7 +71,7 @@ TEST(MinMaxSummary, SignedAndUnsignedCodesEqualThePlainScan)
 
 TEST(MinMaxSummary, WideCodesWithAndWithoutZeroCodeEqualThePlainScan)
 {
-    std::mt19937 rng(kSeed + 1);
+    auto rng = test::SeededRandom(1);
     const auto data = RandomData<std::uint32_t>(54321, rng);
     ExpectEqualToPlainScan<std::uint32_t, std::uint32_t, ValueOrder>(data, 0, rng);
     ExpectEqualToPlainScan<std::uint32_t, std::int32_t, ValueOrder>(data, 0x80000000u, rng);
@@ -81,7 +80,7 @@ TEST(MinMaxSummary, WideCodesWithAndWithoutZeroCodeEqualThePlainScan)
 
 TEST(MinMaxSummary, FloatsAndLogicWordsEqualThePlainScan)
 {
-    std::mt19937 rng(kSeed + 2);
+    auto rng = test::SeededRandom(2);
     const auto floats = RandomData<float>(20011, rng);
     ExpectEqualToPlainScan<float, float, ValueOrder>(floats, 0.0f, rng);
     // Sparse bits so that AND and OR differ in interesting ways.

@@ -240,4 +240,22 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
     return r;
 }
 
+bool FamilyKeepsFunction(int family, const std::string& function)
+{
+    if (function == "MEM")
+        return family >= 0 && family <= 9;
+    if (function != "REC" && function != "RMS")
+        return false;
+    switch (family) {
+    case 3:
+    case 8:
+        return false;
+    case 7:
+    case 9:
+        return function == "REC";
+    default:
+        return family >= 0 && family <= 9;
+    }
+}
+
 } // namespace kp::synth

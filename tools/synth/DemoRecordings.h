@@ -22,8 +22,14 @@ Recording DemoRecording(std::uint32_t seed = 1, std::int64_t points = 300000);
 // A small recording of the given family and function ("MEM", "REC", "RMS")
 // with a few analog channels and logic units in the family's ranges, and the
 // 32-bit logic positions, float and pulse channels of families 6, 8 and 9;
-// the writer may still refuse a function the family does not store. Throws
+// the writer refuses a function the family does not keep. Throws
 // std::invalid_argument for a family this writer has no sample for.
 Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed);
+
+// True when the family's sample layout carries the function's values ("MEM",
+// "REC", "RMS"): families 3 and 8 keep memory recordings only, families 7 and
+// 9 no RMS. The writer refuses the others; every other sample recording
+// must be written.
+bool FamilyKeepsFunction(int family, const std::string& function);
 
 } // namespace kp::synth

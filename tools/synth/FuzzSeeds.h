@@ -19,7 +19,8 @@ struct SeedFile {
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> companions;
 };
 
-// Every seed. Families the writer cannot write yet are left out.
+// Every seed. Functions a family does not keep (FamilyKeepsFunction) are left
+// out; any other recording the writer refuses throws.
 std::vector<SeedFile> FuzzSeeds();
 
 } // namespace kp::synth
