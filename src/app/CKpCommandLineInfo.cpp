@@ -1,5 +1,7 @@
 #include "app/CKpCommandLineInfo.h"
 
+#include "app/LongOptions.h"
+
 #include <algorithm>
 
 namespace kp {
@@ -29,6 +31,12 @@ void CKpCommandLineInfo::ParseCommandLine(const std::vector<std::string>& tokens
         }
         if (token == "--version") {
             version_ = true;
+            continue;
+        }
+        // The other long options belong to roads that read argv themselves.
+        if (IsLongOptionToken(token)) {
+            if (FindLongOption(token) == nullptr && !unknownOption_)
+                unknownOption_ = FirstUnknownLongOption({token});
             continue;
         }
         bool isSwitch = false;

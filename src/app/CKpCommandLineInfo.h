@@ -53,6 +53,9 @@ public:
 
     bool HelpRequested() const { return help_; }
     bool VersionRequested() const { return version_; }
+    // The first option in GNU long form that kp does not know ("--bogus");
+    // such a command line is not carried out.
+    const std::optional<std::string>& UnknownOption() const { return unknownOption_; }
 
 private:
     void ParsePlainToken(const std::string& text);
@@ -64,6 +67,7 @@ private:
     std::string fileName_;
     bool help_ = false;
     bool version_ = false;
+    std::optional<std::string> unknownOption_;
 };
 
 } // namespace kp
