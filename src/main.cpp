@@ -60,6 +60,10 @@ int main(int argc, char** argv)
         std::fputs(kp::UnknownOptionMessage(*unknown).c_str(), stderr);
         return 2;
     }
+    if (commandLine.LongOptionGiven("screen-size") && !commandLine.LongOptionGiven("screenshot")) {
+        std::fputs("kp: --screen-size goes with --screenshot (see kp --help)\n", stderr);
+        return 2;
+    }
 
 #if !defined(KP_NO_GUI)
     if (kp::IsScreenshotRequest(argc, argv))

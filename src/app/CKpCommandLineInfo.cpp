@@ -35,7 +35,9 @@ void CKpCommandLineInfo::ParseCommandLine(const std::vector<std::string>& tokens
         }
         // The other long options belong to roads that read argv themselves.
         if (IsLongOptionToken(token)) {
-            if (FindLongOption(token) == nullptr && !unknownOption_)
+            if (const LongOption* option = FindLongOption(token))
+                longOptions_.emplace(option->name);
+            else if (!unknownOption_)
                 unknownOption_ = FirstUnknownLongOption({token});
             continue;
         }

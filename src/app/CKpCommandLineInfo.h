@@ -56,6 +56,8 @@ public:
     // The first option in GNU long form that kp does not know ("--bogus");
     // such a command line is not carried out.
     const std::optional<std::string>& UnknownOption() const { return unknownOption_; }
+    // True when the long option ("screenshot") was given.
+    bool LongOptionGiven(const std::string& name) const { return longOptions_.count(name) != 0; }
 
 private:
     void ParsePlainToken(const std::string& text);
@@ -68,6 +70,7 @@ private:
     bool help_ = false;
     bool version_ = false;
     std::optional<std::string> unknownOption_;
+    std::unordered_set<std::string> longOptions_;
 };
 
 } // namespace kp

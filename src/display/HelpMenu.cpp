@@ -100,7 +100,7 @@ QDialog* HelpMenu::ShowAbout()
             ReadmeUrl(),
         };
         aboutWindow_ = MakeTextWindow(
-            &frame_, QStringLiteral("AboutWindow"), QStringLiteral("About Kp"), AboutMarkdown(facts), QSize(520, 320));
+            &frame_, QStringLiteral("AboutWindow"), QStringLiteral("About Kp"), AboutMarkdown(facts), QSize(520, 280));
     }
     aboutWindow_->show();
     aboutWindow_->raise();

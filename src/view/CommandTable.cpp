@@ -51,11 +51,14 @@ std::vector<CommandEntry> Build()
     };
 }
 
-// A run of ten keys reads as its first, its ninth and its last: "1 ... 9, 0".
+// A bank of digit keys reads as its ends: "Alt+Shift+1 ... Alt+Shift+6", and
+// a full bank, whose 0 follows its 9, as "1 ... 9, 0".
 std::string KeysText(const std::vector<std::string>& keys)
 {
     if (keys.size() == 10)
         return keys.front() + " ... " + keys[8] + ", " + keys.back();
+    if (keys.size() > 2)
+        return keys.front() + " ... " + keys.back();
     std::string text;
     for (const std::string& key : keys)
         text += (text.empty() ? "" : ", ") + key;

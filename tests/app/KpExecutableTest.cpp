@@ -59,6 +59,11 @@ TEST_F(KpExecutable, AnUnknownLongOptionIsAUsageError)
     }
     EXPECT_FALSE(fs::exists(dir / "x.png"));
     EXPECT_FALSE(fs::exists(config()));
+
+    // Its value would otherwise be taken for the file to open.
+    const auto r = Run({"--screen-size", "800x600"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("--screenshot"), std::string::npos) << r.err;
 }
 
 TEST_F(KpExecutable, AMissingSourceFailsWithOneLine)
