@@ -13,7 +13,7 @@ std::vector<HelpItem> OptionItems()
         std::string term = "--" + std::string(option.name);
         if (!option.argument.empty())
             term += " " + std::string(option.argument);
-        items.push_back({std::move(term), std::string(option.text)});
+        items.push_back({ std::move(term), std::string(option.text) });
     }
     return items;
 }
@@ -35,21 +35,21 @@ CommandLineHelp Build()
     };
     h.switchesIntro = "names are upper case; write them with \"/\" or \"-\"";
     h.switches = {
-        {"/CONV FILE", "the waveform file to convert"},
-        {"/DEST FOLDER", "output folder (default: the last folder used for saving)"},
-        {"/THINOUT N", "keep every N-th point, N from 1 to 10000 (default 1)"},
-        {"/CSV /SPACE /TAB",
-         "comma-, space- or tab-separated (default /CSV); /CSV writes FILE.CSV, the others FILE.TXT"},
-        {"/LF /CRLF", "newline (default /CRLF)"},
-        {"/SEC /DATE /TIME /POINT",
-         "time column in seconds, as date and time, as elapsed time, or as point number (default /SEC)"},
-        {"/NOSTOREHEAD", "leave out the store information"},
-        {"/NOCHINFO", "leave out the channel information"},
-        {"/NOCHHEAD", "leave out the channel header line"},
-        {"/NOEVENT", "leave out the event information"},
-        {"/NOTIMEVALUE", "leave out the time column"},
-        {"/NOHEAD", "leave out the whole header section (the time column stays)"},
-        {"/CHHEADNO /CHHEADCOMM", "name the columns by channel number or by channel comment (default /CHHEADNO)"},
+        { "/CONV FILE", "the waveform file to convert" },
+        { "/DEST FOLDER", "output folder (default: the last folder used for saving)" },
+        { "/THINOUT N", "keep every N-th point, N from 1 to 10000 (default 1)" },
+        { "/CSV /SPACE /TAB",
+            "comma-, space- or tab-separated (default /CSV); /CSV writes FILE.CSV, the others FILE.TXT" },
+        { "/LF /CRLF", "newline (default /CRLF)" },
+        { "/SEC /DATE /TIME /POINT",
+            "time column in seconds, as date and time, as elapsed time, or as point number (default /SEC)" },
+        { "/NOSTOREHEAD", "leave out the store information" },
+        { "/NOCHINFO", "leave out the channel information" },
+        { "/NOCHHEAD", "leave out the channel header line" },
+        { "/NOEVENT", "leave out the event information" },
+        { "/NOTIMEVALUE", "leave out the time column" },
+        { "/NOHEAD", "leave out the whole header section (the time column stays)" },
+        { "/CHHEADNO /CHHEADCOMM", "name the columns by channel number or by channel comment (default /CHHEADNO)" },
     };
     h.switchNotes = {
         "When a switch of a group is given twice, the one listed later above wins.",
@@ -64,14 +64,14 @@ CommandLineHelp Build()
         "kp --screenshot view.png /data/A.MEM",
     };
     h.exitStatus = {
-        {"0", "the file was converted, or the viewer ran and closed"},
-        {"1", "the file was not converted or could not be opened; the reason is printed on one line"},
-        {"2", "the command line cannot be carried out (an unknown option, /CONV without a file)"},
+        { "0", "the file was converted, or the viewer ran and closed" },
+        { "1", "the file was not converted or could not be opened; the reason is printed on one line" },
+        { "2", "the command line cannot be carried out (an unknown option, /CONV without a file)" },
     };
     h.files = {
-        {"~/.config/Voranwerk/Kp.conf",
-         "the settings (under $XDG_CONFIG_HOME when it is set); /CONV stores its format and newline there as "
-         "the defaults of the viewer's next export"},
+        { "~/.config/Voranwerk/Kp.conf",
+            "the settings (under $XDG_CONFIG_HOME when it is set); /CONV stores its format and newline there as "
+            "the defaults of the viewer's next export" },
     };
     return h;
 }

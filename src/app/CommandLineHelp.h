@@ -15,7 +15,7 @@ struct HelpItem {
 };
 
 struct CommandLineHelp {
-    std::string summary;               // one line: what kp is
+    std::string summary; // one line: what kp is
     std::vector<std::string> synopsis; // one command form each, without "kp "
     std::vector<std::string> description;
     std::string switchesIntro; // "names are ...", completes "Switches (...)"

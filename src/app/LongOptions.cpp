@@ -6,15 +6,15 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<LongOption, 4> kLongOptions = {{
-    {"help", "", "print this text and exit"},
-    {"version", "", "print the version and exit"},
-    {"screenshot", "OUT.png [FILE]",
-     "draw the main window showing FILE (or a demo recording) without a display, as it opens on the first "
-     "start with no stored settings, and save it as a PNG"},
-    {"screen-size", "WIDTHxHEIGHT",
-     "with --screenshot: the size of the screen the window is placed on (default 1600x1000)"},
-}};
+constexpr std::array<LongOption, 4> kLongOptions = { {
+    { "help", "", "print this text and exit" },
+    { "version", "", "print the version and exit" },
+    { "screenshot", "OUT.png [FILE]",
+        "draw the main window showing FILE (or a demo recording) without a display, as it opens on the first "
+        "start with no stored settings, and save it as a PNG" },
+    { "screen-size", "WIDTHxHEIGHT",
+        "with --screenshot: the size of the screen the window is placed on (default 1600x1000)" },
+} };
 
 std::string_view NameOf(std::string_view token)
 {
@@ -24,9 +24,15 @@ std::string_view NameOf(std::string_view token)
 
 } // namespace
 
-std::span<const LongOption> LongOptions() { return kLongOptions; }
+std::span<const LongOption> LongOptions()
+{
+    return kLongOptions;
+}
 
-bool IsLongOptionToken(std::string_view token) { return token.size() > 2 && token.starts_with("--"); }
+bool IsLongOptionToken(std::string_view token)
+{
+    return token.size() > 2 && token.starts_with("--");
+}
 
 const LongOption* FindLongOption(std::string_view token)
 {

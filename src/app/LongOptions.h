@@ -13,9 +13,9 @@
 namespace kp {
 
 struct LongOption {
-    std::string_view name;     // without the leading "--"
+    std::string_view name; // without the leading "--"
     std::string_view argument; // what follows the option, as the help shows it; empty when nothing
-    std::string_view text;     // one sentence for the help and the manual page
+    std::string_view text; // one sentence for the help and the manual page
 };
 
 // Every long option, in the order the help lists them.

@@ -6,7 +6,10 @@ namespace kp {
 
 namespace {
 
-std::string Bold(std::string_view text) { return "\\fB" + RoffText(text) + "\\fR"; }
+std::string Bold(std::string_view text)
+{
+    return "\\fB" + RoffText(text) + "\\fR";
+}
 
 void Items(std::string& page, const std::vector<HelpItem>& items)
 {

@@ -15,7 +15,8 @@ QList<QKeySequence> ShortcutsOf(const std::vector<std::string>& keys)
 QAction* MakeCommandAction(QObject* parent, CommandId id)
 {
     const CommandEntry& entry = Command(id);
-    auto* action = new QAction(QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size())), parent);
+    auto* action
+        = new QAction(QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size())), parent);
     action->setShortcuts(ShortcutsOf(entry.keys));
     return action;
 }

@@ -22,8 +22,8 @@ namespace kp {
 
 namespace {
 
-QDialog* MakeTextWindow(QWidget* parent, const QString& name, const QString& title, const std::string& markdown,
-                        QSize size)
+QDialog* MakeTextWindow(
+    QWidget* parent, const QString& name, const QString& title, const std::string& markdown, QSize size)
 {
     auto* window = new QDialog(parent);
     window->setObjectName(name);
@@ -46,12 +46,12 @@ QDialog* MakeTextWindow(QWidget* parent, const QString& name, const QString& tit
 std::string ReadmeUrl()
 {
     const QDir bin(QCoreApplication::applicationDirPath());
-    const QStringList candidates = {
-        bin.filePath(QStringLiteral("../share/doc/kp/README.md")),
+    const QStringList candidates
+        = { bin.filePath(QStringLiteral("../share/doc/kp/README.md")),
 #if defined(KP_SOURCE_README)
-        QStringLiteral(KP_SOURCE_README),
+              QStringLiteral(KP_SOURCE_README),
 #endif
-    };
+          };
     for (const QString& path : candidates) {
         if (QFileInfo(path).isFile())
             return QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()).toString().toStdString();

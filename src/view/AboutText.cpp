@@ -23,7 +23,10 @@ std::string Compiler()
 }
 
 // Markdown would read a "*" or "_" in a path as emphasis.
-std::string Code(const std::string& text) { return "`" + text + "`"; }
+std::string Code(const std::string& text)
+{
+    return "`" + text + "`";
+}
 
 } // namespace
 
@@ -40,11 +43,9 @@ std::string BuildDescription()
 std::string AboutMarkdown(const AboutFacts& facts)
 {
     std::string text = "## Kp " + facts.version + "\n\n"
-                     + "Viewer and converter for waveform recordings of memory recorders and data recorders.\n\n"
-                     + "- Build: " + facts.build + "\n"
-                     + "- Qt: " + facts.qtVersion + "\n"
-                     + "- Licence: " + kLicence + "\n"
-                     + "- Settings: " + Code(facts.settingsFile) + "\n";
+        + "Viewer and converter for waveform recordings of memory recorders and data recorders.\n\n"
+        + "- Build: " + facts.build + "\n" + "- Qt: " + facts.qtVersion + "\n" + "- Licence: " + kLicence + "\n"
+        + "- Settings: " + Code(facts.settingsFile) + "\n";
     if (!facts.readmeUrl.empty())
         text += "- Read me: [" + facts.readmeUrl + "](" + facts.readmeUrl + ")\n";
     return text;

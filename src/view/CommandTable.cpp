@@ -7,7 +7,10 @@ namespace kp {
 
 namespace {
 
-std::string Digit(int n) { return std::to_string((n + 1) % 10); }
+std::string Digit(int n)
+{
+    return std::to_string((n + 1) % 10);
+}
 
 std::vector<std::string> KeyRange(std::string (*key)(int), int first, int count)
 {
@@ -20,34 +23,34 @@ std::vector<std::string> KeyRange(std::string (*key)(int), int first, int count)
 std::vector<CommandEntry> Build()
 {
     return {
-        {CommandId::Open, "File", "&Open...", {"Ctrl+O"}},
-        {CommandId::SaveAll, "File", "&Save All...", {"Ctrl+S"}},
-        {CommandId::SaveBetweenCursors, "File", "Save Between &Cursors...", {"Ctrl+Shift+S"}},
-        {CommandId::Title, "View", "Tit&le", {"Ctrl+T"}},
-        {CommandId::Remarks, "View", "Remar&ks", {"Ctrl+R"}},
-        {CommandId::Gauge, "View", "&Gauge", {"Ctrl+G"}},
-        {CommandId::Capture, "View", "Cap&ture", {"Ctrl+H"}},
-        {CommandId::ZoomIn, "Wave", "Zoom &In", {"Ctrl+E"}},
-        {CommandId::ZoomOut, "Wave", "Zoom &Out", {"Ctrl+D"}},
-        {CommandId::ReverseOrder, "Wave", "&Reverse Order of Waveform Drawing", {"Ctrl+Shift+W"}},
-        {CommandId::Fixed, "Wave", "Fi&xed", {"Ctrl+F"}},
-        {CommandId::AllOn, "Channel", "All On", {"Ctrl+A"}},
-        {CommandId::AllOff, "Channel", "All Off", {"Ctrl+Shift+A"}},
-        {CommandId::AnalogChannels1To10, "Channel > Analog", "CH1 ... CH10", KeyRange(AnalogChannelKey, 0, 10)},
-        {CommandId::AnalogChannels11To20, "Channel > Analog", "CH11 ... CH20", KeyRange(AnalogChannelKey, 10, 10)},
-        {CommandId::AnalogChannels21To30, "Channel > Analog", "CH21 ... CH30", KeyRange(AnalogChannelKey, 20, 10)},
-        {CommandId::AnalogChannels31To32, "Channel > Analog", "CH31, CH32", KeyRange(AnalogChannelKey, 30, 2)},
-        {CommandId::LogicUnitsAToJ, "Channel > Logic Unit", "LA ... LJ", KeyRange(LogicUnitKey, 0, 10)},
-        {CommandId::LogicUnitsKToP, "Channel > Logic Unit", "LK ... LP", KeyRange(LogicUnitKey, 10, 6)},
-        {CommandId::KeyboardShortcuts, "Help", "&Keyboard Shortcuts", {"F1"}},
-        {CommandId::ScrollPage, "Waveform view", "Scroll by one screen", {"PgUp", "PgDown"}},
-        {CommandId::ScrollStep, "Waveform view", "Scroll by one step", {"Left", "Right"}},
-        {CommandId::ScrollToEnds, "Waveform view", "Scroll to the start or the end", {"Home", "End"}},
-        {CommandId::ScrollWheel, "Waveform view", "Scroll", {"Wheel"}},
-        {CommandId::ZoomWheel, "Waveform view", "Zoom in or out", {"Ctrl+Wheel"}},
-        {CommandId::PlaceCursorA, "Waveform view", "Place cursor A", {"Shift+Click"}},
-        {CommandId::PlaceCursorB, "Waveform view", "Place cursor B", {"Ctrl+Click"}},
-        {CommandId::MoveCursor, "Waveform view", "Move a cursor", {"Drag its mark"}},
+        { CommandId::Open, "File", "&Open...", { "Ctrl+O" } },
+        { CommandId::SaveAll, "File", "&Save All...", { "Ctrl+S" } },
+        { CommandId::SaveBetweenCursors, "File", "Save Between &Cursors...", { "Ctrl+Shift+S" } },
+        { CommandId::Title, "View", "Tit&le", { "Ctrl+T" } },
+        { CommandId::Remarks, "View", "Remar&ks", { "Ctrl+R" } },
+        { CommandId::Gauge, "View", "&Gauge", { "Ctrl+G" } },
+        { CommandId::Capture, "View", "Cap&ture", { "Ctrl+H" } },
+        { CommandId::ZoomIn, "Wave", "Zoom &In", { "Ctrl+E" } },
+        { CommandId::ZoomOut, "Wave", "Zoom &Out", { "Ctrl+D" } },
+        { CommandId::ReverseOrder, "Wave", "&Reverse Order of Waveform Drawing", { "Ctrl+Shift+W" } },
+        { CommandId::Fixed, "Wave", "Fi&xed", { "Ctrl+F" } },
+        { CommandId::AllOn, "Channel", "All On", { "Ctrl+A" } },
+        { CommandId::AllOff, "Channel", "All Off", { "Ctrl+Shift+A" } },
+        { CommandId::AnalogChannels1To10, "Channel > Analog", "CH1 ... CH10", KeyRange(AnalogChannelKey, 0, 10) },
+        { CommandId::AnalogChannels11To20, "Channel > Analog", "CH11 ... CH20", KeyRange(AnalogChannelKey, 10, 10) },
+        { CommandId::AnalogChannels21To30, "Channel > Analog", "CH21 ... CH30", KeyRange(AnalogChannelKey, 20, 10) },
+        { CommandId::AnalogChannels31To32, "Channel > Analog", "CH31, CH32", KeyRange(AnalogChannelKey, 30, 2) },
+        { CommandId::LogicUnitsAToJ, "Channel > Logic Unit", "LA ... LJ", KeyRange(LogicUnitKey, 0, 10) },
+        { CommandId::LogicUnitsKToP, "Channel > Logic Unit", "LK ... LP", KeyRange(LogicUnitKey, 10, 6) },
+        { CommandId::KeyboardShortcuts, "Help", "&Keyboard Shortcuts", { "F1" } },
+        { CommandId::ScrollPage, "Waveform view", "Scroll by one screen", { "PgUp", "PgDown" } },
+        { CommandId::ScrollStep, "Waveform view", "Scroll by one step", { "Left", "Right" } },
+        { CommandId::ScrollToEnds, "Waveform view", "Scroll to the start or the end", { "Home", "End" } },
+        { CommandId::ScrollWheel, "Waveform view", "Scroll", { "Wheel" } },
+        { CommandId::ZoomWheel, "Waveform view", "Zoom in or out", { "Ctrl+Wheel" } },
+        { CommandId::PlaceCursorA, "Waveform view", "Place cursor A", { "Shift+Click" } },
+        { CommandId::PlaceCursorB, "Waveform view", "Place cursor B", { "Ctrl+Click" } },
+        { CommandId::MoveCursor, "Waveform view", "Move a cursor", { "Drag its mark" } },
     };
 }
 
@@ -73,7 +76,7 @@ std::vector<Row> Rows()
 {
     std::vector<Row> rows;
     for (const CommandEntry& e : KpCommands())
-        rows.push_back({std::string(e.menu), PlainLabel(e.label), KeysText(e.keys)});
+        rows.push_back({ std::string(e.menu), PlainLabel(e.label), KeysText(e.keys) });
     return rows;
 }
 
@@ -96,11 +99,14 @@ const CommandEntry& Command(CommandId id)
 
 std::string AnalogChannelKey(int n)
 {
-    static constexpr const char* kBanks[] = {"", "Shift+", "Ctrl+", "Ctrl+Shift+"};
+    static constexpr const char* kBanks[] = { "", "Shift+", "Ctrl+", "Ctrl+Shift+" };
     return kBanks[std::clamp(n / 10, 0, 3)] + Digit(n % 10);
 }
 
-std::string LogicUnitKey(int g) { return (g < 10 ? "Alt+" : "Alt+Shift+") + Digit(g % 10); }
+std::string LogicUnitKey(int g)
+{
+    return (g < 10 ? "Alt+" : "Alt+Shift+") + Digit(g % 10);
+}
 
 std::string PlainLabel(std::string_view label)
 {

@@ -48,7 +48,7 @@ enum class CommandId {
 
 struct CommandEntry {
     CommandId id;
-    std::string_view menu;  // "File", "View", ..., or "Waveform view" for a gesture
+    std::string_view menu; // "File", "View", ..., or "Waveform view" for a gesture
     std::string_view label; // the menu text with its "&" mnemonic, or the gesture's description
     std::vector<std::string> keys;
 };

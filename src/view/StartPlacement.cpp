@@ -9,18 +9,21 @@ namespace {
 
 constexpr int kCmdShowMaximised = 3;
 
-int Share(int length) { return static_cast<int>(static_cast<long long>(length) * kFirstStartShare / 100); }
+int Share(int length)
+{
+    return static_cast<int>(static_cast<long long>(length) * kFirstStartShare / 100);
+}
 
 } // namespace
 
-StartPlacement ChooseStartPlacement(const std::optional<ScreenRect>& stored, bool fixWindowPos, int cmdShow,
-                                    const ScreenRect& available)
+StartPlacement ChooseStartPlacement(
+    const std::optional<ScreenRect>& stored, bool fixWindowPos, int cmdShow, const ScreenRect& available)
 {
     StartPlacement p;
     p.maximised = cmdShow == kCmdShowMaximised;
     if (stored) {
-        p.normal = {stored->left, stored->top, std::max(stored->width, kMinimumFrameSize),
-                    std::max(stored->height, kMinimumFrameSize)};
+        p.normal = { stored->left, stored->top, std::max(stored->width, kMinimumFrameSize),
+            std::max(stored->height, kMinimumFrameSize) };
         p.positioned = fixWindowPos;
         return p;
     }
@@ -56,7 +59,7 @@ std::optional<ScreenRect> ParseScreenSize(std::string_view text)
     const auto height = number(text.substr(x + 1));
     if (!width || !height)
         return std::nullopt;
-    return ScreenRect{0, 0, *width, *height};
+    return ScreenRect { 0, 0, *width, *height };
 }
 
 } // namespace kp

@@ -19,8 +19,8 @@ struct ScreenRect {
 };
 
 struct StartPlacement {
-    ScreenRect normal;        // the window's normal (not maximised) geometry
-    bool positioned = false;  // false: the size alone is set, the desktop places the window
+    ScreenRect normal; // the window's normal (not maximised) geometry
+    bool positioned = false; // false: the size alone is set, the desktop places the window
     bool maximised = false;
     bool operator==(const StartPlacement&) const = default;
 };
@@ -37,8 +37,8 @@ inline constexpr int kMinimumFrameSize = 250;
 // stored: the "Placement" rectangle as left, top, width, height; cmdShow: the
 // stored show state (3 maximised); available: the screen's area free of
 // panels and docks.
-StartPlacement ChooseStartPlacement(const std::optional<ScreenRect>& stored, bool fixWindowPos, int cmdShow,
-                                    const ScreenRect& available);
+StartPlacement ChooseStartPlacement(
+    const std::optional<ScreenRect>& stored, bool fixWindowPos, int cmdShow, const ScreenRect& available);
 
 // "WIDTHxHEIGHT" with both between kMinimumFrameSize and 100000; nullopt otherwise.
 std::optional<ScreenRect> ParseScreenSize(std::string_view text);

@@ -14,7 +14,7 @@ struct UnknownCase {
     std::optional<std::string> unknown;
 };
 
-class UnknownLongOption : public testing::TestWithParam<UnknownCase> {};
+class UnknownLongOption : public testing::TestWithParam<UnknownCase> { };
 
 TEST_P(UnknownLongOption, IsTheFirstLongFormNameKpDoesNotKnow)
 {
@@ -24,17 +24,14 @@ TEST_P(UnknownLongOption, IsTheFirstLongFormNameKpDoesNotKnow)
     EXPECT_EQ(FirstUnknownLongOption(GetParam().tokens), GetParam().unknown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, UnknownLongOption,
-    testing::Values(UnknownCase{{"--bogus", "A.MEM"}, "--bogus"},
-                    UnknownCase{{"A.MEM", "--bogus=3", "--worse"}, "--bogus"},
-                    // The conversion switches have their own forms; "--" is not one of them.
-                    UnknownCase{{"--CONV", "A.MEM"}, "--CONV"},
-                    UnknownCase{{"--help", "--Help"}, "--Help"},
-                    UnknownCase{{"--help", "--version", "--screenshot", "a.png", "--screen-size", "800x600"},
-                                std::nullopt},
-                    UnknownCase{{"-CONV", "A.MEM", "-bogus", "/TAB"}, std::nullopt},
-                    UnknownCase{{"--", "-", "A.MEM"}, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(CommandLines, UnknownLongOption,
+    testing::Values(UnknownCase { { "--bogus", "A.MEM" }, "--bogus" },
+        UnknownCase { { "A.MEM", "--bogus=3", "--worse" }, "--bogus" },
+        // The conversion switches have their own forms; "--" is not one of them.
+        UnknownCase { { "--CONV", "A.MEM" }, "--CONV" }, UnknownCase { { "--help", "--Help" }, "--Help" },
+        UnknownCase { { "--help", "--version", "--screenshot", "a.png", "--screen-size", "800x600" }, std::nullopt },
+        UnknownCase { { "-CONV", "A.MEM", "-bogus", "/TAB" }, std::nullopt },
+        UnknownCase { { "--", "-", "A.MEM" }, std::nullopt }));
 
 TEST(UnknownLongOption, IsReportedOnOneLineNamingIt)
 {

@@ -10,9 +10,13 @@ namespace {
 TEST(RoffText, KeepsTextFromBeingReadAsRequestsOrEscapes)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {".CSV files", "\\&.CSV files"}, {"'quoted'", "\\&'quoted'"}, {"C:\\out", "C:\\eout"},
-        {"plain text", "plain text"},    {"--screen-size 9x9", "\\-\\-screen\\-size 9x9"},
-        {"comma-separated, N-th", "comma-separated, N-th"}, {"kp -CONV A-000.CSV", "kp \\-CONV A\\-000.CSV"},
+        { ".CSV files", "\\&.CSV files" },
+        { "'quoted'", "\\&'quoted'" },
+        { "C:\\out", "C:\\eout" },
+        { "plain text", "plain text" },
+        { "--screen-size 9x9", "\\-\\-screen\\-size 9x9" },
+        { "comma-separated, N-th", "comma-separated, N-th" },
+        { "kp -CONV A-000.CSV", "kp \\-CONV A\\-000.CSV" },
     };
     for (const auto& [text, roff] : cases)
         EXPECT_EQ(RoffText(text), roff) << text;
@@ -35,7 +39,7 @@ TEST(ManPage, IsMadeOfKnownRequestsAndTextLines)
         const std::string request = line.substr(0, line.find(' '));
         sections += request == ".SH";
         EXPECT_TRUE(request == ".TH" || request == ".SH" || request == ".PP" || request == ".TP" || request == ".RS"
-                    || request == ".RE" || request == ".nf" || request == ".fi")
+            || request == ".RE" || request == ".nf" || request == ".fi")
             << line;
     }
     EXPECT_EQ(sections, 8);

@@ -53,9 +53,15 @@ TEST(CommandTable, EveryKeyReadsAsOneKeyStroke)
     }
 }
 
-HelpMenu& Help(CMainFrame& frame) { return *frame.findChild<HelpMenu*>(); }
+HelpMenu& Help(CMainFrame& frame)
+{
+    return *frame.findChild<HelpMenu*>();
+}
 
-QString WindowText(QDialog* window) { return window->findChild<QTextBrowser*>()->toPlainText(); }
+QString WindowText(QDialog* window)
+{
+    return window->findChild<QTextBrowser*>()->toPlainText();
+}
 
 TEST(HelpMenu, IsTheLastMenuAndOpensItsWindows)
 {
@@ -72,15 +78,15 @@ TEST(HelpMenu, IsTheLastMenuAndOpensItsWindows)
     ASSERT_NE(shortcuts, nullptr);
     EXPECT_TRUE(shortcuts->isVisible());
     const QString table = WindowText(shortcuts);
-    for (const char* part : {"Save Between Cursors...", "Ctrl+Shift+S", "Shift+Click", "Alt+Shift+1"})
+    for (const char* part : { "Save Between Cursors...", "Ctrl+Shift+S", "Shift+Click", "Alt+Shift+1" })
         EXPECT_TRUE(table.contains(QLatin1String(part))) << part;
 
     help.about()->trigger();
     QDialog* about = h.frame->findChild<QDialog*>(QStringLiteral("AboutWindow"));
     ASSERT_NE(about, nullptr);
     const QString text = WindowText(about);
-    for (const QString& part : {QStringLiteral("Kp " KP_VERSION), QString::fromLatin1(qVersion()),
-                                QStringLiteral("Kp.conf"), QStringLiteral("Licence")})
+    for (const QString& part : { QStringLiteral("Kp " KP_VERSION), QString::fromLatin1(qVersion()),
+             QStringLiteral("Kp.conf"), QStringLiteral("Licence") })
         EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\n" << text.toStdString();
 }
 

@@ -23,7 +23,8 @@ TEST(CommandTable, NoTwoCommandsShareAKey)
 
 TEST(CommandTable, ChannelKeysRunThroughTheDigitRowBankByBank)
 {
-    const std::pair<int, const char*> analog[] = {{0, "1"}, {9, "0"}, {10, "Shift+1"}, {29, "Ctrl+0"}, {31, "Ctrl+Shift+2"}};
+    const std::pair<int, const char*> analog[]
+        = { { 0, "1" }, { 9, "0" }, { 10, "Shift+1" }, { 29, "Ctrl+0" }, { 31, "Ctrl+Shift+2" } };
     for (const auto& [n, key] : analog)
         EXPECT_EQ(AnalogChannelKey(n), key) << n;
     EXPECT_EQ(LogicUnitKey(9), "Alt+0");
@@ -45,8 +46,7 @@ TEST(CommandTable, RendersOneRowPerCommand)
     const std::string markdown = ShortcutsMarkdown();
     EXPECT_EQ(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')), commands + 1);
     EXPECT_EQ(static_cast<std::size_t>(std::count(markdown.begin(), markdown.end(), '\n')), commands + 2);
-    EXPECT_NE(markdown.find("| Channel > Analog | CH11 ... CH20 | Shift+1 ... Shift+9, Shift+0 |\n"),
-              std::string::npos)
+    EXPECT_NE(markdown.find("| Channel > Analog | CH11 ... CH20 | Shift+1 ... Shift+9, Shift+0 |\n"), std::string::npos)
         << markdown;
     EXPECT_NE(markdown.find("| File | Save Between Cursors... | Ctrl+Shift+S |\n"), std::string::npos);
     EXPECT_EQ(markdown.find('&'), std::string::npos);
@@ -61,14 +61,13 @@ TEST(CommandTable, RendersOneRowPerCommand)
 
 TEST(AboutText, NamesEveryFactAndLinksTheReadme)
 {
-    const AboutFacts facts{"1.2.3", BuildDescription(), "6.4.2", "/home/u/.config/Voranwerk/Kp.conf",
-                           "file:///usr/share/doc/kp/README.md"};
+    const AboutFacts facts { "1.2.3", BuildDescription(), "6.4.2", "/home/u/.config/Voranwerk/Kp.conf",
+        "file:///usr/share/doc/kp/README.md" };
     const std::string about = AboutMarkdown(facts);
-    for (const std::string& part : {std::string("Kp 1.2.3"), facts.build, std::string("Qt: 6.4.2"),
-                                    std::string("Licence: "), "`" + facts.settingsFile + "`",
-                                    "(" + facts.readmeUrl + ")"})
+    for (const std::string& part : { std::string("Kp 1.2.3"), facts.build, std::string("Qt: 6.4.2"),
+             std::string("Licence: "), "`" + facts.settingsFile + "`", "(" + facts.readmeUrl + ")" })
         EXPECT_NE(about.find(part), std::string::npos) << part << "\n" << about;
-    EXPECT_EQ(AboutMarkdown({"1", "b", "q", "s", ""}).find("Read me"), std::string::npos);
+    EXPECT_EQ(AboutMarkdown({ "1", "b", "q", "s", "" }).find("Read me"), std::string::npos);
 }
 
 } // namespace
