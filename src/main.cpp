@@ -4,6 +4,7 @@
 #include "app/CKpCommandLineInfo.h"
 #include "app/CommandLineUsage.h"
 #include "app/KpSettings.h"
+#include "app/LongOptions.h"
 #include "app/UnattendedConversion.h"
 #include "export/ConvertWaveFile.h"
 #include "platform/LocaleInfo.h"
@@ -51,13 +52,24 @@ int main(int argc, char** argv)
 {
     kp::InitLocaleFromSystem();
 
+    // A mistyped option is reported before anything else happens, on every
+    // road and without a display.
+    kp::CKpCommandLineInfo commandLine;
+    commandLine.ParseCommandLine(argc, argv);
+    if (const auto& unknown = commandLine.UnknownOption()) {
+        std::fputs(kp::UnknownOptionMessage(*unknown).c_str(), stderr);
+        return 2;
+    }
+    if (commandLine.LongOptionGiven("screen-size") && !commandLine.LongOptionGiven("screenshot")) {
+        std::fputs("kp: --screen-size goes with --screenshot (see kp --help)\n", stderr);
+        return 2;
+    }
+
 #if !defined(KP_NO_GUI)
     if (kp::IsScreenshotRequest(argc, argv))
         return kp::RunScreenshot(argc, argv);
 #endif
 
-    kp::CKpCommandLineInfo commandLine;
-    commandLine.ParseCommandLine(argc, argv);
     if (commandLine.HelpRequested()) {
         std::fputs(kp::UsageText().c_str(), stdout);
         return 0;

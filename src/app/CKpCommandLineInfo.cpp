@@ -1,5 +1,7 @@
 #include "app/CKpCommandLineInfo.h"
 
+#include "app/LongOptions.h"
+
 #include <algorithm>
 
 namespace kp {
@@ -29,6 +31,14 @@ void CKpCommandLineInfo::ParseCommandLine(const std::vector<std::string>& tokens
         }
         if (token == "--version") {
             version_ = true;
+            continue;
+        }
+        // The other long options belong to roads that read argv themselves.
+        if (IsLongOptionToken(token)) {
+            if (const LongOption* option = FindLongOption(token))
+                longOptions_.emplace(option->name);
+            else if (!unknownOption_)
+                unknownOption_ = FirstUnknownLongOption({token});
             continue;
         }
         bool isSwitch = false;

@@ -53,6 +53,11 @@ public:
 
     bool HelpRequested() const { return help_; }
     bool VersionRequested() const { return version_; }
+    // The first option in GNU long form that kp does not know ("--bogus");
+    // such a command line is not carried out.
+    const std::optional<std::string>& UnknownOption() const { return unknownOption_; }
+    // True when the long option ("screenshot") was given.
+    bool LongOptionGiven(const std::string& name) const { return longOptions_.count(name) != 0; }
 
 private:
     void ParsePlainToken(const std::string& text);
@@ -64,6 +69,8 @@ private:
     std::string fileName_;
     bool help_ = false;
     bool version_ = false;
+    std::optional<std::string> unknownOption_;
+    std::unordered_set<std::string> longOptions_;
 };
 
 } // namespace kp

@@ -1,46 +1,82 @@
 #include "app/CommandLineUsage.h"
 
+#include "app/CommandLineHelp.h"
+
+#include <sstream>
+
 namespace kp {
+
+namespace {
+
+constexpr std::size_t kWidth = 79;
+constexpr std::size_t kTermColumn = 20;
+
+// Fills text into lines of at most kWidth characters, the first starting at
+// column `first`, the others indented by `indent`.
+void Fill(std::ostringstream& out, const std::string& text, std::size_t first, std::size_t indent)
+{
+    std::size_t column = first;
+    std::istringstream words(text);
+    std::string word;
+    bool lineStart = true;
+    while (words >> word) {
+        if (!lineStart && column + 1 + word.size() > kWidth) {
+            out << '\n' << std::string(indent, ' ');
+            column = indent;
+            lineStart = true;
+        }
+        if (!lineStart) {
+            out << ' ';
+            ++column;
+        }
+        out << word;
+        column += word.size();
+        lineStart = false;
+    }
+    out << '\n';
+}
+
+void Items(std::ostringstream& out, const std::vector<HelpItem>& items)
+{
+    for (const HelpItem& item : items) {
+        out << "  " << item.term;
+        std::size_t column = 2 + item.term.size();
+        if (column + 1 >= kTermColumn) {
+            out << '\n';
+            column = 0;
+        }
+        out << std::string(kTermColumn - column, ' ');
+        Fill(out, item.text, kTermColumn, kTermColumn);
+    }
+}
+
+} // namespace
 
 std::string UsageText()
 {
-    return "Usage: kp [FILE]\n"
-           "       kp /CONV FILE [/DEST FOLDER] [SWITCH...]\n"
-           "\n"
-           "Without /CONV, opens the viewer, showing FILE when one is named.\n"
-           "With /CONV, converts the waveform FILE to one text file without any window.\n"
-           "\n"
-           "Switches (names are upper case; write them with \"/\" or \"-\"):\n"
-           "  /CONV FILE        the waveform file to convert\n"
-           "  /DEST FOLDER      output folder (default: the last folder used for saving)\n"
-           "  /THINOUT N        keep every N-th point, N from 1 to 10000 (default 1)\n"
-           "  /CSV /SPACE /TAB  comma-, space- or tab-separated (default /CSV);\n"
-           "                    /CSV writes FILE.CSV, the others FILE.TXT\n"
-           "  /LF /CRLF         newline (default /CRLF)\n"
-           "  /SEC /DATE /TIME /POINT\n"
-           "                    time column in seconds, as date and time, as elapsed\n"
-           "                    time, or as point number (default /SEC)\n"
-           "  /NOSTOREHEAD      leave out the store information\n"
-           "  /NOCHINFO         leave out the channel information\n"
-           "  /NOCHHEAD         leave out the channel header line\n"
-           "  /NOEVENT          leave out the event information\n"
-           "  /NOTIMEVALUE      leave out the time column\n"
-           "  /NOHEAD           leave out the whole header section (the time column stays)\n"
-           "  /CHHEADNO /CHHEADCOMM\n"
-           "                    name the columns by channel number or by channel comment\n"
-           "                    (default /CHHEADNO)\n"
-           "  --help            print this text\n"
-           "  --version         print the version\n"
-           "\n"
-           "When a switch of a group is given twice, the one listed later above wins.\n"
-           "An existing output is never replaced: FILE-000.CSV, FILE-001.CSV, ... are used.\n"
-           "\n"
-           "Examples:\n"
-           "  kp /CONV /data/A.MEM /DEST /out /TAB /LF\n"
-           "  kp -CONV ~/records/B.REC -DEST ~/text -THINOUT 10 -NOHEAD\n"
-           "\n"
-           "Exit status: 0 converted, 1 not converted (the reason is printed on one line),\n"
-           "2 the command line cannot be carried out.\n";
+    const CommandLineHelp& h = KpCommandLineHelp();
+    std::ostringstream out;
+    for (std::size_t i = 0; i < h.synopsis.size(); ++i)
+        out << (i == 0 ? "Usage: kp " : "       kp ") << h.synopsis[i] << '\n';
+    for (const std::string& paragraph : h.description) {
+        out << '\n';
+        Fill(out, paragraph, 0, 0);
+    }
+    out << "\nSwitches (" << h.switchesIntro << "):\n";
+    Items(out, h.switches);
+    out << "\nOptions:\n";
+    Items(out, h.options);
+    out << '\n';
+    for (const std::string& note : h.switchNotes)
+        Fill(out, note, 0, 0);
+    out << "\nExamples:\n";
+    for (const std::string& example : h.examples)
+        out << "  " << example << '\n';
+    out << "\nExit status:\n";
+    Items(out, h.exitStatus);
+    out << "\nFiles:\n";
+    Items(out, h.files);
+    return out.str();
 }
 
 std::string VersionText() { return std::string("Kp ") + KP_VERSION + "\n"; }

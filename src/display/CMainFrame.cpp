@@ -5,6 +5,7 @@
 #include "display/CKpView.h"
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
+#include "display/HelpMenu.h"
 #include "display/ViewCommands.h"
 #include "view/ViewRecordBuilder.h"
 #include "wavefile/CKpDoc.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -162,6 +164,8 @@ void CMainFrame::createMenus()
     for (QAction* a : v.logicGroups())
         groups->addAction(a);
     connect(channel, &QMenu::aboutToShow, viewCommands_, &ViewCommands::UpdateStates);
+
+    new HelpMenu(*this);
 }
 
 void CMainFrame::createToolBars()
@@ -230,16 +234,19 @@ void CMainFrame::createStatusBar()
 
 void CMainFrame::readSettings()
 {
+    std::optional<ScreenRect> stored;
     if (frameSettings_.placement) {
         const SettingsRect& r = *frameSettings_.placement;
-        const QSize size(std::max(r.right - r.left, 250), std::max(r.bottom - r.top, 250));
-        if (frameSettings_.fixWindowPos)
-            setGeometry(QRect(QPoint(r.left, r.top), size));
-        else
-            resize(size);
-    } else {
-        resize(900, 600);
+        stored = ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
+    const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    startPlacement_ = ChooseStartPlacement(stored, frameSettings_.fixWindowPos, services_.settings.cmdShow,
+        ScreenRect{available.left(), available.top(), available.width(), available.height()});
+    const ScreenRect& normal = startPlacement_.normal;
+    if (startPlacement_.positioned)
+        setGeometry(normal.left, normal.top, normal.width, normal.height);
+    else
+        resize(normal.width, normal.height);
     if (!frameSettings_.toolbarState.empty())
         restoreState(QByteArray(reinterpret_cast<const char*>(frameSettings_.toolbarState.data()),
             static_cast<qsizetype>(frameSettings_.toolbarState.size())));
@@ -247,7 +254,7 @@ void CMainFrame::readSettings()
 
 void CMainFrame::ShowWithSavedState()
 {
-    if (services_.settings.cmdShow == 3)
+    if (startPlacement_.maximised)
         showMaximized();
     else
         show();

@@ -6,8 +6,9 @@
 // FrameCommands and ViewCommands.
 
 #include "display/FrameLayout.h"
-#include "view/FrameSettings.h"
 #include "app/RecentFileList.h"
+#include "view/FrameSettings.h"
+#include "view/StartPlacement.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -59,8 +60,9 @@ public:
     // The open document's path; empty when nothing is open.
     const QString& GetDocumentPath() const { return documentPath_; }
 
-    // Shows the window in the state it was closed in ("CmdShow"), then lets
-    // the view refit the record to the window's real size.
+    // Shows the window in the state it was closed in ("CmdShow"), or on the
+    // first start as the screen suits, then lets the view refit the record to
+    // the window's real size.
     void ShowWithSavedState();
 
     CKpView& View() const { return *view_; }
@@ -120,6 +122,7 @@ private:
     QMenu* magnificationMenu_ = nullptr;
     std::array<QLabel*, 4> statusPanes_ {};
     QString documentPath_;
+    StartPlacement startPlacement_;
     bool settingsWritten_ = false;
 };
 

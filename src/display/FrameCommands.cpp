@@ -3,6 +3,7 @@
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
+#include "display/CommandActions.h"
 #include "display/FrameClient.h"
 #include "display/SaveTextDialog.h"
 #include "wavefile/CKpDoc.h"
@@ -39,7 +40,7 @@ FrameCommands::FrameCommands(CMainFrame& frame)
     , frame_(frame)
 {
     QStyle* style = frame.style();
-    open_ = Make(this, QStringLiteral("&Open..."), QKeySequence(QStringLiteral("Ctrl+O")));
+    open_ = MakeCommandAction(this, CommandId::Open);
     open_->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
     connect(open_, &QAction::triggered, this, &FrameCommands::OpenWithDialog);
 
@@ -47,9 +48,9 @@ FrameCommands::FrameCommands(CMainFrame& frame)
     recent_->setObjectName(QStringLiteral("RecentFilesMenu"));
     connect(recent_, &QMenu::aboutToShow, this, &FrameCommands::FillRecentMenu);
 
-    saveAll_ = Make(this, QStringLiteral("&Save All..."), QKeySequence(QStringLiteral("Ctrl+S")));
+    saveAll_ = MakeCommandAction(this, CommandId::SaveAll);
     saveAll_->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    saveBetween_ = Make(this, QStringLiteral("Save Between &Cursors..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    saveBetween_ = MakeCommandAction(this, CommandId::SaveBetweenCursors);
     saveBetween_->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
     auto save = [this](bool betweenCursors) {
         const FrameServices& s = frame_.Services();
@@ -65,16 +66,16 @@ FrameCommands::FrameCommands(CMainFrame& frame)
     toolbar_ = Make(this, QStringLiteral("Tool&bar"));
     toolbar_->setCheckable(true);
     connect(toolbar_, &QAction::triggered, this, [this](bool on) { frame_.SetBarsShown(on); });
-    title_ = Make(this, QStringLiteral("Tit&le"), QKeySequence(QStringLiteral("Ctrl+T")));
+    title_ = MakeCommandAction(this, CommandId::Title);
     title_->setCheckable(true);
     connect(title_, &QAction::triggered, this, [this](bool on) { frame_.SetTitleShown(on); });
-    remarks_ = Make(this, QStringLiteral("Remar&ks"), QKeySequence(QStringLiteral("Ctrl+R")));
+    remarks_ = MakeCommandAction(this, CommandId::Remarks);
     remarks_->setCheckable(true);
     connect(remarks_, &QAction::triggered, this, [this](bool on) { frame_.SetRemarkShown(on); });
-    gauge_ = Make(this, QStringLiteral("&Gauge"), QKeySequence(QStringLiteral("Ctrl+G")));
+    gauge_ = MakeCommandAction(this, CommandId::Gauge);
     gauge_->setCheckable(true);
     connect(gauge_, &QAction::triggered, this, [this](bool on) { frame_.SetGaugeShown(on); });
-    capture_ = Make(this, QStringLiteral("Cap&ture"), QKeySequence(QStringLiteral("Ctrl+H")));
+    capture_ = MakeCommandAction(this, CommandId::Capture);
     connect(capture_, &QAction::triggered, this, &FrameCommands::CaptureDisplay);
     fixPos_ = Make(this, QStringLiteral("&Fix Startup Window Position"));
     fixPos_->setCheckable(true);

@@ -10,9 +10,14 @@
 #include "platform/UserMessages.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "view/StartPlacement.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -20,13 +25,37 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kp {
 
 namespace {
 
 constexpr const char* kSwitch = "--screenshot";
+constexpr const char* kScreenSizeSwitch = "--screen-size";
+constexpr const char* kDefaultScreenSize = "1600x1000";
+
+// One screen of the given size, without window frames, so that the picture
+// is the window's own area.
+bool WriteOffscreenConfig(const QString& path, const ScreenRect& screen)
+{
+    QJsonObject one;
+    one[QStringLiteral("name")] = QStringLiteral("screenshot");
+    one[QStringLiteral("x")] = 0;
+    one[QStringLiteral("y")] = 0;
+    one[QStringLiteral("width")] = screen.width;
+    one[QStringLiteral("height")] = screen.height;
+    one[QStringLiteral("logicalDpi")] = 96;
+    one[QStringLiteral("logicalBaseDpi")] = 96;
+    one[QStringLiteral("dpr")] = 1;
+    QJsonObject config;
+    config[QStringLiteral("screens")] = QJsonArray { one };
+    config[QStringLiteral("windowFrameMargins")] = false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(config).toJson()) > 0;
+}
 
 // The black-background scheme's wave colours.
 void ApplyBlackScheme(KpSettings& s)
@@ -72,21 +101,38 @@ bool IsScreenshotRequest(int argc, char** argv)
 int RunScreenshot(int argc, char** argv)
 {
     QString out, file;
+    std::string_view screenSize = kDefaultScreenSize;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], kSwitch) == 0) {
+        if (std::strcmp(argv[i], kScreenSizeSwitch) == 0 && i + 1 < argc) {
+            screenSize = argv[++i];
+        } else if (std::strcmp(argv[i], kSwitch) == 0) {
             if (i + 1 < argc)
-                out = QString::fromLocal8Bit(argv[i + 1]);
-            if (i + 2 < argc)
-                file = QString::fromLocal8Bit(argv[i + 2]);
-            break;
+                out = QString::fromLocal8Bit(argv[++i]);
+            if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0)
+                file = QString::fromLocal8Bit(argv[++i]);
         }
     }
     if (out.isEmpty()) {
         std::fputs("kp: --screenshot needs the name of the PNG to write\n", stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::optional<ScreenRect> screen = ParseScreenSize(screenSize);
+    if (!screen) {
+        std::fprintf(stderr, "kp: --screen-size takes WIDTHxHEIGHT, for example %s\n", kDefaultScreenSize);
+        return 2;
+    }
+    // The window is placed by the rules of an interactive start, on a screen
+    // of the asked size: the offscreen platform is given that one screen.
+    QTemporaryDir platformDir;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        const QString config = platformDir.filePath(QStringLiteral("screen.json"));
+        if (!platformDir.isValid() || !WriteOffscreenConfig(config, *screen)) {
+            std::fputs("kp: no temporary folder for the screen description\n", stderr);
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    }
     int qtArgc = 1;
     char* qtArgv[] = { argv[0], nullptr };
     QApplication app(qtArgc, qtArgv);
@@ -114,8 +160,7 @@ int RunScreenshot(int argc, char** argv)
     NullProgress progress;
     CBlockFileList blockFiles;
     CMainFrame frame(FrameServices { settings, store, messages, progress, blockFiles, QFont() });
-    frame.resize(860, 600);
-    frame.show();
+    frame.ShowWithSavedState();
     QApplication::processEvents();
     if (!frame.OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
         std::fprintf(stderr, "kp: %s could not be shown%s%s\n", file.toLocal8Bit().constData(),

@@ -2,6 +2,7 @@
 
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
+#include "display/CommandActions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -11,28 +12,9 @@ namespace kp {
 
 namespace {
 
-// Keys 1 ... 9, 0 for the first ten of a bank.
-QString Digit(int n)
+QKeySequence KeyOf(const std::string& key)
 {
-    return QString::number((n + 1) % 10);
-}
-
-QKeySequence AnalogKeys(int n)
-{
-    if (n < 10)
-        return QKeySequence(Digit(n));
-    if (n < 20)
-        return QKeySequence(QStringLiteral("Shift+") + Digit(n - 10));
-    if (n < 30)
-        return QKeySequence(QStringLiteral("Ctrl+") + Digit(n - 20));
-    return QKeySequence(QStringLiteral("Ctrl+Shift+") + Digit(n - 30));
-}
-
-QKeySequence GroupKeys(int g)
-{
-    if (g < 10)
-        return QKeySequence(QStringLiteral("Alt+") + Digit(g));
-    return QKeySequence(QStringLiteral("Alt+Shift+") + Digit(g - 10));
+    return QKeySequence(QString::fromStdString(key), QKeySequence::PortableText);
 }
 
 QString LogicProbeName(int l)
@@ -47,9 +29,9 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
     , view_(view)
     , settings_(settings)
 {
-    zoomIn_ = Make(QStringLiteral("Zoom &In"), QKeySequence(QStringLiteral("Ctrl+E")));
+    zoomIn_ = MakeCommandAction(this, CommandId::ZoomIn);
     connect(zoomIn_, &QAction::triggered, &view_, &CKpView::ZoomIn);
-    zoomOut_ = Make(QStringLiteral("Zoom &Out"), QKeySequence(QStringLiteral("Ctrl+D")));
+    zoomOut_ = MakeCommandAction(this, CommandId::ZoomOut);
     connect(zoomOut_, &QAction::triggered, &view_, &CKpView::ZoomOut);
 
     auto* notationGroup = new QActionGroup(this);
@@ -81,15 +63,15 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
         view_.RefreshSettings();
     });
 
-    reverse_ = Make(QStringLiteral("&Reverse Order of Waveform Drawing"), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
+    reverse_ = MakeCommandAction(this, CommandId::ReverseOrder);
     reverse_->setCheckable(true);
     connect(reverse_, &QAction::triggered, &view_, &CKpView::ToggleDrawOrder);
-    fixed_ = Make(QStringLiteral("Fi&xed"), QKeySequence(QStringLiteral("Ctrl+F")));
+    fixed_ = MakeCommandAction(this, CommandId::Fixed);
     fixed_->setCheckable(true);
     connect(fixed_, &QAction::triggered, &view_, &CKpView::ToggleFixed);
-    allOn_ = Make(QStringLiteral("All On"), QKeySequence(QStringLiteral("Ctrl+A")));
+    allOn_ = MakeCommandAction(this, CommandId::AllOn);
     connect(allOn_, &QAction::triggered, this, [this] { view_.ShowAllChannels(true); });
-    allOff_ = Make(QStringLiteral("All Off"), QKeySequence(QStringLiteral("Ctrl+Shift+A")));
+    allOff_ = MakeCommandAction(this, CommandId::AllOff);
     connect(allOff_, &QAction::triggered, this, [this] { view_.ShowAllChannels(false); });
 
     jumpA_ = Make(QStringLiteral("&A Cursor"));
@@ -102,7 +84,7 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
     connect(jumpPost_, &QAction::triggered, &view_, &CKpView::JumpToPostTrigger);
 
     for (int n = 0; n < 32; ++n) {
-        QAction* a = Make(QStringLiteral("CH%1").arg(n + 1), AnalogKeys(n));
+        QAction* a = Make(QStringLiteral("CH%1").arg(n + 1), KeyOf(AnalogChannelKey(n)));
         a->setData(kCommandAnalogToggleLast - 31 + n);
         connect(a, &QAction::triggered, this, [this, n] { view_.ToggleAnalogChannel(n); });
         analog_[static_cast<std::size_t>(n)] = a;
@@ -112,7 +94,7 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
         logic_[static_cast<std::size_t>(n)] = l;
     }
     for (int g = 0; g < 16; ++g) {
-        QAction* a = Make(QStringLiteral("L%1").arg(QChar('A' + g)), GroupKeys(g));
+        QAction* a = Make(QStringLiteral("L%1").arg(QChar('A' + g)), KeyOf(LogicUnitKey(g)));
         a->setData(kCommandLogicGroupFirst + g);
         connect(a, &QAction::triggered, this, [this, g] { view_.ToggleLogicGroup(g); });
         groups_[static_cast<std::size_t>(g)] = a;

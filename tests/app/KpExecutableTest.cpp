@@ -40,7 +40,30 @@ TEST_F(KpExecutable, PrintsItsVersionAndUsage)
     EXPECT_NE(help.out.find("/CONV"), std::string::npos);
     EXPECT_NE(help.out.find("/NOTIMEVALUE"), std::string::npos);
     EXPECT_NE(help.out.find("kp /CONV /data/A.MEM /DEST /out /TAB /LF"), std::string::npos);
+    EXPECT_NE(help.out.find("--screenshot OUT.png [FILE]"), std::string::npos);
     EXPECT_TRUE(help.err.empty());
+}
+
+// On every road, before any window, display or conversion.
+TEST_F(KpExecutable, AnUnknownLongOptionIsAUsageError)
+{
+    const std::string file = dir.touch("A.MEM").string();
+    for (const std::vector<std::string>& line : std::vector<std::vector<std::string>>{
+             {"--bogus", file}, {file, "--verbose=2"}, {"--bogus", "--screenshot", "x.png"},
+             {"/CONV", file, "--tab"}, {"--help", "--halp"}}) {
+        const auto r = Run(line);
+        EXPECT_EQ(r.exitCode, 2) << line[0];
+        EXPECT_EQ(Lines(r.err), 1) << r.err;
+        EXPECT_EQ(r.err.rfind("kp: unknown option --", 0), 0u) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    EXPECT_FALSE(fs::exists(dir / "x.png"));
+    EXPECT_FALSE(fs::exists(config()));
+
+    // Its value would otherwise be taken for the file to open.
+    const auto r = Run({"--screen-size", "800x600"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("--screenshot"), std::string::npos) << r.err;
 }
 
 TEST_F(KpExecutable, AMissingSourceFailsWithOneLine)

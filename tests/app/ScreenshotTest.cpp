@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #if defined(KP_WITH_GUI)
 
@@ -20,18 +21,42 @@ std::uint32_t BigEndian32(const std::string& bytes, std::size_t at)
         | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3]));
 }
 
-TEST(Screenshot, WritesThePngOfTheDemoRecordingWithoutADisplay)
+struct ScreenCase {
+    std::vector<std::string> screen;
+    std::uint32_t width, height;
+};
+
+class ScreenshotScreen : public testing::TestWithParam<ScreenCase> {};
+
+// The window is placed as on a first start: four fifths of a large screen,
+// the whole of a small one.
+TEST_P(ScreenshotScreen, WritesThePngOfTheDemoRecordingWithoutADisplay)
 {
     test::ScratchFolder dir;
     const auto png = dir / "shot.png";
-    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string() }, dir.path(),
+    std::vector<std::string> arguments = { "--screenshot", png.string() };
+    arguments.insert(arguments.end(), GetParam().screen.begin(), GetParam().screen.end());
+    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, arguments, dir.path(),
         { "-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM" });
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string bytes = test::ReadWholeFile(png);
     ASSERT_GT(bytes.size(), 24u);
     EXPECT_EQ(bytes.substr(1, 3), "PNG");
-    EXPECT_EQ(BigEndian32(bytes, 16), 860u); // IHDR width
-    EXPECT_EQ(BigEndian32(bytes, 20), 600u); // IHDR height
+    EXPECT_EQ(BigEndian32(bytes, 16), GetParam().width); // IHDR width
+    EXPECT_EQ(BigEndian32(bytes, 20), GetParam().height); // IHDR height
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenshotScreen,
+    testing::Values(ScreenCase { {}, 1280, 800 }, ScreenCase { { "--screen-size", "1075x750" }, 860, 600 },
+        ScreenCase { { "--screen-size", "1024x600" }, 1024, 600 }));
+
+TEST(Screenshot, AScreenSizeThatIsNoSizeIsAUsageError)
+{
+    test::ScratchFolder dir;
+    const test::ChildResult r = test::RunChild(KP_EXECUTABLE,
+        { "--screenshot", (dir / "x.png").string(), "--screen-size", "big" }, dir.path(), { "-DISPLAY" });
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("WIDTHxHEIGHT"), std::string::npos) << r.err;
 }
 
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)

@@ -29,7 +29,7 @@ struct FrameHarness {
     FrameHarness() { Create(); }
     void Create()
     {
-        // Sized by its "Placement" setting, 900 x 600 without one.
+        // Sized by its "Placement" setting, as on a first start without one.
         frame
             = std::make_unique<CMainFrame>(FrameServices { settings, store, messages, progress, blockFiles, QFont() });
     }
