@@ -3,6 +3,8 @@
 
 #include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
+#include "synth/DemoRecordings.h"
+#include "synth/RecordingWriter.h"
 
 #include <cstdint>
 #include <string>
@@ -20,18 +22,29 @@ std::uint32_t BigEndian32(const std::string& bytes, std::size_t at)
         | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3]));
 }
 
-TEST(Screenshot, WritesThePngOfTheDemoRecordingWithoutADisplay)
+TEST(Screenshot, WritesThePngOfARecordingWithoutADisplay)
 {
     test::ScratchFolder dir;
     const auto png = dir / "shot.png";
-    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string() }, dir.path(),
+    const auto demo = dir / "DEMO.MEM";
+    synth::WriteRecordingFile(synth::DemoRecording(1, 20000), demo);
+    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string(), demo.string() }, dir.path(),
         { "-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM" });
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string bytes = test::ReadWholeFile(png);
     ASSERT_GT(bytes.size(), 24u);
     EXPECT_EQ(bytes.substr(1, 3), "PNG");
-    EXPECT_EQ(BigEndian32(bytes, 16), 860u); // IHDR width
+    // The interactive window's size without a stored placement.
+    EXPECT_EQ(BigEndian32(bytes, 16), 900u); // IHDR width
     EXPECT_EQ(BigEndian32(bytes, 20), 600u); // IHDR height
+}
+
+TEST(Screenshot, WithoutARecordingSaysWhereTheDemoComesFrom)
+{
+    test::ScratchFolder dir;
+    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", (dir / "x.png").string() }, dir.path());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("kp-synth demo"), std::string::npos) << r.err;
 }
 
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)
