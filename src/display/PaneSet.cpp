@@ -112,6 +112,7 @@ void PaneSet::RefreshRemarks(int mode)
     const std::vector<RemarkChannel> channels = RemarkChannelsOf(*view.GetRecord(), view.Channels());
     if (mode == 0) {
         model.SetRows(BuildRemarkRows(frame_.Document().GetHeadInfo(), channels));
+        remarks_->FitColumnsUnlessSet();
     } else {
         UpdateRemarkRows(model.Rows(), channels);
         model.RowsChanged();

@@ -23,7 +23,10 @@ RemarkList::RemarkList(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { emit columnWidthsChanged(); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        widthsSet_ = widthsSet_ || !fitting_;
+        emit columnWidthsChanged();
+    });
 }
 
 void RemarkList::SetColours(const QColor& text, const QColor& back)
@@ -50,6 +53,16 @@ void RemarkList::RestoreColumnWidths(const std::string& text)
     }
     for (int i = 0; i < widths.size(); ++i)
         setColumnWidth(i, widths[i]);
+    widthsSet_ = true;
+}
+
+void RemarkList::FitColumnsUnlessSet()
+{
+    if (widthsSet_ || model_->rowCount() == 0)
+        return;
+    fitting_ = true;
+    resizeColumnsToContents();
+    fitting_ = false;
 }
 
 std::string RemarkList::ColumnWidths() const

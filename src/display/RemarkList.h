@@ -23,6 +23,9 @@ public:
     // positive numbers leaves the defaults.
     void RestoreColumnWidths(const std::string& text);
     std::string ColumnWidths() const;
+    // Until the user sets the widths (or they were stored), each new record
+    // fits the columns to their texts.
+    void FitColumnsUnlessSet();
 
 signals:
     // The context menu's commands: 0 text colour, 1 background, 2 font.
@@ -34,6 +37,8 @@ protected:
 
 private:
     RemarkListModel* model_ = nullptr;
+    bool widthsSet_ = false;
+    bool fitting_ = false;
 };
 
 } // namespace kp
