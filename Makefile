@@ -2,10 +2,14 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build sanitize fuzz clean
+.PHONY: run test deps build screenshot sanitize fuzz clean
 
 run: build
 	./scripts/run-demo.sh $(BUILD)
+
+# The README picture, from the demo recording and default settings.
+screenshot: build
+	./scripts/screenshot.sh $(BUILD)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 600

@@ -286,22 +286,34 @@ void CKpView::scrollContentsBy(int, int)
 
 void CKpView::wheelEvent(QWheelEvent* event)
 {
-    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    const Qt::KeyboardModifiers mods
+        = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
     event->accept();
     if (mods == Qt::ControlModifier) {
-        if (delta > 0)
+        // Touchpads and fine wheels report small angles many times a notch:
+        // one step per 120 units, whatever the events' sizes.
+        wheelScrollRemainder_ = 0;
+        if ((wheelZoomAngle_ > 0 && delta < 0) || (wheelZoomAngle_ < 0 && delta > 0))
+            wheelZoomAngle_ = 0;
+        wheelZoomAngle_ += delta;
+        for (; wheelZoomAngle_ >= 120; wheelZoomAngle_ -= 120)
             ZoomIn();
-        else
+        for (; wheelZoomAngle_ <= -120; wheelZoomAngle_ += 120)
             ZoomOut();
         return;
     }
-    // The standard wheel handling does not scroll while Shift or Ctrl is held.
+    wheelZoomAngle_ = 0;
+    // The standard wheel handling does not scroll while a modifier is held.
     if (mods != Qt::NoModifier || delta == 0)
         return;
     QScrollBar* bar = horizontalScrollBar();
     const int notchStep = std::min(3 * bar->singleStep(), bar->pageStep());
-    bar->setValue(bar->value() - delta * notchStep / 120);
+    // In proportion to the angle; what a small angle does not make up yet is
+    // kept for the next event.
+    const int units = delta * notchStep + wheelScrollRemainder_;
+    wheelScrollRemainder_ = units % 120;
+    bar->setValue(bar->value() - units / 120);
 }
 
 void CKpView::keyPressEvent(QKeyEvent* event)

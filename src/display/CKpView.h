@@ -116,6 +116,7 @@ public:
     // carry the view's dots row cache.
     PaintParams BuildPaintParams(const QRect& logicalClip) const;
     QRect WaveArea() const; // logical
+    const DivisionGeometry& GetGeometry() const { return geometry_; }
     // Redraws the strip above the wave area (marks) without the traces.
     void RedrawMarkStrip();
 
@@ -172,6 +173,8 @@ private:
     CursorId drag_ = CursorId::None;
     int dragX_ = 0;
     bool scrolledLeft_ = false;
+    int wheelZoomAngle_ = 0; // Ctrl+wheel angle not yet turned into steps
+    int wheelScrollRemainder_ = 0; // scroll units short of a pixel, x 120
     bool scrolledRight_ = false;
 };
 

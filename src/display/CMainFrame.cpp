@@ -3,9 +3,13 @@
 #include "app/KpSettings.h"
 #include "app/QtFontDescription.h"
 #include "display/CKpView.h"
+#include "display/ControlPanelHost.h"
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
 #include "display/HelpMenu.h"
+#include "display/LookCommands.h"
+#include "display/PaneSet.h"
+#include "display/ViewContextMenu.h"
 #include "display/ViewCommands.h"
 #include "view/ViewRecordBuilder.h"
 #include "wavefile/CKpDoc.h"
@@ -98,6 +102,10 @@ void CMainFrame::createActions()
 {
     commands_ = new FrameCommands(*this);
     viewCommands_ = new ViewCommands(*view_, services_.settings, this);
+    panes_ = new PaneSet(*this);
+    look_ = new LookCommands(*this, *panes_);
+    controlPanel_ = new ControlPanelHost(*this);
+    new ViewContextMenu(*this, *look_);
 }
 
 void CMainFrame::createMenus()
@@ -116,9 +124,13 @@ void CMainFrame::createMenus()
     view->addAction(commands_->title());
     view->addAction(commands_->remarks());
     view->addAction(commands_->gauge());
+    view->addAction(controlPanel_->toggle());
     view->addSeparator();
     view->addAction(commands_->capture());
     view->addAction(commands_->fixWindowPos());
+    view->addSeparator();
+    view->addAction(look_->blackBackground());
+    view->addAction(look_->whiteBackground());
     connect(view, &QMenu::aboutToShow, commands_, &FrameCommands::UpdateStates);
 
     ViewCommands& v = *viewCommands_;

@@ -30,7 +30,10 @@ class CBlockFileList;
 class CKpDoc;
 class CKpView;
 class FrameClient;
+class ControlPanelHost;
 class FrameCommands;
+class LookCommands;
+class PaneSet;
 class ProgressWindow;
 class SettingsStore;
 class UserMessages;
@@ -78,6 +81,9 @@ public:
     QToolBar* DialogBar() const { return dialogBar_; }
     QLabel* StatusPane(int i) const { return statusPanes_[static_cast<std::size_t>(i)]; }
     FrameClient& Client() const { return *client_; }
+    PaneSet& PaneWindows() const { return *panes_; }
+    LookCommands& Look() const { return *look_; }
+    ControlPanelHost& ControlPanel() const { return *controlPanel_; }
 
     // Pane switches: re-lays out the client area.
     void SetTitleShown(bool on);
@@ -116,6 +122,9 @@ private:
     CKpView* view_ = nullptr;
     FrameCommands* commands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
+    PaneSet* panes_ = nullptr;
+    LookCommands* look_ = nullptr;
+    ControlPanelHost* controlPanel_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* dialogBar_ = nullptr;
     QComboBox* magnificationBox_ = nullptr;

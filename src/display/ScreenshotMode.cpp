@@ -1,18 +1,19 @@
 #include "display/ScreenshotMode.h"
 
-#include "wavefile/BlockFileList.h"
 #include "app/KpSettings.h"
-#include "display/CKpView.h"
+#include "app/QtFontDescription.h"
+#include "app/QtKpApp.h"
 #include "display/CMainFrame.h"
-#include "view/Magnification.h"
+#include "display/LookCommands.h"
+#include "display/ToolWindowPictures.h"
 #include "platform/ProgressWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"
-#include "synth/DemoRecordings.h"
-#include "synth/RecordingWriter.h"
 #include "view/StartPlacement.h"
+#include "wavefile/BlockFileList.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -24,18 +25,14 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace kp {
 
 namespace {
 
 constexpr const char* kSwitch = "--screenshot";
-constexpr const char* kScreenSizeSwitch = "--screen-size";
-constexpr const char* kDefaultScreenSize = "1600x1000";
 
 // One screen of the given size, without window frames, so that the picture
 // is the window's own area.
@@ -57,34 +54,21 @@ bool WriteOffscreenConfig(const QString& path, const ScreenRect& screen)
     return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(config).toJson()) > 0;
 }
 
-// The black-background scheme's wave colours.
-void ApplyBlackScheme(KpSettings& s)
+// Panes are switched on in the main picture, as Ctrl+T, Ctrl+G and Ctrl+R do.
+const QStringList& PaneNames()
 {
-    s.waveCharColor = { 255, 255, 0 };
-    s.waveBackColor = { 0, 0, 0 };
-    s.waveGridColor = { 192, 192, 192 };
-    s.title = { { 255, 255, 0 }, { 0, 0, 0 }, s.title.font };
+    static const QStringList names { QStringLiteral("title"), QStringLiteral("gauge"), QStringLiteral("remarks") };
+    return names;
 }
 
-// The demo's channels swing over the whole height; laid out one above the
-// other, as a user would with the control panel, they can be told apart.
-void StackAnalogChannels(CKpView& view)
+void ShowPane(CMainFrame& frame, const QString& name)
 {
-    const ViewRecord* record = view.GetRecord();
-    if (!record || record->analog.size() < 2)
-        return;
-    const int n = static_cast<int>(record->analog.size());
-    // The logic channels keep their place at the bottom (two fifths at most);
-    // the analog channels share the rest.
-    const double top = 1.0, bottom = record->logic.empty() ? -1.0 : -0.15;
-    const double band = (top - bottom) / n;
-    ChannelDisplayState& channels = view.Channels();
-    for (int k = 0; k < n; ++k) {
-        const auto i = static_cast<std::size_t>(record->analog[static_cast<std::size_t>(k)].index);
-        channels.analog.zoom[i] = band * 0.45;
-        channels.analog.position[i] = top - band * (k + 0.5);
-    }
-    view.ChannelsEdited();
+    if (name == PaneNames()[0])
+        frame.SetTitleShown(true);
+    else if (name == PaneNames()[1])
+        frame.SetGaugeShown(true);
+    else if (name == PaneNames()[2])
+        frame.SetRemarkShown(true);
 }
 
 } // namespace
@@ -98,27 +82,76 @@ bool IsScreenshotRequest(int argc, char** argv)
     return false;
 }
 
-int RunScreenshot(int argc, char** argv)
+ScreenshotRequest ParseScreenshotRequest(int argc, char** argv)
 {
-    QString out, file;
-    std::string_view screenSize = kDefaultScreenSize;
+    ScreenshotRequest r;
+    QStringList plain;
+    bool seen = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], kScreenSizeSwitch) == 0 && i + 1 < argc) {
-            screenSize = argv[++i];
-        } else if (std::strcmp(argv[i], kSwitch) == 0) {
-            if (i + 1 < argc)
-                out = QString::fromLocal8Bit(argv[++i]);
-            if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0)
-                file = QString::fromLocal8Bit(argv[++i]);
+        if (std::strcmp(argv[i], kSwitch) == 0) {
+            seen = true;
+        } else if (std::strcmp(argv[i], "--show") == 0) {
+            if (i + 1 >= argc) {
+                r.error = QStringLiteral("--show needs a list of windows");
+                return r;
+            }
+            for (const QString& name : QString::fromLocal8Bit(argv[++i]).split(u',', Qt::SkipEmptyParts))
+                r.show << name.trimmed();
+        } else if (std::strcmp(argv[i], "--screen-size") == 0) {
+            if (i + 1 >= argc) {
+                r.error = QStringLiteral("--screen-size takes WIDTHxHEIGHT, for example 1600x1000");
+                return r;
+            }
+            r.screenSize = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argv[i], "--scheme") == 0) {
+            if (i + 1 >= argc) {
+                r.error = QStringLiteral("--scheme needs black or white");
+                return r;
+            }
+            const QString scheme = QString::fromLocal8Bit(argv[++i]);
+            r.scheme = scheme == QStringLiteral("black") ? 1 : scheme == QStringLiteral("white") ? 2 : -1;
+            if (r.scheme < 0) {
+                r.error = QStringLiteral("--scheme needs black or white");
+                return r;
+            }
+        } else if (seen) {
+            plain << QString::fromLocal8Bit(argv[i]);
         }
     }
-    if (out.isEmpty()) {
-        std::fputs("kp: --screenshot needs the name of the PNG to write\n", stderr);
+    if (plain.size() != 2) {
+        r.error = QStringLiteral("--screenshot needs the PNG to write and the recording to show "
+                                 "(kp-synth demo DEMO.MEM writes the demo recording)");
+        return r;
+    }
+    r.out = plain[0];
+    r.file = plain[1];
+    for (const QString& name : r.show) {
+        if (!IsToolWindowName(name) && !PaneNames().contains(name)) {
+            r.error = QStringLiteral("--show: no pane or tool window named \"%1\" (%2)")
+                          .arg(name, (PaneNames() + ToolWindowNames()).join(QStringLiteral(", ")));
+            return r;
+        }
+    }
+    return r;
+}
+
+QString ToolWindowPicturePath(const QString& out, const QString& name)
+{
+    const QFileInfo info(out);
+    const QString base = info.completeBaseName() + u'-' + name;
+    return info.dir().filePath(info.suffix().isEmpty() ? base : base + u'.' + info.suffix());
+}
+
+int RunScreenshot(int argc, char** argv)
+{
+    const ScreenshotRequest request = ParseScreenshotRequest(argc, argv);
+    if (!request.error.isEmpty()) {
+        std::fprintf(stderr, "kp: %s\n", request.error.toLocal8Bit().constData());
         return 2;
     }
-    const std::optional<ScreenRect> screen = ParseScreenSize(screenSize);
+    const std::optional<ScreenRect> screen = ParseScreenSize(request.screenSize.toStdString());
     if (!screen) {
-        std::fprintf(stderr, "kp: --screen-size takes WIDTHxHEIGHT, for example %s\n", kDefaultScreenSize);
+        std::fputs("kp: --screen-size takes WIDTHxHEIGHT, for example 1600x1000\n", stderr);
         return 2;
     }
     // The window is placed by the rules of an interactive start, on a screen
@@ -138,49 +171,38 @@ int RunScreenshot(int argc, char** argv)
     QApplication app(qtArgc, qtArgv);
     std::setlocale(LC_NUMERIC, "C");
 
-    QTemporaryDir temp;
-    if (file.isEmpty()) {
-        if (!temp.isValid()) {
-            std::fputs("kp: no temporary folder for the demo recording\n", stderr);
-            return 1;
-        }
-        file = temp.filePath(QStringLiteral("DEMO.MEM"));
-        try {
-            synth::WriteRecordingFile(synth::DemoRecording(), file.toStdString());
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "kp: the demo recording could not be written: %s\n", e.what());
-            return 1;
-        }
-    }
-
+    // As the interactive program starts with an empty store.
     MemorySettingsStore store;
-    KpSettings settings = KpSettings::Defaults();
-    ApplyBlackScheme(settings);
+    KpSettings settings = LoadSettings(store, SystemColoursFromPalette());
     SilentMessages messages;
     NullProgress progress;
     CBlockFileList blockFiles;
-    CMainFrame frame(FrameServices { settings, store, messages, progress, blockFiles, QFont() });
-    frame.ShowWithSavedState();
-    QApplication::processEvents();
-    if (!frame.OpenDocumentFile(QFileInfo(file).absoluteFilePath())) {
-        std::fprintf(stderr, "kp: %s could not be shown%s%s\n", file.toLocal8Bit().constData(),
+    CMainFrame frame(
+        FrameServices { settings, store, messages, progress, blockFiles, FontFromDescription(settings.waveFont) });
+    if (!frame.OpenDocumentFile(QFileInfo(request.file).absoluteFilePath())) {
+        std::fprintf(stderr, "kp: %s could not be shown%s%s\n", request.file.toLocal8Bit().constData(),
             messages.lastText().empty() ? "" : ": ", messages.lastText().c_str());
         return 1;
     }
-    // Close enough to tell the shapes apart; the cursors inside the window.
-    CKpView& view = frame.View();
-    const Magnification& m = view.GetMagnification();
-    int index = view.GetHighestIndex();
-    while (index > 0 && m.pointsPerColumn(index) < 50)
-        --index;
-    view.SetMagnificationIndex(index);
-    StackAnalogChannels(view);
-    const std::int64_t ppc = view.PointsPerColumn();
-    view.SetCursors(100 * ppc, 500 * ppc);
+    frame.ShowWithSavedState();
+    for (const QString& name : request.show)
+        ShowPane(frame, name);
+    // The user's scheme command, as the View menu gives it.
+    if (request.scheme > 0)
+        frame.Look().ApplyScheme(request.scheme);
     QApplication::processEvents();
-    if (!frame.grab().save(out, "PNG")) {
-        std::fprintf(stderr, "kp: %s could not be written\n", out.toLocal8Bit().constData());
+    if (!frame.grab().save(request.out, "PNG")) {
+        std::fprintf(stderr, "kp: %s could not be written\n", request.out.toLocal8Bit().constData());
         return 1;
+    }
+    for (const QString& name : request.show) {
+        if (!IsToolWindowName(name))
+            continue;
+        const QString path = ToolWindowPicturePath(request.out, name);
+        if (!GrabToolWindow(frame, name).save(path, "PNG")) {
+            std::fprintf(stderr, "kp: %s could not be written\n", path.toLocal8Bit().constData());
+            return 1;
+        }
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "view/DivisionGeometry.h"
 #include "view/DotRowCache.h"
 #include "display/TraceCanvas.h"
+#include "view/NameStacking.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -220,20 +221,19 @@ void PaintDotTrace(TraceCanvas& canvas, const PaintParams& p, const ValueTrace& 
     }
 }
 
-void PaintValueName(QPainter& painter, const PaintParams& p, const ValueTrace& t)
+// A name's wished top rows at the left and right ends: centred on the first
+// and last sample, kept near the wave area.
+struct NamePlace {
+    const ValueTrace* trace = nullptr;
+    int left = 0;
+    int right = 0;
+};
+
+NamePlace PlaceValueName(const PaintParams& p, const ValueTrace& t, int h)
 {
     const std::int64_t n = std::min(p.points, t.primary->size());
-    if (n <= 0 || t.name.isEmpty())
-        return;
-    const QFontMetrics fm(p.font);
-    const int h = fm.height();
     auto topOf = [&](int row) { return std::clamp(row - h / 2, p.waveTop() - 2, p.waveBottom() - h + 2); };
-    painter.setPen(t.colour);
-    const int w = fm.horizontalAdvance(t.name);
-    const int leftTop = topOf(RowOfValue(p, t, t.primary->Value(0)));
-    painter.drawText(QRect(p.waveLeft() - 3 - w, leftTop, w, h), Qt::AlignRight | Qt::AlignTop, t.name);
-    const int rightTop = topOf(RowOfValue(p, t, t.primary->Value(n - 1)));
-    painter.drawText(QRect(p.waveRight() + 3, rightTop, w + 2, h), Qt::AlignLeft | Qt::AlignTop, t.name);
+    return { &t, topOf(RowOfValue(p, t, t.primary->Value(0))), topOf(RowOfValue(p, t, t.primary->Value(n - 1))) };
 }
 
 void PaintValueTraces(QPainter& painter, TraceCanvas& canvas, const PaintParams& p,
@@ -254,14 +254,34 @@ void PaintValueTraces(QPainter& painter, TraceCanvas& canvas, const PaintParams&
 }
 
 // Names stand in the margins, where no trace reaches, so drawing them after
-// all traces looks the same as after each channel.
-void PaintValueNames(QPainter& painter, const PaintParams& p, const std::vector<ValueTrace>& traces)
+// all traces looks the same as after each channel. Names of channels that
+// start or end at the same height are set one under the other.
+void PaintValueNames(QPainter& painter, const PaintParams& p)
 {
-    const int count = static_cast<int>(traces.size());
-    for (int k = 0; k < count; ++k) {
-        const ValueTrace& t = traces[static_cast<std::size_t>(p.reverseOrder ? count - 1 - k : k)];
-        if (t.primary)
-            PaintValueName(painter, p, t);
+    const QFontMetrics fm(p.font);
+    const int h = fm.height();
+    std::vector<NamePlace> places;
+    for (const std::vector<ValueTrace>* traces : { &p.calc, &p.analog }) {
+        const int count = static_cast<int>(traces->size());
+        for (int k = 0; k < count; ++k) {
+            const ValueTrace& t = (*traces)[static_cast<std::size_t>(p.reverseOrder ? count - 1 - k : k)];
+            if (t.primary && !t.name.isEmpty() && std::min(p.points, t.primary->size()) > 0)
+                places.push_back(PlaceValueName(p, t, h));
+        }
+    }
+    std::vector<int> left, right;
+    for (const NamePlace& n : places) {
+        left.push_back(n.left);
+        right.push_back(n.right);
+    }
+    left = StackNameTops(left, h, p.waveTop() - 2, p.waveBottom() - h + 2);
+    right = StackNameTops(right, h, p.waveTop() - 2, p.waveBottom() - h + 2);
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const ValueTrace& t = *places[k].trace;
+        const int w = fm.horizontalAdvance(t.name);
+        painter.setPen(t.colour);
+        painter.drawText(QRect(p.waveLeft() - 3 - w, left[k], w, h), Qt::AlignRight | Qt::AlignTop, t.name);
+        painter.drawText(QRect(p.waveRight() + 3, right[k], w + 2, h), Qt::AlignLeft | Qt::AlignTop, t.name);
     }
 }
 
@@ -346,8 +366,7 @@ void PaintTraces(QPainter& painter, const PaintParams& p)
     }
     canvas.Flush(painter);
     if (p.drawChannel) {
-        PaintValueNames(painter, p, p.calc);
-        PaintValueNames(painter, p, p.analog);
+        PaintValueNames(painter, p);
         PaintLogicNames(painter, p);
     }
 }

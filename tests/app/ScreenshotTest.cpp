@@ -3,6 +3,8 @@
 
 #include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
+#include "synth/DemoRecordings.h"
+#include "synth/RecordingWriter.h"
 
 #include <cstdint>
 #include <string>
@@ -30,11 +32,13 @@ class ScreenshotScreen : public testing::TestWithParam<ScreenCase> {};
 
 // The window is placed as on a first start: four fifths of a large screen,
 // the whole of a small one.
-TEST_P(ScreenshotScreen, WritesThePngOfTheDemoRecordingWithoutADisplay)
+TEST_P(ScreenshotScreen, WritesThePngOfARecordingWithoutADisplay)
 {
     test::ScratchFolder dir;
     const auto png = dir / "shot.png";
-    std::vector<std::string> arguments = { "--screenshot", png.string() };
+    const auto demo = dir / "DEMO.MEM";
+    synth::WriteRecordingFile(synth::DemoRecording(1, 20000), demo);
+    std::vector<std::string> arguments = { "--screenshot", png.string(), demo.string() };
     arguments.insert(arguments.end(), GetParam().screen.begin(), GetParam().screen.end());
     const test::ChildResult r = test::RunChild(KP_EXECUTABLE, arguments, dir.path(),
         { "-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM" });
@@ -54,9 +58,18 @@ TEST(Screenshot, AScreenSizeThatIsNoSizeIsAUsageError)
 {
     test::ScratchFolder dir;
     const test::ChildResult r = test::RunChild(KP_EXECUTABLE,
-        { "--screenshot", (dir / "x.png").string(), "--screen-size", "big" }, dir.path(), { "-DISPLAY" });
+        { "--screenshot", (dir / "x.png").string(), (dir / "A.MEM").string(), "--screen-size", "big" }, dir.path(),
+        { "-DISPLAY" });
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("WIDTHxHEIGHT"), std::string::npos) << r.err;
+}
+
+TEST(Screenshot, WithoutARecordingSaysWhereTheDemoComesFrom)
+{
+    test::ScratchFolder dir;
+    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", (dir / "x.png").string() }, dir.path());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("kp-synth demo"), std::string::npos) << r.err;
 }
 
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)

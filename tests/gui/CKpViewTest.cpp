@@ -73,6 +73,33 @@ TEST_F(LoadedView, CtrlWheelZoomsButNotWithShiftPlainWheelScrolls)
     EXPECT_EQ(view().GetMagnificationIndex(), 7);
 }
 
+TEST_F(LoadedView, CtrlAloneZoomsOneStepPer120UnitsOfAngle)
+{
+    view().SetMagnificationIndex(3);
+    const Qt::KeyboardModifiers notAlone[]
+        = { Qt::ControlModifier | Qt::AltModifier, Qt::ControlModifier | Qt::MetaModifier };
+    for (const Qt::KeyboardModifiers mods : notAlone)
+        Wheel(port(), 120, mods);
+    EXPECT_EQ(view().GetMagnificationIndex(), 3);
+    Wheel(port(), 40, Qt::ControlModifier);
+    Wheel(port(), 40, Qt::ControlModifier);
+    EXPECT_EQ(view().GetMagnificationIndex(), 3);
+    Wheel(port(), 40, Qt::ControlModifier);
+    EXPECT_EQ(view().GetMagnificationIndex(), 4);
+    Wheel(port(), -240, Qt::ControlModifier);
+    EXPECT_EQ(view().GetMagnificationIndex(), 2);
+
+    // Three thirds of a notch scroll as far as one notch.
+    view().SetMagnificationIndex(7);
+    for (int i = 0; i < 3; ++i)
+        Wheel(port(), -40, Qt::NoModifier);
+    const int thirds = view().ScrollX();
+    view().horizontalScrollBar()->setValue(0);
+    Wheel(port(), -120, Qt::NoModifier);
+    EXPECT_EQ(thirds, view().ScrollX());
+    EXPECT_GT(thirds, 0);
+}
+
 TEST_F(LoadedView, KeysPageAndJumpToTheEnds)
 {
     view().SetMagnificationIndex(7);

@@ -1,6 +1,8 @@
 #include "synth/DemoRecordings.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <random>
 #include <stdexcept>
@@ -112,6 +114,34 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
     }
 }
 
+// The instrument's own display settings for the demo: each analog channel
+// in a band of its own above the logic units (which take the lowest two
+// fifths), magnified so that a full-scale swing stays inside its band, in
+// colours that read on a black and on a white background alike.
+void PlaceDemoChannels(Recording& r)
+{
+    static constexpr const char* kAnalogColours[] = { "220 40 40", "30 160 30", "50 100 240", "0 165 165",
+        "200 0 200", "225 130 0", "130 90 220", "150 120 60" };
+    static constexpr const char* kLogicColours[] = { "220 40 40", "30 160 30", "50 100 240", "225 130 0" };
+    const int n = static_cast<int>(r.analog.size());
+    // Percent of the wave area's height from its bottom: the analog bands
+    // share 40 % .. 100 %.
+    const double band = 60.0 / std::max(n, 1);
+    char text[16];
+    for (int k = 0; k < n; ++k) {
+        AnalogSpec& a = r.analog[static_cast<std::size_t>(k)];
+        std::snprintf(text, sizeof text, "%g%%", 100.0 - band * (k + 0.5));
+        a.fields[5] = text;
+        a.fields[27] = kAnalogColours[k % 8];
+        // The shapes swing up to full scale, which is L divisions (half the
+        // area); a band is band% of the whole height.
+        std::snprintf(text, sizeof text, "%g", 0.8 * band / 100.0);
+        a.fields[31] = text;
+    }
+    for (std::size_t u = 0; u < r.logicUnits.size(); ++u)
+        r.logicUnits[u].fields[27] = kLogicColours[u % 4];
+}
+
 } // namespace
 
 Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, std::uint32_t seed)
@@ -142,6 +172,8 @@ Recording DemoRecording(std::uint32_t seed, std::int64_t points)
 {
     Recording r = WaveformRecording(8, 4, points, seed);
     r.mainFields[17] = "10%";
+    r.mainFields[18] = "Demo record";
+    PlaceDemoChannels(r);
     for (const std::int64_t percent : {4, 12, 35, 60, 85})
         r.events.push_back(points * percent / 100);
     return r;

@@ -16,7 +16,9 @@ namespace kp::synth {
 // different rates.
 Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, std::uint32_t seed);
 
-// The demo: WaveformRecording(8, 4, points, seed).
+// The demo: WaveformRecording(8, 4, points, seed), with the instrument's
+// display settings (position, magnification, colour) giving each analog
+// channel a band of its own above the logic units.
 Recording DemoRecording(std::uint32_t seed = 1, std::int64_t points = 300000);
 
 // A small recording of the given family and function ("MEM", "REC", "RMS")

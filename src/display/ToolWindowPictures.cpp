@@ -1,0 +1,60 @@
+#include "display/ToolWindowPictures.h"
+
+#include "display/CMainFrame.h"
+#include "display/ControlPanelHost.h"
+#include "display/WaveControlPanel.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace kp {
+
+namespace {
+
+using Opener = std::function<QWidget*(CMainFrame&)>;
+
+const std::vector<std::pair<QString, Opener>>& Table()
+{
+    static const std::vector<std::pair<QString, Opener>> table {
+        { QStringLiteral("control"),
+            [](CMainFrame& frame) -> QWidget* {
+                frame.ControlPanel().SetShown(true);
+                return &frame.ControlPanel().Panel();
+            } },
+    };
+    return table;
+}
+
+} // namespace
+
+QStringList ToolWindowNames()
+{
+    QStringList names;
+    for (const auto& [name, open] : Table())
+        names << name;
+    return names;
+}
+
+bool IsToolWindowName(const QString& name) { return ToolWindowNames().contains(name); }
+
+QImage GrabToolWindow(CMainFrame& frame, const QString& name)
+{
+    for (const auto& [known, open] : Table()) {
+        if (known != name)
+            continue;
+        QWidget* window = open(frame);
+        if (window == nullptr)
+            return {};
+        window->show();
+        QApplication::processEvents();
+        return window->grab().toImage();
+    }
+    return {};
+}
+
+} // namespace kp
