@@ -7,6 +7,7 @@
 #include "display/FrameCommands.h"
 #include "display/ViewCommands.h"
 #include "display/ViewRecordBuilder.h"
+#include "infowin/InfoWindows.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QAction>
@@ -96,6 +97,7 @@ void CMainFrame::createActions()
 {
     commands_ = new FrameCommands(*this);
     viewCommands_ = new ViewCommands(*view_, services_.settings, this);
+    infoWindows_ = new InfoWindows(*this);
 }
 
 void CMainFrame::createMenus()
@@ -114,6 +116,9 @@ void CMainFrame::createMenus()
     view->addAction(commands_->title());
     view->addAction(commands_->remarks());
     view->addAction(commands_->gauge());
+    view->addSeparator();
+    view->addAction(infoWindows_->propertiesAction());
+    view->addAction(infoWindows_->traceAction());
     view->addSeparator();
     view->addAction(commands_->capture());
     view->addAction(commands_->fixWindowPos());
@@ -266,6 +271,7 @@ void CMainFrame::writeSettings()
     frameSettings_.toolbarState.assign(state.begin(), state.end());
     frameSettings_.Save(services_.store);
     recent_.Save(services_.store);
+    infoWindows_->SaveSettings();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

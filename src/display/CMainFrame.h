@@ -30,6 +30,7 @@ class CKpDoc;
 class CKpView;
 class FrameClient;
 class FrameCommands;
+class InfoWindows;
 class ProgressWindow;
 class SettingsStore;
 class UserMessages;
@@ -67,6 +68,7 @@ public:
     CKpDoc& Document() const { return *doc_; }
     FrameCommands& Commands() const { return *commands_; }
     ViewCommands& WaveCommands() const { return *viewCommands_; }
+    InfoWindows& Windows() const { return *infoWindows_; }
     FrameSettings& Layout() { return frameSettings_; }
     RecentFileList& RecentFiles() { return recent_; }
     KpSettings& Settings() const { return services_.settings; }
@@ -114,6 +116,7 @@ private:
     CKpView* view_ = nullptr;
     FrameCommands* commands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
+    InfoWindows* infoWindows_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* dialogBar_ = nullptr;
     QComboBox* magnificationBox_ = nullptr;

@@ -5,6 +5,7 @@
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
 #include "display/Magnification.h"
+#include "infowin/InfoWindows.h"
 #include "platform/ProgressWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <clocale>
@@ -72,13 +74,15 @@ bool IsScreenshotRequest(int argc, char** argv)
 int RunScreenshot(int argc, char** argv)
 {
     QString out, file;
+    QStringList toolWindows; // --show trace,properties
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], kSwitch) == 0) {
             if (i + 1 < argc)
                 out = QString::fromLocal8Bit(argv[i + 1]);
-            if (i + 2 < argc)
+            if (i + 2 < argc && std::strncmp(argv[i + 2], "--", 2) != 0)
                 file = QString::fromLocal8Bit(argv[i + 2]);
-            break;
+        } else if (std::strcmp(argv[i], "--show") == 0 && i + 1 < argc) {
+            toolWindows = QString::fromLocal8Bit(argv[i + 1]).split(u',', Qt::SkipEmptyParts);
         }
     }
     if (out.isEmpty()) {
@@ -136,6 +140,21 @@ int RunScreenshot(int argc, char** argv)
     if (!frame.grab().save(out, "PNG")) {
         std::fprintf(stderr, "kp: %s could not be written\n", out.toLocal8Bit().constData());
         return 1;
+    }
+    // Each tool window beside the main picture: OUT-NAME.png.
+    const QString base = out.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? out.chopped(4) : out;
+    for (const QString& name : toolWindows) {
+        QWidget* w = frame.Windows().ShowByName(name.trimmed().toLower());
+        if (w == nullptr) {
+            std::fprintf(stderr, "kp: no tool window named %s\n", name.toLocal8Bit().constData());
+            return 2;
+        }
+        QApplication::processEvents();
+        const QString path = base + u'-' + name.trimmed().toLower() + QStringLiteral(".png");
+        if (!w->grab().save(path, "PNG")) {
+            std::fprintf(stderr, "kp: %s could not be written\n", path.toLocal8Bit().constData());
+            return 1;
+        }
     }
     return 0;
 }

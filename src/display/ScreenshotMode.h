@@ -3,7 +3,8 @@
 // demo recording, written by the recording writer into a temporary folder)
 // without a display and saves it as a PNG. The settings are the defaults of
 // an empty store with the black colour scheme, so the picture does not depend
-// on the user's settings.
+// on the user's settings. "--show trace,properties" also writes each named
+// tool window, as it opens beside the main window, to OUT-NAME.png.
 
 namespace kp {
 

@@ -34,6 +34,20 @@ TEST(Screenshot, WritesThePngOfTheDemoRecordingWithoutADisplay)
     EXPECT_EQ(BigEndian32(bytes, 20), 600u); // IHDR height
 }
 
+TEST(Screenshot, ToolWindowsGoBesideTheMainPicture)
+{
+    test::ScratchFolder dir;
+    const auto png = dir / "shot.png";
+    const test::ChildResult r = test::RunChild(
+        KP_EXECUTABLE, { "--screenshot", png.string(), "--show", "trace,properties" }, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const char* name : { "shot-trace.png", "shot-properties.png" })
+        EXPECT_EQ(test::ReadWholeFile(dir / name).substr(1, 3), "PNG") << name;
+    const test::ChildResult unknown
+        = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string(), "--show", "nothing" }, dir.path());
+    EXPECT_NE(unknown.exitCode, 0);
+}
+
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)
 {
     test::ScratchFolder dir;
