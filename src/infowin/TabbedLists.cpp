@@ -125,8 +125,12 @@ void TabbedLists::Show(const TextTable& table)
     CollectWidths();
     const bool reset = model_->SetTable(table);
     shownTab_ = tab;
-    if (switched || reset)
+    if (switched || reset) {
         ApplyWidths();
+        // A new list starts without a chosen row.
+        list_->clearSelection();
+        list_->setCurrentIndex({});
+    }
 }
 
 } // namespace kp

@@ -53,7 +53,8 @@ TextTable GeneralTable(const CKpDoc& doc)
     row("Trig Mode", ShownText(head.GetTriggerMode()));
     row("Trig Source", MainField(head, kTrigSource));
     row(head.GetFunctionMode() == 1 ? "Trig Timing" : "PreTrig", ShownText(head.GetPreTriggerText()));
-    row("", MainField(head, kTrigCondition));
+    // The condition's second line: empty when it has none.
+    row("", RecordField(&head.MainRecord(), kTrigCondition));
     row("Timer Trig", MainField(head, kTimerTrig));
     row(" Start", MainField(head, kTimerTrig + 1));
     row(" Stop", MainField(head, kTimerTrig + 2));
