@@ -5,10 +5,12 @@
 #include "infowin/CTraceWindow.h"
 #include "infowin/CursorSpinButtons.h"
 #include "infowin/InfoWindows.h"
+#include "view/StatisticsReadout.h"
 #include "view/TraceReadout.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -118,6 +120,20 @@ TEST_F(TraceWindowTest, CtrlTabCyclesTheListsAndCopyTakesTheVisibleOne)
     EXPECT_TRUE(text.startsWith(QString::fromStdString("LCH\tA\tB\tComment\r\nTime\t" + a + "\t" + b + "\t\r\n")))
         << text.toStdString();
     EXPECT_EQ(text.count("\r\n"), 2 + w->List()->model()->rowCount());
+}
+
+TEST_F(TraceWindowTest, StatisticsTabShowsTheRangeAndCopiesItsSummary)
+{
+    View().SetCursors(10, 20);
+    w->SelectTab(kStatisticsTab);
+    const std::string summary = StatisticsReadout::SummaryLine(View().GetRecord()->sampleInterval, 10, 20);
+    EXPECT_TRUE(w->StatisticsSummary()->isVisible());
+    EXPECT_EQ(w->StatisticsSummary()->text().toStdString(), summary);
+    EXPECT_EQ(w->List()->model()->headerData(1, Qt::Horizontal).toString(), "Min");
+    const std::string copy = w->CopyText();
+    EXPECT_NE(copy.find("\r\n" + summary + "\r\n"), std::string::npos) << copy;
+    w->SelectTab(static_cast<int>(TraceTab::Analog));
+    EXPECT_FALSE(w->StatisticsSummary()->isVisible());
 }
 
 TEST_F(TraceWindowTest, FormatAndCalculationChangesRetitleAndPersist)
