@@ -6,14 +6,18 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<LongOption, 4> kLongOptions = { {
+constexpr std::array<LongOption, 6> kLongOptions = { {
     { "help", "", "print this text and exit" },
     { "version", "", "print the version and exit" },
-    { "screenshot", "OUT.png [FILE]",
-        "draw the main window showing FILE (or a demo recording) without a display, as it opens on the first "
-        "start with no stored settings, and save it as a PNG" },
+    { "screenshot", "OUT.png FILE",
+        "draw the main window showing FILE without a display, as it opens on the first start with no stored "
+        "settings, and save it as a PNG (kp-synth demo DEMO.MEM writes a demo recording)" },
     { "screen-size", "WIDTHxHEIGHT",
         "with --screenshot: the size of the screen the window is placed on (default 1600x1000)" },
+    { "show", "NAMES",
+        "with --screenshot: a comma list of panes to switch on (title, gauge, remarks) and of tool windows to "
+        "save beside OUT.png as OUT-NAME.png (control, trace, properties)" },
+    { "scheme", "black|white", "with --screenshot: apply the black or white background scheme first" },
 } };
 
 std::string_view NameOf(std::string_view token)

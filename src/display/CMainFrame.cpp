@@ -12,6 +12,7 @@
 #include "display/ViewContextMenu.h"
 #include "display/ViewCommands.h"
 #include "view/ViewRecordBuilder.h"
+#include "infowin/InfoWindows.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QAction>
@@ -106,6 +107,7 @@ void CMainFrame::createActions()
     look_ = new LookCommands(*this, *panes_);
     controlPanel_ = new ControlPanelHost(*this);
     new ViewContextMenu(*this, *look_);
+    infoWindows_ = new InfoWindows(*this);
 }
 
 void CMainFrame::createMenus()
@@ -125,6 +127,9 @@ void CMainFrame::createMenus()
     view->addAction(commands_->remarks());
     view->addAction(commands_->gauge());
     view->addAction(controlPanel_->toggle());
+    view->addSeparator();
+    view->addAction(infoWindows_->propertiesAction());
+    view->addAction(infoWindows_->traceAction());
     view->addSeparator();
     view->addAction(commands_->capture());
     view->addAction(commands_->fixWindowPos());
@@ -285,6 +290,7 @@ void CMainFrame::writeSettings()
     frameSettings_.toolbarState.assign(state.begin(), state.end());
     frameSettings_.Save(services_.store);
     recent_.Save(services_.store);
+    infoWindows_->SaveSettings();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -34,6 +34,7 @@ class ControlPanelHost;
 class FrameCommands;
 class LookCommands;
 class PaneSet;
+class InfoWindows;
 class ProgressWindow;
 class SettingsStore;
 class UserMessages;
@@ -72,6 +73,7 @@ public:
     CKpDoc& Document() const { return *doc_; }
     FrameCommands& Commands() const { return *commands_; }
     ViewCommands& WaveCommands() const { return *viewCommands_; }
+    InfoWindows& Windows() const { return *infoWindows_; }
     FrameSettings& Layout() { return frameSettings_; }
     RecentFileList& RecentFiles() { return recent_; }
     KpSettings& Settings() const { return services_.settings; }
@@ -125,6 +127,7 @@ private:
     PaneSet* panes_ = nullptr;
     LookCommands* look_ = nullptr;
     ControlPanelHost* controlPanel_ = nullptr;
+    InfoWindows* infoWindows_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* dialogBar_ = nullptr;
     QComboBox* magnificationBox_ = nullptr;

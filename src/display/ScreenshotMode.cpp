@@ -20,6 +20,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPixmap>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <clocale>

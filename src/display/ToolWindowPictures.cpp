@@ -3,6 +3,7 @@
 #include "display/CMainFrame.h"
 #include "display/ControlPanelHost.h"
 #include "display/WaveControlPanel.h"
+#include "infowin/InfoWindows.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -26,6 +27,9 @@ const std::vector<std::pair<QString, Opener>>& Table()
                 frame.ControlPanel().SetShown(true);
                 return &frame.ControlPanel().Panel();
             } },
+        { QStringLiteral("trace"), [](CMainFrame& frame) { return frame.Windows().ShowByName(QStringLiteral("trace")); } },
+        { QStringLiteral("properties"),
+            [](CMainFrame& frame) { return frame.Windows().ShowByName(QStringLiteral("properties")); } },
     };
     return table;
 }

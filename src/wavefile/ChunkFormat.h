@@ -160,6 +160,15 @@ inline constexpr std::size_t kChUnitTextSize = 16;
 inline constexpr std::size_t kEventCount = 0;
 inline constexpr std::size_t kEventPositions = 8;
 inline constexpr std::size_t kEventPositionSize = 8;
+// "SXEEEVTI" (index byte 0, sub-kind 0): the marks' comments. At its parameter
+// offset q: u32 comment count at q, u32 entry size at q+4, then one entry per
+// mark from q+8 in the marks' order, each the comment as little-endian UTF-16
+// padded with NUL units to the entry size.
+inline constexpr std::size_t kEventInfoCount = 0;
+inline constexpr std::size_t kEventInfoEntrySize = 4;
+inline constexpr std::size_t kEventInfoEntries = 8;
+// Entry sizes outside 2 .. 1024 bytes are not read.
+inline constexpr std::uint32_t kEventInfoMaxEntrySize = 1024;
 
 // ------------------------------------------------- index file entries (decided)
 // An "LFEERFDT" chunk carries one listed file. Its data offset (bytes 16-19)

@@ -72,6 +72,22 @@ TEST(Screenshot, WithoutARecordingSaysWhereTheDemoComesFrom)
     EXPECT_NE(r.err.find("kp-synth demo"), std::string::npos) << r.err;
 }
 
+TEST(Screenshot, ToolWindowsGoBesideTheMainPicture)
+{
+    test::ScratchFolder dir;
+    const auto png = dir / "shot.png";
+    const auto demo = dir / "DEMO.MEM";
+    synth::WriteRecordingFile(synth::DemoRecording(1, 20000), demo);
+    const test::ChildResult r = test::RunChild(
+        KP_EXECUTABLE, { "--screenshot", png.string(), demo.string(), "--show", "trace,properties" }, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const char* name : { "shot-trace.png", "shot-properties.png" })
+        EXPECT_EQ(test::ReadWholeFile(dir / name).substr(1, 3), "PNG") << name;
+    const test::ChildResult unknown
+        = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string(), demo.string(), "--show", "nothing" }, dir.path());
+    EXPECT_NE(unknown.exitCode, 0);
+}
+
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)
 {
     test::ScratchFolder dir;

@@ -218,6 +218,32 @@ RawSubChunkSpec EventChunk(const std::vector<std::int64_t>& events)
     return raw;
 }
 
+// The marks' comments as an "SXEEEVTI" sub-chunk: count, entry size, then
+// one NUL-padded UTF-16 entry per mark, as long as the longest comment.
+RawSubChunkSpec EventCommentChunk(const std::vector<std::string>& comments)
+{
+    std::vector<std::vector<std::uint8_t>> texts;
+    std::size_t size = 2;
+    for (const std::string& c : comments) {
+        texts.emplace_back();
+        AppendUtf16(texts.back(), c);
+        size = std::max(size, texts.back().size() + 2);
+    }
+    if (size > chunk::kEventInfoMaxEntrySize)
+        throw std::invalid_argument(kWhat + ": an event comment is longer than an entry can hold");
+    RawSubChunkSpec raw;
+    raw.tag = std::string(chunk::kEventInfoTag);
+    raw.body.assign(chunk::kEventInfoEntries + texts.size() * size, 0);
+    const auto count = static_cast<std::uint32_t>(texts.size());
+    for (int b = 0; b < 4; ++b) {
+        raw.body[chunk::kEventInfoCount + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(count >> (8 * b));
+        raw.body[chunk::kEventInfoEntrySize + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(size >> (8 * b));
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        std::copy(texts[i].begin(), texts[i].end(), raw.body.begin() + static_cast<std::ptrdiff_t>(chunk::kEventInfoEntries + i * size));
+    return raw;
+}
+
 } // namespace
 
 ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Options& options)
@@ -321,6 +347,8 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
             info.channels = options.channels;
             if (!recording.events.empty())
                 info.extra.push_back(EventChunk(recording.events));
+            if (!recording.eventComments.empty())
+                info.extra.push_back(EventCommentChunk(recording.eventComments));
         }
         blueprint.infos.push_back(info);
     }

@@ -209,6 +209,8 @@ Bytes DataChunk(const ChunkedFileSpec& blueprint, std::uint64_t at, std::vector<
     return out;
 }
 
+} // namespace
+
 void AppendUtf16(Bytes& out, const std::string& utf8)
 {
     auto unit = [&](std::uint32_t u) {
@@ -233,6 +235,8 @@ void AppendUtf16(Bytes& out, const std::string& utf8)
         }
     }
 }
+
+namespace {
 
 Bytes FileChunk(const ChunkFileEntrySpec& file)
 {

@@ -159,6 +159,10 @@ struct Family5Options {
     std::vector<ChunkChannelSettingSpec> channels;
 };
 
+// Appends UTF-8 text as little-endian UTF-16 units; throws
+// std::invalid_argument for text that is not UTF-8.
+void AppendUtf16(std::vector<std::uint8_t>& out, const std::string& utf8);
+
 // Throws std::invalid_argument for what the family cannot carry: float,
 // pulse and 32-bit logic channels, logic units from 4 on, slots from 352 on,
 // secondary values of calculation slots, and index-1 codes that change within

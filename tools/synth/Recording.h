@@ -86,6 +86,9 @@ struct Recording {
     // Event mark positions, written where the family keeps them
     // (interpret/EventMarks.h); families 4 and 9 carry none and refuse them.
     std::vector<std::int64_t> events;
+    // Comments of the event marks, in their order: only the chunked family
+    // (5) stores them; the other families refuse them.
+    std::vector<std::string> eventComments;
 
     // --------------------------------------------- families 6-9 (frames)
     // Family 8: mask and shift per split GPS slot (246-252), written to "HQ";

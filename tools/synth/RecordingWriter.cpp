@@ -18,7 +18,10 @@ int RecordingFamily(const Recording& recording)
 
 std::vector<std::uint8_t> WriteRecording(const Recording& recording)
 {
-    switch (RecordingFamily(recording)) {
+    const int family = RecordingFamily(recording);
+    if (family != 5 && !recording.eventComments.empty())
+        throw std::invalid_argument("family " + std::to_string(family) + " stores no event comments");
+    switch (family) {
     case 0: return WriteFamily0(recording);
     case 1: return WriteFamily1(recording);
     case 2: return WriteFamily2(recording);
