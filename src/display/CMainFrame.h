@@ -5,6 +5,8 @@
 // "Main". The frame owns the document; command handlers live in
 // FrameCommands and ViewCommands.
 
+#include "app/CompanionHandOff.h"
+#include "app/FolderFileList.h"
 #include "display/FrameLayout.h"
 #include "display/FrameSettings.h"
 #include "display/RecentFileList.h"
@@ -16,6 +18,7 @@
 #include <array>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
@@ -26,9 +29,11 @@ class QToolBar;
 namespace kp {
 
 class CBlockFileList;
+class CBlockListWindow;
 class CKpDoc;
 class CKpView;
 class FrameClient;
+class FolderNavigation;
 class FrameCommands;
 class ProgressWindow;
 class SettingsStore;
@@ -55,7 +60,8 @@ public:
 
     // Opens a file into the document and shows it; false when nothing new
     // was loaded (the reason has been shown).
-    bool OpenDocumentFile(const QString& path);
+    // A block chosen in the block list keeps the list it came from.
+    bool OpenDocumentFile(const QString& path, bool keepBlockList = false);
     // The open document's path; empty when nothing is open.
     const QString& GetDocumentPath() const { return documentPath_; }
 
@@ -76,6 +82,10 @@ public:
     QToolBar* DialogBar() const { return dialogBar_; }
     QLabel* StatusPane(int i) const { return statusPanes_[static_cast<std::size_t>(i)]; }
     FrameClient& Client() const { return *client_; }
+    FolderNavigation& Navigation() const { return *navigation_; }
+    CBlockListWindow& BlockList() const { return *blockList_; }
+    QAction* BlockListAction() const { return blockListAction_; }
+    FolderFileList& FolderFiles() { return folderFiles_; }
 
     // Pane switches: re-lays out the client area.
     void SetTitleShown(bool on);
@@ -113,6 +123,11 @@ private:
     FrameClient* client_ = nullptr;
     CKpView* view_ = nullptr;
     FrameCommands* commands_ = nullptr;
+    FolderFileList folderFiles_;
+    std::unique_ptr<CompanionHandOff> companion_;
+    FolderNavigation* navigation_ = nullptr;
+    CBlockListWindow* blockList_ = nullptr;
+    QAction* blockListAction_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* dialogBar_ = nullptr;

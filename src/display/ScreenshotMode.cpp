@@ -5,10 +5,12 @@
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
 #include "display/Magnification.h"
+#include "display/ScreenshotWindows.h"
 #include "platform/ProgressWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"
 #include "synth/DemoRecordings.h"
+#include "synth/IndexWriter.h"
 #include "synth/RecordingWriter.h"
 
 #include <QApplication>
@@ -76,11 +78,12 @@ int RunScreenshot(int argc, char** argv)
         if (std::strcmp(argv[i], kSwitch) == 0) {
             if (i + 1 < argc)
                 out = QString::fromLocal8Bit(argv[i + 1]);
-            if (i + 2 < argc)
+            if (i + 2 < argc && std::strncmp(argv[i + 2], "--", 2) != 0)
                 file = QString::fromLocal8Bit(argv[i + 2]);
             break;
         }
     }
+    const QStringList shown = ScreenshotShowList(argc, argv);
     if (out.isEmpty()) {
         std::fputs("kp: --screenshot needs the name of the PNG to write\n", stderr);
         return 2;
@@ -101,6 +104,19 @@ int RunScreenshot(int argc, char** argv)
         file = temp.filePath(QStringLiteral("DEMO.MEM"));
         try {
             synth::WriteRecordingFile(synth::DemoRecording(), file.toStdString());
+            // The windows of a picture with --show need blocks of an index
+            // and a folder of recordings.
+            if (!shown.isEmpty()) {
+                synth::IndexSpec index;
+                for (std::uint32_t n = 1; n <= 3; ++n) {
+                    const std::string base = "WAVE000" + std::to_string(n);
+                    synth::WriteRecordingFile(synth::DemoRecording(n, 300000),
+                        temp.filePath(QString::fromStdString(base + ".MEM")).toStdString());
+                    index.entries.push_back({ n - 1, synth::Name83Stored(base, "MEM") });
+                }
+                file = temp.filePath(QStringLiteral("DEMO.IDX"));
+                synth::WriteIndexFile(file.toStdString(), index);
+            }
         } catch (const std::exception& e) {
             std::fprintf(stderr, "kp: the demo recording could not be written: %s\n", e.what());
             return 1;
@@ -133,7 +149,14 @@ int RunScreenshot(int argc, char** argv)
     const std::int64_t ppc = view.PointsPerColumn();
     view.SetCursors(100 * ppc, 500 * ppc);
     QApplication::processEvents();
-    if (!frame.grab().save(out, "PNG")) {
+    QStringList unknown;
+    const QImage picture = PictureWithWindows(frame, shown, frame.GetDocumentPath(), unknown);
+    if (!unknown.isEmpty()) {
+        std::fprintf(stderr, "kp: --show knows blocks, open and batch, not %s\n",
+            unknown.join(QLatin1Char(',')).toLocal8Bit().constData());
+        return 2;
+    }
+    if (!picture.save(out, "PNG")) {
         std::fprintf(stderr, "kp: %s could not be written\n", out.toLocal8Bit().constData());
         return 1;
     }
