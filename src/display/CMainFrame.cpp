@@ -364,7 +364,10 @@ bool CMainFrame::OpenDocumentFile(const QString& path, bool keepBlockList)
         recent_.Add(documentPath_.toStdString());
         emit documentOpened(documentPath_);
     }
-    folderFiles_.NoteOpened(info.absoluteFilePath().toStdString(), opened);
+    // An index file counts as the block it opened, so that the counter and
+    // the steps start from the recording on screen.
+    folderFiles_.NoteOpened(opened ? doc_->GetPathName() : std::filesystem::path(info.absoluteFilePath().toStdString()),
+        opened);
     navigation_->UpdateStates();
     if (!keepBlockList)
         blockList_->Refresh();

@@ -12,6 +12,7 @@
 #include "synth/DemoRecordings.h"
 #include "synth/IndexWriter.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/CKpDoc.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -150,7 +151,8 @@ int RunScreenshot(int argc, char** argv)
     view.SetCursors(100 * ppc, 500 * ppc);
     QApplication::processEvents();
     QStringList unknown;
-    const QImage picture = PictureWithWindows(frame, shown, frame.GetDocumentPath(), unknown);
+    const QImage picture = PictureWithWindows(
+        frame, shown, QString::fromStdString(frame.Document().GetPathName().string()), unknown);
     if (!unknown.isEmpty()) {
         std::fprintf(stderr, "kp: --show knows blocks, open and batch, not %s\n",
             unknown.join(QLatin1Char(',')).toLocal8Bit().constData());

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -24,11 +25,24 @@ struct Placed {
     QPoint at; // in frame coordinates
 };
 
+// The window with a caption strip, as a desktop frames it.
 QPixmap Shot(QWidget& w)
 {
     w.show();
-    QApplication::processEvents();
-    return w.grab();
+    // File dialogs list their folder in the background.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 400)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QPixmap client = w.grab();
+    const int caption = 24;
+    QPixmap framed(client.width(), client.height() + caption);
+    framed.fill(QColor(60, 90, 140));
+    QPainter p(&framed);
+    p.setPen(Qt::white);
+    p.drawText(QRect(8, 0, client.width() - 16, caption), Qt::AlignVCenter | Qt::AlignLeft, w.windowTitle());
+    p.drawPixmap(0, caption, client);
+    return framed;
 }
 
 } // namespace
