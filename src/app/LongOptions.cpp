@@ -16,7 +16,7 @@ constexpr std::array<LongOption, 6> kLongOptions = { {
         "with --screenshot: the size of the screen the window is placed on (default 1600x1000)" },
     { "show", "NAMES",
         "with --screenshot: a comma list of panes to switch on (title, gauge, remarks) and of tool windows to "
-        "save beside OUT.png as OUT-NAME.png (control, trace, properties)" },
+        "save beside OUT.png as OUT-NAME.png (control, trace, properties, blocks, open, batch)" },
     { "scheme", "black|white", "with --screenshot: apply the black or white background scheme first" },
 } };
 

@@ -1,9 +1,14 @@
 #include "display/CMainFrame.h"
 
+#include "wavefile/BlockFileList.h"
 #include "app/KpSettings.h"
+#include "app/QtCompanionStarter.h"
 #include "app/QtFontDescription.h"
+#include "display/CBlockListWindow.h"
 #include "display/CKpView.h"
 #include "display/ControlPanelHost.h"
+#include "display/CWaveBatchConvertDlg.h"
+#include "display/FolderNavigation.h"
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
 #include "display/HelpMenu.h"
@@ -72,6 +77,11 @@ CMainFrame::CMainFrame(const FrameServices& services, QWidget* parent)
     client_->SetPanesSource([this] { return Panes(); });
     setCentralWidget(client_);
 
+    companion_ = std::make_unique<CompanionHandOff>(services_.settings, services_.messages, StartCompanion,
+        [this] { return ChooseCompanion(this); }, CompanionCandidatesHere);
+    doc_->SetCompanionLauncher([this](const std::filesystem::path& file) { companion_->HandOff(file); });
+    doc_->SetCompanionFlagReset([this] { companion_->ResetFlag(); });
+
     createActions();
     createMenus();
     createToolBars();
@@ -102,6 +112,13 @@ CMainFrame::~CMainFrame()
 void CMainFrame::createActions()
 {
     commands_ = new FrameCommands(*this);
+    navigation_ = new FolderNavigation(*this, folderFiles_, frameSettings_.enableNavigation);
+    blockList_ = new CBlockListWindow(services_.blockFiles, services_.settings, services_.store, services_.messages,
+        [this](const QString& path) { OpenDocumentFile(path, true); }, this);
+    blockListAction_ = new QAction(QStringLiteral("Block Li&st"), this);
+    blockListAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    blockListAction_->setCheckable(true);
+    connect(blockListAction_, &QAction::triggered, blockList_, &QWidget::setVisible);
     viewCommands_ = new ViewCommands(*view_, services_.settings, this);
     panes_ = new PaneSet(*this);
     look_ = new LookCommands(*this, *panes_);
@@ -116,8 +133,14 @@ void CMainFrame::createMenus()
     file->addAction(commands_->open());
     file->addAction(commands_->saveAll());
     file->addAction(commands_->saveBetweenCursors());
+    file->addAction(MakeBatchConversionAction(this, services_.settings, services_.messages, services_.progress));
     file->addSeparator();
     file->addMenu(commands_->recentMenu());
+    file->addSeparator();
+    file->addAction(navigation_->next());
+    file->addAction(navigation_->prev());
+    file->addAction(navigation_->begin());
+    file->addAction(navigation_->end());
     file->addSeparator();
     file->addAction(commands_->exit());
 
@@ -130,6 +153,7 @@ void CMainFrame::createMenus()
     view->addSeparator();
     view->addAction(infoWindows_->propertiesAction());
     view->addAction(infoWindows_->traceAction());
+    view->addAction(blockListAction_);
     view->addSeparator();
     view->addAction(commands_->capture());
     view->addAction(commands_->fixWindowPos());
@@ -137,6 +161,7 @@ void CMainFrame::createMenus()
     view->addAction(look_->blackBackground());
     view->addAction(look_->whiteBackground());
     connect(view, &QMenu::aboutToShow, commands_, &FrameCommands::UpdateStates);
+    connect(view, &QMenu::aboutToShow, this, [this] { blockListAction_->setChecked(blockList_->isVisible()); });
 
     ViewCommands& v = *viewCommands_;
     QMenu* wave = menuBar()->addMenu(QStringLiteral("&Wave"));
@@ -215,29 +240,8 @@ void CMainFrame::createToolBars()
             view_->SetMagnificationIndex(index);
         view_->setFocus();
     });
-    if (frameSettings_.enableNavigation) {
-        // Folder navigation: the buttons and counter of the dialog bar. The
-        // counter reads "---" while the folder list is empty.
-        dialogBar_->addSeparator();
-        auto* previous = new QToolButton(dialogBar_);
-        previous->setText(QStringLiteral("<<"));
-        previous->setToolTip(QStringLiteral("Previous File"));
-        previous->setStatusTip(QStringLiteral("Open previous waveform file."));
-        previous->setEnabled(false);
-        auto* next = new QToolButton(dialogBar_);
-        next->setText(QStringLiteral(">>"));
-        next->setToolTip(QStringLiteral("Next File"));
-        next->setStatusTip(QStringLiteral("Open next waveform file."));
-        next->setEnabled(false);
-        auto* counter = new QLabel(QStringLiteral("---"), dialogBar_);
-        counter->setObjectName(QStringLiteral("FileCounter"));
-        counter->setToolTip(QStringLiteral("Waveform Files"));
-        counter->setStatusTip(QStringLiteral("Index / Total number of waveform files in the folder."));
-        dialogBar_->addWidget(previous);
-        dialogBar_->addWidget(next);
-        dialogBar_->addWidget(new QLabel(QStringLiteral(" Waveform Files : "), dialogBar_));
-        dialogBar_->addWidget(counter);
-    }
+    if (frameSettings_.enableNavigation)
+        navigation_->AddToBar(*dialogBar_);
 }
 
 void CMainFrame::createStatusBar()
@@ -291,6 +295,8 @@ void CMainFrame::writeSettings()
     frameSettings_.Save(services_.store);
     recent_.Save(services_.store);
     infoWindows_->SaveSettings();
+    // Its widths and placement are written as it hides.
+    blockList_->close();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -356,11 +362,14 @@ QRect CMainFrame::CaptureRect() const
     return capture.intersected(client_->rect());
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path)
+bool CMainFrame::OpenDocumentFile(const QString& path, bool keepBlockList)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return false;
+    // The blocks of an earlier index file are not those of this file.
+    if (!keepBlockList)
+        services_.blockFiles.Clear();
     // The document replaces its arrays while it loads; the view must not
     // paint from them meanwhile.
     view_->SetSuspended(true);
@@ -380,6 +389,13 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
         recent_.Add(documentPath_.toStdString());
         emit documentOpened(documentPath_);
     }
+    // An index file counts as the block it opened, so that the counter and
+    // the steps start from the recording on screen.
+    folderFiles_.NoteOpened(opened ? doc_->GetPathName() : std::filesystem::path(info.absoluteFilePath().toStdString()),
+        opened);
+    navigation_->UpdateStates();
+    if (!keepBlockList)
+        blockList_->Refresh();
     updateTitle();
     updateStatusPanes();
     return opened;

@@ -5,6 +5,8 @@
 // "Main". The frame owns the document; command handlers live in
 // FrameCommands and ViewCommands.
 
+#include "app/CompanionHandOff.h"
+#include "app/FolderFileList.h"
 #include "display/FrameLayout.h"
 #include "app/RecentFileList.h"
 #include "view/FrameSettings.h"
@@ -17,6 +19,7 @@
 #include <array>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
@@ -27,10 +30,12 @@ class QToolBar;
 namespace kp {
 
 class CBlockFileList;
+class CBlockListWindow;
 class CKpDoc;
 class CKpView;
 class FrameClient;
 class ControlPanelHost;
+class FolderNavigation;
 class FrameCommands;
 class LookCommands;
 class PaneSet;
@@ -60,7 +65,8 @@ public:
 
     // Opens a file into the document and shows it; false when nothing new
     // was loaded (the reason has been shown).
-    bool OpenDocumentFile(const QString& path);
+    // A block chosen in the block list keeps the list it came from.
+    bool OpenDocumentFile(const QString& path, bool keepBlockList = false);
     // The open document's path; empty when nothing is open.
     const QString& GetDocumentPath() const { return documentPath_; }
 
@@ -86,6 +92,10 @@ public:
     PaneSet& PaneWindows() const { return *panes_; }
     LookCommands& Look() const { return *look_; }
     ControlPanelHost& ControlPanel() const { return *controlPanel_; }
+    FolderNavigation& Navigation() const { return *navigation_; }
+    CBlockListWindow& BlockList() const { return *blockList_; }
+    QAction* BlockListAction() const { return blockListAction_; }
+    FolderFileList& FolderFiles() { return folderFiles_; }
 
     // Pane switches: re-lays out the client area.
     void SetTitleShown(bool on);
@@ -123,6 +133,11 @@ private:
     FrameClient* client_ = nullptr;
     CKpView* view_ = nullptr;
     FrameCommands* commands_ = nullptr;
+    FolderFileList folderFiles_;
+    std::unique_ptr<CompanionHandOff> companion_;
+    FolderNavigation* navigation_ = nullptr;
+    CBlockListWindow* blockList_ = nullptr;
+    QAction* blockListAction_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
     PaneSet* panes_ = nullptr;
     LookCommands* look_ = nullptr;

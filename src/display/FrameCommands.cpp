@@ -4,6 +4,7 @@
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
 #include "display/CommandActions.h"
+#include "display/CWaveFileLoadDlg.h"
 #include "display/FrameClient.h"
 #include "display/SaveTextDialog.h"
 #include "wavefile/CKpDoc.h"
@@ -29,9 +30,6 @@ QAction* Make(QObject* parent, const QString& text, const QKeySequence& keys = {
         a->setShortcut(keys);
     return a;
 }
-
-const char* const kWaveformFilter = "Waveform Files (*.MEM *.REC *.RMS *.WAV *.POW *.XYC *.R_M *.SEQ *.MUL *.RMM *.IDX "
-                                    "*.mem *.rec *.rms *.wav *.pow *.xyc *.r_m *.seq *.mul *.rmm *.idx);;All Files (*)";
 
 } // namespace
 
@@ -98,12 +96,12 @@ void FrameCommands::UpdateStates()
 void FrameCommands::OpenWithDialog()
 {
     KpSettings& s = frame_.Settings();
-    const QString folder = QString::fromStdString(s.loadFolder);
-    const QString path
-        = QFileDialog::getOpenFileName(&frame_, QStringLiteral("Open"), folder, QString::fromLatin1(kWaveformFilter));
-    if (path.isEmpty())
+    CWaveFileLoadDlg dialog(&frame_, QString::fromStdString(s.loadFolder), s.loadFilterIndex);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().front();
     s.loadFolder = QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString();
+    s.loadFilterIndex = dialog.SelectedFilterIndex();
     frame_.OpenDocumentFile(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include "display/CMainFrame.h"
 #include "display/ControlPanelHost.h"
+#include "display/ScreenshotWindows.h"
 #include "display/WaveControlPanel.h"
 #include "infowin/InfoWindows.h"
 
@@ -41,7 +42,7 @@ QStringList ToolWindowNames()
     QStringList names;
     for (const auto& [name, open] : Table())
         names << name;
-    return names;
+    return names + FileWindowNames();
 }
 
 bool IsToolWindowName(const QString& name) { return ToolWindowNames().contains(name); }
@@ -58,7 +59,7 @@ QImage GrabToolWindow(CMainFrame& frame, const QString& name)
         QApplication::processEvents();
         return window->grab().toImage();
     }
-    return {};
+    return GrabFileWindow(frame, name);
 }
 
 } // namespace kp
