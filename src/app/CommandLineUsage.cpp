@@ -5,13 +5,14 @@ namespace kp {
 std::string UsageText()
 {
     return "Usage: kp [FILE]\n"
-           "       kp /CONV FILE [/DEST FOLDER] [SWITCH...]\n"
+           "       kp /CONV FILE [FILE...] [/DEST FOLDER] [SWITCH...]\n"
            "\n"
            "Without /CONV, opens the viewer, showing FILE when one is named.\n"
-           "With /CONV, converts the waveform FILE to one text file without any window.\n"
+           "With /CONV, converts each waveform FILE, in order, to a text file of its own\n"
+           "without any window.\n"
            "\n"
            "Switches (names are upper case; write them with \"/\" or \"-\"):\n"
-           "  /CONV FILE        the waveform file to convert\n"
+           "  /CONV FILE...     the waveform files to convert\n"
            "  /DEST FOLDER      output folder (default: the last folder used for saving)\n"
            "  /THINOUT N        keep every N-th point, N from 1 to 10000 (default 1)\n"
            "  /CSV /SPACE /TAB  comma-, space- or tab-separated (default /CSV);\n"
@@ -39,8 +40,10 @@ std::string UsageText()
            "  kp /CONV /data/A.MEM /DEST /out /TAB /LF\n"
            "  kp -CONV ~/records/B.REC -DEST ~/text -THINOUT 10 -NOHEAD\n"
            "\n"
-           "Exit status: 0 converted, 1 not converted (the reason is printed on one line),\n"
-           "2 the command line cannot be carried out.\n";
+           "A file cut short converts the points it holds and counts as not converted.\n"
+           "\n"
+           "Exit status: 0 all converted, 1 any not converted (its reason is printed on\n"
+           "one line per file), 2 the command line cannot be carried out.\n";
 }
 
 std::string VersionText() { return std::string("Kp ") + KP_VERSION + "\n"; }
