@@ -55,6 +55,12 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
     const std::uint64_t stored =
         start > size ? 0 : std::min<std::uint64_t>((size - start) / frame, static_cast<std::uint64_t>(ringSize));
     const std::uint64_t ring = static_cast<std::uint64_t>(ringSize);
+    // A cut-short ring holds its points up to the first record past the cut;
+    // the records it still holds before the ring start carry later points,
+    // which are counted missing too, so that what is read is always the
+    // record's beginning and nothing after a gap.
+    const std::uint64_t s = static_cast<std::uint64_t>(ringStart);
+    const std::uint64_t heldPoints = stored == ring ? ring : (s < stored ? stored - s : 0);
 
     ProgressTicker ticker(request, kPointsPerStep);
     std::optional<DecodeResult> missing;
@@ -62,7 +68,7 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
         const std::uint64_t point = static_cast<std::uint64_t>(request.firstPoint + k);
         // A data length beyond the ring names points the ring never held.
         const std::uint64_t record = (point % ring + static_cast<std::uint64_t>(ringStart)) % ring;
-        if (point >= ring || record >= stored) {
+        if (point >= ring || point >= heldPoints) {
             if (!missing)
                 missing = point >= ring ? DecodeResult{DecodeStatus::ShortFile,
                                                        "point " + std::to_string(point) + " beyond a ring of "
