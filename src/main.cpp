@@ -21,6 +21,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,7 +34,9 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
 #endif
     kp::KpSettings settings = kp::LoadSettings(store);
     kp::TerminalProgress progress = kp::TerminalProgress::ForStderr();
-    const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, kp::ConvertWaveFile, progress);
+    const std::vector<std::string> sources = commandLine.GetConversionSources();
+    const std::vector<kp::UnattendedResult> results =
+        kp::RunUnattendedConversions(commandLine, settings, kp::ConvertWaveFile, progress);
     progress.end();
     kp::SaveSettings(settings, store);
 #if !defined(KP_NO_GUI)
@@ -41,9 +44,17 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
         std::fprintf(stderr, "kp: the settings could not be written to %s\n",
                      store.fileName().toLocal8Bit().constData());
 #endif
-    if (result.status != kp::UnattendedResult::Status::Converted)
-        std::fprintf(stderr, "kp: %s\n", result.reason.c_str());
-    return result.ExitCode();
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (results[i].status == kp::UnattendedResult::Status::Converted)
+            continue;
+        // With several recordings every line says which one it is about.
+        const std::string& source = sources[i];
+        if (results.size() > 1 && results[i].reason.find(source) == std::string::npos)
+            std::fprintf(stderr, "kp: %s: %s\n", source.c_str(), results[i].reason.c_str());
+        else
+            std::fprintf(stderr, "kp: %s\n", results[i].reason.c_str());
+    }
+    return kp::ExitCodeOf(results);
 }
 
 } // namespace

@@ -70,8 +70,19 @@ void CKpCommandLineInfo::ParseParam(const std::string& text, bool isSwitch, bool
         switches_[pending_] = text;
         valued_.insert(pending_);
         pending_.clear();
+    } else if (valued_.count("CONV") != 0) {
+        laterSources_.push_back(text);
     }
     ParsePlainToken(text);
+}
+
+std::vector<std::string> CKpCommandLineInfo::GetConversionSources() const
+{
+    std::vector<std::string> sources;
+    if (const auto first = Lookup("CONV"))
+        sources.push_back(*first);
+    sources.insert(sources.end(), laterSources_.begin(), laterSources_.end());
+    return sources;
 }
 
 void CKpCommandLineInfo::ParsePlainToken(const std::string& text)

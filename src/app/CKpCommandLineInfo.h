@@ -48,6 +48,10 @@ public:
     // True when the switch was followed by a value of its own.
     bool HasValue(const std::string& name) const { return valued_.count(name) != 0; }
 
+    // The recordings to convert: the value of "CONV", then every later plain
+    // token that is no switch's value ("kp /CONV *.MEM": the shell's names), in order.
+    std::vector<std::string> GetConversionSources() const;
+
     ShellCommand GetShellCommand() const { return shellCommand_; }
     const std::string& GetFileName() const { return fileName_; }
 
@@ -67,6 +71,7 @@ private:
     std::string pending_;
     ShellCommand shellCommand_ = ShellCommand::FileNew;
     std::string fileName_;
+    std::vector<std::string> laterSources_;
     bool help_ = false;
     bool version_ = false;
     std::optional<std::string> unknownOption_;

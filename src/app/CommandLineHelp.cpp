@@ -24,18 +24,21 @@ CommandLineHelp Build()
     h.summary = "viewer and converter for waveform recordings";
     h.synopsis = {
         "[FILE]",
-        "/CONV FILE [/DEST FOLDER] [SWITCH...]",
-        "--screenshot OUT.png [FILE] [--screen-size WIDTHxHEIGHT]",
+        "/CONV FILE [FILE...] [/DEST FOLDER] [SWITCH...]",
+        "--screenshot OUT.png FILE [--screen-size WIDTHxHEIGHT] [--show NAMES] [--scheme black|white]",
     };
     h.description = {
         "Without /CONV, kp opens the viewer for waveform recordings of memory recorders and data recorders, "
         "showing FILE when one is named.",
-        "With /CONV, kp converts the waveform FILE to one text file without any window, so it runs in scripts, "
-        "over SSH and on machines without a display.",
+        "With /CONV, kp converts each waveform FILE, in order, to a text file of its own without any window, so it "
+        "runs in scripts, over SSH and on machines without a display.",
+        "A recording that was cut short converts into the rows of the points the file still holds completely; "
+        "the exit status is then 1 and one line says how many points were converted. A recording that changes "
+        "while it is converted stops the conversion after the rows read before the change, with exit status 1.",
     };
     h.switchesIntro = "names are upper case; write them with \"/\" or \"-\"";
     h.switches = {
-        { "/CONV FILE", "the waveform file to convert" },
+        { "/CONV FILE...", "the waveform files to convert" },
         { "/DEST FOLDER", "output folder (default: the last folder used for saving)" },
         { "/THINOUT N", "keep every N-th point, N from 1 to 10000 (default 1)" },
         { "/CSV /SPACE /TAB",
@@ -53,7 +56,8 @@ CommandLineHelp Build()
     };
     h.switchNotes = {
         "When a switch of a group is given twice, the one listed later above wins.",
-        "An existing output is never replaced: FILE-000.CSV, FILE-001.CSV, ... are used.",
+        "An existing output is never replaced: FILE-000.CSV, FILE-001.CSV, ... are used, also by conversions "
+        "running side by side.",
         "A \"/\" token that is not one of these names is a path. An option in the \"--\" form that kp does not "
         "know is a usage error.",
     };
@@ -64,8 +68,9 @@ CommandLineHelp Build()
         "kp --screenshot view.png /data/A.MEM",
     };
     h.exitStatus = {
-        { "0", "the file was converted, or the viewer ran and closed" },
-        { "1", "the file was not converted or could not be opened; the reason is printed on one line" },
+        { "0", "every file was converted, or the viewer ran and closed" },
+        { "1", "a file was not converted completely or could not be opened; the reason is printed on one line per "
+                 "file" },
         { "2", "the command line cannot be carried out (an unknown option, /CONV without a file)" },
     };
     h.files = {

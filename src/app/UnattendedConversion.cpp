@@ -7,6 +7,7 @@
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <system_error>
@@ -93,6 +94,34 @@ std::string OneLine(std::string_view text)
 UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
                                          const WaveFileConverter& converter, ProgressWindow& progress)
 {
+    const auto source = commandLine.Lookup("CONV");
+    return RunUnattendedConversion(commandLine, settings, converter, progress, source ? *source : std::string());
+}
+
+std::vector<UnattendedResult> RunUnattendedConversions(const CKpCommandLineInfo& commandLine, KpSettings& settings,
+                                                       const WaveFileConverter& converter, ProgressWindow& progress)
+{
+    std::vector<UnattendedResult> results;
+    for (const std::string& source : commandLine.GetConversionSources()) {
+        results.push_back(RunUnattendedConversion(commandLine, settings, converter, progress, source));
+        if (results.back().status == UnattendedResult::Status::UsageError)
+            break;
+    }
+    return results;
+}
+
+int ExitCodeOf(const std::vector<UnattendedResult>& results)
+{
+    int code = 0;
+    for (const UnattendedResult& r : results)
+        code = std::max(code, r.ExitCode());
+    return code;
+}
+
+UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
+                                         const WaveFileConverter& converter, ProgressWindow& progress,
+                                         const std::string& sourceName)
+{
     using Status = UnattendedResult::Status;
 
     // A switch without its value would otherwise be taken literally: the
@@ -103,9 +132,9 @@ UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, 
         return Fail(Status::UsageError, "no output folder follows /DEST");
 
     const ConversionSwitches switches = ReadConversionSwitches(commandLine, settings.saveFolder);
-    const fs::path source = switches.source;
+    const fs::path source = sourceName;
     const std::string_view extension = ExtensionForFormat(switches.format);
-    const fs::path output = ChooseOutputPath(switches.folder, source, extension);
+    fs::path output = ChooseOutputPath(switches.folder, source, extension);
 
     settings.saveFormat = switches.format;
     settings.saveNewLine = switches.crlf ? 1 : 0;
@@ -130,6 +159,12 @@ UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, 
     // No message ever reaches the screen on this road: the messages are
     // collected silently so that the reason of a failure can be printed.
     request.showErrors = true;
+    // A conversion running side by side may take the chosen name first; the
+    // search then starts again and finds the next free one.
+    request.nextOutput = [&](const fs::path&) {
+        output = ChooseOutputPath(switches.folder, source, extension);
+        return output;
+    };
 
     SilentMessages messages;
     bool converted = false;

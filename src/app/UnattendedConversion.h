@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kp {
 
@@ -50,6 +51,20 @@ struct UnattendedResult {
 // screen), or a plain statement of what did not happen.
 UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
                                          const WaveFileConverter& converter, ProgressWindow& progress);
+
+// The same for one of the recordings the command line names.
+UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
+                                         const WaveFileConverter& converter, ProgressWindow& progress,
+                                         const std::string& source);
+
+// Every recording named after /CONV, in order, each its own conversion; a
+// command line that cannot be carried out stops at its first result.
+std::vector<UnattendedResult> RunUnattendedConversions(const CKpCommandLineInfo& commandLine, KpSettings& settings,
+                                                       const WaveFileConverter& converter, ProgressWindow& progress);
+
+// 2 when the command line could not be carried out, else 1 when any
+// recording was not converted, else 0.
+int ExitCodeOf(const std::vector<UnattendedResult>& results);
 
 // A message of possibly several lines as one line: blank lines dropped, the
 // rest joined with a blank.

@@ -10,6 +10,13 @@
 
 namespace kp {
 
+namespace {
+
+// More than the names any numbering scheme hands out for one output.
+constexpr int kMaxCreateTries = 200000;
+
+} // namespace
+
 void ShowUnableToOpen(const std::filesystem::path& path, UserMessages& messages, bool showErrors)
 {
     if (showErrors)
@@ -22,6 +29,27 @@ bool OpenOutput(TextFileOutput& out, const std::filesystem::path& path, bool app
 {
     if (!path.empty() && out.open(path, append))
         return true;
+    ShowUnableToOpen(path, messages, showErrors);
+    return false;
+}
+
+bool CreateOutput(TextFileOutput& out, std::filesystem::path& path,
+                  const std::function<std::filesystem::path(const std::filesystem::path&)>& next,
+                  UserMessages& messages, bool showErrors)
+{
+    // Every name is tried once at most: the chooser never hands out a name
+    // twice unless it was removed again in between.
+    for (int tries = 0; tries <= kMaxCreateTries && !path.empty(); ++tries) {
+        const OpenResult opened = out.open(path, OutputMode::CreateNew);
+        if (opened == OpenResult::Opened)
+            return true;
+        if (opened != OpenResult::Exists || !next)
+            break;
+        std::filesystem::path following = next(path);
+        if (following.empty())
+            break;
+        path = std::move(following);
+    }
     ShowUnableToOpen(path, messages, showErrors);
     return false;
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace kp {
@@ -31,6 +32,13 @@ inline std::int64_t ProgressSteps(std::int64_t rows) { return rows / kRowsPerPro
 // cannot be created (and errors are shown).
 bool OpenOutput(TextFileOutput& out, const std::filesystem::path& path, bool append, UserMessages& messages,
                 bool showErrors);
+
+// Creates the output under a name nobody else has: path, or when that is
+// taken, the names next(taken) gives, until one is created; path then names
+// it. "Unable to open the file." with the path when none could be created.
+bool CreateOutput(TextFileOutput& out, std::filesystem::path& path,
+                  const std::function<std::filesystem::path(const std::filesystem::path&)>& next,
+                  UserMessages& messages, bool showErrors);
 
 // Writes the rows of the points range.first, range.first + step, ... that lie
 // in [range.first, range.last], continuing a count of rows that the progress

@@ -4,6 +4,7 @@
 #include "export/ConversionRun.h"
 #include "export/ExportPlan.h"
 #include "export/RowWriter.h"
+#include "export/SourceProblemText.h"
 #include "export/TextFileOutput.h"
 #include "platform/MappedFile.h"
 #include "platform/ProgressWindow.h"
@@ -12,6 +13,7 @@
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/CheckFile.h"
+#include "wavefile/PointsHeld.h"
 #include "wavefile/SampleDecoder.h"
 #include "wavefile/SampleLayout.h"
 #include "wavefile/TableAllocation.h"
@@ -26,7 +28,8 @@ namespace {
 class Converter {
 public:
     Converter(const ConversionRequest& request, UserMessages& messages, ProgressWindow& progress)
-        : request_(request), messages_(messages), progress_(progress), show_(request.showErrors)
+        : request_(request), messages_(messages), progress_(progress), show_(request.showErrors),
+          output_(request.output)
     {
     }
 
@@ -61,6 +64,10 @@ public:
             showShortFile();
             return false;
         }
+        if (!file.unchanged()) {
+            showChanged();
+            return false;
+        }
         // The blocks are decoded one at a time, so the whole record is held
         // to the limit the load applies: a header that claims far more
         // points than its file could hold would otherwise write them all.
@@ -70,8 +77,12 @@ public:
             return false;
         }
         TextFileOutput out;
-        if (!OpenOutput(out, request_.output, request_.append, messages_, show_))
+        if (request_.nextOutput && !request_.append) {
+            if (!CreateOutput(out, output_, request_.nextOutput, messages_, show_))
+                return false;
+        } else if (!OpenOutput(out, output_, request_.append, messages_, show_)) {
             return false;
+        }
         try {
             return convert(file, head, out);
         } catch (const ShortReadError&) {
@@ -90,6 +101,12 @@ private:
         if (show_)
             messages_.show(KpFormat(IDS_FILE_TOO_SHORT, request_.source.string()), MessageButtons::Ok,
                            MessageIcon::Warning);
+    }
+
+    void showChanged()
+    {
+        if (show_)
+            messages_.show(SourceChangedText(request_.source), MessageButtons::Ok, MessageIcon::Warning);
     }
 
     void showNotWaveform()
@@ -116,19 +133,38 @@ private:
         if (request_.start >= 0 || request_.end >= 0)
             range = { std::max<std::int64_t>(request_.start, 0), std::min(request_.end, points - 1) };
 
-        progress_.begin(std::string(KpString(IDS_CONVERTING)),
-                        request_.source.string() + " -> " + request_.output.string(),
-                        ProgressSteps(range.Rows(step)));
-        const RunStatus status = out.append(plan.HeaderSection()) ? writeBlocks(file, head, samples, writer, out,
-                                                                                    range, step)
-                                                                  : RunStatus::Failed;
-        progress_.end();
-        if (status == RunStatus::Failed) {
-            ReportWriteError(out.error(), request_.output, messages_, show_);
+        // A cut-short file converts the points it holds in every saved
+        // channel, and no row after them.
+        const std::int64_t held = PointsHeld(head, file.bytes(), points);
+        if (!file.unchanged()) {
+            showChanged();
             out.abandon();
             return false;
         }
-        return FinishOutput(out, request_.output, messages_, show_) && status == RunStatus::Done;
+        const PointRange readable { range.first, std::min(range.last, held - 1) };
+
+        progress_.begin(std::string(KpString(IDS_CONVERTING)),
+                        request_.source.string() + " -> " + output_.string(),
+                        ProgressSteps(readable.Rows(step)));
+        const RunStatus status = out.append(plan.HeaderSection()) ? writeBlocks(file, head, samples, writer, out,
+                                                                                    readable, step)
+                                                                  : RunStatus::Failed;
+        progress_.end();
+        if (status == RunStatus::Failed) {
+            ReportWriteError(out.error(), output_, messages_, show_);
+            out.abandon();
+            return false;
+        }
+        if (!FinishOutput(out, output_, messages_, show_) || status != RunStatus::Done)
+            return false;
+        if (readable.last < range.last) {
+            if (show_)
+                messages_.show(CutShortText(request_.source, std::max<std::int64_t>(0, readable.last - range.first + 1),
+                                            range.last - range.first + 1),
+                               MessageButtons::Ok, MessageIcon::Warning);
+            return false;
+        }
+        return true;
     }
 
     // Blocks start on kept points, so a block holds whole steps of the thin-out.
@@ -149,10 +185,11 @@ private:
             }
             DecodeRequest decode { head, file.bytes(), tables, first, count, {}, {} };
             const DecodeResult decoded = DecodeSamples(decode);
-            if (decoded.status != DecodeStatus::Complete) {
-                // The points of a file that ends early are not in it: write
-                // none of them rather than made-up zeros.
-                showShortFile();
+            // Every point of the range was found in the file before the
+            // blocks started; a block that now reads short, or reads pages
+            // that are no longer the file, met a file that changed.
+            if (decoded.status != DecodeStatus::Complete || !file.unchanged()) {
+                showChanged();
                 return RunStatus::SourceFailed;
             }
             writer.bind(tables, first);
@@ -169,6 +206,7 @@ private:
     UserMessages& messages_;
     ProgressWindow& progress_;
     bool show_;
+    std::filesystem::path output_; // the name the output got
 };
 
 } // namespace

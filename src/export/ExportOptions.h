@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace kp {
@@ -61,6 +62,12 @@ struct ConversionRequest {
     bool checkFile = false;  // passed on to the file check
     bool showErrors = false; // report failures through the messages seam
     bool append = false;     // append to an existing output instead of replacing it
+    // With a chooser (and without append) the output is only ever created
+    // under a free name: when the name was taken in the meantime, by a
+    // conversion running side by side, the chooser is asked for the next name
+    // after the taken one (empty: none is left). Without one an existing
+    // output is replaced.
+    std::function<std::filesystem::path(const std::filesystem::path& taken)> nextOutput;
 };
 
 } // namespace kp

@@ -42,7 +42,8 @@ SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request,
     choices.thinOut = std::clamp(request.thinOut, 1, 10000);
     const std::int64_t step = choices.thinOut;
 
-    const PointRange range = RangeOf(request, samples.MaxPoints());
+    // A record kept after a short read is saved up to where it was read.
+    const PointRange range = RangeOf(request, doc.GetPointsRead());
     std::vector<PointRange> files = DivideRange(range, choices.thinOut, request.pointsPerFile);
     if (files.empty())
         files.push_back(range); // no points: the header section alone
@@ -62,18 +63,34 @@ SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request,
         ProgressedRows rows(progress);
         for (const PointRange& f : files) {
             std::filesystem::path path = request.path;
+            TextFileOutput out;
             if (files.size() > 1) {
+                // Each numbered name is created only when free, so a save
+                // running side by side never shares a file with this one: a
+                // name it took first moves the counter on.
                 auto name = names.next();
+                bool opened = false;
+                while (name) {
+                    const OpenResult result = out.open(*name, OutputMode::CreateNew);
+                    if (result != OpenResult::Exists) {
+                        opened = result == OpenResult::Opened;
+                        break;
+                    }
+                    name = names.next();
+                }
                 if (!name) {
                     messages.show(std::string(KpString(IDS_FILE_ALREADY_EXISTS)) + "\n\n" + names.lastTried().string(),
                                   MessageButtons::Ok, MessageIcon::Error);
                     break;
                 }
                 path = *name;
-            }
-            TextFileOutput out;
-            if (!OpenOutput(out, path, false, messages, true))
+                if (!opened) {
+                    ShowUnableToOpen(path, messages, true);
+                    break;
+                }
+            } else if (!OpenOutput(out, path, false, messages, true)) {
                 break;
+            }
             RunStatus status = out.append(header) ? rows.write(writer, out, f, step) : RunStatus::Failed;
             if (status == RunStatus::Failed) {
                 // Nothing more reaches the file after a failed write.

@@ -17,11 +17,12 @@ void TextFileOutput::startBlock(char* buffer)
     limit_ = buffer + blockSize_;
 }
 
-bool TextFileOutput::open(const std::filesystem::path& path, bool append)
+OpenResult TextFileOutput::open(const std::filesystem::path& path, OutputMode mode)
 {
     abandon();
-    if (!file_.open(path, append))
-        return false;
+    const OpenResult opened = file_.open(path, mode);
+    if (opened != OpenResult::Opened)
+        return opened;
     for (auto& b : buffers_)
         if (!b)
             b = std::make_unique_for_overwrite<char[]>(blockSize_);
@@ -32,7 +33,7 @@ bool TextFileOutput::open(const std::filesystem::path& path, bool append)
     pending_ = nullptr;
     if (useThread_)
         writer_ = std::thread([this] { writerLoop(); });
-    return true;
+    return OpenResult::Opened;
 }
 
 void TextFileOutput::writerLoop()

@@ -27,7 +27,11 @@ public:
     TextFileOutput(const TextFileOutput&) = delete;
     TextFileOutput& operator=(const TextFileOutput&) = delete;
 
-    bool open(const std::filesystem::path& path, bool append);
+    bool open(const std::filesystem::path& path, bool append)
+    {
+        return open(path, append ? OutputMode::Append : OutputMode::Replace) == OpenResult::Opened;
+    }
+    OpenResult open(const std::filesystem::path& path, OutputMode mode);
 
     // The free part of the current block: formatters write at cursor() and
     // hand back the new end with setCursor(). ensure(n) makes room for n bytes

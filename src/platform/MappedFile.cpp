@@ -26,6 +26,10 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
         close();
         data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
+        fd_ = std::exchange(other.fd_, -1);
+        mtimeSeconds_ = other.mtimeSeconds_;
+        mtimeNanoseconds_ = other.mtimeNanoseconds_;
+        guard_ = std::move(other.guard_);
         open_ = std::exchange(other.open_, false);
         error_ = std::move(other.error_);
     }
@@ -57,8 +61,12 @@ bool MappedFile::open(const std::filesystem::path& path)
         }
         ::madvise(p, size_, MADV_SEQUENTIAL);
         data_ = static_cast<const std::uint8_t*>(p);
+        guard_.watch(data_, size_);
     }
-    ::close(fd);
+    // Kept open to notice a change of the file while it is read.
+    fd_ = fd;
+    mtimeSeconds_ = st.st_mtim.tv_sec;
+    mtimeNanoseconds_ = st.st_mtim.tv_nsec;
     open_ = true;
     error_.clear();
     return true;
@@ -76,10 +84,36 @@ void MappedFile::discard(std::uint64_t offset, std::uint64_t size) const
         ::madvise(const_cast<std::uint8_t*>(data_) + first, last - first, MADV_DONTNEED);
 }
 
+bool MappedFile::unchanged() const
+{
+    if (!open_)
+        return false;
+    if (guard_.firstFailure() != MappedFileGuard::kNoFailure)
+        return false;
+    struct stat st {};
+    return ::fstat(fd_, &st) == 0 && static_cast<std::uint64_t>(st.st_size) == size_
+        && st.st_mtim.tv_sec == mtimeSeconds_ && st.st_mtim.tv_nsec == mtimeNanoseconds_;
+}
+
+std::uint64_t MappedFile::intactSize() const
+{
+    std::uint64_t intact = std::min<std::uint64_t>(size_, guard_.firstFailure());
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0)
+        return 0;
+    return std::min<std::uint64_t>(intact, static_cast<std::uint64_t>(st.st_size));
+}
+
+void MappedFile::injectReadError(std::uint64_t offset) { guard_.failFrom(offset); }
+
 void MappedFile::close()
 {
+    guard_.release();
     if (data_ != nullptr)
         ::munmap(const_cast<std::uint8_t*>(data_), size_);
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
     data_ = nullptr;
     size_ = 0;
     open_ = false;

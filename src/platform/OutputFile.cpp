@@ -4,6 +4,9 @@
 
 #if defined(_WIN32)
 #include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,15 +34,33 @@ OutputFile::~OutputFile() { close(); }
 
 bool OutputFile::isOpen() const { return file_ != nullptr; }
 
-bool OutputFile::open(const std::filesystem::path& path, bool append)
+OpenResult OutputFile::open(const std::filesystem::path& path, OutputMode mode)
 {
     close();
-    std::FILE* f = _wfopen(path.c_str(), append ? L"ab" : L"wb");
-    if (f == nullptr)
-        return false;
+    std::FILE* f = nullptr;
+    if (mode == OutputMode::CreateNew) {
+        HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return ::GetLastError() == ERROR_FILE_EXISTS ? OpenResult::Exists : OpenResult::Failed;
+        const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+        if (fd < 0) {
+            ::CloseHandle(h);
+            return OpenResult::Failed;
+        }
+        f = _wfdopen(fd, L"wb");
+        if (f == nullptr) {
+            _close(fd);
+            return OpenResult::Failed;
+        }
+    } else {
+        f = _wfopen(path.c_str(), mode == OutputMode::Append ? L"ab" : L"wb");
+        if (f == nullptr)
+            return OpenResult::Failed;
+    }
     std::setvbuf(f, nullptr, _IONBF, 0);
     file_ = f;
-    return true;
+    return OpenResult::Opened;
 }
 
 WriteError OutputFile::write(const char* data, std::size_t size)
@@ -67,18 +88,24 @@ WriteError OutputFile::close()
 
 bool OutputFile::isOpen() const { return fd_ >= 0; }
 
-bool OutputFile::open(const std::filesystem::path& path, bool append)
+OpenResult OutputFile::open(const std::filesystem::path& path, OutputMode mode)
 {
     close();
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+    switch (mode) {
+    case OutputMode::Replace: flags |= O_TRUNC; break;
+    case OutputMode::Append: flags |= O_APPEND; break;
+    // O_EXCL also refuses a dangling link rather than creating its target.
+    case OutputMode::CreateNew: flags |= O_EXCL; break;
+    }
     int fd;
     do
         fd = ::open(path.c_str(), flags, 0666);
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        return false;
+        return errno == EEXIST ? OpenResult::Exists : OpenResult::Failed;
     fd_ = fd;
-    return true;
+    return OpenResult::Opened;
 }
 
 WriteError OutputFile::write(const char* data, std::size_t size)

@@ -14,6 +14,17 @@ enum class WriteError {
     Other,
 };
 
+// How an output is opened. CreateNew is what keeps two writers, in one
+// process or in several, from ever sharing a file: the creation and the check
+// that the name is free are one step of the file system.
+enum class OutputMode {
+    Replace,   // create, or truncate an existing file
+    Append,    // open without truncating (creating it when missing), write at its end
+    CreateNew, // create; fails with Exists when the name is taken, whatever it names
+};
+
+enum class OpenResult { Opened, Exists, Failed };
+
 class OutputFile {
 public:
     OutputFile() = default;
@@ -21,9 +32,11 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates the file or truncates it; with append, opens it without
-    // truncating (creating it when missing) and writes at its end.
-    bool open(const std::filesystem::path& path, bool append);
+    OpenResult open(const std::filesystem::path& path, OutputMode mode);
+    bool open(const std::filesystem::path& path, bool append)
+    {
+        return open(path, append ? OutputMode::Append : OutputMode::Replace) == OpenResult::Opened;
+    }
     // Writes all bytes, continuing after partial writes and interruptions.
     WriteError write(const char* data, std::size_t size);
     // Closes the file; an error of the last write-back is reported here.

@@ -54,7 +54,10 @@ struct ViewRecord {
     std::string fileName; // the title shown in the frame
     std::string filePath; // the file that was loaded
     int modelId = 0;
-    std::int64_t points = 0; // N
+    std::int64_t points = 0; // N: the points read; the axis, traces and readouts end here
+    // The points the header names; more than N when the file was cut short
+    // (or changed while it was read) and the part read was kept.
+    std::int64_t recordedPoints = 0;
     std::int64_t pointsPerDivision0 = 100;
     std::int64_t pointsPerDivision1 = 100;
     double timePerDiv = 1.0; // seconds

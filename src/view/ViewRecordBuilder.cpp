@@ -191,14 +191,16 @@ void StackLogicChannels(std::vector<LogicChannel>& logic, int divisionsPerHalf)
 
 std::unique_ptr<ViewRecord> BuildViewRecord(const CKpDoc& doc)
 {
-    if (!doc.IsLoaded() || doc.GetDataLength() <= 0)
+    const std::int64_t points = std::min(doc.GetDataLength(), doc.GetPointsRead());
+    if (!doc.IsLoaded() || points <= 0)
         return nullptr;
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     auto r = std::make_unique<ViewRecord>();
     r->fileName = doc.GetTitle();
     r->filePath = doc.GetPathName().string();
     r->modelId = head.GetModelId();
-    r->points = doc.GetDataLength();
+    r->points = points;
+    r->recordedPoints = doc.GetDataLength();
     r->pointsPerDivision0 = head.GetTimeAxisDataNum(false);
     r->pointsPerDivision1 = head.GetTimeAxisDataNum(true);
     r->timePerDiv = head.GetTimePerDiv();

@@ -8,6 +8,7 @@
 #include "resources/StringTable.h"
 #include "wavefile/ByteReader.h"
 #include "wavefile/CheckFile.h"
+#include "wavefile/PointsHeld.h"
 #include "wavefile/SampleDecoder.h"
 #include "wavefile/SampleLayout.h"
 #include "wavefile/TableAllocation.h"
@@ -36,7 +37,7 @@ void CKpDoc::ResetToEmpty()
     indexFile_ = false;
     fileKind_ = 0;
     analogCount_ = floatCount_ = pulseCount_ = logicUnitCount_ = auxCount_ = 0;
-    dataLength_ = 0;
+    dataLength_ = maxPoints_ = pointsRead_ = 0;
     headerFamily_ = 0;
     title_.clear();
     pathName_.clear();
@@ -141,6 +142,7 @@ bool CKpDoc::LoadWaveFile(const std::filesystem::path& path)
         logicUnitCount_ = layout.logicUnits;
         auxCount_ = layout.auxCount;
         dataLength_ = layout.dataLength;
+        maxPoints_ = pointsRead_ = layout.MaxPoints();
         headerFamily_ = layout.family;
         return LoadSamples(path, file, layout);
     } catch (const ShortReadError&) {
@@ -178,12 +180,19 @@ bool CKpDoc::LoadSamples(const std::filesystem::path& path, const MappedFile& fi
     };
     const DecodeResult result = DecodeSamples(request);
     switch (result.status) {
-    case DecodeStatus::Complete: return true;
-    case DecodeStatus::ShortFile: return AskKeepShortFile(path);
+    case DecodeStatus::Complete:
+        if (file.unchanged())
+            return true;
+        break;
+    case DecodeStatus::ShortFile: break;
     case DecodeStatus::Cancelled: return false;
     case DecodeStatus::Refused: ShowShortFileError(path); return false;
     }
-    return false;
+    // Cut short, or changed while it was read: only what was read from the
+    // file as it was opened counts.
+    const std::uint64_t intact = file.unchanged() ? file.size() : file.intactSize();
+    pointsRead_ = PointsHeld(head_, file.bytes().first(static_cast<std::size_t>(intact)), points);
+    return AskKeepShortFile(path);
 }
 
 } // namespace kp

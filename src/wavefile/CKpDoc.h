@@ -71,6 +71,12 @@ public:
     int GetLogicUnitCount() const { return logicUnitCount_; }
     int GetAuxCount() const { return auxCount_; }
     std::int64_t GetDataLength() const { return dataLength_; }
+    // Points [0, GetPointsRead()) hold what every saved channel recorded;
+    // below GetDataLength() when the file was cut short or changed while it
+    // was read and the user kept the part that was read. Nothing at or after
+    // it is a sample: views end there and saving stops there.
+    std::int64_t GetPointsRead() const { return pointsRead_; }
+    bool IsCutShort() const { return pointsRead_ < maxPoints_; }
     int GetHeaderFamily() const { return headerFamily_; }
 
     bool IsLoaded() const { return loaded_; }
@@ -119,6 +125,8 @@ private:
     int logicUnitCount_ = 0;
     int auxCount_ = 0;
     std::int64_t dataLength_ = 0;
+    std::int64_t maxPoints_ = 0;
+    std::int64_t pointsRead_ = 0;
     int headerFamily_ = 0;
     ExportSettings export_;
     bool loadFailed_ = false;

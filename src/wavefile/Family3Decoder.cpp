@@ -55,6 +55,12 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
     const std::uint64_t stored =
         start > size ? 0 : std::min<std::uint64_t>((size - start) / frame, static_cast<std::uint64_t>(ringSize));
     const std::uint64_t ring = static_cast<std::uint64_t>(ringSize);
+    // A cut-short ring holds its points up to the first record past the cut.
+    // The records it still holds before the ring start carry later points:
+    // they are read, but a range that reaches them counts as short, so that
+    // the points held whole are always the record's beginning.
+    const std::uint64_t s = static_cast<std::uint64_t>(ringStart);
+    const std::uint64_t heldPoints = stored == ring ? ring : (s < stored ? stored - s : 0);
 
     ProgressTicker ticker(request, kPointsPerStep);
     std::optional<DecodeResult> missing;
@@ -62,6 +68,8 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
         const std::uint64_t point = static_cast<std::uint64_t>(request.firstPoint + k);
         // A data length beyond the ring names points the ring never held.
         const std::uint64_t record = (point % ring + static_cast<std::uint64_t>(ringStart)) % ring;
+        if (point >= heldPoints && !missing)
+            missing = DecodeResult{DecodeStatus::ShortFile, "point " + std::to_string(point) + " follows a gap of the ring"};
         if (point >= ring || record >= stored) {
             if (!missing)
                 missing = point >= ring ? DecodeResult{DecodeStatus::ShortFile,

@@ -240,15 +240,26 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
     // that is refused before it costs more than a few passes over the range.
     const std::int64_t fillBudget = SatAdd(kMaxFillPasses * std::min(end - first, kFar / kMaxFillPasses), 1 << 20);
     std::int64_t filled = 0;
+    // Blocks of a set follow each other in point order, so when the chain is
+    // cut the points before the one every set has reached are still whole:
+    // a range that ends there was read completely.
+    std::vector<std::int64_t> reached(layout.sets.size(), 0);
+    const auto cutShort = [&](std::uint64_t offset, std::uint64_t needed) {
+        std::int64_t whole = kFar;
+        for (std::size_t g = 0; g < layout.sets.size(); ++g)
+            if (layout.sets[g].present && layout.sets[g].frameSize > 0)
+                whole = std::min(whole, reached[g]);
+        return whole >= end ? Completed() : ShortFileAt(offset, needed, file.size());
+    };
 
     for (std::uint64_t block = *dataChunk + chunk::kHeaderSize;;) {
         if (!file.fits(block, chunk::kHeaderSize))
-            return ShortFileAt(block, chunk::kHeaderSize, file.size());
+            return cutShort(block, chunk::kHeaderSize);
         if (!TagAt(file, block, chunk::kBlockTag))
             break;
         const std::uint64_t param = block + chunk::kHeaderSize;
         if (!file.fits(param, chunk::kHeaderSize))
-            return ShortFileAt(param, chunk::kHeaderSize, file.size());
+            return cutShort(param, chunk::kHeaderSize);
         if (!TagAt(file, param, chunk::kBlockParamTag))
             break;
         const int indexByte = file.u8(block + chunk::kIndexByte);
@@ -314,9 +325,10 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
                 if (!ticker.advance(available))
                     return CancelledByUser();
             }
+            reached[static_cast<std::size_t>(g)] = std::max(reached[static_cast<std::size_t>(g)],
+                                                            PointOf(startPoint + available, repetition, offset));
             if (available < frames)
-                return ShortFileAt(
-                    dataStart + static_cast<std::uint64_t>(available) * frameSize, frameSize, file.size());
+                return cutShort(dataStart + static_cast<std::uint64_t>(available) * frameSize, frameSize);
         }
         consumed.reached(block);
         block += size;

@@ -1,15 +1,22 @@
 // "kp /CONV FILE [/DEST DIR] [switches]" end to end: the built executable
 // converts real recordings, and its exit status tells whether it did.
 
+#include "app/CKpCommandLineInfo.h"
+#include "app/KpSettings.h"
+#include "app/UnattendedConversion.h"
+#include "export/ConvertWaveFile.h"
 #include "export/ExportRecordings.h"
+#include "platform/ProgressWindow.h"
 #include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
+#include "wavefile/CWaveHeadInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kp {
@@ -45,6 +52,15 @@ protected:
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(out()))
             names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // The names `runs` conversions one after another choose, sorted.
+    static std::vector<std::string> SequentialNames(int runs)
+    {
+        std::vector<std::string> names { "A.CSV" };
+        for (int i = 0; i + 1 < runs; ++i)
+            names.push_back("A-00" + std::to_string(i) + ".CSV");
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -136,6 +152,90 @@ TEST_F(CommandLineConversion, ARefusedSourceExitsNonZeroAndWritesNothing)
     EXPECT_NE(r.exitCode, 0);
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(CommandLineConversion, EveryRecordingNamedConvertsInOrderAndEachFailureHasItsLine)
+{
+    fs::copy_file(source, dir / "data" / "C.MEM");
+    const fs::path missing = dir / "data" / "B.MEM";
+    const fs::path notes = dir.touch("data/D.MEM", std::string(2048, 'n'));
+    const auto r = Kp({ "/CONV", source.string(), missing.string(), (dir / "data" / "C.MEM").string(),
+                        notes.string(), "/DEST", out().string(), "/LF" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(Files(), (std::vector<std::string> { "A.CSV", "C.CSV" }));
+    EXPECT_EQ(Read("C.CSV"), Read("A.CSV"));
+    ASSERT_EQ(Lines(r.err), 2) << r.err;
+    EXPECT_LT(r.err.find(missing.string()), r.err.find(notes.string())) << r.err;
+}
+
+TEST_F(CommandLineConversion, ACutShortRecordingConvertsWhatItHoldsAndSaysSo)
+{
+    ASSERT_EQ(Convert({ "/LF" }).exitCode, 0);
+    const std::string complete = Read("A.CSV");
+    fs::remove(out() / "A.CSV");
+    const std::string text0 = test::ReadWholeFile(source);
+    const std::vector<std::uint8_t> bytes(text0.begin(), text0.end());
+    CWaveHeadInfo head;
+    ASSERT_TRUE(head.Load(bytes));
+    const std::uint64_t frame = (bytes.size() - head.GetHeaderSize()) / points;
+    // Cut inside point 12,345: the points before it are whole.
+    fs::resize_file(source, head.GetHeaderSize() + 12345 * frame + frame / 2);
+    const auto r = Convert({ "/LF" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "kp: cut short: 12,345 of 25,000 points converted: " + source.string() + "\n");
+    const std::string text = Read("A.CSV");
+    EXPECT_EQ(Rows(text), 12345);
+    EXPECT_EQ(complete.compare(0, text.size(), text), 0);
+}
+
+TEST_F(CommandLineConversion, RunsSideBySideEachWriteTheirOwnFile)
+{
+    ASSERT_EQ(Convert({ "/LF" }).exitCode, 0);
+    const std::string single = Read("A.CSV");
+    fs::remove(out() / "A.CSV");
+    constexpr int kRuns = 8;
+    std::string script;
+    for (int i = 0; i < kRuns; ++i)
+        script += test::ShellQuote(KP_EXECUTABLE) + " /CONV " + test::ShellQuote(source.string()) + " /DEST "
+            + test::ShellQuote(out().string()) + " /LF & ";
+    script += "wait";
+    const auto r = test::RunChild("/bin/sh", { "-c", script }, dir.path(),
+                                  { "-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=",
+                                    "XDG_CONFIG_HOME=" + (dir / "config").string(), "LC_ALL=C" });
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Files(), SequentialNames(kRuns));
+    for (const std::string& name : Files())
+        EXPECT_EQ(Read(name), single) << name;
+}
+
+TEST_F(CommandLineConversion, ConversionsOnThreadsSideBySideEachWriteTheirOwnFile)
+{
+    ASSERT_EQ(Convert({ "/LF" }).exitCode, 0);
+    const std::string single = Read("A.CSV");
+    fs::remove(out() / "A.CSV");
+    constexpr int kRuns = 8;
+    std::vector<UnattendedResult> results(kRuns);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kRuns; ++i)
+        threads.emplace_back([&, i] {
+            CKpCommandLineInfo info;
+            info.ParseCommandLine({ "/CONV", source.string(), "/DEST", out().string(), "/LF" });
+            KpSettings settings;
+            NullProgress progress;
+            results[static_cast<std::size_t>(i)] = RunUnattendedConversion(info, settings, ConvertWaveFile, progress);
+        });
+    for (std::thread& t : threads)
+        t.join();
+    std::vector<std::string> written;
+    for (const UnattendedResult& r : results) {
+        EXPECT_EQ(r.status, UnattendedResult::Status::Converted) << r.reason;
+        written.push_back(r.output.filename().string());
+    }
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, Files());
+    EXPECT_EQ(Files(), SequentialNames(kRuns));
+    for (const std::string& name : Files())
+        EXPECT_EQ(Read(name), single) << name;
 }
 
 #if defined(KP_WITH_GUI)

@@ -69,7 +69,10 @@ TEST_P(SampleRoundTrip, ShortFileKeepsWhatItHolds)
         std::vector<std::uint8_t> shortened(file_.begin(), file_.begin() + static_cast<std::ptrdiff_t>(cut));
         Decoded d = DecodeFile(shortened);
         ASSERT_EQ(d.allocation.status, AllocateStatus::Ok) << d.allocation.detail;
-        EXPECT_EQ(d.result.status, DecodeStatus::ShortFile) << "cut at " << cut;
+        // The chunked file's last bytes close its block chain and hold no point.
+        const bool closingBytesOnly = GetParam().family == 5 && cut == file_.size() - 1;
+        EXPECT_EQ(d.result.status, closingBytesOnly ? DecodeStatus::Complete : DecodeStatus::ShortFile)
+            << "cut at " << cut;
         ExpectCodes(d.tables, 0, recording_.dataLength, true);
         // Missing the last byte loses at most one point of the first channel.
         if (cut == file_.size() - 1 && !recording_.analog.empty()) {
