@@ -4,8 +4,10 @@
 #include "app/KpSettings.h"
 #include "app/QtCompanionStarter.h"
 #include "app/QtFontDescription.h"
+#include "app/QtVersionLookup.h"
 #include "display/CBlockListWindow.h"
 #include "display/CKpView.h"
+#include "display/CommandActions.h"
 #include "display/ControlPanelHost.h"
 #include "display/CWaveBatchConvertDlg.h"
 #include "display/FolderNavigation.h"
@@ -115,8 +117,7 @@ void CMainFrame::createActions()
     navigation_ = new FolderNavigation(*this, folderFiles_, frameSettings_.enableNavigation);
     blockList_ = new CBlockListWindow(services_.blockFiles, services_.settings, services_.store, services_.messages,
         [this](const QString& path) { OpenDocumentFile(path, true); }, this);
-    blockListAction_ = new QAction(QStringLiteral("Block Li&st"), this);
-    blockListAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    blockListAction_ = MakeCommandAction(this, CommandId::BlockList);
     blockListAction_->setCheckable(true);
     connect(blockListAction_, &QAction::triggered, blockList_, &QWidget::setVisible);
     viewCommands_ = new ViewCommands(*view_, services_.settings, this);
@@ -207,7 +208,8 @@ void CMainFrame::createMenus()
         groups->addAction(a);
     connect(channel, &QMenu::aboutToShow, viewCommands_, &ViewCommands::UpdateStates);
 
-    new HelpMenu(*this);
+    auto* help = new HelpMenu(*this);
+    help->AddVersionLookup(MakeVersionLookupAction(this, services_.store, services_.messages));
 }
 
 void CMainFrame::createToolBars()

@@ -1,5 +1,7 @@
 #include "display/CWaveBatchConvertDlg.h"
 
+#include "display/CommandActions.h"
+
 #include "app/KpSettings.h"
 #include "display/BatchOptionsPanel.h"
 #include "export/ConvertWaveFile.h"
@@ -107,9 +109,8 @@ BatchResult RunBatchConversionCommand(QWidget* parent, const BatchCommandService
 QAction* MakeBatchConversionAction(QWidget* parent, KpSettings& settings, UserMessages& messages,
     ProgressWindow& progress)
 {
-    auto* action = new QAction(QStringLiteral("&Batch Conversion..."), parent);
+    QAction* action = MakeCommandAction(parent, CommandId::BatchConversion);
     action->setObjectName(QStringLiteral("BatchConversionAction"));
-    action->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
     QObject::connect(action, &QAction::triggered, parent, [parent, &settings, &messages, &progress] {
         BatchCommandServices services { settings, messages, progress,
             [](CWaveBatchConvertDlg& d) { return d.exec() == QDialog::Accepted; },

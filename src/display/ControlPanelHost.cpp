@@ -1,5 +1,7 @@
 #include "display/ControlPanelHost.h"
 
+#include "display/CommandActions.h"
+
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
@@ -17,8 +19,7 @@ ControlPanelHost::ControlPanelHost(CMainFrame& frame)
     : QObject(&frame)
     , frame_(frame)
 {
-    toggle_ = new QAction(QStringLiteral("&Wave Control Panel"), this);
-    toggle_->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+    toggle_ = MakeCommandAction(this, CommandId::WaveControlPanel);
     toggle_->setCheckable(true);
     connect(toggle_, &QAction::triggered, this, [this](bool on) { SetShown(on); });
     frame.installEventFilter(this);

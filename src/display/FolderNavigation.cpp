@@ -1,5 +1,7 @@
 #include "display/FolderNavigation.h"
 
+#include "display/CommandActions.h"
+
 #include "app/FolderFileList.h"
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
@@ -20,13 +22,9 @@ namespace {
 // Far enough to clip at either end of any folder.
 constexpr int kToTheEnd = INT_MAX / 2;
 
-QAction* Make(QObject* parent, const QString& text, const QString& statusTip, std::initializer_list<const char*> keys)
+QAction* Make(QObject* parent, CommandId id, const QString& statusTip)
 {
-    auto* a = new QAction(text, parent);
-    QList<QKeySequence> sequences;
-    for (const char* k : keys)
-        sequences << QKeySequence(QString::fromLatin1(k));
-    a->setShortcuts(sequences);
+    QAction* a = MakeCommandAction(parent, id);
     a->setStatusTip(statusTip);
     return a;
 }
@@ -51,14 +49,10 @@ FolderNavigation::FolderNavigation(CMainFrame& frame, FolderFileList& files, boo
     , files_(files)
     , enabled_(enabled)
 {
-    next_ = Make(this, QStringLiteral("Next"), QStringLiteral("Open next waveform file."),
-        { "Ctrl+J", "Space", "Alt+Right" });
-    prev_ = Make(this, QStringLiteral("Prev"), QStringLiteral("Open previous waveform file."),
-        { "Ctrl+K", "Shift+Space", "Alt+Left" });
-    begin_ = Make(this, QStringLiteral("Begin"), QStringLiteral("Open the first waveform file of the folder."),
-        { "Ctrl+Shift+K", "Ctrl+Shift+Space", "Alt+Up" });
-    end_ = Make(this, QStringLiteral("End"), QStringLiteral("Open the last waveform file of the folder."),
-        { "Ctrl+Shift+J", "Ctrl+Space", "Alt+Down" });
+    next_ = Make(this, CommandId::NextFile, QStringLiteral("Open next waveform file."));
+    prev_ = Make(this, CommandId::PrevFile, QStringLiteral("Open previous waveform file."));
+    begin_ = Make(this, CommandId::FirstFile, QStringLiteral("Open the first waveform file of the folder."));
+    end_ = Make(this, CommandId::LastFile, QStringLiteral("Open the last waveform file of the folder."));
     connect(next_, &QAction::triggered, this, [this] { Step(1); });
     connect(prev_, &QAction::triggered, this, [this] { Step(-1); });
     connect(begin_, &QAction::triggered, this, [this] { Step(-kToTheEnd); });

@@ -70,8 +70,7 @@ HelpMenu::HelpMenu(QMainWindow& frame)
     shortcuts_ = MakeCommandAction(this, CommandId::KeyboardShortcuts);
     connect(shortcuts_, &QAction::triggered, this, &HelpMenu::ShowKeyboardShortcuts);
     menu_->addAction(shortcuts_);
-    // The version look-up command goes here, between the shortcuts and About.
-    menu_->addSeparator();
+    aboutSeparator_ = menu_->addSeparator();
     about_ = new QAction(QStringLiteral("&About Kp"), this);
     about_->setMenuRole(QAction::AboutRole);
     connect(about_, &QAction::triggered, this, &HelpMenu::ShowAbout);
@@ -105,6 +104,11 @@ QDialog* HelpMenu::ShowAbout()
     aboutWindow_->show();
     aboutWindow_->raise();
     return aboutWindow_;
+}
+
+void HelpMenu::AddVersionLookup(QAction* lookup)
+{
+    menu_->insertAction(aboutSeparator_, lookup);
 }
 
 } // namespace kp

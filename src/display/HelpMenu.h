@@ -21,6 +21,8 @@ public:
     QMenu* menu() const { return menu_; }
     QAction* keyboardShortcuts() const { return shortcuts_; }
     QAction* about() const { return about_; }
+    // The version look-up, placed between the shortcuts and About.
+    void AddVersionLookup(QAction* lookup);
 
     // The windows, created when first opened; modeless, so that the keys can
     // be read while they are tried.
@@ -32,6 +34,7 @@ private:
     QMenu* menu_ = nullptr;
     QAction* shortcuts_ = nullptr;
     QAction* about_ = nullptr;
+    QAction* aboutSeparator_ = nullptr;
     QDialog* shortcutsWindow_ = nullptr;
     QDialog* aboutWindow_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "display/PaneSet.h"
 
+#include "display/CommandActions.h"
+
 #include "app/KpSettings.h"
 #include "app/QtFontDescription.h"
 #include "display/CKpView.h"
@@ -59,11 +61,9 @@ PaneSet::PaneSet(CMainFrame& frame)
     connect(&view, &CKpView::magnificationChanged, this, &PaneSet::RefreshGauge);
     view.installEventFilter(this);
 
-    auto* more = new QAction(QStringLiteral("Gage Num +"), &frame);
-    more->setShortcut(QKeySequence(QStringLiteral("Alt+G")));
+    QAction* more = MakeCommandAction(&frame, CommandId::MoreGaugeChannels);
     connect(more, &QAction::triggered, this, [this] { StepGaugeCount(1); });
-    auto* fewer = new QAction(QStringLiteral("Gage Num -"), &frame);
-    fewer->setShortcut(QKeySequence(QStringLiteral("Alt+Shift+G")));
+    QAction* fewer = MakeCommandAction(&frame, CommandId::FewerGaugeChannels);
     connect(fewer, &QAction::triggered, this, [this] { StepGaugeCount(-1); });
     frame.addAction(more);
     frame.addAction(fewer);
