@@ -5,6 +5,7 @@
 #include <string>
 
 #include "interpret/ModelTables.h"
+#include "synth/BinaryScalingWriter.h"
 #include "synth/FamilyWriter.h"
 
 namespace kp::synth {
@@ -18,7 +19,9 @@ int RecordingFamily(const Recording& recording)
 
 std::vector<std::uint8_t> WriteRecording(const Recording& recording)
 {
-    switch (RecordingFamily(recording)) {
+    const int family = RecordingFamily(recording);
+    CheckBinaryScaling(recording, family);
+    switch (family) {
     case 0: return WriteFamily0(recording);
     case 1: return WriteFamily1(recording);
     case 2: return WriteFamily2(recording);
