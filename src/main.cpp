@@ -34,7 +34,7 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
     kp::TerminalProgress progress = kp::TerminalProgress::ForStderr();
     const kp::UnattendedResult result = kp::RunUnattendedConversion(commandLine, settings, kp::ConvertWaveFile, progress);
     progress.end();
-    kp::SaveSettings(settings, store);
+    kp::SaveConversionChoices(settings, store);
 #if !defined(KP_NO_GUI)
     if (!store.flush())
         std::fprintf(stderr, "kp: the settings could not be written to %s\n",
