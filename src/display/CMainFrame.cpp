@@ -64,6 +64,9 @@ CMainFrame::CMainFrame(const FrameServices& services, QWidget* parent)
     client_->SetView(view_);
     client_->SetPanesSource([this] { return Panes(); });
     setCentralWidget(client_);
+    // The document replaces its arrays while it loads; the view must not
+    // paint from them meanwhile.
+    doc_->SetReleaseHook([this] { view_->SetSuspended(true); });
 
     createActions();
     createMenus();
@@ -336,9 +339,6 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return false;
-    // The document replaces its arrays while it loads; the view must not
-    // paint from them meanwhile.
-    view_->SetSuspended(true);
     const std::uint64_t before = doc_->GetRevision();
     const bool opened = doc_->OnOpenDocument(info.absoluteFilePath().toStdString());
     if (doc_->GetRevision() != before) {
