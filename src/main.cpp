@@ -38,7 +38,7 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
     const std::vector<kp::UnattendedResult> results =
         kp::RunUnattendedConversions(commandLine, settings, kp::ConvertWaveFile, progress);
     progress.end();
-    kp::SaveSettings(settings, store);
+    kp::SaveConversionChoices(settings, store);
 #if !defined(KP_NO_GUI)
     if (!store.flush())
         std::fprintf(stderr, "kp: the settings could not be written to %s\n",

@@ -142,4 +142,10 @@ void SaveSettings(const KpSettings& settings, SettingsStore& store)
     VisitSettings(copy, writer);
 }
 
+void SaveConversionChoices(const KpSettings& settings, SettingsStore& store)
+{
+    WriteInt(store, kSaveFormat, settings.saveFormat);
+    WriteInt(store, kSaveNewLine, settings.saveNewLine);
+}
+
 } // namespace kp

@@ -103,4 +103,10 @@ KpSettings LoadSettings(const SettingsStore& store, const SystemColours& system 
 // Writes every value back in the same order.
 void SaveSettings(const KpSettings& settings, SettingsStore& store);
 
+// Writes the two values a run without windows decides, the format and the
+// newline of its conversion. Such a run never learns the desktop's colours,
+// so writing its whole record would store the classic defaults as if the
+// user had chosen them; every other key stays as it is stored.
+void SaveConversionChoices(const KpSettings& settings, SettingsStore& store);
+
 } // namespace kp

@@ -57,6 +57,7 @@ SystemColours SystemColoursFromPalette()
 }
 
 CKpApp::CKpApp() = default;
+CKpApp::CKpApp(const QString& settingsFile) : store_(settingsFile) {}
 CKpApp::~CKpApp() = default;
 
 int CKpApp::Run(int& argc, char** argv)
@@ -72,32 +73,41 @@ int CKpApp::Run(int& argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Voranwerk"));
     QApplication::setApplicationName(QStringLiteral("Kp"));
 
-    ReadSettings();
-
     CKpCommandLineInfo commandLine;
     commandLine.ParseCommandLine(argc, argv);
+    const int status = InitInstance(commandLine) ? QApplication::exec() : 1;
+    ExitInstance();
+    return status;
+}
 
-    auto frame = std::make_unique<CMainFrame>(
+bool CKpApp::InitInstance(const CKpCommandLineInfo& commandLine)
+{
+    ReadSettings();
+    frame_ = std::make_unique<CMainFrame>(
         FrameServices{settings_, store_, messages_, progress_, blockFiles_, GetFont(AppFont::Wave)});
-    messages_.setParent(frame.get());
+    messages_.setParent(frame_.get());
     if (commandLine.GetShellCommand() == CKpCommandLineInfo::ShellCommand::FileOpen) {
         const QString path = QFile::decodeName(commandLine.GetFileName().c_str());
-        if (!frame->OpenDocumentFile(path)) {
+        const int shownBefore = messages_.shownCount();
+        if (!frame_->OpenDocumentFile(path)) {
             messages_.setParent(nullptr);
-            messages_.show(std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + commandLine.GetFileName(),
-                           MessageButtons::Ok, MessageIcon::Error);
-            frame.reset();
-            WriteSettings();
-            return 1;
+            // A refusal has already said why; a file that is not there has not.
+            if (messages_.shownCount() == shownBefore)
+                messages_.show(std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + commandLine.GetFileName(),
+                               MessageButtons::Ok, MessageIcon::Error);
+            return false;
         }
     }
-    frame->ShowWithSavedState();
-    const int status = QApplication::exec();
+    frame_->ShowWithSavedState();
+    return true;
+}
+
+void CKpApp::ExitInstance()
+{
     messages_.setParent(nullptr);
     // The frame and its view write their own keys when they are destroyed.
-    frame.reset();
+    frame_.reset();
     WriteSettings();
-    return status;
 }
 
 void CKpApp::ReadSettings()

@@ -16,6 +16,7 @@
 
 namespace kp {
 
+class CKpCommandLineInfo;
 class CMainFrame;
 
 // The five fonts the application creates from stored descriptions.
@@ -24,6 +25,8 @@ enum class AppFont { Property, TraceAll, BlockFile, Wave, Main };
 class CKpApp {
 public:
     CKpApp();
+    // Settings kept in the given file instead of the user's (tests).
+    explicit CKpApp(const QString& settingsFile);
     ~CKpApp();
     CKpApp(const CKpApp&) = delete;
     CKpApp& operator=(const CKpApp&) = delete;
@@ -31,6 +34,15 @@ public:
     // The whole run: returns the process's exit status. Qt takes its own
     // options out of argv before the command line is read.
     int Run(int& argc, char** argv);
+
+    // Under a running QApplication: reads the settings, creates and shows the
+    // main window and opens the file the command line names. False when that
+    // file could not be opened; the user has then been told once why.
+    bool InitInstance(const CKpCommandLineInfo& commandLine);
+    // Destroys the main window (it writes its own keys), then writes the
+    // settings.
+    void ExitInstance();
+    CMainFrame* GetMainFrame() const { return frame_.get(); }
 
     KpSettings& GetSettings() { return settings_; }
     const QFont& GetFont(AppFont which) const { return fonts_[static_cast<std::size_t>(which)]; }
@@ -46,6 +58,8 @@ private:
     QtProgressWindow progress_{messages_};
     CBlockFileList blockFiles_;
     std::array<QFont, 5> fonts_;
+    // Last: it borrows the members above.
+    std::unique_ptr<CMainFrame> frame_;
 };
 
 // The desktop's window-text and window colours, the defaults of the panes.

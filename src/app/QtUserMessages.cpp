@@ -21,6 +21,7 @@ QMessageBox::Icon IconOf(MessageIcon icon)
 
 MessageAnswer QtUserMessages::show(const std::string& text, MessageButtons buttons, MessageIcon icon)
 {
+    ++shown_;
     QMessageBox box(IconOf(icon), QStringLiteral("Kp"), QString::fromStdString(text), QMessageBox::NoButton,
                     parent_.data());
     switch (buttons) {

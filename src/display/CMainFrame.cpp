@@ -78,6 +78,9 @@ CMainFrame::CMainFrame(const FrameServices& services, QWidget* parent)
     client_->SetView(view_);
     client_->SetPanesSource([this] { return Panes(); });
     setCentralWidget(client_);
+    // The document replaces its arrays while it loads; the view must not
+    // paint from them meanwhile.
+    doc_->SetReleaseHook([this] { view_->SetSuspended(true); });
 
     companion_ = std::make_unique<CompanionHandOff>(services_.settings, services_.messages, StartCompanion,
         [this] { return ChooseCompanion(this); }, CompanionCandidatesHere);
@@ -372,9 +375,6 @@ bool CMainFrame::OpenDocumentFile(const QString& path, bool keepBlockList)
     // The blocks of an earlier index file are not those of this file.
     if (!keepBlockList)
         services_.blockFiles.Clear();
-    // The document replaces its arrays while it loads; the view must not
-    // paint from them meanwhile.
-    view_->SetSuspended(true);
     const std::uint64_t before = doc_->GetRevision();
     const bool opened = doc_->OnOpenDocument(info.absoluteFilePath().toStdString());
     if (doc_->GetRevision() != before) {

@@ -129,8 +129,8 @@ bool PerformSave(const CKpDoc& doc, const SaveAsTextRequest& request, bool openA
     const SaveAsTextResult result = SaveAsText(doc, request, messages, progress);
     if (!result.completed)
         return false;
-    if (openAfter) {
-        const QString path = QString::fromStdString(request.path.string());
+    if (openAfter && !result.paths.empty()) {
+        const QString path = QString::fromStdString(result.paths.front().string());
         if (!opener || !opener(path))
             messages.show(std::string(KpString(IDS_COULD_NOT_EXECUTE)), MessageButtons::Ok, MessageIcon::Error);
     }

@@ -50,8 +50,8 @@ SaveAsTextRequest MakeSaveRequest(const KpSettings& settings, const QString& pat
     std::int64_t cursorA, std::int64_t cursorB, bool externalClock);
 
 // Runs the conversion; when it completed and openAfter is set, opens the
-// output with the desktop's handler (string 3007 when that fails). Returns
-// whether the conversion completed.
+// first file it wrote with the desktop's handler (string 3007 when that
+// fails). Returns whether the conversion completed.
 using FileOpener = std::function<bool(const QString&)>;
 bool PerformSave(const CKpDoc& doc, const SaveAsTextRequest& request, bool openAfter, UserMessages& messages,
     ProgressWindow& progress, const FileOpener& opener);

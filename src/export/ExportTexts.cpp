@@ -1,10 +1,9 @@
 #include "export/ExportTexts.h"
 
+#include "format/NumberWriter.h"
 #include "format/TextTrim.h"
 #include "interpret/TriggerMoment.h"
 #include "wavefile/CWaveHeadInfo.h"
-
-#include <cstdio>
 
 namespace kp {
 
@@ -25,11 +24,11 @@ bool StoresScalingText(const CWaveHeadInfo& head)
     return family != 4 && family != 7 && family != 8;
 }
 
-std::string PrintedNumber(double value)
+// Every digit the file holds, with the locale's separator like every other
+// number of the file; family 4 keeps single-precision floats.
+std::string PrintedNumber(const CWaveHeadInfo& head, double value)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
+    return head.GetHeaderFamily() == 4 ? FormatShortest(static_cast<float>(value)) : FormatShortest(value);
 }
 
 } // namespace
@@ -87,7 +86,7 @@ std::string ScalingRatioText(const CWaveHeadInfo& head, int ch)
     const int field = head.GetHeaderFamily() == 0 ? 39 : exporttext::kRatioField;
     const std::string stored =
         head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
-    return stored.empty() ? PrintedNumber(head.GetScalingRatio(ch)) : stored;
+    return stored.empty() ? PrintedNumber(head, head.GetScalingRatio(ch)) : stored;
 }
 
 std::string ScalingOffsetText(const CWaveHeadInfo& head, int ch)
@@ -95,7 +94,7 @@ std::string ScalingOffsetText(const CWaveHeadInfo& head, int ch)
     const int field = head.GetHeaderFamily() == 0 ? 40 : exporttext::kOffsetField;
     const std::string stored =
         head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
-    return stored.empty() ? PrintedNumber(head.GetScalingOffset(ch)) : stored;
+    return stored.empty() ? PrintedNumber(head, head.GetScalingOffset(ch)) : stored;
 }
 
 } // namespace kp

@@ -38,9 +38,9 @@ std::string PulseComment(const CWaveHeadInfo& head, int p);
 std::string LogicUnitComment(const CWaveHeadInfo& head, int unit);
 std::string AmplifierText(const CWaveHeadInfo& head, int ch);
 std::string FloatUnitText(const CWaveHeadInfo& head, int z);
-// The scaling ratio and offset as the channel record stores them, or the
-// numbers of the scaling accessors printed with "." where the family stores
-// them in binary form.
+// The scaling ratio and offset as the channel record stores them, or, where
+// the family stores them in binary form, the numbers of the scaling
+// accessors with every stored digit and the locale's decimal separator.
 std::string ScalingRatioText(const CWaveHeadInfo& head, int ch);
 std::string ScalingOffsetText(const CWaveHeadInfo& head, int ch);
 

@@ -29,8 +29,9 @@ std::vector<PointRange> DivideRange(PointRange range, int thinOut, int pointsPer
     return out;
 }
 
-NumberedNames::NumberedNames(const std::filesystem::path& chosen)
-    : folder_(chosen.parent_path()), title_(chosen.stem().string()), extension_(chosen.extension().string())
+NumberedNames::NumberedNames(const std::filesystem::path& chosen, int maxCounter)
+    : folder_(chosen.parent_path()), title_(chosen.stem().string()), extension_(chosen.extension().string()),
+      maxCounter_(maxCounter)
 {
 }
 
@@ -43,7 +44,7 @@ std::filesystem::path NumberedNames::NameFor(int counter) const
 
 std::optional<std::filesystem::path> NumberedNames::next()
 {
-    for (; counter_ <= kMaxNameCounter; ++counter_) {
+    for (; counter_ <= maxCounter_; ++counter_) {
         std::filesystem::path name = NameFor(counter_);
         lastTried_ = name;
         std::error_code ec;

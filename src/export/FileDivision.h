@@ -31,8 +31,8 @@ inline constexpr int kMaxNameCounter = 100000;
 // the whole conversion that skips names that exist.
 class NumberedNames {
 public:
-    explicit NumberedNames(const std::filesystem::path& chosen);
-    // The next free name; nothing once the counter passes kMaxNameCounter
+    explicit NumberedNames(const std::filesystem::path& chosen, int maxCounter = kMaxNameCounter);
+    // The next free name; nothing once the counter passes maxCounter
     // (lastTried() then names the last name that was found to exist).
     std::optional<std::filesystem::path> next();
     const std::filesystem::path& lastTried() const { return lastTried_; }
@@ -43,6 +43,7 @@ private:
     std::filesystem::path folder_;
     std::string title_;
     std::string extension_;
+    int maxCounter_;
     int counter_ = 0;
     std::filesystem::path lastTried_;
 };

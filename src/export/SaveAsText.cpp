@@ -56,7 +56,7 @@ SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request,
         const std::string header = plan.HeaderSection();
         RowWriter writer(plan.layout);
         writer.bind(doc.GetTables(), 0);
-        NumberedNames names(request.path);
+        NumberedNames names(request.path, request.maxNameCounter);
 
         progress.begin(std::string(KpString(IDS_CONVERTING)), doc.GetTitle() + " -> " + request.path.string(),
                        ProgressSteps(totalRows));
@@ -103,6 +103,7 @@ SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request,
             if (status == RunStatus::Cancelled)
                 break;
             ++result.filesWritten;
+            result.paths.push_back(path);
         }
         result.completed = result.filesWritten == static_cast<int>(files.size());
     } catch (const std::bad_alloc&) {

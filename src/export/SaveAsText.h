@@ -3,9 +3,11 @@
 // memory written as one text file, or divided into numbered files.
 
 #include "export/ExportOptions.h"
+#include "export/FileDivision.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 namespace kp {
 
@@ -25,11 +27,15 @@ struct SaveAsTextRequest {
     int format = kFormatCsv;
     bool crlf = false;
     int pointsPerFile = 0; // 0: one file; else divide into numbered files of this many kept points
+    int maxNameCounter = kMaxNameCounter; // the highest "-%03d" suffix a divided file may take
 };
 
 struct SaveAsTextResult {
     int filesWritten = 0; // files written completely
     bool completed = false; // every file was written; false after an error or a cancel
+    // Every file written completely, in order; a divided save names its
+    // numbered files here, never the chosen path.
+    std::vector<std::filesystem::path> paths;
 };
 
 // Writes the document's record; every file gets the full header section.

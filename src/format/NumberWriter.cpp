@@ -2,9 +2,11 @@
 
 #include "platform/LocaleInfo.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 namespace kp {
 
@@ -15,6 +17,38 @@ int ClampPrecision(int precision)
     if (precision < 0)
         return 6;
     return precision > kMaxWriterPrecision ? kMaxWriterPrecision : precision;
+}
+
+// "e-05" becomes "e-005", as the platform's runtime prints an exponent.
+void WidenExponent(std::string& text)
+{
+    const std::size_t e = text.find('e');
+    if (e != std::string::npos && text.size() - e == 4)
+        text.insert(e + 2, 1, '0');
+}
+
+// printf's "%g" choice between the forms, with a precision of the value's
+// shortest digits but never fewer than "%g"'s six, so that the text equals
+// what "%g" prints whenever that loses no digit.
+template <class Real>
+std::string Shortest(Real value)
+{
+    char buffer[64];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    if (!std::isfinite(value))
+        return std::string(buffer, end);
+    const char* const first = buffer;
+    const char* e = std::find(first, static_cast<const char*>(end), 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    const auto digits = static_cast<int>(std::count_if(first, e, [](char c) { return c >= '0' && c <= '9'; }));
+    if (exponent >= -4 && exponent < std::max(digits, 6))
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    std::string text(buffer, end);
+    WidenExponent(text);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text[point] = Locale().decimalSeparator;
+    return text;
 }
 
 // printf's '+' flag puts a plus before every value whose sign bit is clear,
@@ -100,6 +134,9 @@ std::string FormatFixed(double value, int precision, bool forceSign)
     AppendFixed(text, value, precision, forceSign);
     return text;
 }
+
+std::string FormatShortest(double value) { return Shortest(value); }
+std::string FormatShortest(float value) { return Shortest(value); }
 
 std::string FormatExp(double value, int precision, bool forceSign)
 {

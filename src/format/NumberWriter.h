@@ -64,6 +64,14 @@ void AppendFixed(std::string& text, double value, int precision, bool forceSign)
 char* AppendInt(char* out, long long value);
 void AppendInt(std::string& text, long long value);
 
+// The shortest text that reads back as the value in its own precision,
+// fixed or with an exponent as printf's "%g" chooses, for numbers that
+// the file prints as they are stored rather than to a precision ("0.5",
+// "0.1234567", "2.5e-005"): exponent widened to three digits, '.' replaced by
+// Locale().decimalSeparator.
+std::string FormatShortest(double value);
+std::string FormatShortest(float value);
+
 // Convenience texts with Locale().decimalSeparator ("%.2f" of a zoom, "%.1f%%"
 // of a vernier is FormatFixed(v, 1) + "%").
 std::string FormatFixed(double value, int precision, bool forceSign = false);

@@ -8,6 +8,7 @@
 #include "format/HeaderNumber.h"
 #include "wavefile/ModelNamePlaces.h"
 #include "wavefile/ModelTables.h"
+#include "format/TextTrim.h"
 #include "interpret/RangeText.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChunkFormat.h"
@@ -41,7 +42,11 @@ std::string CWaveHeadInfo::TimePerDivFieldText() const
 
 bool CWaveHeadInfo::IsExternalSampling() const
 {
-    return IsExternalText(TimePerDivFieldText());
+    // The recorder family's X-Y records are clocked by the input, whatever
+    // their time/div field says.
+    if (headerFamily_ == 6 && GetFunctionMode() == kFunctionXyc)
+        return true;
+    return IsExternalText(TrimmedView(TimePerDivFieldText()));
 }
 
 bool CWaveHeadInfo::HasSamplingIntervalText() const

@@ -16,6 +16,8 @@ MessageAnswer SilentMessages::show(const std::string& text, MessageButtons butto
 MessageAnswer RecordingMessages::show(const std::string& text, MessageButtons buttons, MessageIcon icon)
 {
     shown_.push_back({text, buttons, icon});
+    if (whileShown_)
+        whileShown_();
     if (!script_.empty()) {
         MessageAnswer a = script_.front();
         script_.erase(script_.begin());

@@ -2,6 +2,7 @@
 // Message boxes with string-table texts. The GUI shows a modal box, the
 // unattended conversion stays silent, tests record what would have been shown.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,12 +42,15 @@ public:
     };
     MessageAnswer show(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
     void scriptAnswer(MessageAnswer a) { script_.push_back(a); }
+    // Runs while each message is up, to look at what is on screen behind it.
+    void whileShown(std::function<void()> look) { whileShown_ = std::move(look); }
     const std::vector<Shown>& shown() const { return shown_; }
     void clear() { shown_.clear(); }
 
 private:
     std::vector<Shown> shown_;
     std::vector<MessageAnswer> script_;
+    std::function<void()> whileShown_;
 };
 
 } // namespace kp

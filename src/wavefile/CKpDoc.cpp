@@ -72,6 +72,8 @@ bool CKpDoc::OnOpenDocument(const std::filesystem::path& path)
     }
 
     // From here on the previous recording is gone, whatever happens.
+    if (releaseHook_)
+        releaseHook_();
     loaded_ = false;
     loadFailed_ = false;
     exportError_ = false;

@@ -55,6 +55,10 @@ public:
     void SetViewsChanged(std::function<void()> changed) { viewsChanged_ = std::move(changed); }
     // Runs first in OnCloseDocument (the view's clean-up).
     void SetCloseHook(std::function<void()> hook) { closeHook_ = std::move(hook); }
+    // Runs when an open has passed the file check, just before the previous
+    // record's arrays are freed: views that paint from them stop here, and
+    // not earlier, so the record stays on screen behind a refusal.
+    void SetReleaseHook(std::function<void()> hook) { releaseHook_ = std::move(hook); }
 
     // ------------------------------------------------------------- reading
     const CWaveHeadInfo& GetHeadInfo() const { return head_; }
@@ -113,6 +117,7 @@ private:
     std::function<void()> resetCompanionFlag_;
     std::function<void()> viewsChanged_;
     std::function<void()> closeHook_;
+    std::function<void()> releaseHook_;
 
     CWaveHeadInfo head_;
     bool loaded_ = false;

@@ -118,6 +118,9 @@ TEST_F(KpExecutable, StoresTheFormatAndNewlineWithoutADisplay)
     EXPECT_NE(stored.find("[Save]"), std::string::npos) << stored;
     EXPECT_NE(stored.find("SaveFormat=2"), std::string::npos) << stored;
     EXPECT_NE(stored.find("SaveNewLine=0"), std::string::npos) << stored;
+    // Colours it never computed stay unwritten, so the viewer keeps taking
+    // the desktop's.
+    EXPECT_EQ(stored.find("Color"), std::string::npos) << stored;
 
     Run({"/CONV", (dir / "nothing.MEM").string(), "/SPACE", "/CRLF"});
     const std::string again = StoredSettings();

@@ -147,6 +147,20 @@ TEST(KpSettings, WritesEveryKeyUnderItsName)
     EXPECT_EQ(store.readText("Wave", "LineColor", ""), "0 0 255");
 }
 
+TEST(KpSettings, AConversionWithoutWindowsWritesOnlyItsFormatAndNewline)
+{
+    MemorySettingsStore store;
+    store.writeText("Main", "TextColor", "200 200 200");
+    KpSettings s = LoadSettings(store);
+    s.saveFormat = kFormatTab;
+    s.saveNewLine = 1;
+    SaveConversionChoices(s, store);
+    EXPECT_EQ(store.size(), 3u);
+    EXPECT_EQ(store.readText("Main", "TextColor", ""), "200 200 200");
+    EXPECT_EQ(LoadSettings(store).saveFormat, kFormatTab);
+    EXPECT_EQ(LoadSettings(store).saveNewLine, 1);
+}
+
 // Records the order of the keys read and written.
 class OrderStore final : public SettingsStore {
 public:

@@ -75,6 +75,14 @@ TEST(FileDivision, CountsFilesAndJoinsAOnePointRemainder)
     EXPECT_EQ(sizes(1, 1, 0), (std::vector<std::int64_t> { 1 }));
     // With thin-out 3 a file spans 3 x 1000 points.
     EXPECT_EQ(sizes(6001, 3, 1000), (std::vector<std::int64_t> { 3000, 3001 }));
+    // Between cursors the range starts anywhere; its one-point remainder
+    // still joins the last file, so cursor B's point is written.
+    const std::vector<PointRange> between = DivideRange({ 5, 20005 }, 1, 10000);
+    ASSERT_EQ(between.size(), 2u);
+    EXPECT_EQ(between[0].first, 5);
+    EXPECT_EQ(between[0].last, 10004);
+    EXPECT_EQ(between[1].first, 10005);
+    EXPECT_EQ(between[1].last, 20005);
 }
 
 TEST(SaveAsText, DividesIntoNumberedFilesEachWithTheFullHeader)
@@ -85,6 +93,8 @@ TEST(SaveAsText, DividesIntoNumberedFilesEachWithTheFullHeader)
     EXPECT_TRUE(result.completed);
     EXPECT_EQ(result.filesWritten, 3);
     EXPECT_FALSE(rec.Exists("A.CSV"));
+    const auto out = rec.dir / "out";
+    EXPECT_EQ(result.paths, (std::vector { out / "A-000.CSV", out / "A-001.CSV", out / "A-002.CSV" }));
     const std::string header = "\"Time[s]\",\"CH1[V]\",\"CH3[mV]\"\n";
     std::string joined;
     for (const char* name : { "A-000.CSV", "A-001.CSV", "A-002.CSV" }) {
@@ -122,6 +132,23 @@ TEST(SaveAsText, NumberedNamesSkipNamesThatExist)
     EXPECT_EQ(Lines(rec.Read("A-001.CSV")), 1001);
     EXPECT_EQ(Lines(rec.Read("A-003.CSV")), 1001);
     EXPECT_EQ(Lines(rec.Read("A-004.CSV")), 501);
+}
+
+TEST(SaveAsText, StopsWhenTheNumberedNamesRunOut)
+{
+    OpenRecording rec(2500);
+    std::filesystem::create_directories(rec.dir / "out");
+    std::ofstream(rec.dir / "out" / "A-001.CSV") << "kept";
+    std::ofstream(rec.dir / "out" / "A-003.CSV") << "kept";
+    SaveAsTextRequest r = rec.Request(1000);
+    r.maxNameCounter = 3;
+    const SaveAsTextResult result = SaveAsText(rec.doc, r, rec.messages, rec.progress);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_EQ(rec.Read("A-003.CSV"), "kept");
+    ASSERT_EQ(rec.messages.shown().size(), 1u);
+    EXPECT_EQ(rec.messages.shown()[0].text,
+        std::string(KpString(IDS_FILE_ALREADY_EXISTS)) + "\n\n" + (rec.dir / "out" / "A-003.CSV").string());
 }
 
 TEST(SaveAsText, ASinglePointRangeWritesOneFile)

@@ -174,6 +174,19 @@ TEST(NumberWriter, StringFormsUseTheLocaleSeparator)
     EXPECT_EQ(FormatExp(-1.0, 0, true), "-1e+000");
 }
 
+TEST(NumberWriter, ShortestKeepsEveryStoredDigit)
+{
+    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    EXPECT_EQ(FormatShortest(0.5), "0,5");
+    EXPECT_EQ(FormatShortest(0.1234567), "0,1234567");
+    // A single-precision value, not the digits of its widening to double.
+    EXPECT_EQ(FormatShortest(0.1f), "0,1");
+    EXPECT_EQ(FormatShortest(-2.5e-5), "-2,5e-005");
+    EXPECT_EQ(FormatShortest(1e300), "1e+300");
+    EXPECT_EQ(FormatShortest(123456789.0), "123456789");
+    EXPECT_EQ(FormatShortest(0.0001), "0,0001");
+}
+
 TEST(NumberWriter, IntMatchesPrintf)
 {
     for (long long value : {0LL, 7LL, -7LL, 1234567890123LL, LLONG_MAX, LLONG_MIN}) {

@@ -5,6 +5,7 @@
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
 #include "display/ViewCommands.h"
+#include "synth/IndexWriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,10 +98,21 @@ TEST(CMainFrame, AFileThatIsNoRecordingLeavesThePreviousOneShown)
     ScratchFolder dir;
     const auto good = WriteDemo(dir, "A.MEM");
     const auto bad = dir.touch("B.MEM", std::string(600, 'x'));
+    synth::IndexSpec index;
+    index.entries = { { 1, synth::Name83Stored("WAVE0001", "MEM") } };
+    synth::WriteIndexFile(dir / "C.IDX", index);
     FrameHarness h;
     ASSERT_TRUE(h.frame->OpenDocumentFile(Q(good)));
+    // The record stays on screen behind the refusal and behind "File not found.".
+    std::vector<bool> shownBehind;
+    h.messages.whileShown([&] {
+        shownBehind.push_back(h.frame->View().IsLoaded() && !h.frame->View().IsSuspended());
+    });
     EXPECT_FALSE(h.frame->OpenDocumentFile(Q(bad)));
-    EXPECT_FALSE(h.messages.shown().empty());
+    EXPECT_FALSE(h.frame->OpenDocumentFile(Q(dir / "C.IDX")));
+    ASSERT_EQ(h.messages.shown().size(), 2u);
+    EXPECT_EQ(h.messages.shown()[1].text, "File not found.");
+    EXPECT_EQ(shownBehind, (std::vector { true, true }));
     EXPECT_TRUE(h.frame->View().IsLoaded());
     EXPECT_FALSE(h.frame->View().IsSuspended());
     EXPECT_EQ(h.frame->windowTitle(), "A.MEM - Kp");

@@ -8,6 +8,7 @@
 #include "wavefile/CKpDoc.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -90,6 +91,20 @@ TEST_F(SaveDialogTest, AnExternalClockFixesTheNotationToPointNumbers)
     EXPECT_EQ(r.notation, kNotationPoint);
 }
 
+TEST_F(SaveDialogTest, StartsInTheSaveFolderOrBesideTheRecordingWithItsTitle)
+{
+    std::filesystem::create_directories(dir / "saved");
+    std::filesystem::create_directories(dir / "rec");
+    settings.saveFolder = (dir / "saved").string();
+    for (const bool sameDir : { false, true }) {
+        settings.saveSameDir = sameDir;
+        CSaveTextDialog d(nullptr, false, settings, 10, false, "RECORD1", Q(dir / "rec"), messages);
+        EXPECT_EQ(d.directory().absolutePath(), Q(dir / (sameDir ? "rec" : "saved"))) << sameDir;
+        ASSERT_FALSE(d.selectedFiles().isEmpty());
+        EXPECT_EQ(QFileInfo(d.selectedFiles().front()).completeBaseName(), "RECORD1");
+    }
+}
+
 TEST(SaveRequest, BetweenCursorsTakesARangeAndDivisionItsCount)
 {
     KpSettings s = KpSettings::Defaults();
@@ -135,6 +150,25 @@ TEST(SaveCommand, WritesTheRangeBetweenTheCursorsAndOpensTheResult)
         PerformSave(h.frame->Document(), r, true, h.messages, h.progress, [](const QString&) { return false; }));
     ASSERT_EQ(h.messages.shown().size(), 1u);
     EXPECT_EQ(h.messages.shown()[0].text, KpString(IDS_COULD_NOT_EXECUTE));
+}
+
+TEST(SaveCommand, ADividedSaveOpensTheFirstFileItWrote)
+{
+    ScratchFolder dir;
+    FrameHarness h;
+    ASSERT_TRUE(h.frame->OpenDocumentFile(Q(WriteDemo(dir, "A.MEM", 2500))));
+    KpSettings s = KpSettings::Defaults();
+    s.saveDivide = true;
+    s.saveDivideNum = 1000;
+    const SaveAsTextRequest r = MakeSaveRequest(s, Q(dir / "f1.CSV"), false, 0, 0, false);
+    QStringList opened;
+    EXPECT_TRUE(PerformSave(h.frame->Document(), r, true, h.messages, h.progress, [&](const QString& p) {
+        opened << p;
+        return true;
+    }));
+    EXPECT_EQ(opened, QStringList { Q(dir / "f1-000.CSV") });
+    EXPECT_TRUE(std::filesystem::exists(dir / "f1-002.CSV"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "f1.CSV"));
 }
 
 } // namespace

@@ -94,6 +94,11 @@ TEST(TimePerDiv, DisplayTexts)
     EXPECT_EQ(Head({ { 11, "EXT" } }).GetTimePerDivText(), "EXTERNAL");
     EXPECT_TRUE(Head({ { 11, "EXT" } }).IsExternalSampling());
     EXPECT_FALSE(Head({ { 11, "EXTRA" } }).IsExternalSampling());
+    // The field as a padded text, and the recorder family's X-Y records,
+    // which carry a time/div of their own.
+    EXPECT_TRUE(Head({ { 11, " EXTERNAL  " } }).IsExternalSampling());
+    EXPECT_TRUE(Head({ { 2, "5228" }, { 9, "52280001" }, { 4, "XYC" }, { 11, "10ms" } }).IsExternalSampling());
+    EXPECT_FALSE(Head({ { 2, "5228" }, { 9, "52280001" }, { 4, "MEM" }, { 11, "10ms" } }).IsExternalSampling());
     EXPECT_EQ(Head({ { 11, "" } }).GetTimePerDivText(), "");
 }
 

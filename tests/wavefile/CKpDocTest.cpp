@@ -191,6 +191,25 @@ TEST_F(DocumentOpen, IndexFileWithNoListedFileFound)
     EXPECT_FALSE(doc.IsIndexFile());
 }
 
+TEST_F(DocumentOpen, OnlyARealtimeIndexMarksTheDocumentAsOpenedFromAnIndex)
+{
+    const auto wave = Write("WAVE0001.MEM", synth::WriteRecording(Memory(300, 14)));
+    synth::IndexSpec blueprint;
+    blueprint.tag = "HIRM";
+    blueprint.function = "R_M";
+    blueprint.fields = {{41, "REAL_IDX"}};
+    blueprint.entries = {{1, synth::Name83Stored("WAVE0001", "MEM")}};
+    const auto index = Write("A.R_M", synth::MakeIndexFile(blueprint));
+    NullProgress progress;
+    CKpDoc doc(messages_, progress, blockFiles_);
+    ASSERT_TRUE(doc.OnOpenDocument(index));
+    EXPECT_EQ(doc.GetFileKind(), 4);
+    EXPECT_EQ(doc.GetTitle(), "WAVE0001.MEM");
+    EXPECT_TRUE(doc.IsIndexFile());
+    ASSERT_TRUE(doc.OnOpenDocument(wave));
+    EXPECT_FALSE(doc.IsIndexFile());
+}
+
 TEST_F(DocumentOpen, AbsurdDataLengthIsNotAllocated)
 {
     auto bytes = synth::WriteRecording(Memory(100, 9));

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "synth/BinaryScalingWriter.h"
 #include "synth/FamilyWriter.h"
 #include "wavefile/ByteReader.h"
 #include "wavefile/OldHeader.h"
@@ -70,6 +71,7 @@ std::vector<std::uint8_t> WriteFamily4(const Recording& recording)
         out[oh::kSavedFlags + static_cast<std::size_t>(i)] = '0';
     for (const auto* a : analog) {
         out[oh::kSavedFlags + static_cast<std::size_t>(a->slot)] = '1';
+        PutFamily4Scaling(out, recording, a->slot);
         auto module = a->fields.find(2);
         if (module != a->fields.end() && a->slot < oh::kUnitSlotCount)
             PutHeaderText(out, oh::kUnitSlots + static_cast<std::size_t>(a->slot) * oh::kUnitSlotSize,

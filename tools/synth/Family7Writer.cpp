@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "synth/BinaryScalingWriter.h"
 #include "synth/FamilyWriter.h"
 
 namespace kp::synth {
@@ -55,7 +56,10 @@ std::vector<std::uint8_t> WriteFamily7(const Recording& recording)
         main.fields[26] = std::to_string(analog.empty() ? 0 : analog.back()->slot + 1);
     if (!recording.mainFields.count(27))
         main.fields[27] = recording.logicUnits.empty() ? "0" : "4";
-    std::vector<std::uint8_t> out = HeaderBytes(main, StandardChannelRecords(recording), recording);
+    std::vector<RecordSpec> records = StandardChannelRecords(recording);
+    const std::vector<RecordSpec> unitBlocks = Family7UnitBlocks(recording);
+    records.insert(records.end(), unitBlocks.begin(), unitBlocks.end());
+    std::vector<std::uint8_t> out = HeaderBytes(main, records, recording);
 
     const bool logic = !recording.logicUnits.empty();
     for (std::size_t p = 0; p < static_cast<std::size_t>(recording.dataLength); ++p) {

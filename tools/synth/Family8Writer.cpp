@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "synth/BinaryScalingWriter.h"
 #include "synth/FamilyWriter.h"
 #include "synth/FrameWriter.h"
 #include "wavefile/ChannelMap.h"
@@ -57,10 +58,13 @@ struct Builder {
             if (a.slot < 0 || a.slot >= kFamily8AnalogSlots)
                 Refuse("analog slot " + std::to_string(a.slot) + " is outside the 60 unit channels");
             Add('A', '1', a.slot / 15, a.slot % 15, 2, Widened(a.primary));
-            Channel(std::to_string(a.slot + 1), a.fields);
-            if (!a.fields02.empty()) {
+            Channel(std::to_string(a.slot + 1), FieldsWithScalingSwitch(rec, a));
+            const BinaryScaling* scaling = BinaryScalingOf(rec, a.slot);
+            if (!a.fields02.empty() || scaling) {
                 RecordSpec r { "HC02", a.fields02, {} };
                 r.fields[1] = std::to_string(a.slot + 1);
+                if (scaling)
+                    r.bytes = Family8ScalingBytes(*scaling);
                 channels02.push_back(std::move(r));
             }
         }

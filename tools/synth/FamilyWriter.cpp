@@ -6,6 +6,7 @@
 
 #include "interpret/EventMarks.h"
 #include "wavefile/ModelTables.h"
+#include "synth/BinaryScalingWriter.h"
 
 namespace kp::synth {
 
@@ -47,7 +48,7 @@ std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
 {
     std::vector<RecordSpec> records;
     for (const auto& a : recording.analog) {
-        RecordSpec r{"HC", a.fields, {}};
+        RecordSpec r{"HC", FieldsWithScalingSwitch(recording, a), {}};
         r.fields[1] = std::to_string(a.slot + 1);
         records.push_back(std::move(r));
     }

@@ -22,6 +22,19 @@ struct RecordSpec {
 
 // ------------------------------------------------------------ header side
 
+// A channel's user scaling in the binary form of families 4, 7 and 8, which
+// keep it beside the channel's value per code and offset: family 4 as floats
+// in the channel's block of the old header (value per code comes from the
+// range there, so valuePerCode and valueOffset are not written); family 7 as
+// doubles in the unit's "HPF" block; family 8 as hex doubles in the channel's
+// "HC02" record. The writer also switches the channel's scaling on.
+struct BinaryScaling {
+    double ratio = 1.0;
+    double offset = 0.0;
+    double valuePerCode = 1.0;
+    double valueOffset = 0.0;
+};
+
 // One analog channel position (0-based slot of the channel tables).
 struct AnalogSpec {
     int slot = 0;
@@ -83,6 +96,10 @@ struct Recording {
     std::vector<FloatSpec> floats;
     std::vector<PulseSpec> pulses;
     std::vector<RecordSpec> extraRecords; // written after the standard records
+    // Binary scaling by analog slot; families 4, 7 and 8 only, others refuse
+    // it. In family 7 a unit's block holds all eight channels, so either every
+    // saved channel of the unit gives one or none does.
+    std::map<int, BinaryScaling> binaryScaling;
     // Event mark positions, written where the family keeps them
     // (interpret/EventMarks.h); families 4 and 9 carry none and refuse them.
     std::vector<std::int64_t> events;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "wavefile/ModelTables.h"
+#include "synth/BinaryScalingWriter.h"
 #include "synth/FamilyWriter.h"
 
 namespace kp::synth {
@@ -21,6 +22,7 @@ std::vector<std::uint8_t> WriteRecording(const Recording& recording)
     const int family = RecordingFamily(recording);
     if (family != 5 && !recording.eventComments.empty())
         throw std::invalid_argument("family " + std::to_string(family) + " stores no event comments");
+    CheckBinaryScaling(recording, family);
     switch (family) {
     case 0: return WriteFamily0(recording);
     case 1: return WriteFamily1(recording);
