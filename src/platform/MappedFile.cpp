@@ -5,9 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#if defined(_WIN32)
-#error "MappedFile: the Windows file mapping is not written yet"
-#else
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -31,6 +29,9 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
     }
     return *this;
 }
+
+// Windows: MappedFileWindows.cpp.
+#if !defined(_WIN32)
 
 bool MappedFile::open(const std::filesystem::path& path)
 {
@@ -84,5 +85,7 @@ void MappedFile::close()
     size_ = 0;
     open_ = false;
 }
+
+#endif
 
 } // namespace kp

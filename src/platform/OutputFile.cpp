@@ -2,9 +2,7 @@
 
 #include <cerrno>
 
-#if defined(_WIN32)
-#include <cstdio>
-#else
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +10,7 @@
 
 namespace kp {
 
+#if !defined(_WIN32)
 namespace {
 
 WriteError ErrorFromErrno(int error)
@@ -24,46 +23,12 @@ WriteError ErrorFromErrno(int error)
 }
 
 } // namespace
+#endif
 
 OutputFile::~OutputFile() { close(); }
 
-#if defined(_WIN32)
-
-bool OutputFile::isOpen() const { return file_ != nullptr; }
-
-bool OutputFile::open(const std::filesystem::path& path, bool append)
-{
-    close();
-    std::FILE* f = _wfopen(path.c_str(), append ? L"ab" : L"wb");
-    if (f == nullptr)
-        return false;
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    file_ = f;
-    return true;
-}
-
-WriteError OutputFile::write(const char* data, std::size_t size)
-{
-    auto* f = static_cast<std::FILE*>(file_);
-    if (f == nullptr)
-        return WriteError::Other;
-    errno = 0;
-    if (std::fwrite(data, 1, size, f) != size)
-        return ErrorFromErrno(errno);
-    return WriteError::None;
-}
-
-WriteError OutputFile::close()
-{
-    auto* f = static_cast<std::FILE*>(file_);
-    file_ = nullptr;
-    if (f == nullptr)
-        return WriteError::None;
-    errno = 0;
-    return std::fclose(f) == 0 ? WriteError::None : ErrorFromErrno(errno);
-}
-
-#else
+// The Windows forms are in OutputFileWindows.cpp.
+#if !defined(_WIN32)
 
 bool OutputFile::isOpen() const { return fd_ >= 0; }
 
