@@ -22,6 +22,7 @@ std::uint32_t BigEndian32(const std::string& bytes, std::size_t at)
 
 TEST(Screenshot, WritesThePngOfTheDemoRecordingWithoutADisplay)
 {
+    KP_SKIP_WITHOUT_POSIX_SHELL();
     test::ScratchFolder dir;
     const auto png = dir / "shot.png";
     const test::ChildResult r = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string() }, dir.path(),
@@ -36,6 +37,7 @@ TEST(Screenshot, WritesThePngOfTheDemoRecordingWithoutADisplay)
 
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)
 {
+    KP_SKIP_WITHOUT_POSIX_SHELL();
     test::ScratchFolder dir;
     const auto bad = dir.touch("B.MEM", std::string(600, 'x'));
     const test::ChildResult r
