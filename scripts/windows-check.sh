@@ -142,7 +142,8 @@ for family in 0 1 2 3 4 5 6 7 8 9; do
         converted=$((converted + 1))
     done
 done
-echo "windows-check: $converted recordings compared"
+echo "windows-check: $converted recordings, $(find "$WORK/linux" -type f | wc -l) texts equal to the byte" \
+    "(a recording both refuse writes none)"
 step_done
 
 "$WINESERVER" -k || true
