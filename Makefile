@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build screenshot sanitize fuzz clean
+.PHONY: run test deps build screenshot sanitize windows-check fuzz clean
 
 run: build
 	./scripts/run-demo.sh $(BUILD)
@@ -30,10 +30,15 @@ sanitize: deps
 	cmake --build build-asan
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j2 --timeout 900
 
+# The Qt-free part cross-built for Windows (build-win/), its tests run under
+# wine, and its conversions compared byte for byte with those of $(BUILD).
+windows-check: build
+	./scripts/windows-check.sh $(BUILD)
+
 # Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer).
 FUZZ_SECONDS ?= 60
 fuzz:
 	./scripts/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-win

@@ -1,5 +1,6 @@
 #include "export/FastExp.h"
 
+#include "export/UInt128.h"
 #include "format/NumberWriter.h"
 
 #include <array>
@@ -12,7 +13,7 @@
 namespace kp {
 namespace {
 
-using U128 = unsigned __int128;
+using U128 = UInt128;
 
 constexpr int kMaxPow10 = 38; // 10^38 < 2^127
 

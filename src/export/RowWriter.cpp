@@ -1,6 +1,7 @@
 #include "export/RowWriter.h"
 
 #include "export/FastExp.h"
+#include "export/Prefetch.h"
 #include "export/TextFileOutput.h"
 #include "wavefile/ChannelTables.h"
 
@@ -201,7 +202,7 @@ char* RowWriter::writeTableCells(char* p, std::int64_t index, std::int64_t ahead
     for (const TableColumn& c : tableColumns_) {
         // The cells of a row a few rows on are fetched while this one is
         // copied: table lookups are the slow part of a row.
-        __builtin_prefetch(c.cells + (static_cast<std::size_t>(c.data[aheadIndex]) << c.shift));
+        Prefetch(c.cells + (static_cast<std::size_t>(c.data[aheadIndex]) << c.shift));
         const std::uint16_t code = c.data[index];
         char* slot = c.cells + (static_cast<std::size_t>(code) << c.shift);
         unsigned length = static_cast<unsigned char>(slot[c.lengthAt]);

@@ -83,6 +83,9 @@ std::string TimePictureFromStrftime(const std::string& fmt)
     return out;
 }
 
+// Windows reads the user's locale items instead: LocaleInfoWindows.cpp.
+#if !defined(_WIN32)
+
 void InitLocaleFromSystem()
 {
     LocaleInfo info;
@@ -94,7 +97,6 @@ void InitLocaleFromSystem()
         && static_cast<unsigned char>(lc->decimal_point[0]) < 0x80)
         info.decimalSeparator = lc->decimal_point[0];
     info.listSeparator = info.decimalSeparator == ',' ? ';' : ',';
-#if !defined(_WIN32)
     if (const char* t = nl_langinfo(T_FMT); t != nullptr && t[0] != '\0') {
         std::string picture = TimePictureFromStrftime(t);
         if (!picture.empty())
@@ -105,7 +107,6 @@ void InitLocaleFromSystem()
         if (!picture.empty())
             info.dateFormat = picture;
     }
-#endif
     info.timeHasSeconds = !info.timeFormat.empty() && info.timeFormat.back() == 's';
     // Numbers are printed through the program's own formatters with the
     // separators above; the C library keeps the "C" numeric rules so that no
@@ -113,5 +114,7 @@ void InitLocaleFromSystem()
     std::setlocale(LC_NUMERIC, "C");
     Locale() = info;
 }
+
+#endif
 
 } // namespace kp

@@ -18,9 +18,17 @@ struct LocaleInfo {
 // The process-wide values.
 LocaleInfo& Locale();
 
-// Fills Locale() from the C library's user-default locale. POSIX has no list
+// Fills Locale() from the user-default locale: on Windows from its items
+// (LocaleFromWindowsItems), elsewhere from the C library. POSIX has no list
 // separator: it is ";" when the decimal separator is ",", else ",".
 void InitLocaleFromSystem();
+
+// The values from the Windows locale items, in UTF-8: decimal separator,
+// list separator, time picture and short-date picture (already in the letter
+// form). Of a separator the first character is taken when it is a single
+// byte; an empty or unusable item leaves the default.
+LocaleInfo LocaleFromWindowsItems(const std::string& decimal, const std::string& list, const std::string& time,
+                                  const std::string& date);
 
 // A strftime time or date picture of the C library ("%H:%M:%S", "%d.%m.%Y")
 // in the program's letter form ("HH:mm:ss", "dd.MM.yyyy").

@@ -5,9 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#if defined(_WIN32)
-#error "MappedFile: the Windows file mapping is not written yet"
-#else
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -30,11 +28,15 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
         mtimeSeconds_ = other.mtimeSeconds_;
         mtimeNanoseconds_ = other.mtimeNanoseconds_;
         guard_ = std::move(other.guard_);
+        injectedFailure_ = std::exchange(other.injectedFailure_, MappedFileGuard::kNoFailure);
         open_ = std::exchange(other.open_, false);
         error_ = std::move(other.error_);
     }
     return *this;
 }
+
+// Windows: MappedFileWindows.cpp.
+#if !defined(_WIN32)
 
 bool MappedFile::open(const std::filesystem::path& path)
 {
@@ -118,5 +120,7 @@ void MappedFile::close()
     size_ = 0;
     open_ = false;
 }
+
+#endif
 
 } // namespace kp

@@ -57,6 +57,8 @@ private:
     std::int64_t mtimeSeconds_ = 0;
     std::int64_t mtimeNanoseconds_ = 0;
     MappedFileGuard guard_;
+    // A read error injected where no guard watches the mapping (Windows).
+    std::uint64_t injectedFailure_ = MappedFileGuard::kNoFailure;
     bool open_ = false;
     std::string error_;
 };

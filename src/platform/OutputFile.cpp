@@ -2,12 +2,7 @@
 
 #include <cerrno>
 
-#if defined(_WIN32)
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#else
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +10,7 @@
 
 namespace kp {
 
+#if !defined(_WIN32)
 namespace {
 
 WriteError ErrorFromErrno(int error)
@@ -27,64 +23,12 @@ WriteError ErrorFromErrno(int error)
 }
 
 } // namespace
+#endif
 
 OutputFile::~OutputFile() { close(); }
 
-#if defined(_WIN32)
-
-bool OutputFile::isOpen() const { return file_ != nullptr; }
-
-OpenResult OutputFile::open(const std::filesystem::path& path, OutputMode mode)
-{
-    close();
-    std::FILE* f = nullptr;
-    if (mode == OutputMode::CreateNew) {
-        HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            return ::GetLastError() == ERROR_FILE_EXISTS ? OpenResult::Exists : OpenResult::Failed;
-        const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
-        if (fd < 0) {
-            ::CloseHandle(h);
-            return OpenResult::Failed;
-        }
-        f = _wfdopen(fd, L"wb");
-        if (f == nullptr) {
-            _close(fd);
-            return OpenResult::Failed;
-        }
-    } else {
-        f = _wfopen(path.c_str(), mode == OutputMode::Append ? L"ab" : L"wb");
-        if (f == nullptr)
-            return OpenResult::Failed;
-    }
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    file_ = f;
-    return OpenResult::Opened;
-}
-
-WriteError OutputFile::write(const char* data, std::size_t size)
-{
-    auto* f = static_cast<std::FILE*>(file_);
-    if (f == nullptr)
-        return WriteError::Other;
-    errno = 0;
-    if (std::fwrite(data, 1, size, f) != size)
-        return ErrorFromErrno(errno);
-    return WriteError::None;
-}
-
-WriteError OutputFile::close()
-{
-    auto* f = static_cast<std::FILE*>(file_);
-    file_ = nullptr;
-    if (f == nullptr)
-        return WriteError::None;
-    errno = 0;
-    return std::fclose(f) == 0 ? WriteError::None : ErrorFromErrno(errno);
-}
-
-#else
+// The Windows forms are in OutputFileWindows.cpp.
+#if !defined(_WIN32)
 
 bool OutputFile::isOpen() const { return fd_ >= 0; }
 

@@ -45,7 +45,7 @@ public:
 
 private:
 #if defined(_WIN32)
-    void* file_ = nullptr; // std::FILE*
+    void* file_ = nullptr; // HANDLE, null when closed
 #else
     int fd_ = -1;
 #endif

@@ -22,13 +22,20 @@ TEST(CKpCommandLineInfo, NoArgumentsOpensAnEmptyDocument)
 
 TEST(CKpCommandLineInfo, SwitchesTakeTheFollowingPlainToken)
 {
-    const auto info = Parse({"/CONV", "/data/A.MEM", "/DEST", "/out"});
-    EXPECT_EQ(info.Lookup("CONV"), "/data/A.MEM");
-    EXPECT_EQ(info.Lookup("DEST"), "/out");
+    // Absolute paths as the system's shell passes them (on Windows every "/"
+    // token is a switch).
+#if defined(_WIN32)
+    const std::string source = "C:\\data\\A.MEM", dest = "D:\\out";
+#else
+    const std::string source = "/data/A.MEM", dest = "/out";
+#endif
+    const auto info = Parse({"/CONV", source, "/DEST", dest});
+    EXPECT_EQ(info.Lookup("CONV"), source);
+    EXPECT_EQ(info.Lookup("DEST"), dest);
     EXPECT_TRUE(info.HasValue("CONV"));
     // The plain tokens also go to the standard parsing: the first is the file.
     EXPECT_EQ(info.GetShellCommand(), CKpCommandLineInfo::ShellCommand::FileOpen);
-    EXPECT_EQ(info.GetFileName(), "/data/A.MEM");
+    EXPECT_EQ(info.GetFileName(), source);
 }
 
 TEST(CKpCommandLineInfo, SwitchFollowedBySwitchKeepsTrue)

@@ -32,7 +32,12 @@ TEST(ConversionSwitches, DefaultsOfTheCommandLine)
 
 TEST(ConversionSwitches, DestReplacesTheSaveFolder)
 {
-    EXPECT_EQ(Read({"-CONV", "A.MEM", "-DEST", "/out"}).folder, "/out");
+#if defined(_WIN32)
+    const std::string dest = "D:\\out";
+#else
+    const std::string dest = "/out";
+#endif
+    EXPECT_EQ(Read({"-CONV", "A.MEM", "-DEST", dest}).folder, dest);
 }
 
 struct ThinOutCase {

@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 
 class KpExecutable : public testing::Test {
 protected:
+    void SetUp() override { KP_SKIP_WITHOUT_POSIX_SHELL(); }
     test::ChildResult Run(const std::vector<std::string>& arguments)
     {
         return test::RunChild(KP_EXECUTABLE, arguments, dir.path(),

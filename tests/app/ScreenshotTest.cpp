@@ -34,6 +34,7 @@ class ScreenshotScreen : public testing::TestWithParam<ScreenCase> {};
 // the whole of a small one.
 TEST_P(ScreenshotScreen, WritesThePngOfARecordingWithoutADisplay)
 {
+    KP_SKIP_WITHOUT_POSIX_SHELL();
     test::ScratchFolder dir;
     const auto png = dir / "shot.png";
     const auto demo = dir / "DEMO.MEM";
@@ -90,6 +91,7 @@ TEST(Screenshot, ToolWindowsGoBesideTheMainPicture)
 
 TEST(Screenshot, AFileThatCannotBeShownFailsWithAReason)
 {
+    KP_SKIP_WITHOUT_POSIX_SHELL();
     test::ScratchFolder dir;
     const auto bad = dir.touch("B.MEM", std::string(600, 'x'));
     const test::ChildResult r

@@ -32,6 +32,7 @@ protected:
         source = test::WriteExportRecording(test::ExportFamily1(points), dir / "data" / "A.MEM");
         fs::create_directories(out());
     }
+    void SetUp() override { KP_SKIP_WITHOUT_POSIX_SHELL(); }
 
     test::ChildResult Kp(std::vector<std::string> arguments)
     {

@@ -3,6 +3,7 @@
 #include "format/NumberWriter.h"
 #include "platform/LocaleInfo.h"
 #include "support/SeededRandom.h"
+#include "support/PrintfCells.h"
 
 #include <bit>
 #include <cfloat>
@@ -23,7 +24,7 @@ namespace {
 std::string ReferenceExp(double value, int precision, bool forceSign, char separator)
 {
     char buffer[600];
-    std::snprintf(buffer, sizeof buffer, forceSign ? "%+.*e" : "%.*e", precision, value);
+    test::PrintfDouble(buffer, sizeof buffer, forceSign ? "%+.*e" : "%.*e", precision, value);
     std::string text = buffer;
     const std::size_t e = text.find('e');
     if (e != std::string::npos && text.size() - e == 4)
@@ -37,7 +38,7 @@ std::string ReferenceExp(double value, int precision, bool forceSign, char separ
 std::string ReferenceFixed(double value, int precision, bool forceSign, char separator)
 {
     char buffer[1000];
-    std::snprintf(buffer, sizeof buffer, forceSign ? "%+.*f" : "%.*f", precision, value);
+    test::PrintfDouble(buffer, sizeof buffer, forceSign ? "%+.*f" : "%.*f", precision, value);
     std::string text = buffer;
     const std::size_t point = text.find('.');
     if (point != std::string::npos)

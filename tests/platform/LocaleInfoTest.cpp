@@ -11,16 +11,32 @@
 namespace kp {
 namespace {
 
+void SetLcAll(const char* value)
+{
+#if defined(_WIN32)
+    _putenv_s("LC_ALL", value != nullptr ? value : "");
+#else
+    if (value != nullptr)
+        setenv("LC_ALL", value, 1);
+    else
+        unsetenv("LC_ALL");
+#endif
+}
+
 // Runs InitLocaleFromSystem under a chosen LC_ALL and puts the process back
 // into the "C" locale afterwards.
 class LocaleFromSystem : public testing::Test {
 protected:
+    void SetUp() override
+    {
+#if defined(_WIN32)
+        GTEST_SKIP() << "Windows takes the user's locale items, not LC_ALL (see LocaleFromWindowsItems)";
+#endif
+    }
+
     void TearDown() override
     {
-        if (saved_)
-            setenv("LC_ALL", saved_->c_str(), 1);
-        else
-            unsetenv("LC_ALL");
+        SetLcAll(saved_ ? saved_->c_str() : nullptr);
         std::setlocale(LC_ALL, "C");
     }
 
@@ -31,7 +47,7 @@ protected:
         if (std::setlocale(LC_ALL, name) == nullptr)
             return false;
         std::setlocale(LC_ALL, "C");
-        setenv("LC_ALL", name, 1);
+        SetLcAll(name);
         InitLocaleFromSystem();
         return true;
     }
@@ -76,11 +92,38 @@ TEST_F(LocaleFromSystem, AnUnknownLocaleLeavesTheDefaults)
 {
     if (const char* old = std::getenv("LC_ALL"))
         saved_ = old;
-    setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
+    SetLcAll("xx_NOWHERE.UTF-8");
     InitLocaleFromSystem();
     EXPECT_EQ(Locale().decimalSeparator, '.');
     EXPECT_EQ(Locale().listSeparator, ',');
     EXPECT_EQ(Locale().timeFormat, "HH:mm:ss");
+}
+
+TEST(LocaleFromWindowsItems, TakesSingleByteSeparatorsAndWholePictures)
+{
+    struct Case {
+        const char *decimal, *list, *time, *date;
+        LocaleInfo expected;
+    };
+    const Case cases[] = {
+        {",", ";", "HH:mm:ss", "dd.MM.yyyy", {',', ';', "HH:mm:ss", true, "dd.MM.yyyy"}},
+        {".", ",", "h:mm:ss tt", "M/d/yyyy", {'.', ',', "h:mm:ss tt", false, "M/d/yyyy"}},
+        // Unreadable items leave the defaults; the list separator does not
+        // follow the decimal separator as on POSIX.
+        {",", "", "", "", {',', ',', "HH:mm:ss", true, "yyyy/MM/dd"}},
+        // Arabic decimal separator (two bytes of UTF-8), separators longer
+        // than one character.
+        {"\xD9\xAB", "; ", "H.mm", "yyyy'\xE5\xB9\xB4'M'\xE6\x9C\x88'd'\xE6\x97\xA5'",
+         {'.', ';', "H.mm", false, "yyyy'\xE5\xB9\xB4'M'\xE6\x9C\x88'd'\xE6\x97\xA5'"}},
+    };
+    for (const Case& c : cases) {
+        const LocaleInfo info = LocaleFromWindowsItems(c.decimal, c.list, c.time, c.date);
+        EXPECT_EQ(info.decimalSeparator, c.expected.decimalSeparator) << c.decimal;
+        EXPECT_EQ(info.listSeparator, c.expected.listSeparator) << c.list;
+        EXPECT_EQ(info.timeFormat, c.expected.timeFormat);
+        EXPECT_EQ(info.timeHasSeconds, c.expected.timeHasSeconds) << c.time;
+        EXPECT_EQ(info.dateFormat, c.expected.dateFormat);
+    }
 }
 
 TEST(TimePictureFromStrftime, TurnsFieldsIntoLetters)
