@@ -25,7 +25,7 @@ CommandLineHelp Build()
     h.synopsis = {
         "[FILE]",
         "/CONV FILE [FILE...] [/DEST FOLDER] [SWITCH...]",
-        "--screenshot OUT.png FILE [--screen-size WIDTHxHEIGHT] [--show NAMES] [--scheme black|white]",
+        "--screenshot OUT.png FILE [--screen-size WIDTHxHEIGHT] [--show NAMES]",
     };
     h.description = {
         "Without /CONV, kp opens the viewer for waveform recordings of memory recorders and data recorders, "
