@@ -26,8 +26,7 @@ CommandLineHelp Build()
         "[FILE]",
         "/CONV FILE [FILE...] [/DEST FOLDER] [SWITCH...]",
         "--screenshot OUT.png FILE [--screen-size WIDTHxHEIGHT] [--show NAMES] [--scheme black|white]",
-        "--trace FILE --a POSITION --b POSITION [--lf] [--notation N] [--format F] [--unit] [--calc C] [--tab NAME] "
-        "[--json]",
+        "--trace FILE --a POSITION --b POSITION [OPTION...]",
     };
     h.description = {
         "Without /CONV, kp opens the viewer for waveform recordings of memory recorders and data recorders, "
