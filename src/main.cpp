@@ -10,6 +10,7 @@
 #include "platform/LocaleInfo.h"
 #include "platform/TerminalProgress.h"
 #include "platform/UserMessages.h"
+#include "view/TraceCommand.h"
 
 #if !defined(KP_NO_GUI)
 #include "app/QtKpApp.h"
@@ -57,6 +58,16 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
     return kp::ExitCodeOf(results);
 }
 
+// The measurement prints to stdout and never touches the settings.
+int RunTrace(int argc, char** argv)
+{
+    std::string out, err;
+    const int status = kp::RunTraceCommand(std::vector<std::string>(argv + 1, argv + argc), out, err);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputs(err.c_str(), stderr);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -74,6 +85,15 @@ int main(int argc, char** argv)
     if (commandLine.LongOptionGiven("screen-size") && !commandLine.LongOptionGiven("screenshot")) {
         std::fputs("kp: --screen-size goes with --screenshot (see kp --help)\n", stderr);
         return 2;
+    }
+
+    if (commandLine.LongOptionGiven("trace"))
+        return RunTrace(argc, argv);
+    for (const char* option : { "a", "b", "lf", "notation", "format", "unit", "calc", "tab", "json" }) {
+        if (commandLine.LongOptionGiven(option)) {
+            std::fprintf(stderr, "kp: --%s goes with --trace (see kp --help)\n", option);
+            return 2;
+        }
     }
 
 #if !defined(KP_NO_GUI)

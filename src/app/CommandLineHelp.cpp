@@ -26,6 +26,7 @@ CommandLineHelp Build()
         "[FILE]",
         "/CONV FILE [FILE...] [/DEST FOLDER] [SWITCH...]",
         "--screenshot OUT.png FILE [--screen-size WIDTHxHEIGHT] [--show NAMES]",
+        "--trace FILE --a POSITION --b POSITION [OPTION...]",
     };
     h.description = {
         "Without /CONV, kp opens the viewer for waveform recordings of memory recorders and data recorders, "
@@ -35,6 +36,9 @@ CommandLineHelp Build()
         "A recording that was cut short converts into the rows of the points the file still holds completely; "
         "the exit status is then 1 and one line says how many points were converted. A recording that changes "
         "while it is converted stops the conversion after the rows read before the change, with exit status 1.",
+        "With --trace, kp measures FILE between two cursors without any window and prints what the trace window "
+        "copies: the values at A and B with their calculation, and the statistics between them. A recording that "
+        "cannot be opened, or was cut short before the cursors, gives exit status 1 and one line with the reason.",
     };
     h.switchesIntro = "names are upper case; write them with \"/\" or \"-\"";
     h.switches = {
@@ -66,12 +70,14 @@ CommandLineHelp Build()
         "kp /CONV /data/A.MEM /DEST /out /TAB /LF",
         "kp -CONV ~/records/B.REC -DEST ~/text -THINOUT 10 -NOHEAD",
         "kp --screenshot view.png /data/A.MEM",
+        "kp --trace /data/A.MEM --a 100 --b 1.5ms --notation sec --tab statistics",
     };
     h.exitStatus = {
-        { "0", "every file was converted, or the viewer ran and closed" },
-        { "1", "a file was not converted completely or could not be opened; the reason is printed on one line per "
+        { "0", "every file was converted, the measurement was printed, or the viewer ran and closed" },
+        { "1", "a file was not converted completely, could not be opened or measured; the reason is printed on one line per "
                  "file" },
-        { "2", "the command line cannot be carried out (an unknown option, /CONV without a file)" },
+        { "2", "the command line cannot be carried out (an unknown option, /CONV without a file, --trace without "
+                 "its cursors)" },
     };
     h.files = {
         { "~/.config/Voranwerk/Kp.conf",

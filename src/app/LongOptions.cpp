@@ -6,7 +6,7 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<LongOption, 6> kLongOptions = { {
+constexpr std::array<LongOption, 16> kLongOptions = { {
     { "help", "", "print this text and exit" },
     { "version", "", "print the version and exit" },
     { "screenshot", "OUT.png FILE",
@@ -18,6 +18,22 @@ constexpr std::array<LongOption, 6> kLongOptions = { {
         "with --screenshot: a comma list of panes to switch on (title, gauge, remarks) and of tool windows to "
         "save beside OUT.png as OUT-NAME.png (control, trace, properties, blocks, open, batch)" },
     { "scheme", "black|white", "with --screenshot: apply the black or white background scheme first" },
+    { "trace", "FILE",
+        "print the trace window's copied lists for the cursors --a and --b on FILE without a window: per list a "
+        "title line, then the list as the window's Copy writes it; the stored settings are neither read nor changed" },
+    { "a", "POSITION",
+        "with --trace: cursor A, a point of the record (0 is the first) or a time from the trigger point such as "
+        "1.5ms; positions are clamped to the record and A and B swapped when A lies after B" },
+    { "b", "POSITION", "with --trace: cursor B, as --a" },
+    { "lf", "", "with --trace: end the lines with LF instead of CR LF" },
+    { "notation", "div|sec|point|trig|date", "with --trace: the notation of the cursor positions (default point)" },
+    { "format", "aux|dec|exp",
+        "with --trace: values with an SI prefix, as decimals or in exponent form (default aux)" },
+    { "unit", "", "with --trace: follow every value by its unit" },
+    { "calc", "B-A|A-B|A+B|AxB|A/B|B/A", "with --trace: the calculation column (default B-A)" },
+    { "tab", "NAME",
+        "with --trace: print one list only: analog, pulse, logic, alarm, calc or statistics" },
+    { "json", "", "with --trace: print the lists as one JSON object" },
 } };
 
 std::string_view NameOf(std::string_view token)

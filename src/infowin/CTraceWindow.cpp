@@ -6,6 +6,7 @@
 #include "infowin/TabbedLists.h"
 #include "resources/StringTable.h"
 #include "view/StatisticsReadout.h"
+#include "view/TraceTabTexts.h"
 #include "infowin/ToolWindowGeometry.h"
 #include "view/ViewSettings.h"
 #include "wavefile/CKpDoc.h"
@@ -129,19 +130,14 @@ void CTraceWindow::BuildLayout()
 
 CursorTextContext CTraceWindow::TextContext() const
 {
-    CursorTextContext c;
-    c.notation = static_cast<int>(view_.GetTimeNotation());
+    const int notation = static_cast<int>(view_.GetTimeNotation());
     const ViewRecord* r = view_.GetRecord();
-    if (r == nullptr)
+    if (r == nullptr) {
+        CursorTextContext c;
+        c.notation = notation;
         return c;
-    c.trigger = r->hasTrigger && r->trigger >= 0 ? r->trigger : 0;
-    c.pointsPerDivision = r->pointsPerDivision1;
-    c.sampleInterval = r->sampleInterval;
-    c.elapsedDigits = r->elapsedDigits;
-    c.triggerMoment = r->triggerMoment;
-    c.startOffset = r->startOffset;
-    c.enhancedDate = view_.IsEnhancedDate();
-    return c;
+    }
+    return CursorTextContextOf(*r, notation, view_.IsEnhancedDate());
 }
 
 void CTraceWindow::UpdateTitle()
@@ -153,14 +149,8 @@ void CTraceWindow::UpdateTitle()
 void CTraceWindow::RebuildTabs()
 {
     std::vector<std::pair<int, QString>> tabs;
-    for (int t = 0; t < kTraceTabs; ++t) {
-        // The analog list is always there; the others only with rows.
-        if (t != static_cast<int>(TraceTab::Analog) && tables_[static_cast<std::size_t>(t)].rows.empty())
-            continue;
-        tabs.emplace_back(t, QString::fromLatin1(TraceTabName(static_cast<TraceTab>(t))));
-    }
-    if (view_.IsLoaded() && doc_.IsLoaded())
-        tabs.emplace_back(kStatisticsTab, QStringLiteral("Statistics"));
+    for (int t : ShownTraceTabs(tables_, view_.IsLoaded() && doc_.IsLoaded()))
+        tabs.emplace_back(t, Q(TraceTabTitle(t)));
     lists_->SetTabs(tabs);
 }
 
@@ -194,7 +184,7 @@ void CTraceWindow::UpdateEdits()
     if (loaded) {
         const std::int64_t a = view_.GetCursorA();
         const std::int64_t b = view_.GetCursorB();
-        edits_ = { CursorPositionText(c, a), CursorPositionText(c, b), CursorDistanceText(c, a, b) };
+        edits_ = CursorEditTextsAt(c, a, b);
     } else {
         edits_ = {};
     }
@@ -250,11 +240,7 @@ void CTraceWindow::ShowTable()
 std::string CTraceWindow::CopyText() const
 {
     const int tab = CurrentTab();
-    const bool withDistance = tab == static_cast<int>(TraceTab::Analog) || tab == static_cast<int>(TraceTab::Pulse)
-        || tab == kStatisticsTab;
-    if (tab != kStatisticsTab)
-        return TraceCopyText(TableOf(tab), edits_, withDistance);
-    return StatisticsCopyText(TableOf(tab), edits_, summary_->text().toStdString());
+    return TraceTabCopyText(tab, TableOf(tab), edits_, summary_->text().toStdString());
 }
 
 void CTraceWindow::Copy()

@@ -35,6 +35,7 @@ struct ValueRow {
     const TraceOptions& options;
     int digits;
     std::string unit;
+    std::vector<TraceRowNumbers>* numbers = nullptr;
 
     std::vector<std::string> Make(std::string name, std::optional<double> a, std::optional<double> b,
                                   std::optional<double> bMinusA, std::string comment, bool calcIsDifference) const
@@ -45,11 +46,14 @@ struct ValueRow {
         std::optional<double> calc;
         if (a && b && bMinusA)
             calc = calcIsDifference ? *bMinusA : TraceCalculate(options.calc, *a, *b, *bMinusA);
+        if (numbers)
+            numbers->push_back({ unit, a, b, calc });
         return { std::move(name), text(a), text(b), text(calc), std::move(comment) };
     }
 };
 
-void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, bool pairs, TextTable& t)
+void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, bool pairs, TextTable& t,
+                std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int count = std::min(doc.GetAnalogCount(), kAnalogSlots);
@@ -61,7 +65,7 @@ void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOp
         if (!narrow && !wide)
             continue;
         const ChannelScale scale = head.GetChannelScale(ch);
-        const ValueRow row { o, head.GetDisplayDigits(ch), head.GetUnitText(ch) };
+        const ValueRow row { o, head.GetDisplayDigits(ch), head.GetUnitText(ch), numbers };
         auto values = [&](bool secondary, std::string name, std::string comment) {
             std::optional<double> va, vb, d;
             if (narrow) {
@@ -85,7 +89,8 @@ void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOp
     }
 }
 
-void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, bool pairs, TextTable& t)
+void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, bool pairs, TextTable& t,
+              std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int count = std::min(doc.GetFloatCount(), kFloatSlots);
@@ -93,7 +98,7 @@ void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOpti
         const auto& s = doc.GetFloat(z);
         if (!s.saved || s.primary.empty())
             continue;
-        const ValueRow row { o, kFloatDigits, FloatUnitText(head, z) };
+        const ValueRow row { o, kFloatDigits, FloatUnitText(head, z), numbers };
         auto values = [&](const std::vector<float>& v, std::string name, std::string comment) {
             const auto fa = At(v, a), fb = At(v, b);
             std::optional<double> va, vb, d;
@@ -108,7 +113,8 @@ void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOpti
     }
 }
 
-void PulseRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, TextTable& t)
+void PulseRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, TextTable& t,
+               std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int count = std::min(doc.GetPulseCount(), kPulseSlots);
@@ -117,7 +123,7 @@ void PulseRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOpt
         if (!s.saved || s.primary.empty())
             continue;
         const PulseScale scale = head.GetPulseScale(p);
-        const ValueRow row { o, kPulseDigits, head.GetPulseUnitText(p) };
+        const ValueRow row { o, kPulseDigits, head.GetPulseUnitText(p), numbers };
         const auto ca = At(s.primary, a), cb = At(s.primary, b);
         std::optional<double> va, vb, d;
         if (ca) va = scale.Apply(*ca);
@@ -134,7 +140,7 @@ std::string ProbeComment(const CWaveHeadInfo& head, int unit, int probe)
     return r ? TrimBoth(FieldText(*r, propertyfield::kProbeComments + probe)) : std::string();
 }
 
-void LogicRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, TextTable& t)
+void LogicRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, TextTable& t, std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const LogicGroupTable& groups = doc.GetLogicGroups();
@@ -158,6 +164,14 @@ void LogicRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, TextTable& t)
         for (int probe = 0; probe < 4; ++probe) {
             const int d = unit * 4 + probe;
             t.rows.push_back({ head.GetLogicChannelName(d, 1), bit(d, a), bit(d, b), ProbeComment(head, unit, probe) });
+            if (numbers) {
+                auto number = [](const std::string& bitText) -> std::optional<double> {
+                    if (bitText.empty())
+                        return std::nullopt;
+                    return bitText == "1" ? 1.0 : 0.0;
+                };
+                numbers->push_back({ {}, number(t.rows.back()[1]), number(t.rows.back()[2]), std::nullopt });
+            }
         }
     }
 }
@@ -197,16 +211,18 @@ TraceTables EmptyTraceTables(TraceCalcType calc)
     return tables;
 }
 
-TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options)
+TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options,
+                             TraceNumbers* numbers)
 {
+    auto sink = [&](TraceTab tab) { return numbers ? &(*numbers)[static_cast<int>(tab)] : nullptr; };
     TraceTables tables = EmptyTraceTables(options.calc);
     if (!doc.IsLoaded())
         return tables;
     const bool pairs = IsPairValuedFunction(doc.GetHeadInfo().GetFunctionMode());
-    AnalogRows(doc, a, b, options, pairs, tables[static_cast<int>(TraceTab::Analog)]);
-    PulseRows(doc, a, b, options, tables[static_cast<int>(TraceTab::Pulse)]);
-    LogicRows(doc, a, b, tables[static_cast<int>(TraceTab::Logic)]);
-    CalcRows(doc, a, b, options, pairs, tables[static_cast<int>(TraceTab::Calc)]);
+    AnalogRows(doc, a, b, options, pairs, tables[static_cast<int>(TraceTab::Analog)], sink(TraceTab::Analog));
+    PulseRows(doc, a, b, options, tables[static_cast<int>(TraceTab::Pulse)], sink(TraceTab::Pulse));
+    LogicRows(doc, a, b, tables[static_cast<int>(TraceTab::Logic)], sink(TraceTab::Logic));
+    CalcRows(doc, a, b, options, pairs, tables[static_cast<int>(TraceTab::Calc)], sink(TraceTab::Calc));
     return tables;
 }
 

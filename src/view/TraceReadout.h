@@ -8,6 +8,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kp {
 
@@ -26,9 +29,19 @@ struct TraceOptions {
 
 using TraceTables = std::array<TextTable, kTraceTabs>;
 
+// The numbers behind a row's texts, for readers that compute with them; a
+// logic row holds its bits.
+struct TraceRowNumbers {
+    std::string unit;
+    std::optional<double> a, b, calc;
+};
+using TraceNumbers = std::array<std::vector<TraceRowNumbers>, kTraceTabs>;
+
 // The lists with their titles and alignments; a cell whose point lies beyond
-// the samples the document holds stays empty.
-TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options);
+// the samples the document holds stays empty. numbers, when given, receives
+// one entry per row.
+TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options,
+                             TraceNumbers* numbers = nullptr);
 
 // The titles and alignments alone (for an empty document).
 TraceTables EmptyTraceTables(TraceCalcType calc);

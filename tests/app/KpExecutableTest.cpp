@@ -51,7 +51,7 @@ TEST_F(KpExecutable, AnUnknownLongOptionIsAUsageError)
     const std::string file = dir.touch("A.MEM").string();
     for (const std::vector<std::string>& line : std::vector<std::vector<std::string>>{
              {"--bogus", file}, {file, "--verbose=2"}, {"--bogus", "--screenshot", "x.png"},
-             {"/CONV", file, "--tab"}, {"--help", "--halp"}}) {
+             {"/CONV", file, "--tabs"}, {"--help", "--halp"}}) {
         const auto r = Run(line);
         EXPECT_EQ(r.exitCode, 2) << line[0];
         EXPECT_EQ(Lines(r.err), 1) << r.err;

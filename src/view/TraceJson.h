@@ -1,0 +1,20 @@
+#pragma once
+// `kp --trace ... --json`: the trace window's lists as one JSON object, each
+// value both as a number and as the text the window shows.
+
+#include "view/TraceCommand.h"
+
+#include <string>
+
+namespace kp {
+
+std::string TraceCommandJson(const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request,
+                             TraceCursors cursors);
+
+// A string as a JSON string literal, quotes included.
+std::string JsonString(const std::string& text);
+
+// A number in its shortest exact form; null when it is none or not finite.
+std::string JsonNumber(std::optional<double> value);
+
+} // namespace kp
