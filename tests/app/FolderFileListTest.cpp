@@ -23,6 +23,9 @@ struct Opener {
 
 TEST(FolderFileList, ListsWaveformExtensionsInAnyCaseOrderedByNameIgnoringCase)
 {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the names differ only in case, which a Windows file system keeps as one file";
+#endif
     ScratchFolder dir;
     for (const char* name : { "b.rec", "A.MEM", "B.txt", "c.Pow", "a.mem", "D.XYC", "e.wav", "F.RMS", "G.R_M", "NOEXT",
              "H.MEM.bak" })
@@ -87,6 +90,9 @@ TEST(FolderFileList, AVanishedFileIsNotOpenedAndTheIndexStays)
 
 TEST(FolderFileList, TheSameFolderKeepsItsListAnotherFolderOrCaseRescans)
 {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the names differ only in case, which a Windows file system keeps as one file";
+#endif
     ScratchFolder dir;
     const auto a = dir.touch("one/A.MEM");
     const auto b = dir.touch("one/B.MEM");

@@ -108,6 +108,10 @@ class ChangingSource : public ::testing::TestWithParam<Change> {
 protected:
     void SetUp() override
     {
+#if defined(_WIN32)
+        GTEST_SKIP() << "Windows refuses to shorten or rewrite a mapped file; the guard that turns a failed read of a "
+                        "mapping into zeros is a POSIX one";
+#endif
         bytes_ = synth::WriteRecording(synth::WaveformRecording(4, 1, kPoints, 3));
         other_ = synth::WriteRecording(synth::WaveformRecording(4, 1, kPoints, 4));
         CWaveHeadInfo head;

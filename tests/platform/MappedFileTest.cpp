@@ -40,6 +40,10 @@ void ExpectReadsAs(const MappedFile& file, const std::vector<std::uint8_t>& orig
 
 TEST(MappedFileChange, ShortenedFileReadsAsZerosBeyondItsNewEnd)
 {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Windows refuses to shorten or rewrite a mapped file; the guard that turns a failed read of a "
+                    "mapping into zeros is a POSIX one";
+#endif
     TempFolder folder;
     const auto path = folder / "S.MEM";
     const auto original = Pattern();
@@ -59,6 +63,10 @@ TEST(MappedFileChange, ShortenedFileReadsAsZerosBeyondItsNewEnd)
 
 TEST(MappedFileChange, ReadErrorInjectedThroughTheSeam)
 {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Windows refuses to shorten or rewrite a mapped file; the guard that turns a failed read of a "
+                    "mapping into zeros is a POSIX one";
+#endif
     TempFolder folder;
     const auto path = folder / "E.MEM";
     const auto original = Pattern();
