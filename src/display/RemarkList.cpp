@@ -1,10 +1,10 @@
 #include "display/RemarkList.h"
 
+#include "display/PaneStyleMenu.h"
 #include "display/RemarkListModel.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QMenu>
 #include <QStringList>
 
 namespace kp {
@@ -75,17 +75,9 @@ std::string RemarkList::ColumnWidths() const
 
 void RemarkList::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(this);
-    const QAction* text = menu.addAction(QStringLiteral("&Text..."));
-    const QAction* back = menu.addAction(QStringLiteral("&Background..."));
-    const QAction* font = menu.addAction(QStringLiteral("&Font..."));
-    const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == text)
-        emit styleCommand(0);
-    else if (chosen == back)
-        emit styleCommand(1);
-    else if (chosen == font)
-        emit styleCommand(2);
+    const int which = ExecPaneStyleMenu(this, event->globalPos());
+    if (which >= 0)
+        emit styleCommand(which);
 }
 
 } // namespace kp

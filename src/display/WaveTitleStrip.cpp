@@ -1,7 +1,8 @@
 #include "display/WaveTitleStrip.h"
 
+#include "display/PaneStyleMenu.h"
+
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QPainter>
 
 namespace kp {
@@ -36,17 +37,9 @@ void WaveTitleStrip::paintEvent(QPaintEvent*)
 
 void WaveTitleStrip::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu menu(this);
-    const QAction* text = menu.addAction(QStringLiteral("&Text..."));
-    const QAction* back = menu.addAction(QStringLiteral("&Background..."));
-    const QAction* font = menu.addAction(QStringLiteral("&Font..."));
-    const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == text)
-        emit styleCommand(0);
-    else if (chosen == back)
-        emit styleCommand(1);
-    else if (chosen == font)
-        emit styleCommand(2);
+    const int which = ExecPaneStyleMenu(this, event->globalPos());
+    if (which >= 0)
+        emit styleCommand(which);
 }
 
 } // namespace kp
