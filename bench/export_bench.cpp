@@ -226,8 +226,7 @@ void Report(const char* what, const Run& r, std::uint64_t bytes, std::int64_t ro
         return;
     }
     std::printf("%-32s %7.2f s %8.1f MB/s %11.0f rows/s  cpu %7.2f s  max RSS %6.1f MB\n", what, r.seconds,
-                static_cast<double>(bytes) / 1e6 / r.seconds, static_cast<double>(rows) / r.seconds, r.cpuSeconds,
-                r.maxRssMb);
+        static_cast<double>(bytes) / 1e6 / r.seconds, static_cast<double>(rows) / r.seconds, r.cpuSeconds, r.maxRssMb);
 }
 
 } // namespace

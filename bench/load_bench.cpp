@@ -22,12 +22,12 @@
 
 #include <unistd.h>
 
-#include "wavefile/BlockFileList.h"
 #include "platform/MappedFile.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/CWaveHeadInfo.h"
 
@@ -35,7 +35,7 @@ namespace {
 
 constexpr int kChannels = 16;
 constexpr std::int64_t kPoints = 10'000'000;
-constexpr std::uint64_t kSampleBytes = std::uint64_t{kChannels} * kPoints * 2;
+constexpr std::uint64_t kSampleBytes = std::uint64_t { kChannels } * kPoints * 2;
 
 struct BenchFile {
     std::filesystem::path folder;
@@ -85,7 +85,8 @@ void BM_Load(benchmark::State& state)
 // The classic reader: a buffered stream of 4096 bytes, one call per value.
 class ClassicArchive {
 public:
-    explicit ClassicArchive(const std::filesystem::path& path) : in_(path, std::ios::binary)
+    explicit ClassicArchive(const std::filesystem::path& path)
+        : in_(path, std::ios::binary)
     {
         in_.rdbuf()->pubsetbuf(buffer_, sizeof buffer_);
     }
@@ -167,7 +168,7 @@ void PrintSummary(const char* clock, const std::map<std::string, double>& second
     };
     const double load = mbps("BM_Load"), classic = mbps("BM_Classic"), copy = mbps("BM_Memcpy");
     std::printf("%s time, %.0f MB of samples: load %.0f MB/s, classic reader %.0f MB/s, memcpy %.0f MB/s", clock,
-                kSampleBytes / 1e6, load, classic, copy);
+        kSampleBytes / 1e6, load, classic, copy);
     if (classic > 0 && copy > 0)
         std::printf("; load / classic = %.2fx, load / memcpy = %.2f", load / classic, load / copy);
     std::printf("\n");
@@ -203,7 +204,7 @@ int PeakRss(const char* path)
     const double peakMiB = static_cast<double>(peak) / 1024;
     std::printf("peak RSS of one load: %.1f MiB (process before the load: %.1f MiB); sample arrays %.1f MiB; "
                 "peak is %.1f%% above the arrays\n",
-                peakMiB, static_cast<double>(before) / 1024, arraysMiB, 100.0 * (peakMiB / arraysMiB - 1));
+        peakMiB, static_cast<double>(before) / 1024, arraysMiB, 100.0 * (peakMiB / arraysMiB - 1));
     return 0;
 }
 

@@ -28,7 +28,10 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double Ms(Clock::time_point from) { return std::chrono::duration<double, std::milli>(Clock::now() - from).count(); }
+double Ms(Clock::time_point from)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
+}
 
 } // namespace
 
@@ -74,8 +77,8 @@ int main(int argc, char** argv)
         ok ? "" : " (NOT RECOGNISED)");
 
     for (int i = 0; i < files; ++i)
-        kp::synth::WriteRecordingFile(
-            kp::synth::DemoRecording(static_cast<std::uint32_t>(i + 1), 2000), dir / "folder" / ("R" + std::to_string(i) + ".MEM"));
+        kp::synth::WriteRecordingFile(kp::synth::DemoRecording(static_cast<std::uint32_t>(i + 1), 2000),
+            dir / "folder" / ("R" + std::to_string(i) + ".MEM"));
     auto t = Clock::now();
     kp::FolderFileList list;
     list.ScanFolder(dir / "folder");

@@ -66,7 +66,8 @@ void BM_StatisticsPlainScan(benchmark::State& state)
     Fixture& f = Data();
     for (auto _ : state) {
         for (int c = 0; c < kChannels; ++c)
-            benchmark::DoNotOptimize(PlainMoments(f.values[static_cast<std::size_t>(c)], state.range(0), state.range(1)));
+            benchmark::DoNotOptimize(
+                PlainMoments(f.values[static_cast<std::size_t>(c)], state.range(0), state.range(1)));
     }
 }
 BENCHMARK(BM_StatisticsPlainScan)->Apply(Ranges)->Unit(benchmark::kMillisecond);

@@ -8,9 +8,9 @@
 
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
-#include "view/DotRowCache.h"
 #include "platform/SettingsStore.h"
 #include "synth/DemoRecordings.h"
+#include "view/DotRowCache.h"
 
 #include <QApplication>
 #include <QImage>

@@ -25,8 +25,8 @@ kp::fuzz::Entry FindEntry()
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit {};
-    limit.rlim_cur = limit.rlim_max = rlim_t{256} << 20;
+    struct rlimit limit { };
+    limit.rlim_cur = limit.rlim_max = rlim_t { 256 } << 20;
     setrlimit(RLIMIT_FSIZE, &limit);
     return 0;
 }

@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-libbenchmark-dev locales ccache groff-base man-db"
+libbenchmark-dev locales ccache groff-base man-db clang-format-14"
 
 missing=""
 for p in $PACKAGES; do

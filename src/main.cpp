@@ -36,14 +36,14 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
     kp::KpSettings settings = kp::LoadSettings(store);
     kp::TerminalProgress progress = kp::TerminalProgress::ForStderr();
     const std::vector<std::string> sources = commandLine.GetConversionSources();
-    const std::vector<kp::UnattendedResult> results =
-        kp::RunUnattendedConversions(commandLine, settings, kp::ConvertWaveFile, progress);
+    const std::vector<kp::UnattendedResult> results
+        = kp::RunUnattendedConversions(commandLine, settings, kp::ConvertWaveFile, progress);
     progress.end();
     kp::SaveConversionChoices(settings, store);
 #if !defined(KP_NO_GUI)
     if (!store.flush())
-        std::fprintf(stderr, "kp: the settings could not be written to %s\n",
-                     store.fileName().toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "kp: the settings could not be written to %s\n", store.fileName().toLocal8Bit().constData());
 #endif
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (results[i].status == kp::UnattendedResult::Status::Converted)

@@ -6,8 +6,8 @@
 
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CheckFile.h"
 
 namespace kp::fuzz {
@@ -16,9 +16,9 @@ void RunCheckFile(const std::uint8_t* data, std::size_t size)
 {
     auto& folder = FuzzFolder::Instance();
     folder.clear();
-    const auto path = folder.write(kOpenedName, {data, size});
+    const auto path = folder.write(kOpenedName, { data, size });
 
-    for (const bool allowRealtime : {false, true}) {
+    for (const bool allowRealtime : { false, true }) {
         RecordingMessages shownMessages, silentMessages;
         CBlockFileList shownList, silentList;
         std::string model;

@@ -10,11 +10,11 @@
 #include "FuzzBundle.h"
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/ExportOptions.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CheckFile.h"
 #include "wavefile/TableAllocation.h"
 
@@ -22,7 +22,7 @@ namespace kp::fuzz {
 
 void RunConvertText(const std::uint8_t* data, std::size_t size)
 {
-    const Bundle bundle = SplitBundle({data, size});
+    const Bundle bundle = SplitBundle({ data, size });
     auto& folder = FuzzFolder::Instance();
     const auto source = folder.writeBundle(bundle);
     const auto output = folder.path() / "OUTPUT.CSV";
@@ -64,7 +64,7 @@ void RunConvertText(const std::uint8_t* data, std::size_t size)
     if (written) {
         const std::uint64_t outputBytes = std::filesystem::file_size(output, ec);
         Require(ec || outputBytes <= 64 * AllocationLimit(bundle.opened.size()),
-                "the text stays in proportion to the recording");
+            "the text stays in proportion to the recording");
     }
 }
 

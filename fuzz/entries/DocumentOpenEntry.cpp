@@ -11,10 +11,10 @@
 #include "FuzzBundle.h"
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/TableAllocation.h"
 
@@ -26,7 +26,10 @@ namespace {
 // the short-file question.
 class AnsweringMessages final : public UserMessages {
 public:
-    explicit AnsweringMessages(bool refuseShortFile) : refuseShortFile_(refuseShortFile) {}
+    explicit AnsweringMessages(bool refuseShortFile)
+        : refuseShortFile_(refuseShortFile)
+    {
+    }
     MessageAnswer show(const std::string& text, MessageButtons buttons, MessageIcon icon) override
     {
         recorded_.show(text, buttons, icon);
@@ -44,7 +47,7 @@ private:
 
 void RunDocumentOpen(const std::uint8_t* data, std::size_t size)
 {
-    const Bundle bundle = SplitBundle({data, size});
+    const Bundle bundle = SplitBundle({ data, size });
     const auto path = FuzzFolder::Instance().writeBundle(bundle);
 
     // Last byte 0xC0-0xCF: Cancel at step 1-16, confirmed; 0xD0-0xDF: Cancel
@@ -74,7 +77,7 @@ void RunDocumentOpen(const std::uint8_t* data, std::size_t size)
         Require(slot.secondary.empty() || slot.secondary.size() == slot.primary.size(), "pair arrays match");
     for (const auto& group : tables.logicGroups.groups)
         Require(group.primary.size() <= static_cast<std::uint64_t>(doc.GetDataLength()),
-                "a logic group holds at most the data length");
+            "a logic group holds at most the data length");
 
     std::error_code ec;
     const std::uint64_t fileBytes = std::filesystem::file_size(doc.GetPathName(), ec);

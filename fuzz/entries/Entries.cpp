@@ -4,12 +4,12 @@ namespace kp::fuzz {
 
 const std::vector<Entry>& Entries()
 {
-    static const std::vector<Entry> entries{
-        {"header_load", &RunHeaderLoad},
-        {"document_open", &RunDocumentOpen},
-        {"check_file", &RunCheckFile},
-        {"index_read", &RunIndexRead},
-        {"convert_text", &RunConvertText},
+    static const std::vector<Entry> entries {
+        { "header_load", &RunHeaderLoad },
+        { "document_open", &RunDocumentOpen },
+        { "check_file", &RunCheckFile },
+        { "index_read", &RunIndexRead },
+        { "convert_text", &RunConvertText },
     };
     return entries;
 }

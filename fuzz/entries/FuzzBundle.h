@@ -63,22 +63,22 @@ inline Bundle SplitBundle(std::span<const std::uint8_t> input)
     bundle.opened = parts.front();
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const auto part = parts[i];
-        const auto newline = std::find(part.begin(), part.end(), std::uint8_t{'\n'});
+        const auto newline = std::find(part.begin(), part.end(), std::uint8_t { '\n' });
         if (newline == part.end())
             continue;
         const std::string name(part.begin(), newline);
         if (!IsBundleName(name))
             continue;
-        const bool seen = std::any_of(bundle.companions.begin(), bundle.companions.end(),
-                                      [&](const BundleFile& f) { return f.name == name; });
+        const bool seen = std::any_of(
+            bundle.companions.begin(), bundle.companions.end(), [&](const BundleFile& f) { return f.name == name; });
         if (!seen)
-            bundle.companions.push_back({name, part.subspan(static_cast<std::size_t>(newline - part.begin()) + 1)});
+            bundle.companions.push_back({ name, part.subspan(static_cast<std::size_t>(newline - part.begin()) + 1) });
     }
     return bundle;
 }
 
 inline std::vector<std::uint8_t> JoinBundle(const std::vector<std::uint8_t>& opened,
-                                            const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& files)
+    const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& files)
 {
     std::vector<std::uint8_t> out(opened);
     for (const auto& [name, bytes] : files) {

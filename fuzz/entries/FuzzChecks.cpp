@@ -9,8 +9,7 @@ namespace kp::fuzz {
 
 namespace {
 
-template <typename Slots>
-std::uint64_t SlotBytes(const Slots& slots)
+template <typename Slots> std::uint64_t SlotBytes(const Slots& slots)
 {
     std::uint64_t bytes = 0;
     for (const auto& s : slots)
@@ -18,8 +17,7 @@ std::uint64_t SlotBytes(const Slots& slots)
     return bytes;
 }
 
-template <typename Slots>
-bool SlotsEmpty(const Slots& slots)
+template <typename Slots> bool SlotsEmpty(const Slots& slots)
 {
     for (const auto& s : slots)
         if (s.saved || !s.primary.empty() || !s.secondary.empty())
@@ -40,11 +38,11 @@ struct TableRatio {
         if (std::getenv("KP_FUZZ_STATS") == nullptr || loads == 0)
             return;
         std::fprintf(stderr,
-                     "kp fuzz: %llu loads kept tables; largest table/file ratio %.1f (%llu bytes of tables from a "
-                     "file of %llu bytes); largest tables %llu bytes (file of %llu bytes)\n",
-                     static_cast<unsigned long long>(loads), ratio, static_cast<unsigned long long>(tableBytes),
-                     static_cast<unsigned long long>(fileBytes), static_cast<unsigned long long>(largestTable),
-                     static_cast<unsigned long long>(largestTableFile));
+            "kp fuzz: %llu loads kept tables; largest table/file ratio %.1f (%llu bytes of tables from a "
+            "file of %llu bytes); largest tables %llu bytes (file of %llu bytes)\n",
+            static_cast<unsigned long long>(loads), ratio, static_cast<unsigned long long>(tableBytes),
+            static_cast<unsigned long long>(fileBytes), static_cast<unsigned long long>(largestTable),
+            static_cast<unsigned long long>(largestTableFile));
     }
 };
 

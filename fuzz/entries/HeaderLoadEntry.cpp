@@ -36,7 +36,8 @@ void TouchChannel(const CWaveHeadInfo& head, int ch)
     (void)head.GetDisplayDigits(ch);
     (void)head.GetCalcValuePerCode(ch);
     (void)head.GetCalcOffset(ch);
-    for (const std::uint16_t code : {std::uint16_t{0}, std::uint16_t{0x7FFF}, std::uint16_t{0x8000}, std::uint16_t{0xFFFF}})
+    for (const std::uint16_t code :
+        { std::uint16_t { 0 }, std::uint16_t { 0x7FFF }, std::uint16_t { 0x8000 }, std::uint16_t { 0xFFFF } })
         (void)head.GetPhysicalValue(ch, code);
     (void)head.GetPhysicalValueWide(ch, 0xFFFFFFFFu);
     (void)head.GetRangeText(ch);
@@ -48,7 +49,7 @@ void TouchChannel(const CWaveHeadInfo& head, int ch)
     (void)head.GetChannelNameWithUnit(ch);
     (void)head.GetChannelMarker(ch);
     (void)head.GetTriggerKind(ch);
-    for (const bool primary : {false, true}) {
+    for (const bool primary : { false, true }) {
         (void)head.GetTriggerFilter(ch, primary);
         (void)head.GetTriggerLevel(ch, primary);
     }

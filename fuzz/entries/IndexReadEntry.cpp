@@ -7,15 +7,15 @@
 #include "FuzzBundle.h"
 #include "FuzzChecks.h"
 #include "FuzzFolder.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CheckFile.h"
 
 namespace kp::fuzz {
 
 void RunIndexRead(const std::uint8_t* data, std::size_t size)
 {
-    const Bundle bundle = SplitBundle({data, size});
+    const Bundle bundle = SplitBundle({ data, size });
     auto& folder = FuzzFolder::Instance();
     const auto path = folder.writeBundle(bundle);
 
@@ -33,8 +33,8 @@ void RunIndexRead(const std::uint8_t* data, std::size_t size)
         const auto name = list.GetBlockFileNameByIndex(i);
         (void)list.GetBlockFileBlockNumByIndex(i);
         Require(list.GetBlockTimeDivByIndex(i).size() <= 12 && list.GetBlockTrigDateByIndex(i).size() <= 12
-                    && list.GetBlockTrigTimeByIndex(i).size() <= 12,
-                "block texts are single fields");
+                && list.GetBlockTrigTimeByIndex(i).size() <= 12,
+            "block texts are single fields");
         if (list.GetBlockFileExistsByIndex(i))
             Require(name.parent_path() == folder.path(), "a listed file that exists lies beside the index");
         else

@@ -1,12 +1,12 @@
 #include "app/BatchConversion.h"
 
-#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/TextFileOutput.h"
 #include "platform/MappedFile.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/CheckFile.h"
 #include "wavefile/SampleLayout.h"
@@ -38,8 +38,8 @@ bool Exists(const fs::path& path)
 
 // The first free name of folder/title.ext, title-000.ext ... title-1000.ext;
 // names handed to earlier files of the batch count as taken.
-fs::path FreeOutputName(const fs::path& folder, const fs::path& source, std::string_view extension,
-                        const std::set<fs::path>& reserved)
+fs::path FreeOutputName(
+    const fs::path& folder, const fs::path& source, std::string_view extension, const std::set<fs::path>& reserved)
 {
     auto taken = [&](const fs::path& p) { return reserved.count(p) != 0 || Exists(p); };
     const std::string title = source.stem().string();
@@ -60,18 +60,27 @@ fs::path FreeOutputName(const fs::path& folder, const fs::path& source, std::str
 // batch's progress, and Cancel of the batch stops it at its next step.
 class WorkerProgress final : public ProgressWindow {
 public:
-    explicit WorkerProgress(const std::atomic<bool>& cancel) : cancel_(cancel) {}
-    void begin(const std::string&, const std::string&, std::int64_t range) override { range_ = std::max<std::int64_t>(range, 1); }
-    void setText(const std::string&) override {}
+    explicit WorkerProgress(const std::atomic<bool>& cancel)
+        : cancel_(cancel)
+    {
+    }
+    void begin(const std::string&, const std::string&, std::int64_t range) override
+    {
+        range_ = std::max<std::int64_t>(range, 1);
+    }
+    void setText(const std::string&) override { }
     void setPosition(std::int64_t position) override { steps_ = position; }
     bool step() override
     {
         ++steps_;
         return !cancel_.load(std::memory_order_relaxed);
     }
-    void end() override {}
+    void end() override { }
     // Per mille of the file done.
-    std::int64_t done() const { return std::clamp<std::int64_t>(steps_.load() * kProgressPerFile / range_.load(), 0, kProgressPerFile - 1); }
+    std::int64_t done() const
+    {
+        return std::clamp<std::int64_t>(steps_.load() * kProgressPerFile / range_.load(), 0, kProgressPerFile - 1);
+    }
 
 private:
     const std::atomic<bool>& cancel_;
@@ -115,7 +124,8 @@ struct Job {
 class Batch {
 public:
     Batch(const BatchRequest& request, const WaveFileConverter& converter)
-        : request_(request), converter_(converter)
+        : request_(request)
+        , converter_(converter)
     {
     }
 
@@ -124,7 +134,7 @@ public:
         planOutputs();
         const int workers = workerCount();
         progress.begin(std::string(KpString(IDS_CONVERTING)), statusText(),
-                       static_cast<std::int64_t>(jobs_.size()) * kProgressPerFile);
+            static_cast<std::int64_t>(jobs_.size()) * kProgressPerFile);
         {
             std::vector<std::jthread> threads;
             for (int i = 0; i < workers; ++i)
@@ -288,7 +298,8 @@ private:
 
 int BatchResult::Count(BatchOutcome outcome) const
 {
-    return static_cast<int>(std::count_if(files.begin(), files.end(), [&](const BatchFileResult& f) { return f.outcome == outcome; }));
+    return static_cast<int>(
+        std::count_if(files.begin(), files.end(), [&](const BatchFileResult& f) { return f.outcome == outcome; }));
 }
 
 bool BatchResult::LastConverted() const
@@ -319,7 +330,8 @@ std::uint64_t ConversionMemory(const fs::path& source)
     }
 }
 
-BatchResult RunBatchConversion(const BatchRequest& request, const WaveFileConverter& converter, ProgressWindow& progress)
+BatchResult RunBatchConversion(
+    const BatchRequest& request, const WaveFileConverter& converter, ProgressWindow& progress)
 {
     return Batch(request, converter).run(progress);
 }
@@ -334,11 +346,21 @@ std::string BatchSummaryText(const BatchResult& result)
     for (const BatchFileResult& f : result.files) {
         text += f.source.string();
         switch (f.outcome) {
-        case BatchOutcome::Converted: text += " -> " + f.output.string(); break;
-        case BatchOutcome::NamesTaken: text += ": skipped. " + f.reason; break;
-        case BatchOutcome::Failed: text += ": not converted. " + f.reason; break;
-        case BatchOutcome::Cancelled: text += ": cancelled; what was written stays in " + f.output.string(); break;
-        case BatchOutcome::NotStarted: text += ": not converted (cancelled before its turn)."; break;
+        case BatchOutcome::Converted:
+            text += " -> " + f.output.string();
+            break;
+        case BatchOutcome::NamesTaken:
+            text += ": skipped. " + f.reason;
+            break;
+        case BatchOutcome::Failed:
+            text += ": not converted. " + f.reason;
+            break;
+        case BatchOutcome::Cancelled:
+            text += ": cancelled; what was written stays in " + f.output.string();
+            break;
+        case BatchOutcome::NotStarted:
+            text += ": not converted (cancelled before its turn).";
+            break;
         }
         text += '\n';
     }

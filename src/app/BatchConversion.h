@@ -36,8 +36,8 @@ struct BatchRequest {
 enum class BatchOutcome {
     Converted,
     NamesTaken, // every numbered output name exists: the file was skipped
-    Failed,     // the converter refused the file or stopped on an error
-    Cancelled,  // stopped by Cancel; what was written stays
+    Failed, // the converter refused the file or stopped on an error
+    Cancelled, // stopped by Cancel; what was written stays
     NotStarted, // Cancel came before the file's turn
 };
 
@@ -53,7 +53,10 @@ struct BatchResult {
     bool cancelled = false;
 
     int Count(BatchOutcome outcome) const;
-    bool AllConverted() const { return !files.empty() && Count(BatchOutcome::Converted) == static_cast<int>(files.size()); }
+    bool AllConverted() const
+    {
+        return !files.empty() && Count(BatchOutcome::Converted) == static_cast<int>(files.size());
+    }
     // Whether the last file handled converted (opening the output folder follows it).
     bool LastConverted() const;
 };
@@ -65,8 +68,8 @@ std::uint64_t ConversionMemory(const std::filesystem::path& source);
 
 // Runs the batch. progress is stepped from the calling thread only; a
 // confirmed Cancel stops the conversions in flight and starts no more.
-BatchResult RunBatchConversion(const BatchRequest& request, const WaveFileConverter& converter,
-                               ProgressWindow& progress);
+BatchResult RunBatchConversion(
+    const BatchRequest& request, const WaveFileConverter& converter, ProgressWindow& progress);
 
 // One line per file, after a line that counts the converted files (and,
 // when any file did not convert, "Could not convert all files." first);

@@ -38,7 +38,7 @@ void CKpCommandLineInfo::ParseCommandLine(const std::vector<std::string>& tokens
             if (const LongOption* option = FindLongOption(token))
                 longOptions_.emplace(option->name);
             else if (!unknownOption_)
-                unknownOption_ = FirstUnknownLongOption({token});
+                unknownOption_ = FirstUnknownLongOption({ token });
             continue;
         }
         bool isSwitch = false;

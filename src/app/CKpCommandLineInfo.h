@@ -26,8 +26,26 @@ namespace kp {
 // The names of the conversion switches, in the order in which their effects
 // are applied (a later name of a group wins over an earlier one).
 inline constexpr std::array<std::string_view, 20> kConversionSwitchNames = {
-    "CONV", "DEST", "THINOUT", "CSV", "SPACE", "TAB", "LF", "CRLF", "SEC", "DATE", "TIME", "POINT",
-    "NOSTOREHEAD", "NOCHINFO", "NOCHHEAD", "NOEVENT", "NOTIMEVALUE", "NOHEAD", "CHHEADNO", "CHHEADCOMM",
+    "CONV",
+    "DEST",
+    "THINOUT",
+    "CSV",
+    "SPACE",
+    "TAB",
+    "LF",
+    "CRLF",
+    "SEC",
+    "DATE",
+    "TIME",
+    "POINT",
+    "NOSTOREHEAD",
+    "NOCHINFO",
+    "NOCHHEAD",
+    "NOEVENT",
+    "NOTIMEVALUE",
+    "NOHEAD",
+    "CHHEADNO",
+    "CHHEADCOMM",
 };
 
 bool IsConversionSwitchName(std::string_view name);
@@ -66,7 +84,7 @@ public:
 private:
     void ParsePlainToken(const std::string& text);
 
-    std::unordered_map<std::string, std::string> switches_{10};
+    std::unordered_map<std::string, std::string> switches_ { 10 };
     std::unordered_set<std::string> valued_;
     std::string pending_;
     ShellCommand shellCommand_ = ShellCommand::FileNew;

@@ -74,10 +74,13 @@ CommandLineHelp Build()
     };
     h.exitStatus = {
         { "0", "every file was converted, the measurement was printed, or the viewer ran and closed" },
-        { "1", "a file was not converted completely, could not be opened or measured; the reason is printed on one line per "
-                 "file" },
-        { "2", "the command line cannot be carried out (an unknown option, /CONV without a file, --trace without "
-                 "its cursors)" },
+        { "1",
+            "a file was not converted completely, could not be opened or measured; the reason is printed on one line "
+            "per "
+            "file" },
+        { "2",
+            "the command line cannot be carried out (an unknown option, /CONV without a file, --trace without "
+            "its cursors)" },
     };
     h.files = {
         { "~/.config/Voranwerk/Kp.conf",

@@ -79,6 +79,9 @@ std::string UsageText()
     return out.str();
 }
 
-std::string VersionText() { return std::string("Kp ") + KP_VERSION + "\n"; }
+std::string VersionText()
+{
+    return std::string("Kp ") + KP_VERSION + "\n";
+}
 
 } // namespace kp

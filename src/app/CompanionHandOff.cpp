@@ -58,10 +58,13 @@ std::vector<fs::path> CompanionCandidates(const fs::path& programFolder, std::st
     return found;
 }
 
-CompanionHandOff::CompanionHandOff(KpSettings& settings, UserMessages& messages, Starter start, Chooser choose,
-                                   Candidates candidates)
-    : settings_(settings), messages_(messages), start_(std::move(start)), choose_(std::move(choose)),
-      candidates_(std::move(candidates))
+CompanionHandOff::CompanionHandOff(
+    KpSettings& settings, UserMessages& messages, Starter start, Chooser choose, Candidates candidates)
+    : settings_(settings)
+    , messages_(messages)
+    , start_(std::move(start))
+    , choose_(std::move(choose))
+    , candidates_(std::move(candidates))
 {
 }
 

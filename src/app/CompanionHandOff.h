@@ -21,8 +21,8 @@ std::string CompanionFileName();
 // The companion programs to try after the stored path, in order: this
 // program's folder, then each folder of the PATH (entries split at the
 // platform's list separator; empty entries skipped). Only existing files.
-std::vector<std::filesystem::path> CompanionCandidates(const std::filesystem::path& programFolder,
-                                                       std::string_view pathVariable);
+std::vector<std::filesystem::path> CompanionCandidates(
+    const std::filesystem::path& programFolder, std::string_view pathVariable);
 
 class CompanionHandOff {
 public:
@@ -35,8 +35,8 @@ public:
     // The programs to try after the stored path, looked up at each hand-off.
     using Candidates = std::function<std::vector<std::filesystem::path>()>;
 
-    CompanionHandOff(KpSettings& settings, UserMessages& messages, Starter start, Chooser choose,
-                     Candidates candidates);
+    CompanionHandOff(
+        KpSettings& settings, UserMessages& messages, Starter start, Chooser choose, Candidates candidates);
 
     // Hands one file over; shows 4019 and the chooser, or 4020, as needed.
     void HandOff(const std::filesystem::path& file);

@@ -10,8 +10,8 @@ int ParseThinOut(std::string_view text)
 {
     std::size_t pos = 0;
     while (pos < text.size()
-           && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' || text[pos] == '\r' || text[pos] == '\v'
-               || text[pos] == '\f'))
+        && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n' || text[pos] == '\r' || text[pos] == '\v'
+            || text[pos] == '\f'))
         ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))

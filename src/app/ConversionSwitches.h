@@ -12,13 +12,13 @@ namespace kp {
 class CKpCommandLineInfo;
 
 struct ConversionSwitches {
-    std::string source;            // the value of CONV
-    std::filesystem::path folder;  // DEST, else the SaveFolder setting
+    std::string source; // the value of CONV
+    std::filesystem::path folder; // DEST, else the SaveFolder setting
     int thinOut = 1;
     int format = kFormatCsv;
     bool crlf = true;
     int notation = kNotationSeconds;
-    ExportHeaderOptions header{true, true, true, true, true};
+    ExportHeaderOptions header { true, true, true, true, true };
     int headerType = kHeaderChannelNumbers;
 };
 

@@ -9,13 +9,15 @@ namespace kp {
 
 namespace {
 
-char Fold(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char Fold(char c)
+{
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Fold(x) == Fold(y);
-           });
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Fold(x) == Fold(y); });
 }
 
 // The file system's own order differs between platforms; by name, as users
@@ -23,12 +25,12 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
 // one fixed order.
 bool NameOrder(const std::string& a, const std::string& b)
 {
-    const auto folded = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return Fold(x) < Fold(y); });
+    const auto folded = std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Fold(x) < Fold(y); });
     if (folded)
         return true;
-    const auto reverse = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
-        [](char x, char y) { return Fold(x) < Fold(y); });
+    const auto reverse = std::lexicographical_compare(
+        b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) { return Fold(x) < Fold(y); });
     return !reverse && a < b;
 }
 
@@ -41,7 +43,8 @@ bool FolderFileList::IsListedName(std::string_view name)
     if (dot == std::string_view::npos)
         return false;
     const std::string_view ext = name.substr(dot + 1);
-    return std::any_of(kExtensions.begin(), kExtensions.end(), [&](std::string_view e) { return EqualIgnoringCase(ext, e); });
+    return std::any_of(
+        kExtensions.begin(), kExtensions.end(), [&](std::string_view e) { return EqualIgnoringCase(ext, e); });
 }
 
 bool FolderFileList::ScanFolder(const std::filesystem::path& folder)

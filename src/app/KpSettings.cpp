@@ -9,12 +9,14 @@ namespace {
 
 using namespace settings;
 
-constexpr SettingKey PaneKey(std::string_view section, std::string_view key) { return {section, key}; }
+constexpr SettingKey PaneKey(std::string_view section, std::string_view key)
+{
+    return { section, key };
+}
 
 // The one list of every value and its key. Loading and saving both walk it,
 // so the two can never disagree on a key or on the order.
-template <class Visitor>
-void VisitSettings(KpSettings& s, Visitor& v)
+template <class Visitor> void VisitSettings(KpSettings& s, Visitor& v)
 {
     v.integer(kThinOut, s.thinOut);
     v.integer(kSaveTimeNotation, s.saveTimeNotation);
@@ -56,8 +58,12 @@ void VisitSettings(KpSettings& s, Visitor& v)
     v.colour(kWaveGridColor, s.waveGridColor);
     v.colour(kWaveLineColor, s.waveLineColor);
     const std::pair<std::string_view, PaneStyle*> panes[] = {
-        {kProperty, &s.property}, {kTraceAll, &s.traceAll}, {kBlockFile, &s.blockFile},
-        {kTitle, &s.title},       {kInfo, &s.info},         {kGage, &s.gage},
+        { kProperty, &s.property },
+        { kTraceAll, &s.traceAll },
+        { kBlockFile, &s.blockFile },
+        { kTitle, &s.title },
+        { kInfo, &s.info },
+        { kGage, &s.gage },
     };
     for (auto& [section, pane] : panes) {
         v.colour(PaneKey(section, kTextColor), pane->text);
@@ -105,14 +111,14 @@ struct Writer {
 CustomColours KpSettings::WhiteCustomColours()
 {
     CustomColours colours;
-    colours.fill(RgbColour{255, 255, 255});
+    colours.fill(RgbColour { 255, 255, 255 });
     return colours;
 }
 
 KpSettings KpSettings::Defaults(const SystemColours& system)
 {
     KpSettings s;
-    for (PaneStyle* pane : {&s.main, &s.property, &s.traceAll, &s.blockFile, &s.title, &s.info, &s.gage}) {
+    for (PaneStyle* pane : { &s.main, &s.property, &s.traceAll, &s.blockFile, &s.title, &s.info, &s.gage }) {
         pane->text = system.windowText;
         pane->back = system.window;
     }
@@ -124,13 +130,13 @@ KpSettings KpSettings::Defaults(const SystemColours& system)
 
 ExportHeaderOptions KpSettings::HeaderOptions() const
 {
-    return {saveHeader, saveChInfo, saveChHeader, saveEventInfo, saveTime};
+    return { saveHeader, saveChInfo, saveChHeader, saveEventInfo, saveTime };
 }
 
 KpSettings LoadSettings(const SettingsStore& store, const SystemColours& system)
 {
     KpSettings s = KpSettings::Defaults(system);
-    Reader reader{store};
+    Reader reader { store };
     VisitSettings(s, reader);
     return s;
 }
@@ -138,7 +144,7 @@ KpSettings LoadSettings(const SettingsStore& store, const SystemColours& system)
 void SaveSettings(const KpSettings& settings, SettingsStore& store)
 {
     KpSettings copy = settings;
-    Writer writer{store};
+    Writer writer { store };
     VisitSettings(copy, writer);
 }
 

@@ -4,8 +4,8 @@
 // only, so a second instance started meanwhile reads the older values and the
 // last instance to exit wins.
 
-#include "format/SettingsEncoding.h"
 #include "export/ExportOptions.h"
+#include "format/SettingsEncoding.h"
 
 #include <string>
 
@@ -17,8 +17,8 @@ class SettingsStore;
 // as their default. The core knows only the classic values; the GUI passes
 // the desktop's own.
 struct SystemColours {
-    RgbColour windowText{0, 0, 0};
-    RgbColour window{255, 255, 255};
+    RgbColour windowText { 0, 0, 0 };
+    RgbColour window { 255, 255, 255 };
 };
 
 // A pane's colour pair and font. A font is kept as the stored font description
@@ -71,7 +71,7 @@ struct KpSettings {
     RgbColour waveCharColor;
     RgbColour waveBackColor;
     RgbColour waveGridColor;
-    RgbColour waveLineColor{0, 0, 255};
+    RgbColour waveLineColor { 0, 0, 255 };
     std::string waveFont;
 
     // The tool windows and panes.
@@ -81,7 +81,7 @@ struct KpSettings {
     PaneStyle title;
     PaneStyle info;
     PaneStyle gage;
-    RgbColour gageLineColor{0, 0, 255};
+    RgbColour gageLineColor { 0, 0, 255 };
 
     // The companion application (section "Main").
     std::string stripApp;

@@ -31,8 +31,7 @@ constexpr std::array<LongOption, 16> kLongOptions = { {
         "with --trace: values with an SI prefix, as decimals or in exponent form (default aux)" },
     { "unit", "", "with --trace: follow every value by its unit" },
     { "calc", "B-A|A-B|A+B|AxB|A/B|B/A", "with --trace: the calculation column (default B-A)" },
-    { "tab", "NAME",
-        "with --trace: print one list only: analog, pulse, logic, alarm, calc or statistics" },
+    { "tab", "NAME", "with --trace: print one list only: analog, pulse, logic, alarm, calc or statistics" },
     { "json", "", "with --trace: print the lists as one JSON object" },
 } };
 

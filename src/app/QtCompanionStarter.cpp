@@ -22,8 +22,8 @@ std::filesystem::path ChooseCompanion(QWidget* parent)
 
 std::vector<std::filesystem::path> CompanionCandidatesHere()
 {
-    return CompanionCandidates(QCoreApplication::applicationDirPath().toStdString(),
-        qEnvironmentVariable("PATH").toStdString());
+    return CompanionCandidates(
+        QCoreApplication::applicationDirPath().toStdString(), qEnvironmentVariable("PATH").toStdString());
 }
 
 } // namespace kp

@@ -12,6 +12,9 @@ QFont FontFromDescription(const std::string& description)
     return QGuiApplication::font();
 }
 
-std::string FontDescription(const QFont& font) { return font.toString().toStdString(); }
+std::string FontDescription(const QFont& font)
+{
+    return font.toString().toStdString();
+}
 
 } // namespace kp

@@ -20,8 +20,8 @@ namespace {
 
 RgbColour FromQColor(const QColor& c)
 {
-    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-            static_cast<std::uint8_t>(c.blue())};
+    return { static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+        static_cast<std::uint8_t>(c.blue()) };
 }
 
 // On X11/Wayland desktops Qt aborts the process when it finds no display;
@@ -52,12 +52,15 @@ bool DisplayAvailable(int argc, char** argv)
 SystemColours SystemColoursFromPalette()
 {
     const QPalette palette = QGuiApplication::palette();
-    return {FromQColor(palette.color(QPalette::Active, QPalette::Text)),
-            FromQColor(palette.color(QPalette::Active, QPalette::Base))};
+    return { FromQColor(palette.color(QPalette::Active, QPalette::Text)),
+        FromQColor(palette.color(QPalette::Active, QPalette::Base)) };
 }
 
 CKpApp::CKpApp() = default;
-CKpApp::CKpApp(const QString& settingsFile) : store_(settingsFile) {}
+CKpApp::CKpApp(const QString& settingsFile)
+    : store_(settingsFile)
+{
+}
 CKpApp::~CKpApp() = default;
 
 int CKpApp::Run(int& argc, char** argv)
@@ -84,7 +87,7 @@ bool CKpApp::InitInstance(const CKpCommandLineInfo& commandLine)
 {
     ReadSettings();
     frame_ = std::make_unique<CMainFrame>(
-        FrameServices{settings_, store_, messages_, progress_, blockFiles_, GetFont(AppFont::Wave)});
+        FrameServices { settings_, store_, messages_, progress_, blockFiles_, GetFont(AppFont::Wave) });
     messages_.setParent(frame_.get());
     if (commandLine.GetShellCommand() == CKpCommandLineInfo::ShellCommand::FileOpen) {
         const QString path = QFile::decodeName(commandLine.GetFileName().c_str());
@@ -94,7 +97,7 @@ bool CKpApp::InitInstance(const CKpCommandLineInfo& commandLine)
             // A refusal has already said why; a file that is not there has not.
             if (messages_.shownCount() == shownBefore)
                 messages_.show(std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + commandLine.GetFileName(),
-                               MessageButtons::Ok, MessageIcon::Error);
+                    MessageButtons::Ok, MessageIcon::Error);
             return false;
         }
     }
@@ -124,8 +127,8 @@ void CKpApp::WriteSettings()
 {
     SaveSettings(settings_, store_);
     if (!store_.flush())
-        std::fprintf(stderr, "kp: the settings could not be written to %s\n",
-                     store_.fileName().toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "kp: the settings could not be written to %s\n", store_.fileName().toLocal8Bit().constData());
 }
 
 } // namespace kp

@@ -4,10 +4,10 @@
 // writes the settings back at exit.
 
 #include "app/KpSettings.h"
-#include "app/QtSettingsStore.h"
-#include "wavefile/BlockFileList.h"
 #include "app/QtProgressWindow.h"
+#include "app/QtSettingsStore.h"
 #include "app/QtUserMessages.h"
+#include "wavefile/BlockFileList.h"
 
 #include <QFont>
 
@@ -55,7 +55,7 @@ private:
     QtSettingsStore store_;
     KpSettings settings_;
     QtUserMessages messages_;
-    QtProgressWindow progress_{messages_};
+    QtProgressWindow progress_ { messages_ };
     CBlockFileList blockFiles_;
     std::array<QFont, 5> fonts_;
     // Last: it borrows the members above.

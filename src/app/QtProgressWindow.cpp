@@ -17,7 +17,8 @@ constexpr int kBarSteps = 1000;
 // wish to cancel; the running operation decides after asking the user.
 class CancelRequestDialog final : public QProgressDialog {
 public:
-    explicit CancelRequestDialog(QWidget* parent) : QProgressDialog(parent)
+    explicit CancelRequestDialog(QWidget* parent)
+        : QProgressDialog(parent)
     {
         // The dialog's own handler would hide and reset it at once.
         QObject::disconnect(this, SIGNAL(canceled()), this, SLOT(cancel()));
@@ -34,7 +35,11 @@ protected:
 
 } // namespace
 
-QtProgressWindow::QtProgressWindow(UserMessages& messages, QWidget* parent) : messages_(messages), parent_(parent) {}
+QtProgressWindow::QtProgressWindow(UserMessages& messages, QWidget* parent)
+    : messages_(messages)
+    , parent_(parent)
+{
+}
 
 QtProgressWindow::~QtProgressWindow() = default;
 

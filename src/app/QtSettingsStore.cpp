@@ -16,8 +16,8 @@ QString PathOf(const std::string& section, const std::string& key)
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Voranwerk"), QStringLiteral("Kp")))
+    : settings_(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Voranwerk"), QStringLiteral("Kp")))
 {
 }
 
@@ -26,7 +26,10 @@ QtSettingsStore::QtSettingsStore(const QString& fileName)
 {
 }
 
-QtSettingsStore::~QtSettingsStore() { settings_->sync(); }
+QtSettingsStore::~QtSettingsStore()
+{
+    settings_->sync();
+}
 
 int QtSettingsStore::readInt(const std::string& section, const std::string& key, int defaultValue) const
 {
@@ -38,8 +41,8 @@ int QtSettingsStore::readInt(const std::string& section, const std::string& key,
     return ok ? result : defaultValue;
 }
 
-std::string QtSettingsStore::readText(const std::string& section, const std::string& key,
-                                      const std::string& defaultValue) const
+std::string QtSettingsStore::readText(
+    const std::string& section, const std::string& key, const std::string& defaultValue) const
 {
     const QVariant value = settings_->value(PathOf(section, key));
     if (!value.isValid() || !value.canConvert<QString>())
@@ -47,8 +50,8 @@ std::string QtSettingsStore::readText(const std::string& section, const std::str
     return value.toString().toStdString();
 }
 
-std::optional<std::vector<std::uint8_t>> QtSettingsStore::readBinary(const std::string& section,
-                                                                     const std::string& key) const
+std::optional<std::vector<std::uint8_t>> QtSettingsStore::readBinary(
+    const std::string& section, const std::string& key) const
 {
     const QVariant value = settings_->value(PathOf(section, key));
     if (!value.isValid() || value.typeId() != QMetaType::QByteArray)
@@ -67,11 +70,11 @@ void QtSettingsStore::writeText(const std::string& section, const std::string& k
     settings_->setValue(PathOf(section, key), QString::fromStdString(value));
 }
 
-void QtSettingsStore::writeBinary(const std::string& section, const std::string& key,
-                                  const std::vector<std::uint8_t>& value)
+void QtSettingsStore::writeBinary(
+    const std::string& section, const std::string& key, const std::vector<std::uint8_t>& value)
 {
     settings_->setValue(PathOf(section, key),
-                        QByteArray(reinterpret_cast<const char*>(value.data()), static_cast<qsizetype>(value.size())));
+        QByteArray(reinterpret_cast<const char*>(value.data()), static_cast<qsizetype>(value.size())));
 }
 
 bool QtSettingsStore::flush()
@@ -80,6 +83,9 @@ bool QtSettingsStore::flush()
     return settings_->status() == QSettings::NoError;
 }
 
-QString QtSettingsStore::fileName() const { return settings_->fileName(); }
+QString QtSettingsStore::fileName() const
+{
+    return settings_->fileName();
+}
 
 } // namespace kp

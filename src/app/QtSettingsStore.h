@@ -20,14 +20,14 @@ public:
     ~QtSettingsStore() override;
 
     int readInt(const std::string& section, const std::string& key, int defaultValue) const override;
-    std::string readText(const std::string& section, const std::string& key,
-                         const std::string& defaultValue) const override;
-    std::optional<std::vector<std::uint8_t>> readBinary(const std::string& section,
-                                                        const std::string& key) const override;
+    std::string readText(
+        const std::string& section, const std::string& key, const std::string& defaultValue) const override;
+    std::optional<std::vector<std::uint8_t>> readBinary(
+        const std::string& section, const std::string& key) const override;
     void writeInt(const std::string& section, const std::string& key, int value) override;
     void writeText(const std::string& section, const std::string& key, const std::string& value) override;
-    void writeBinary(const std::string& section, const std::string& key,
-                     const std::vector<std::uint8_t>& value) override;
+    void writeBinary(
+        const std::string& section, const std::string& key, const std::vector<std::uint8_t>& value) override;
 
     // Writes pending changes; false when they could not be stored.
     bool flush();

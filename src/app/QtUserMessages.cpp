@@ -9,10 +9,14 @@ namespace {
 QMessageBox::Icon IconOf(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -22,8 +26,8 @@ QMessageBox::Icon IconOf(MessageIcon icon)
 MessageAnswer QtUserMessages::show(const std::string& text, MessageButtons buttons, MessageIcon icon)
 {
     ++shown_;
-    QMessageBox box(IconOf(icon), QStringLiteral("Kp"), QString::fromStdString(text), QMessageBox::NoButton,
-                    parent_.data());
+    QMessageBox box(
+        IconOf(icon), QStringLiteral("Kp"), QString::fromStdString(text), QMessageBox::NoButton, parent_.data());
     switch (buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -40,10 +44,14 @@ MessageAnswer QtUserMessages::show(const std::string& text, MessageButtons butto
     // Escape and the window's close button answer Cancel or No, the box's
     // escape button.
     switch (box.exec()) {
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
     }
 }
 

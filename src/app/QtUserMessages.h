@@ -11,7 +11,10 @@ namespace kp {
 
 class QtUserMessages final : public UserMessages {
 public:
-    explicit QtUserMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtUserMessages(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
     void setParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer show(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
     // Messages shown so far; a caller tells from it whether a failure has

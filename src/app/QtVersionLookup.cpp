@@ -1,7 +1,7 @@
 #include "app/QtVersionLookup.h"
 
-#include "format/SettingsEncoding.h"
 #include "app/VersionInfo.h"
+#include "format/SettingsEncoding.h"
 #include "platform/UserMessages.h"
 
 #include <QAction>
@@ -24,8 +24,9 @@ constexpr qsizetype kShownChars = 4000;
 
 std::string Shown(const std::string& text)
 {
-    return static_cast<qsizetype>(text.size()) <= kShownChars ? text
-                                                               : text.substr(0, static_cast<std::size_t>(kShownChars)) + "\n...";
+    return static_cast<qsizetype>(text.size()) <= kShownChars
+        ? text
+        : text.substr(0, static_cast<std::size_t>(kShownChars)) + "\n...";
 }
 
 } // namespace
@@ -65,8 +66,8 @@ VersionFetch FetchVersionFile(const QString& host, int timeoutMs)
         if (tooLarge)
             result.error = "The answer of " + url.host().toStdString() + " is too large for a version list.";
         else if (!deadline.isActive())
-            result.error = "No answer from " + url.host().toStdString() + " within " + std::to_string(timeoutMs)
-                + " ms.";
+            result.error
+                = "No answer from " + url.host().toStdString() + " within " + std::to_string(timeoutMs) + " ms.";
         else
             result.error = reply->errorString().toStdString();
         return result;
@@ -104,8 +105,8 @@ QAction* MakeVersionLookupAction(QWidget* parent, const SettingsStore& store, Us
     auto* action = new QAction(QStringLiteral("Check Latest &Versions..."), parent);
     action->setObjectName(QStringLiteral("VersionLookupAction"));
     QObject::connect(action, &QAction::triggered, action, [&store, &messages] {
-        const QString host = QString::fromStdString(
-            ReadText(store, settings::kVersionHost, std::string(kDefaultVersionHost)));
+        const QString host
+            = QString::fromStdString(ReadText(store, settings::kVersionHost, std::string(kDefaultVersionHost)));
         RunVersionLookup(host, { messages, [](const QUrl& url) { return QDesktopServices::openUrl(url); } });
     });
     return action;

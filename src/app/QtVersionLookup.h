@@ -20,7 +20,7 @@ class UserMessages;
 
 struct VersionFetch {
     bool ok = false;
-    std::string body;  // at most kMaxVersionFileBytes
+    std::string body; // at most kMaxVersionFileBytes
     std::string error; // why nothing came back
 };
 

@@ -47,9 +47,12 @@ std::string Suffix(int n)
 int UnattendedResult::ExitCode() const
 {
     switch (status) {
-    case Status::Converted: return 0;
-    case Status::Failed: return 1;
-    case Status::UsageError: return 2;
+    case Status::Converted:
+        return 0;
+    case Status::Failed:
+        return 1;
+    case Status::UsageError:
+        return 2;
     }
     return 1;
 }
@@ -92,14 +95,14 @@ std::string OneLine(std::string_view text)
 }
 
 UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
-                                         const WaveFileConverter& converter, ProgressWindow& progress)
+    const WaveFileConverter& converter, ProgressWindow& progress)
 {
     const auto source = commandLine.Lookup("CONV");
     return RunUnattendedConversion(commandLine, settings, converter, progress, source ? *source : std::string());
 }
 
 std::vector<UnattendedResult> RunUnattendedConversions(const CKpCommandLineInfo& commandLine, KpSettings& settings,
-                                                       const WaveFileConverter& converter, ProgressWindow& progress)
+    const WaveFileConverter& converter, ProgressWindow& progress)
 {
     std::vector<UnattendedResult> results;
     for (const std::string& source : commandLine.GetConversionSources()) {
@@ -119,8 +122,7 @@ int ExitCodeOf(const std::vector<UnattendedResult>& results)
 }
 
 UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
-                                         const WaveFileConverter& converter, ProgressWindow& progress,
-                                         const std::string& sourceName)
+    const WaveFileConverter& converter, ProgressWindow& progress, const std::string& sourceName)
 {
     using Status = UnattendedResult::Status;
 
@@ -140,12 +142,13 @@ UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, 
     settings.saveNewLine = switches.crlf ? 1 : 0;
 
     if (output.empty()) {
-        const fs::path last = switches.folder / (source.stem().string() + Suffix(kMaxOutputSuffix) + std::string(extension));
+        const fs::path last
+            = switches.folder / (source.stem().string() + Suffix(kMaxOutputSuffix) + std::string(extension));
         return Fail(Status::Failed, "all output names exist, up to " + last.string());
     }
     if (!Exists(source))
-        return Fail(Status::Failed, OneLine(std::string(KpString(IDS_FILE_NOT_FOUND)) + "\n\n" + source.string()),
-                    output);
+        return Fail(
+            Status::Failed, OneLine(std::string(KpString(IDS_FILE_NOT_FOUND)) + "\n\n" + source.string()), output);
 
     ConversionRequest request;
     request.source = source;

@@ -28,14 +28,14 @@ inline constexpr int kMaxOutputSuffix = 1000;
 // folder + title + extension, where title is the source's file name without
 // its extension. When that exists: title + "-000", "-001", ... "-1000", the
 // first that does not exist. Empty when every one of them exists.
-std::filesystem::path ChooseOutputPath(const std::filesystem::path& folder, const std::filesystem::path& source,
-                                       std::string_view extension);
+std::filesystem::path ChooseOutputPath(
+    const std::filesystem::path& folder, const std::filesystem::path& source, std::string_view extension);
 
 struct UnattendedResult {
     enum class Status { Converted, Failed, UsageError };
     Status status = Status::Failed;
     std::filesystem::path output; // the name chosen; empty when none was free
-    std::string reason;           // one line, empty when converted
+    std::string reason; // one line, empty when converted
 
     // 0 converted, 1 not converted, 2 the command line cannot be carried out.
     int ExitCode() const;
@@ -50,17 +50,16 @@ struct UnattendedResult {
 // reason is the message the converter showed (collected silently, never on
 // screen), or a plain statement of what did not happen.
 UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
-                                         const WaveFileConverter& converter, ProgressWindow& progress);
+    const WaveFileConverter& converter, ProgressWindow& progress);
 
 // The same for one of the recordings the command line names.
 UnattendedResult RunUnattendedConversion(const CKpCommandLineInfo& commandLine, KpSettings& settings,
-                                         const WaveFileConverter& converter, ProgressWindow& progress,
-                                         const std::string& source);
+    const WaveFileConverter& converter, ProgressWindow& progress, const std::string& source);
 
 // Every recording named after /CONV, in order, each its own conversion; a
 // command line that cannot be carried out stops at its first result.
 std::vector<UnattendedResult> RunUnattendedConversions(const CKpCommandLineInfo& commandLine, KpSettings& settings,
-                                                       const WaveFileConverter& converter, ProgressWindow& progress);
+    const WaveFileConverter& converter, ProgressWindow& progress);
 
 // 2 when the command line could not be carried out, else 1 when any
 // recording was not converted, else 0.

@@ -24,10 +24,9 @@ std::vector<std::string> SplitFields(std::string_view line, std::size_t maxField
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size()
-        && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
 } // namespace

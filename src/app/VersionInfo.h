@@ -29,7 +29,7 @@ inline constexpr std::size_t kMaxVersionFileBytes = 256 * 1024;
 inline constexpr int kMaxVersionLines = 5;
 
 struct VersionInfo {
-    std::string text;                  // the whole answer, as shown first
+    std::string text; // the whole answer, as shown first
     std::vector<std::string> matching; // the lines of this program, at most 5
     // From the first matching line: the message shown, and the address
     // offered for opening (empty when field 5 is not a web address).

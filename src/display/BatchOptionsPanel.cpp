@@ -95,8 +95,8 @@ BatchOptionsPanel::BatchOptionsPanel(QWidget* parent)
     connect(expand_, &QPushButton::clicked, this, [this] { SetExpanded(!expanded_); });
     connect(channelHeader_, &QCheckBox::toggled, headerType_, &QWidget::setEnabled);
     connect(browse_, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getExistingDirectory(
-            this, QStringLiteral("Please Select Output Folder."), folder_->text());
+        const QString chosen
+            = QFileDialog::getExistingDirectory(this, QStringLiteral("Please Select Output Folder."), folder_->text());
         if (!chosen.isEmpty())
             folder_->setText(chosen);
     });

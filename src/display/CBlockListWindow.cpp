@@ -21,7 +21,10 @@ namespace kp {
 
 namespace {
 
-QColor ToQColor(RgbColour c) { return QColor(c.red, c.green, c.blue); }
+QColor ToQColor(RgbColour c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 RgbColour FromQColor(const QColor& c)
 {
@@ -64,7 +67,8 @@ CBlockListWindow::CBlockListWindow(const CBlockFileList& blocks, KpSettings& set
         const SettingsRect& r = saved.placement->normalPosition;
         QRect rect(QPoint(r.left, r.top), QSize(std::max(r.right - r.left, 100), std::max(r.bottom - r.top, 80)));
         // A window saved on a screen that is gone opens on the primary one.
-        if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !QGuiApplication::screenAt(rect.center()))
+        if (const QScreen* screen = QGuiApplication::primaryScreen();
+            screen && !QGuiApplication::screenAt(rect.center()))
             rect.moveTopLeft(screen->availableGeometry().topLeft());
         setGeometry(rect);
     } else {
@@ -89,7 +93,8 @@ void CBlockListWindow::Refresh()
         QList<QStandardItem*> items;
         for (int c = 0; c < kBlockListColumns; ++c) {
             auto* item = new QStandardItem(QString::fromStdString(row[static_cast<std::size_t>(c)]));
-            item->setTextAlignment((BlockListRows::centred[static_cast<std::size_t>(c)] ? Qt::AlignHCenter : Qt::AlignLeft)
+            item->setTextAlignment(
+                (BlockListRows::centred[static_cast<std::size_t>(c)] ? Qt::AlignHCenter : Qt::AlignLeft)
                 | Qt::AlignVCenter);
             items << item;
         }
@@ -164,7 +169,8 @@ void CBlockListWindow::SaveSettings()
     for (int c = 0; c < kBlockListColumns; ++c)
         s.columnWidths[static_cast<std::size_t>(c)] = std::max(1, table_->columnWidth(c));
     const QRect g = geometry();
-    s.placement = WindowPlacement { 0, 1, { -1, -1 }, { -1, -1 }, { g.left(), g.top(), g.right() + 1, g.bottom() + 1 } };
+    s.placement
+        = WindowPlacement { 0, 1, { -1, -1 }, { -1, -1 }, { g.left(), g.top(), g.right() + 1, g.bottom() + 1 } };
     s.Save(store_);
 }
 

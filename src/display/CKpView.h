@@ -5,13 +5,13 @@
 // channels are drawn from min/max summaries built at load, so a repaint costs
 // in proportion to the painted width.
 
+#include "display/WavePainter.h"
 #include "view/ChannelDisplayState.h"
 #include "view/DotRowCache.h"
 #include "view/Magnification.h"
 #include "view/TimeAxisText.h"
 #include "view/ViewRecord.h"
 #include "view/ViewSettings.h"
-#include "display/WavePainter.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>

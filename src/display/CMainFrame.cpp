@@ -1,25 +1,25 @@
 #include "display/CMainFrame.h"
 
-#include "wavefile/BlockFileList.h"
 #include "app/KpSettings.h"
 #include "app/QtCompanionStarter.h"
 #include "app/QtFontDescription.h"
 #include "app/QtVersionLookup.h"
 #include "display/CBlockListWindow.h"
 #include "display/CKpView.h"
+#include "display/CWaveBatchConvertDlg.h"
 #include "display/CommandActions.h"
 #include "display/ControlPanelHost.h"
-#include "display/CWaveBatchConvertDlg.h"
 #include "display/FolderNavigation.h"
 #include "display/FrameClient.h"
 #include "display/FrameCommands.h"
 #include "display/HelpMenu.h"
 #include "display/LookCommands.h"
 #include "display/PaneSet.h"
-#include "display/ViewContextMenu.h"
 #include "display/ViewCommands.h"
-#include "view/ViewRecordBuilder.h"
+#include "display/ViewContextMenu.h"
 #include "infowin/InfoWindows.h"
+#include "view/ViewRecordBuilder.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QAction>
@@ -82,8 +82,9 @@ CMainFrame::CMainFrame(const FrameServices& services, QWidget* parent)
     // paint from them meanwhile.
     doc_->SetReleaseHook([this] { view_->SetSuspended(true); });
 
-    companion_ = std::make_unique<CompanionHandOff>(services_.settings, services_.messages, StartCompanion,
-        [this] { return ChooseCompanion(this); }, CompanionCandidatesHere);
+    companion_ = std::make_unique<CompanionHandOff>(
+        services_.settings, services_.messages, StartCompanion, [this] { return ChooseCompanion(this); },
+        CompanionCandidatesHere);
     doc_->SetCompanionLauncher([this](const std::filesystem::path& file) { companion_->HandOff(file); });
     doc_->SetCompanionFlagReset([this] { companion_->ResetFlag(); });
 
@@ -118,7 +119,8 @@ void CMainFrame::createActions()
 {
     commands_ = new FrameCommands(*this);
     navigation_ = new FolderNavigation(*this, folderFiles_, frameSettings_.enableNavigation);
-    blockList_ = new CBlockListWindow(services_.blockFiles, services_.settings, services_.store, services_.messages,
+    blockList_ = new CBlockListWindow(
+        services_.blockFiles, services_.settings, services_.store, services_.messages,
         [this](const QString& path) { OpenDocumentFile(path, true); }, this);
     blockListAction_ = MakeCommandAction(this, CommandId::BlockList);
     blockListAction_->setCheckable(true);
@@ -263,11 +265,11 @@ void CMainFrame::readSettings()
     std::optional<ScreenRect> stored;
     if (frameSettings_.placement) {
         const SettingsRect& r = *frameSettings_.placement;
-        stored = ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+        stored = ScreenRect { r.left, r.top, r.right - r.left, r.bottom - r.top };
     }
     const QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     startPlacement_ = ChooseStartPlacement(stored, frameSettings_.fixWindowPos, services_.settings.cmdShow,
-        ScreenRect{available.left(), available.top(), available.width(), available.height()});
+        ScreenRect { available.left(), available.top(), available.width(), available.height() });
     const ScreenRect& normal = startPlacement_.normal;
     if (startPlacement_.positioned)
         setGeometry(normal.left, normal.top, normal.width, normal.height);
@@ -393,8 +395,8 @@ bool CMainFrame::OpenDocumentFile(const QString& path, bool keepBlockList)
     }
     // An index file counts as the block it opened, so that the counter and
     // the steps start from the recording on screen.
-    folderFiles_.NoteOpened(opened ? doc_->GetPathName() : std::filesystem::path(info.absoluteFilePath().toStdString()),
-        opened);
+    folderFiles_.NoteOpened(
+        opened ? doc_->GetPathName() : std::filesystem::path(info.absoluteFilePath().toStdString()), opened);
     navigation_->UpdateStates();
     if (!keepBlockList)
         blockList_->Refresh();

@@ -7,8 +7,8 @@
 
 #include "app/CompanionHandOff.h"
 #include "app/FolderFileList.h"
-#include "display/FrameLayout.h"
 #include "app/RecentFileList.h"
+#include "display/FrameLayout.h"
 #include "view/FrameSettings.h"
 #include "view/StartPlacement.h"
 

@@ -106,8 +106,8 @@ BatchResult RunBatchConversionCommand(QWidget* parent, const BatchCommandService
     return result;
 }
 
-QAction* MakeBatchConversionAction(QWidget* parent, KpSettings& settings, UserMessages& messages,
-    ProgressWindow& progress)
+QAction* MakeBatchConversionAction(
+    QWidget* parent, KpSettings& settings, UserMessages& messages, ProgressWindow& progress)
 {
     QAction* action = MakeCommandAction(parent, CommandId::BatchConversion);
     action->setObjectName(QStringLiteral("BatchConversionAction"));

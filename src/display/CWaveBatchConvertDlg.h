@@ -64,7 +64,7 @@ struct BatchCommandServices {
 BatchResult RunBatchConversionCommand(QWidget* parent, const BatchCommandServices& services);
 
 // The menu command with its key (Ctrl+B), run on the desktop's dialogs.
-QAction* MakeBatchConversionAction(QWidget* parent, KpSettings& settings, UserMessages& messages,
-    ProgressWindow& progress);
+QAction* MakeBatchConversionAction(
+    QWidget* parent, KpSettings& settings, UserMessages& messages, ProgressWindow& progress);
 
 } // namespace kp

@@ -12,7 +12,10 @@ namespace kp {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 } // namespace
 

@@ -13,7 +13,10 @@ class QWidget;
 
 namespace kp {
 
-inline QColor ToQColor(RgbColour c) { return QColor(c.red, c.green, c.blue); }
+inline QColor ToQColor(RgbColour c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 inline RgbColour FromQColor(const QColor& c)
 {
     return { static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),

@@ -5,8 +5,8 @@
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
-#include "view/ViewSettings.h"
 #include "display/WaveControlPanel.h"
+#include "view/ViewSettings.h"
 
 #include <QAction>
 #include <QEvent>
@@ -61,7 +61,10 @@ WaveControlPanel& ControlPanelHost::Panel()
     return *panel_;
 }
 
-bool ControlPanelHost::IsShown() const { return panel_ && panel_->isVisible(); }
+bool ControlPanelHost::IsShown() const
+{
+    return panel_ && panel_->isVisible();
+}
 
 void ControlPanelHost::SetShown(bool shown)
 {

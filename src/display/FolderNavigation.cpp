@@ -39,7 +39,10 @@ QToolButton* Button(QWidget* parent, const QString& text, const QString& tip, co
     return b;
 }
 
-bool CtrlHeld() { return QApplication::keyboardModifiers().testFlag(Qt::ControlModifier); }
+bool CtrlHeld()
+{
+    return QApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+}
 
 } // namespace
 

@@ -23,7 +23,7 @@ LookCommands::LookCommands(CMainFrame& frame, PaneSet& panes)
     connect(white_, &QAction::triggered, this, [this] { ApplyScheme(2); });
 
     KpSettings& s = frame.Settings();
-    auto colour = [this, &s](const QString& text, RgbColour KpSettings::* member) {
+    auto colour = [this, &s](const QString& text, RgbColour KpSettings::*member) {
         auto* a = new QAction(text, this);
         connect(a, &QAction::triggered, this, [this, &s, member] {
             if (PickColour(&frame_, s.*member, s.customColours))

@@ -8,13 +8,13 @@
 #include "display/CMainFrame.h"
 #include "display/ColourPicker.h"
 #include "display/FrameClient.h"
-#include "view/GaugeChannels.h"
-#include "view/RemarkChannels.h"
 #include "display/RemarkList.h"
 #include "display/RemarkListModel.h"
 #include "display/WaveGauge.h"
 #include "display/WaveTitleStrip.h"
 #include "export/ExportTexts.h"
+#include "view/GaugeChannels.h"
+#include "view/RemarkChannels.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QAction>
@@ -185,11 +185,20 @@ void PaneSet::GaugeCommand(int which)
             SetGaugeCount(count);
         return;
     }
-    case 5: changed = PickColour(&frame_, s.gage.text, s.customColours); break;
-    case 6: changed = PickColour(&frame_, s.gage.back, s.customColours); break;
-    case 7: changed = PickColour(&frame_, s.gageLineColor, s.customColours); break;
-    case 8: changed = PickFont(&frame_, s.gage.font); break;
-    default: return;
+    case 5:
+        changed = PickColour(&frame_, s.gage.text, s.customColours);
+        break;
+    case 6:
+        changed = PickColour(&frame_, s.gage.back, s.customColours);
+        break;
+    case 7:
+        changed = PickColour(&frame_, s.gageLineColor, s.customColours);
+        break;
+    case 8:
+        changed = PickFont(&frame_, s.gage.font);
+        break;
+    default:
+        return;
     }
     if (changed)
         ApplyStyles();
@@ -223,10 +232,18 @@ void PaneSet::RemarkCheckToggled(qint64 itemData, bool checked)
     ChannelDisplayState& channels = view.Channels();
     ChannelClassState* cls = nullptr;
     switch (kind) {
-    case RemarkClass::Analog: cls = &channels.analog; break;
-    case RemarkClass::Pulse: cls = &channels.pulse; break;
-    case RemarkClass::Calc: cls = &channels.calc; break;
-    case RemarkClass::LogicUnit: view.ToggleLogicGroup(index); return;
+    case RemarkClass::Analog:
+        cls = &channels.analog;
+        break;
+    case RemarkClass::Pulse:
+        cls = &channels.pulse;
+        break;
+    case RemarkClass::Calc:
+        cls = &channels.calc;
+        break;
+    case RemarkClass::LogicUnit:
+        view.ToggleLogicGroup(index);
+        return;
     }
     if (cls == nullptr || index < 0 || index >= cls->capacity())
         return;

@@ -27,7 +27,10 @@ int RemarkListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int RemarkListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRemarkColumns; }
+int RemarkListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kRemarkColumns;
+}
 
 QVariant RemarkListModel::data(const QModelIndex& index, int role) const
 {
@@ -35,14 +38,18 @@ QVariant RemarkListModel::data(const QModelIndex& index, int role) const
         return {};
     const RemarkRow& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(row.cells[static_cast<std::size_t>(index.column())]);
+    case Qt::DisplayRole:
+        return QString::fromStdString(row.cells[static_cast<std::size_t>(index.column())]);
     case Qt::CheckStateRole:
         if (index.column() == 0)
             return row.checked ? Qt::Checked : Qt::Unchecked;
         return {};
-    case Qt::ForegroundRole: return text_.isValid() ? QVariant(text_) : QVariant();
-    case Qt::BackgroundRole: return back_.isValid() ? QVariant(back_) : QVariant();
-    default: return {};
+    case Qt::ForegroundRole:
+        return text_.isValid() ? QVariant(text_) : QVariant();
+    case Qt::BackgroundRole:
+        return back_.isValid() ? QVariant(back_) : QVariant();
+    default:
+        return {};
     }
 }
 

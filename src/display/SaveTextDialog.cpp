@@ -143,7 +143,8 @@ void RunSaveTextCommand(QWidget* parent, bool betweenCursors, const CKpDoc& doc,
     const ViewRecord* record = view.GetRecord();
     if (!doc.IsLoaded() || !view.IsLoaded() || !record)
         return;
-    const std::int64_t points = betweenCursors ? view.GetCursorB() - view.GetCursorA() + 1 : std::min(doc.GetDataLength(), doc.GetPointsRead());
+    const std::int64_t points = betweenCursors ? view.GetCursorB() - view.GetCursorA() + 1
+                                               : std::min(doc.GetDataLength(), doc.GetPointsRead());
     const QFileInfo source(QString::fromStdString(doc.GetPathName().string()));
     CSaveTextDialog dialog(parent, betweenCursors, settings, points, record->externalClock, source.completeBaseName(),
         source.absolutePath(), messages);

@@ -28,7 +28,8 @@ const std::vector<std::pair<QString, Opener>>& Table()
                 frame.ControlPanel().SetShown(true);
                 return &frame.ControlPanel().Panel();
             } },
-        { QStringLiteral("trace"), [](CMainFrame& frame) { return frame.Windows().ShowByName(QStringLiteral("trace")); } },
+        { QStringLiteral("trace"),
+            [](CMainFrame& frame) { return frame.Windows().ShowByName(QStringLiteral("trace")); } },
         { QStringLiteral("properties"),
             [](CMainFrame& frame) { return frame.Windows().ShowByName(QStringLiteral("properties")); } },
     };
@@ -45,7 +46,10 @@ QStringList ToolWindowNames()
     return names + FileWindowNames();
 }
 
-bool IsToolWindowName(const QString& name) { return ToolWindowNames().contains(name); }
+bool IsToolWindowName(const QString& name)
+{
+    return ToolWindowNames().contains(name);
+}
 
 QImage GrabToolWindow(CMainFrame& frame, const QString& name)
 {

@@ -51,7 +51,8 @@ void ViewContextMenu::Fill(QMenu& menu, ViewMenuKind kind) const
         menu.addAction(look_.hackMode());
         return;
     }
-    case ViewMenuKind::Normal: break;
+    case ViewMenuKind::Normal:
+        break;
     }
     v.UpdateStates();
     menu.addAction(v.zoomIn());

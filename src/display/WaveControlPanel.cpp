@@ -3,8 +3,8 @@
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
 #include "display/ColourPicker.h"
-#include "view/TraceScaling.h"
 #include "view/ControlPanelScale.h"
+#include "view/TraceScaling.h"
 
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -164,8 +164,8 @@ void WaveControlPanel::Refresh()
         tabs_->removeTab(0);
     tabClasses_.clear();
     if (record) {
-        const bool present[] = { !record->analog.empty(), !record->pulse.empty(), !record->logic.empty(),
-            !record->calc.empty() };
+        const bool present[]
+            = { !record->analog.empty(), !record->pulse.empty(), !record->logic.empty(), !record->calc.empty() };
         for (int k = 0; k < 4; ++k) {
             if (!present[k])
                 continue;
@@ -174,13 +174,16 @@ void WaveControlPanel::Refresh()
         }
     }
     const auto again = std::find(tabClasses_.begin(), tabClasses_.end(), wasClass);
-    tabs_->setCurrentIndex(again == tabClasses_.end() ? (tabClasses_.empty() ? -1 : 0)
-                                                      : static_cast<int>(again - tabClasses_.begin()));
+    tabs_->setCurrentIndex(
+        again == tabClasses_.end() ? (tabClasses_.empty() ? -1 : 0) : static_cast<int>(again - tabClasses_.begin()));
     filling_ = false;
     FillList();
 }
 
-void WaveControlPanel::SelectTab(int tab) { tabs_->setCurrentIndex(tab); }
+void WaveControlPanel::SelectTab(int tab)
+{
+    tabs_->setCurrentIndex(tab);
+}
 
 ChannelClassState* WaveControlPanel::CurrentState() const
 {
@@ -208,10 +211,26 @@ void WaveControlPanel::FillList()
     if (record && state) {
         std::vector<std::string> names;
         switch (tabClasses_[static_cast<std::size_t>(tabs_->currentIndex())]) {
-        case 0: listed_ = Indices(record->analog); for (const auto& c : record->analog) names.push_back(c.name); break;
-        case 1: listed_ = Indices(record->pulse); for (const auto& c : record->pulse) names.push_back(c.name); break;
-        case 2: listed_ = Indices(record->logic); for (const auto& c : record->logic) names.push_back(c.name); break;
-        default: listed_ = Indices(record->calc); for (const auto& c : record->calc) names.push_back(c.name); break;
+        case 0:
+            listed_ = Indices(record->analog);
+            for (const auto& c : record->analog)
+                names.push_back(c.name);
+            break;
+        case 1:
+            listed_ = Indices(record->pulse);
+            for (const auto& c : record->pulse)
+                names.push_back(c.name);
+            break;
+        case 2:
+            listed_ = Indices(record->logic);
+            for (const auto& c : record->logic)
+                names.push_back(c.name);
+            break;
+        default:
+            listed_ = Indices(record->calc);
+            for (const auto& c : record->calc)
+                names.push_back(c.name);
+            break;
         }
         for (std::size_t k = 0; k < listed_.size(); ++k) {
             auto* item = new QListWidgetItem(QString::fromStdString(names[k]), list_);

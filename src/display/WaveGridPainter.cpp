@@ -2,8 +2,8 @@
 // Dotted and solid vertical lines are aligned to the trigger column, so one of
 // them always passes through the trigger and the label there reads 0.
 
-#include "view/DivisionGeometry.h"
 #include "display/WavePainter.h"
+#include "view/DivisionGeometry.h"
 
 #include <QPainter>
 #include <QPolygon>

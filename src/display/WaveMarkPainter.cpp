@@ -1,8 +1,8 @@
 // Marks above the wave area: trigger and post-trigger flags with a T cut out
 // of them, triangles for the cursors and the event marks.
 
-#include "view/DivisionGeometry.h"
 #include "display/WavePainter.h"
+#include "view/DivisionGeometry.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -1,8 +1,8 @@
 #include "display/WavePainter.h"
 
+#include "display/TraceCanvas.h"
 #include "view/DivisionGeometry.h"
 #include "view/DotRowCache.h"
-#include "display/TraceCanvas.h"
 #include "view/NameStacking.h"
 
 #include <QFontMetrics>

@@ -25,7 +25,6 @@ class QPainter;
 
 namespace kp {
 
-
 enum class GridType { None = 0, Standard = 1, Fine = 2 };
 enum class WaveStyle { Line = 0, Dots = 1 };
 
@@ -75,7 +74,6 @@ struct BracketShape {
     int bottom = 0;
     int nameEdge = 0; // left end: the name's right edge (exclusive); right end: its left edge
 };
-
 
 struct MarkParams {
     bool drawTrigger = true; // "DrawTrigMark"

@@ -6,8 +6,8 @@
 
 namespace kp {
 
-CodeTextTable::CodeTextTable(std::function<double(std::uint32_t)> value, int precision, char separator,
-                             char decimalSeparator)
+CodeTextTable::CodeTextTable(
+    std::function<double(std::uint32_t)> value, int precision, char separator, char decimalSeparator)
     : value_(std::move(value))
     , precision_(precision)
     , shift_(CellCapacity(precision) <= 15 ? 4 : 5)

@@ -20,12 +20,12 @@ constexpr int kMaxCreateTries = 200000;
 void ShowUnableToOpen(const std::filesystem::path& path, UserMessages& messages, bool showErrors)
 {
     if (showErrors)
-        messages.show(std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + path.string(), MessageButtons::Ok,
-                      MessageIcon::Error);
+        messages.show(
+            std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + path.string(), MessageButtons::Ok, MessageIcon::Error);
 }
 
-bool OpenOutput(TextFileOutput& out, const std::filesystem::path& path, bool append, UserMessages& messages,
-                bool showErrors)
+bool OpenOutput(
+    TextFileOutput& out, const std::filesystem::path& path, bool append, UserMessages& messages, bool showErrors)
 {
     if (!path.empty() && out.open(path, append))
         return true;
@@ -34,8 +34,8 @@ bool OpenOutput(TextFileOutput& out, const std::filesystem::path& path, bool app
 }
 
 bool CreateOutput(TextFileOutput& out, std::filesystem::path& path,
-                  const std::function<std::filesystem::path(const std::filesystem::path&)>& next,
-                  UserMessages& messages, bool showErrors)
+    const std::function<std::filesystem::path(const std::filesystem::path&)>& next, UserMessages& messages,
+    bool showErrors)
 {
     // Every name is tried once at most: the chooser never hands out a name
     // twice unless it was removed again in between.

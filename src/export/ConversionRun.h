@@ -26,26 +26,32 @@ enum class RunStatus { Done, Failed, SourceFailed, Cancelled };
 inline constexpr std::int64_t kRowsPerProgressStep = 500;
 
 // Steps of the progress window for a number of rows.
-inline std::int64_t ProgressSteps(std::int64_t rows) { return rows / kRowsPerProgressStep + 1; }
+inline std::int64_t ProgressSteps(std::int64_t rows)
+{
+    return rows / kRowsPerProgressStep + 1;
+}
 
 // Opens the output; shows "Unable to open the file." with the path when it
 // cannot be created (and errors are shown).
-bool OpenOutput(TextFileOutput& out, const std::filesystem::path& path, bool append, UserMessages& messages,
-                bool showErrors);
+bool OpenOutput(
+    TextFileOutput& out, const std::filesystem::path& path, bool append, UserMessages& messages, bool showErrors);
 
 // Creates the output under a name nobody else has: path, or when that is
 // taken, the names next(taken) gives, until one is created; path then names
 // it. "Unable to open the file." with the path when none could be created.
 bool CreateOutput(TextFileOutput& out, std::filesystem::path& path,
-                  const std::function<std::filesystem::path(const std::filesystem::path&)>& next,
-                  UserMessages& messages, bool showErrors);
+    const std::function<std::filesystem::path(const std::filesystem::path&)>& next, UserMessages& messages,
+    bool showErrors);
 
 // Writes the rows of the points range.first, range.first + step, ... that lie
 // in [range.first, range.last], continuing a count of rows that the progress
 // window is stepped on.
 class ProgressedRows {
 public:
-    explicit ProgressedRows(ProgressWindow& progress) : progress_(progress) {}
+    explicit ProgressedRows(ProgressWindow& progress)
+        : progress_(progress)
+    {
+    }
     RunStatus write(RowWriter& writer, TextFileOutput& out, PointRange range, std::int64_t step);
 
 private:

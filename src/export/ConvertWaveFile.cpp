@@ -1,6 +1,5 @@
 #include "export/ConvertWaveFile.h"
 
-#include "wavefile/BlockFileList.h"
 #include "export/ConversionRun.h"
 #include "export/ExportPlan.h"
 #include "export/RowWriter.h"
@@ -10,6 +9,7 @@
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/ByteReader.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/CheckFile.h"
@@ -28,8 +28,11 @@ namespace {
 class Converter {
 public:
     Converter(const ConversionRequest& request, UserMessages& messages, ProgressWindow& progress)
-        : request_(request), messages_(messages), progress_(progress), show_(request.showErrors),
-          output_(request.output)
+        : request_(request)
+        , messages_(messages)
+        , progress_(progress)
+        , show_(request.showErrors)
+        , output_(request.output)
     {
     }
 
@@ -99,8 +102,8 @@ private:
     void showShortFile()
     {
         if (show_)
-            messages_.show(KpFormat(IDS_FILE_TOO_SHORT, request_.source.string()), MessageButtons::Ok,
-                           MessageIcon::Warning);
+            messages_.show(
+                KpFormat(IDS_FILE_TOO_SHORT, request_.source.string()), MessageButtons::Ok, MessageIcon::Warning);
     }
 
     void showChanged()
@@ -112,8 +115,8 @@ private:
     void showNotWaveform()
     {
         if (show_)
-            messages_.show(KpFormat(IDS_NOT_WAVEFORM_FILE, request_.source.string()), MessageButtons::Ok,
-                           MessageIcon::Warning);
+            messages_.show(
+                KpFormat(IDS_NOT_WAVEFORM_FILE, request_.source.string()), MessageButtons::Ok, MessageIcon::Warning);
     }
 
     bool convert(const MappedFile& file, const CWaveHeadInfo& head, TextFileOutput& out)
@@ -143,12 +146,11 @@ private:
         }
         const PointRange readable { range.first, std::min(range.last, held - 1) };
 
-        progress_.begin(std::string(KpString(IDS_CONVERTING)),
-                        request_.source.string() + " -> " + output_.string(),
-                        ProgressSteps(readable.Rows(step)));
-        const RunStatus status = out.append(plan.HeaderSection()) ? writeBlocks(file, head, samples, writer, out,
-                                                                                    readable, step)
-                                                                  : RunStatus::Failed;
+        progress_.begin(std::string(KpString(IDS_CONVERTING)), request_.source.string() + " -> " + output_.string(),
+            ProgressSteps(readable.Rows(step)));
+        const RunStatus status = out.append(plan.HeaderSection())
+            ? writeBlocks(file, head, samples, writer, out, readable, step)
+            : RunStatus::Failed;
         progress_.end();
         if (status == RunStatus::Failed) {
             ReportWriteError(out.error(), output_, messages_, show_);
@@ -160,8 +162,8 @@ private:
         if (readable.last < range.last) {
             if (show_)
                 messages_.show(CutShortText(request_.source, std::max<std::int64_t>(0, readable.last - range.first + 1),
-                                            range.last - range.first + 1),
-                               MessageButtons::Ok, MessageIcon::Warning);
+                                   range.last - range.first + 1),
+                    MessageButtons::Ok, MessageIcon::Warning);
             return false;
         }
         return true;
@@ -169,7 +171,7 @@ private:
 
     // Blocks start on kept points, so a block holds whole steps of the thin-out.
     RunStatus writeBlocks(const MappedFile& file, const CWaveHeadInfo& head, const SampleLayout& samples,
-                          RowWriter& writer, TextFileOutput& out, PointRange range, std::int64_t step)
+        RowWriter& writer, TextFileOutput& out, PointRange range, std::int64_t step)
     {
         const std::int64_t blockPoints = std::max<std::int64_t>(step, kConversionBlockPoints / step * step);
         ChannelTables tables;

@@ -12,7 +12,10 @@ namespace {
 
 class Lines {
 public:
-    Lines(const ExportTextStyle& style) : style_(style) {}
+    Lines(const ExportTextStyle& style)
+        : style_(style)
+    {
+    }
 
     // A quoted cell; the separator goes before every cell but the first of
     // a line.
@@ -54,10 +57,14 @@ std::string WithDecimalSeparator(std::string text, char decimalSeparator)
 const char* TimeHeader(int notation)
 {
     switch (std::clamp(notation, 0, 3)) {
-    case 0: return "Time[s]";
-    case 1: return "Date";
-    case 2: return "Time";
-    default: return "Point";
+    case 0:
+        return "Time[s]";
+    case 1:
+        return "Date";
+    case 2:
+        return "Time";
+    default:
+        return "Point";
     }
 }
 
@@ -95,7 +102,7 @@ int MakerFormatFrequency(double secondsPerPoint, int thinOut)
 }
 
 std::string RenderExportHeader(const ExportHeaderTexts& texts, const ExportTextStyle& style,
-                               const ExportHeaderOptions& options, int notation, int thinOut)
+    const ExportHeaderOptions& options, int notation, int thinOut)
 {
     Lines lines(style);
     if (style.format == 3) {

@@ -15,10 +15,10 @@ namespace kp {
 // One line of the channel information block.
 struct ChannelInfoLine {
     enum class Kind {
-        Full,        // name, amp, range, comment, scaling, ratio, offset, filter
-        NoFilter,    // the same with "-" for the filter
+        Full, // name, amp, range, comment, scaling, ratio, offset, filter
+        NoFilter, // the same with "-" for the filter
         NameComment, // name and comment, "-" elsewhere
-        LogicUnit,   // "L" + the unit letter, and the comment
+        LogicUnit, // "L" + the unit letter, and the comment
     };
     Kind kind = Kind::Full;
     std::string name, amp, range, comment, scaling, ratio, offset, filter;
@@ -51,7 +51,7 @@ struct ExportHeaderTexts {
 // The header section for these options, every line ended with the style's
 // newline. Format 3 writes its own three lines and nothing else.
 std::string RenderExportHeader(const ExportHeaderTexts& texts, const ExportTextStyle& style,
-                               const ExportHeaderOptions& options, int notation, int thinOut);
+    const ExportHeaderOptions& options, int notation, int thinOut);
 
 // The number of the "FREQ = %d" line: trunc(100 / x + 0.5) with x = seconds
 // per point x thin-out, kept within 1 ... 1000000000; 1 when x is 0.

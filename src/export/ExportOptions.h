@@ -45,23 +45,26 @@ enum ChannelHeaderType : int {
 };
 
 // The extension of a file written in the given format: only CSV gets ".CSV".
-constexpr std::string_view ExtensionForFormat(int format) { return format == kFormatCsv ? ".CSV" : ".TXT"; }
+constexpr std::string_view ExtensionForFormat(int format)
+{
+    return format == kFormatCsv ? ".CSV" : ".TXT";
+}
 
 // One conversion of a waveform file from disk to one text file.
 struct ConversionRequest {
     std::filesystem::path source;
     std::filesystem::path output;
     std::int64_t start = -1; // first point; -1 with end = -1: the whole record
-    std::int64_t end = -1;   // last point, included
-    int thinOut = 1;         // keep every thinOut-th point, 1-10000
+    std::int64_t end = -1; // last point, included
+    int thinOut = 1; // keep every thinOut-th point, 1-10000
     int notation = kNotationSeconds;
     ExportHeaderOptions header;
     int headerType = kHeaderChannelNumbers;
     int format = kFormatCsv;
-    bool crlf = false;       // newline CR LF, else LF (format 3 always writes CR LF)
-    bool checkFile = false;  // passed on to the file check
+    bool crlf = false; // newline CR LF, else LF (format 3 always writes CR LF)
+    bool checkFile = false; // passed on to the file check
     bool showErrors = false; // report failures through the messages seam
-    bool append = false;     // append to an existing output instead of replacing it
+    bool append = false; // append to an existing output instead of replacing it
     // With a chooser (and without append) the output is only ever created
     // under a free name: when the name was taken in the meantime, by a
     // conversion running side by side, the chooser is asked for the next name

@@ -1,8 +1,8 @@
 #include "export/ExportPlan.h"
 
 #include "export/ExportTexts.h"
-#include "wavefile/ModelTables.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelTables.h"
 #include "wavefile/SampleLayout.h"
 
 #include <algorithm>
@@ -17,7 +17,10 @@ constexpr int kProbesPerWordUnit = 16;
 class PlanBuilder {
 public:
     PlanBuilder(const CWaveHeadInfo& head, const SampleLayout& samples, const ExportChoices& choices)
-        : head_(head), samples_(samples), choices_(choices), family_(head.GetHeaderFamily())
+        : head_(head)
+        , samples_(samples)
+        , choices_(choices)
+        , family_(head.GetHeaderFamily())
     {
     }
 
@@ -44,8 +47,7 @@ public:
         texts.interval = head_.GetTimePerDivText();
         texts.trigDate = TriggerDateText(head_);
         texts.trigTime = TriggerTimeText(head_);
-        texts.intervalLabel =
-            family_ == 3 || (head_.GetModelId() == 12 && head_.GetFunctionMode() == kFunctionRms);
+        texts.intervalLabel = family_ == 3 || (head_.GetModelId() == 12 && head_.GetFunctionMode() == kFunctionRms);
         texts.secondsPerPoint = time.interval;
 
         texts_ = &texts;
@@ -61,7 +63,7 @@ public:
 private:
     // A value column, or the maximum and minimum columns of a pair.
     void addValue(ColumnSource source, int slot, int precision, std::function<double(std::uint32_t)> value,
-                  const std::string& name, const std::string& comment, const std::string& unit)
+        const std::string& name, const std::string& comment, const std::string& unit)
     {
         const std::string shown = columnName(name, comment);
         const int digits = std::clamp(precision, 0, kMaxColumnPrecision);
@@ -105,12 +107,14 @@ private:
             const std::string comment = AnalogComment(head_, ch);
             const ChannelScale scale = head_.GetChannelScale(ch);
             if (analog)
-                addValue(ColumnSource::Analog, ch, head_.GetDisplayDigits(ch),
-                         [scale](std::uint32_t c) { return scale.Apply16(static_cast<std::uint16_t>(c)); }, name,
-                         comment, head_.GetUnitText(ch));
+                addValue(
+                    ColumnSource::Analog, ch, head_.GetDisplayDigits(ch),
+                    [scale](std::uint32_t c) { return scale.Apply16(static_cast<std::uint16_t>(c)); }, name, comment,
+                    head_.GetUnitText(ch));
             else
-                addValue(ColumnSource::LogicWord, ch, head_.GetDisplayDigits(ch),
-                         [scale](std::uint32_t c) { return scale.Apply32(c); }, name, comment, head_.GetUnitText(ch));
+                addValue(
+                    ColumnSource::LogicWord, ch, head_.GetDisplayDigits(ch),
+                    [scale](std::uint32_t c) { return scale.Apply32(c); }, name, comment, head_.GetUnitText(ch));
 
             ChannelInfoLine line;
             line.kind = wide || head_.IsCalcChannel(ch) ? ChannelInfoLine::Kind::NoFilter : ChannelInfoLine::Kind::Full;
@@ -137,10 +141,12 @@ private:
             const std::string name = head_.GetPulseChannelName(p);
             const std::string comment = PulseComment(head_, p);
             const PulseScale scale = head_.GetPulseScale(p);
-            addValue(ColumnSource::Pulse, p, digits,
-                     [scale](std::uint32_t c) { return scale.Apply(static_cast<std::uint16_t>(c)); }, name, comment,
-                     head_.GetPulseUnitText(p));
-            texts_->channels.push_back({ ChannelInfoLine::Kind::NameComment, name, "", "", comment, "", "", "", "", 'A' });
+            addValue(
+                ColumnSource::Pulse, p, digits,
+                [scale](std::uint32_t c) { return scale.Apply(static_cast<std::uint16_t>(c)); }, name, comment,
+                head_.GetPulseUnitText(p));
+            texts_->channels.push_back(
+                { ChannelInfoLine::Kind::NameComment, name, "", "", comment, "", "", "", "", 'A' });
         }
     }
 
@@ -154,7 +160,8 @@ private:
             const std::string name = head_.GetFloatChannelName(z);
             const std::string comment = FloatComment(head_, z);
             addValue(ColumnSource::Float, z, kFloatDigits, {}, name, comment, FloatUnitText(head_, z));
-            texts_->channels.push_back({ ChannelInfoLine::Kind::NameComment, name, "", "", comment, "", "", "", "", 'A' });
+            texts_->channels.push_back(
+                { ChannelInfoLine::Kind::NameComment, name, "", "", comment, "", "", "", "", 'A' });
         }
     }
 
@@ -165,10 +172,10 @@ private:
                 continue;
             for (int bit = 0; bit < kProbesPerWordUnit; ++bit)
                 addBit(ColumnSource::LogicBit, s, bit, head_.GetLogicChannelName(s * kProbesPerWordUnit + bit, 0),
-                       "(Max)", "(Min)");
-            texts_->channels.push_back({ ChannelInfoLine::Kind::NameComment,
-                head_.GetLogicChannelName(s * kProbesPerWordUnit, 2), "", "", AnalogComment(head_, s), "", "", "",
-                "", 'A' });
+                    "(Max)", "(Min)");
+            texts_->channels.push_back(
+                { ChannelInfoLine::Kind::NameComment, head_.GetLogicChannelName(s * kProbesPerWordUnit, 2), "", "",
+                    AnalogComment(head_, s), "", "", "", "", 'A' });
         }
     }
 
@@ -181,7 +188,7 @@ private:
             // probe 1 in the lowest bit.
             for (int probe = 0; probe < 4; ++probe)
                 addBit(ColumnSource::GroupBit, unit / 8, 4 * (unit % 8) + probe,
-                       head_.GetLogicChannelName(4 * unit + probe, 0), "(OR)", "(AND)");
+                    head_.GetLogicChannelName(4 * unit + probe, 0), "(OR)", "(AND)");
             ChannelInfoLine line;
             line.kind = ChannelInfoLine::Kind::LogicUnit;
             line.comment = LogicUnitComment(head_, unit);
@@ -215,17 +222,28 @@ ExportChoices ChoicesOf(const ConversionRequest& request)
 int TimePrecision(int family, int modelId)
 {
     switch (family) {
-    case 0: return 6;
-    case 1: return modelId == 3 ? 8 : 7;
-    case 2: return 9;
-    case 3: return 9;
-    case 4: return 6;
-    case 5: return 9;
-    case 6: return 10;
-    case 7: return 11;
-    case 8: return 10;
-    case 9: return 10;
-    default: return 7;
+    case 0:
+        return 6;
+    case 1:
+        return modelId == 3 ? 8 : 7;
+    case 2:
+        return 9;
+    case 3:
+        return 9;
+    case 4:
+        return 6;
+    case 5:
+        return 9;
+    case 6:
+        return 10;
+    case 7:
+        return 11;
+    case 8:
+        return 10;
+    case 9:
+        return 10;
+    default:
+        return 7;
     }
 }
 

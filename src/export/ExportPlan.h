@@ -33,10 +33,7 @@ struct ExportPlan {
     int thinOut = 1;
 
     // The header section under the current locale.
-    std::string HeaderSection() const
-    {
-        return RenderExportHeader(texts, layout.style, header, notation, thinOut);
-    }
+    std::string HeaderSection() const { return RenderExportHeader(texts, layout.style, header, notation, thinOut); }
 };
 
 // Decimals of the seconds and elapsed-time cells by header family.

@@ -14,7 +14,10 @@ std::string Field(const HeaderRecord* record, int field)
     return record != nullptr ? TrimBoth(FieldText(*record, field)) : std::string();
 }
 
-bool HasMainRecord(const CWaveHeadInfo& head) { return head.GetHeaderFamily() != 4; }
+bool HasMainRecord(const CWaveHeadInfo& head)
+{
+    return head.GetHeaderFamily() != 4;
+}
 
 // Families 4, 7 and 8 keep ratio and offset as binary numbers (or hex
 // doubles) rather than as texts.
@@ -48,7 +51,10 @@ std::string TriggerTimeText(const CWaveHeadInfo& head)
     return HasMainRecord(head) ? TrimBoth(FieldText(head.MainRecord(), exporttext::kTrigTimeField)) : "-";
 }
 
-DateTime TriggerMoment(const CWaveHeadInfo& head) { return ReadTriggerMoment(head).value_or(DateTime()); }
+DateTime TriggerMoment(const CWaveHeadInfo& head)
+{
+    return ReadTriggerMoment(head).value_or(DateTime());
+}
 
 std::string AnalogComment(const CWaveHeadInfo& head, int ch)
 {
@@ -84,16 +90,16 @@ std::string FloatUnitText(const CWaveHeadInfo& head, int z)
 std::string ScalingRatioText(const CWaveHeadInfo& head, int ch)
 {
     const int field = head.GetHeaderFamily() == 0 ? 39 : exporttext::kRatioField;
-    const std::string stored =
-        head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
+    const std::string stored
+        = head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
     return stored.empty() ? PrintedNumber(head, head.GetScalingRatio(ch)) : stored;
 }
 
 std::string ScalingOffsetText(const CWaveHeadInfo& head, int ch)
 {
     const int field = head.GetHeaderFamily() == 0 ? 40 : exporttext::kOffsetField;
-    const std::string stored =
-        head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
+    const std::string stored
+        = head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
     return stored.empty() ? PrintedNumber(head, head.GetScalingOffset(ch)) : stored;
 }
 

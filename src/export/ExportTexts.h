@@ -15,14 +15,14 @@ namespace kp {
 class CWaveHeadInfo;
 
 namespace exporttext {
-inline constexpr int kTitleField = 18;        // main record
+inline constexpr int kTitleField = 18; // main record
 inline constexpr int kTrigDateField = triggermoment::kDateField; // main record
 inline constexpr int kTrigTimeField = triggermoment::kTimeField; // main record
-inline constexpr int kCommentField = 30;      // channel, float, pulse and logic header records
-inline constexpr int kRatioField = 23;        // channel record (39 in family 0)
-inline constexpr int kOffsetField = 24;       // channel record (40 in family 0)
-inline constexpr int kModuleField = 2;        // channel record: the amplifier (input unit)
-inline constexpr int kFloatUnitField = 22;    // float header record
+inline constexpr int kCommentField = 30; // channel, float, pulse and logic header records
+inline constexpr int kRatioField = 23; // channel record (39 in family 0)
+inline constexpr int kOffsetField = 24; // channel record (40 in family 0)
+inline constexpr int kModuleField = 2; // channel record: the amplifier (input unit)
+inline constexpr int kFloatUnitField = 22; // float header record
 } // namespace exporttext
 
 std::string RecordTitle(const CWaveHeadInfo& head);

@@ -27,7 +27,8 @@ constexpr U128 Pow10(int k)
 
 struct Pow10Table {
     U128 value[kMaxPow10 + 1];
-    constexpr Pow10Table() : value()
+    constexpr Pow10Table()
+        : value()
     {
         for (int k = 0; k <= kMaxPow10; ++k)
             value[k] = Pow10(k);
@@ -44,7 +45,8 @@ constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223
 constexpr int kLowestPow10 = -340;
 struct Pow10Doubles {
     double value[649];
-    constexpr Pow10Doubles() : value()
+    constexpr Pow10Doubles()
+        : value()
     {
         double p = 1.0;
         for (int k = 0; k <= 308; ++k, p = k < 308 ? p * 10.0 : p)
@@ -113,8 +115,7 @@ inline U128 RoundQuotient(U128 q, U128 r, U128 d)
 }
 
 // Writes exactly N digits of q (q < 10^N), 32-bit arithmetic where it fits.
-template <int N>
-inline void WriteDigits(char* out, std::uint64_t q)
+template <int N> inline void WriteDigits(char* out, std::uint64_t q)
 {
     if constexpr (N > 8) {
         WriteDigits<N - 8>(out, q / 100000000u);
@@ -148,8 +149,7 @@ inline char* WriteExponent(char* out, int e10)
     return out + 3;
 }
 
-template <int P>
-char* ExpCell(char* out, double value, bool forceSign, char decimalSeparator)
+template <int P> char* ExpCell(char* out, double value, bool forceSign, char decimalSeparator)
 {
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
     const bool negative = (bits >> 63) != 0;
@@ -215,15 +215,13 @@ char* ExpCell(char* out, double value, bool forceSign, char decimalSeparator)
     return WriteExponent(p, e10);
 }
 
-template <std::size_t... I>
-constexpr auto MakeWriters(std::index_sequence<I...>)
+template <std::size_t... I> constexpr auto MakeWriters(std::index_sequence<I...>)
 {
     return std::array<ExpCellWriter, sizeof...(I)> { &ExpCell<static_cast<int>(I)>... };
 }
 constexpr auto kWriters = MakeWriters(std::make_index_sequence<kMaxFastExpPrecision + 1>());
 
-template <std::size_t... I>
-constexpr auto MakeDigitWriters(std::index_sequence<I...>)
+template <std::size_t... I> constexpr auto MakeDigitWriters(std::index_sequence<I...>)
 {
     return std::array<void (*)(char*, std::uint64_t), sizeof...(I)> { &WriteDigits<static_cast<int>(I) + 1>... };
 }

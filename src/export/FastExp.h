@@ -20,7 +20,10 @@ namespace kp {
 // Characters WriteExpCell may write for a precision up to kMaxFastExpPrecision
 // (sign, digit, separator, digits, "e", exponent sign, three digits).
 inline constexpr int kMaxFastExpPrecision = 17;
-constexpr std::size_t FastExpCapacity(int precision) { return static_cast<std::size_t>(precision) + 10; }
+constexpr std::size_t FastExpCapacity(int precision)
+{
+    return static_cast<std::size_t>(precision) + 10;
+}
 
 // printf("%+.*e") when forceSign, else printf("%.*e"), the exponent widened to
 // three digits and '.' replaced by decimalSeparator. precision must lie in
@@ -49,10 +52,10 @@ private:
     char decimalSeparator_;
     ExpCellWriter general_;
     void (*digits_)(char* out, std::uint64_t q);
-    int k_ = -1;                 // the digits are round(|value| x 10^k); -1: nothing learnt
-    std::uint64_t scale_ = 1;    // 10^k
+    int k_ = -1; // the digits are round(|value| x 10^k); -1: nothing learnt
+    std::uint64_t scale_ = 1; // 10^k
     std::uint64_t low_ = 1, high_ = 10; // 10^precision, 10^(precision + 1)
-    char exponent_[5] = {};      // "e+000"
+    char exponent_[5] = {}; // "e+000"
 };
 
 } // namespace kp

@@ -30,8 +30,10 @@ std::vector<PointRange> DivideRange(PointRange range, int thinOut, int pointsPer
 }
 
 NumberedNames::NumberedNames(const std::filesystem::path& chosen, int maxCounter)
-    : folder_(chosen.parent_path()), title_(chosen.stem().string()), extension_(chosen.extension().string()),
-      maxCounter_(maxCounter)
+    : folder_(chosen.parent_path())
+    , title_(chosen.stem().string())
+    , extension_(chosen.extension().string())
+    , maxCounter_(maxCounter)
 {
 }
 

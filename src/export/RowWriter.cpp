@@ -16,7 +16,7 @@ struct RowWriter::Column {
     ColumnSource source;
     int bit;
     int precision;
-    CodeTextTable* table = nullptr;                             // 16-bit codes
+    CodeTextTable* table = nullptr; // 16-bit codes
     const std::function<double(std::uint32_t)>* value = nullptr; // 32-bit codes, or 16-bit without a table
     const void* data = nullptr;
     std::int64_t size = 0;
@@ -30,8 +30,7 @@ struct RowWriter::Column {
 
 namespace {
 
-template <typename T>
-const std::vector<T>& Values(const ChannelSlot<T>& slot, bool secondary)
+template <typename T> const std::vector<T>& Values(const ChannelSlot<T>& slot, bool secondary)
 {
     return secondary ? slot.secondary : slot.primary;
 }
@@ -39,7 +38,8 @@ const std::vector<T>& Values(const ChannelSlot<T>& slot, bool secondary)
 } // namespace
 
 RowWriter::RowWriter(const ExportLayout& layout)
-    : layout_(layout), time_(layout.time, layout.style.decimalSeparator)
+    : layout_(layout)
+    , time_(layout.time, layout.style.decimalSeparator)
 {
     const char sep = layout_.style.separator;
     const char dec = layout_.style.decimalSeparator;
@@ -62,9 +62,8 @@ RowWriter::RowWriter(const ExportLayout& layout)
         const bool sixteen = c.source == ColumnSource::Analog || c.source == ColumnSource::Pulse;
         if (sixteen && CodeTextTable::Fits(precision)) {
             // The two values of a pair share one table.
-            auto it = std::find_if(keys.begin(), keys.end(), [&](const Key& k) {
-                return k.source == c.source && k.slot == c.slot && k.precision == precision;
-            });
+            auto it = std::find_if(keys.begin(), keys.end(),
+                [&](const Key& k) { return k.source == c.source && k.slot == c.slot && k.precision == precision; });
             if (it == keys.end()) {
                 tables_.push_back(std::make_unique<CodeTextTable>(c.value, precision, sep, dec));
                 keys.push_back({ c.source, c.slot, precision, tables_.back().get() });
@@ -122,7 +121,7 @@ void RowWriter::bind(const ChannelTables& tables, std::int64_t tableFirst)
         minSize_ = std::min(minSize_, col.size);
         if (col.table != nullptr && col.data != nullptr)
             tableColumns_.push_back({ static_cast<const std::uint16_t*>(col.data), col.table->cells(),
-                                      col.table->shift(), col.table->lengthAt(), col.table });
+                col.table->shift(), col.table->lengthAt(), col.table });
         else
             allTables_ = false;
     }
@@ -159,8 +158,7 @@ inline char* RowWriter::writeCell(Column& col, char* p, std::int64_t index)
                                                                : (*col.value)(bits);
             col.last[0] = sep;
             col.lastLength = static_cast<int>(
-                WriteExpCell(col.last + 1, v, col.precision, true, layout_.style.decimalSeparator)
-                - col.last);
+                WriteExpCell(col.last + 1, v, col.precision, true, layout_.style.decimalSeparator) - col.last);
             col.lastBits = bits;
             col.haveLast = true;
         }
@@ -256,8 +254,8 @@ bool RowWriter::writeRows(TextFileOutput& out, std::int64_t first, std::int64_t 
         // Without a time cell the row starts with the first value, without
         // a separator before it.
         if (fast && timeCell)
-            p = writeTableCells(p, point - tableFirst_,
-                                point - tableFirst_ + (r + kPrefetchRows < rows ? kPrefetchRows * step : 0));
+            p = writeTableCells(
+                p, point - tableFirst_, point - tableFirst_ + (r + kPrefetchRows < rows ? kPrefetchRows * step : 0));
         else
             p = writeCells(p, point - tableFirst_, !timeCell);
         std::memcpy(p, newlineBytes, 2);

@@ -27,8 +27,8 @@ PointRange RangeOf(const SaveAsTextRequest& request, std::int64_t points)
 
 } // namespace
 
-SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request, UserMessages& messages,
-                            ProgressWindow& progress)
+SaveAsTextResult SaveAsText(
+    const CKpDoc& doc, const SaveAsTextRequest& request, UserMessages& messages, ProgressWindow& progress)
 {
     SaveAsTextResult result;
     const CWaveHeadInfo& head = doc.GetHeadInfo();
@@ -59,7 +59,7 @@ SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request,
         NumberedNames names(request.path, request.maxNameCounter);
 
         progress.begin(std::string(KpString(IDS_CONVERTING)), doc.GetTitle() + " -> " + request.path.string(),
-                       ProgressSteps(totalRows));
+            ProgressSteps(totalRows));
         ProgressedRows rows(progress);
         for (const PointRange& f : files) {
             std::filesystem::path path = request.path;
@@ -80,7 +80,7 @@ SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request,
                 }
                 if (!name) {
                     messages.show(std::string(KpString(IDS_FILE_ALREADY_EXISTS)) + "\n\n" + names.lastTried().string(),
-                                  MessageButtons::Ok, MessageIcon::Error);
+                        MessageButtons::Ok, MessageIcon::Error);
                     break;
                 }
                 path = *name;

@@ -42,7 +42,7 @@ struct SaveAsTextResult {
 // Failures are shown through messages (the output that could not be created,
 // a full disk, numbered names exhausted); a cancel confirmed in the progress
 // window stops and keeps what was written.
-SaveAsTextResult SaveAsText(const CKpDoc& doc, const SaveAsTextRequest& request, UserMessages& messages,
-                            ProgressWindow& progress);
+SaveAsTextResult SaveAsText(
+    const CKpDoc& doc, const SaveAsTextRequest& request, UserMessages& messages, ProgressWindow& progress);
 
 } // namespace kp

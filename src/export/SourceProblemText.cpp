@@ -16,8 +16,8 @@ std::string GroupedCount(std::int64_t n)
 
 std::string CutShortText(const std::filesystem::path& source, std::int64_t converted, std::int64_t points)
 {
-    return "cut short: " + GroupedCount(converted) + " of " + GroupedCount(points) + " points converted: "
-        + source.string();
+    return "cut short: " + GroupedCount(converted) + " of " + GroupedCount(points)
+        + " points converted: " + source.string();
 }
 
 std::string SourceChangedText(const std::filesystem::path& source)

@@ -5,11 +5,15 @@
 namespace kp {
 
 TextFileOutput::TextFileOutput(std::size_t blockSize, bool writerThread)
-    : blockSize_(blockSize < 4096 ? 4096 : blockSize), useThread_(writerThread)
+    : blockSize_(blockSize < 4096 ? 4096 : blockSize)
+    , useThread_(writerThread)
 {
 }
 
-TextFileOutput::~TextFileOutput() { abandon(); }
+TextFileOutput::~TextFileOutput()
+{
+    abandon();
+}
 
 void TextFileOutput::startBlock(char* buffer)
 {

@@ -40,10 +40,7 @@ public:
     char* cursor() const { return cursor_; }
     char* limit() const { return limit_; }
     void setCursor(char* end) { cursor_ = end; }
-    bool ensure(std::size_t n)
-    {
-        return static_cast<std::size_t>(limit_ - cursor_) >= n ? true : flushBlock();
-    }
+    bool ensure(std::size_t n) { return static_cast<std::size_t>(limit_ - cursor_) >= n ? true : flushBlock(); }
     bool append(std::string_view text);
 
     std::size_t blockSize() const { return blockSize_; }

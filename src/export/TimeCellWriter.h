@@ -28,7 +28,10 @@ public:
     std::string_view text(std::int64_t point);
 
     // (point - trigger point) x interval, the seconds of a point.
-    double seconds(std::int64_t point) const { return static_cast<double>(point - time_.triggerPoint) * time_.interval; }
+    double seconds(std::int64_t point) const
+    {
+        return static_cast<double>(point - time_.triggerPoint) * time_.interval;
+    }
 
 private:
     ExportTimeColumn time_;

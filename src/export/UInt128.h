@@ -15,8 +15,15 @@ class PortableUInt128 {
 public:
     constexpr PortableUInt128() = default;
     // Implicit, as the built-in type converts from any unsigned integer.
-    constexpr PortableUInt128(std::uint64_t low) : low_(low) {}
-    constexpr PortableUInt128(std::uint64_t high, std::uint64_t low) : high_(high), low_(low) {}
+    constexpr PortableUInt128(std::uint64_t low)
+        : low_(low)
+    {
+    }
+    constexpr PortableUInt128(std::uint64_t high, std::uint64_t low)
+        : high_(high)
+        , low_(low)
+    {
+    }
 
     constexpr std::uint64_t high() const { return high_; }
     constexpr std::uint64_t low() const { return low_; }
@@ -32,11 +39,11 @@ public:
     friend constexpr PortableUInt128 operator+(PortableUInt128 a, PortableUInt128 b)
     {
         const std::uint64_t low = a.low_ + b.low_;
-        return {a.high_ + b.high_ + (low < a.low_ ? 1u : 0u), low};
+        return { a.high_ + b.high_ + (low < a.low_ ? 1u : 0u), low };
     }
     friend constexpr PortableUInt128 operator-(PortableUInt128 a, PortableUInt128 b)
     {
-        return {a.high_ - b.high_ - (a.low_ < b.low_ ? 1u : 0u), a.low_ - b.low_};
+        return { a.high_ - b.high_ - (a.low_ < b.low_ ? 1u : 0u), a.low_ - b.low_ };
     }
     friend constexpr PortableUInt128 operator*(PortableUInt128 a, PortableUInt128 b)
     {
@@ -58,11 +65,11 @@ public:
     }
     friend constexpr PortableUInt128 operator&(PortableUInt128 a, PortableUInt128 b)
     {
-        return {a.high_ & b.high_, a.low_ & b.low_};
+        return { a.high_ & b.high_, a.low_ & b.low_ };
     }
     friend constexpr PortableUInt128 operator|(PortableUInt128 a, PortableUInt128 b)
     {
-        return {a.high_ | b.high_, a.low_ | b.low_};
+        return { a.high_ | b.high_, a.low_ | b.low_ };
     }
     // Shifts by 0..127, as for the built-in type.
     friend constexpr PortableUInt128 operator<<(PortableUInt128 a, int s)
@@ -70,16 +77,16 @@ public:
         if (s == 0)
             return a;
         if (s >= 64)
-            return {a.low_ << (s - 64), 0};
-        return {(a.high_ << s) | (a.low_ >> (64 - s)), a.low_ << s};
+            return { a.low_ << (s - 64), 0 };
+        return { (a.high_ << s) | (a.low_ >> (64 - s)), a.low_ << s };
     }
     friend constexpr PortableUInt128 operator>>(PortableUInt128 a, int s)
     {
         if (s == 0)
             return a;
         if (s >= 64)
-            return {0, a.high_ >> (s - 64)};
-        return {a.high_ >> s, (a.low_ >> s) | (a.high_ << (64 - s))};
+            return { 0, a.high_ >> (s - 64) };
+        return { a.high_ >> s, (a.low_ >> s) | (a.high_ << (64 - s)) };
     }
 
     constexpr PortableUInt128& operator*=(PortableUInt128 b) { return *this = *this * b; }
@@ -93,13 +100,13 @@ private:
         const std::uint64_t bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
         const std::uint64_t ll = aLow * bLow, lh = aLow * bHigh, hl = aHigh * bLow, hh = aHigh * bHigh;
         const std::uint64_t middle = (ll >> 32) + (lh & 0xFFFFFFFFu) + (hl & 0xFFFFFFFFu);
-        return {hh + (lh >> 32) + (hl >> 32) + (middle >> 32), (middle << 32) | (ll & 0xFFFFFFFFu)};
+        return { hh + (lh >> 32) + (hl >> 32) + (middle >> 32), (middle << 32) | (ll & 0xFFFFFFFFu) };
     }
 
     // Bit by bit, from the dividend's highest set bit; 64-bit operands take
     // the machine's division.
-    static constexpr void DivMod(PortableUInt128 a, PortableUInt128 b, PortableUInt128& quotient,
-                                 PortableUInt128& remainder)
+    static constexpr void DivMod(
+        PortableUInt128 a, PortableUInt128 b, PortableUInt128& quotient, PortableUInt128& remainder)
     {
         quotient = 0;
         remainder = 0;

@@ -8,10 +8,10 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<const char*, 7> kDayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
-                                               "Saturday"};
-constexpr std::array<const char*, 12> kMonthNames{"January", "February", "March", "April", "May", "June", "July",
-                                                  "August", "September", "October", "November", "December"};
+constexpr std::array<const char*, 7> kDayNames { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
+    "Saturday" };
+constexpr std::array<const char*, 12> kMonthNames { "January", "February", "March", "April", "May", "June", "July",
+    "August", "September", "October", "November", "December" };
 
 void AppendPadded(std::string& out, std::int64_t value, int width)
 {
@@ -55,15 +55,22 @@ void AppendField(std::string& out, const CivilFields& f, char letter, int count)
         AppendPadded(out, hour12, count >= 2 ? 2 : 1);
         break;
     }
-    case 'H': AppendPadded(out, f.hour, count >= 2 ? 2 : 1); break;
-    case 'm': AppendPadded(out, f.minute, count >= 2 ? 2 : 1); break;
-    case 's': AppendPadded(out, f.second, count >= 2 ? 2 : 1); break;
+    case 'H':
+        AppendPadded(out, f.hour, count >= 2 ? 2 : 1);
+        break;
+    case 'm':
+        AppendPadded(out, f.minute, count >= 2 ? 2 : 1);
+        break;
+    case 's':
+        AppendPadded(out, f.second, count >= 2 ? 2 : 1);
+        break;
     case 't':
         out += f.hour < 12 ? 'A' : 'P';
         if (count >= 2)
             out += 'M';
         break;
-    default: break; // 'g': era, none on this calendar
+    default:
+        break; // 'g': era, none on this calendar
     }
 }
 

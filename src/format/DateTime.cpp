@@ -8,11 +8,14 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-bool IsLeapYear(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeapYear(std::int64_t y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(std::int64_t y, int m)
 {
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int kDays[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     return m == 2 && IsLeapYear(y) ? 29 : kDays[m - 1];
 }
 

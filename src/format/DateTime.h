@@ -13,9 +13,9 @@ namespace kp {
 
 struct CivilFields {
     std::int64_t year = 1970;
-    int month = 1;  // 1..12
-    int day = 1;    // 1..31
-    int hour = 0;   // 0..23
+    int month = 1; // 1..12
+    int day = 1; // 1..31
+    int hour = 0; // 0..23
     int minute = 0; // 0..59
     int second = 0; // 0..59
     int weekday = 4; // 0 Sunday .. 6 Saturday
@@ -28,8 +28,8 @@ public:
 
     // Nothing when a field is out of its range (month 13, 31 April, 29
     // February of a common year, hour 24, second 60).
-    static std::optional<DateTime> FromCivil(std::int64_t year, int month, int day, int hour = 0, int minute = 0,
-                                             int second = 0);
+    static std::optional<DateTime> FromCivil(
+        std::int64_t year, int month, int day, int hour = 0, int minute = 0, int second = 0);
     static DateTime FromSeconds(std::int64_t secondsSince1970) { return DateTime(secondsSince1970); }
 
     // Seconds since 1970-01-01 00:00:00 on the same clock.
@@ -42,7 +42,10 @@ public:
     friend auto operator<=>(const DateTime&, const DateTime&) = default;
 
 private:
-    explicit DateTime(std::int64_t seconds) : seconds_(seconds) { }
+    explicit DateTime(std::int64_t seconds)
+        : seconds_(seconds)
+    {
+    }
     std::int64_t seconds_ = 0;
 };
 

@@ -68,8 +68,8 @@ std::string FormatDuration(double intervalSeconds, int count, bool showCount)
             const std::int64_t minutesTotal = micros / kMicrosPerMinute;
             const std::int64_t rest = micros % kMicrosPerMinute;
             const std::int64_t hoursTotal = minutesTotal / 60;
-            const std::int64_t parts[] = {hoursTotal / 24, hoursTotal % 24, minutesTotal % 60};
-            const char* units[] = {"d", "h", "min"};
+            const std::int64_t parts[] = { hoursTotal / 24, hoursTotal % 24, minutesTotal % 60 };
+            const char* units[] = { "d", "h", "min" };
             for (int i = 0; i < 3; ++i) {
                 if (parts[i] > 0) {
                     AppendInt(text, parts[i]);

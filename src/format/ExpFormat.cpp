@@ -38,9 +38,9 @@ double RoundToPrecision(double value, int digits)
         return value;
     const int precision = digits < 0 ? 6 : std::min(digits, kMaxWriterPrecision);
     std::array<char, ExpCapacity(kMaxWriterPrecision)> buffer;
-    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific,
-                              precision)
-                    .ptr;
+    char* end
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, precision)
+              .ptr;
     double rounded = value;
     std::from_chars(buffer.data(), end, rounded, std::chars_format::scientific);
     return rounded;

@@ -9,8 +9,14 @@ namespace kp {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Decimal order of the first significant digit of an unsigned number text
 // ("123.4" 2, "0.05" -2, "5e-400" -400). std::from_chars reports only that a
@@ -92,7 +98,10 @@ std::optional<double> ParseHeaderDouble(std::string_view text)
     return negative ? -value : value;
 }
 
-double ParseHeaderDouble(std::string_view text, double fallback) { return ParseHeaderDouble(text).value_or(fallback); }
+double ParseHeaderDouble(std::string_view text, double fallback)
+{
+    return ParseHeaderDouble(text).value_or(fallback);
+}
 
 double HeaderFieldNumber(std::string_view text, double notGiven)
 {

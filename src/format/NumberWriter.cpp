@@ -30,8 +30,7 @@ void WidenExponent(std::string& text)
 // printf's "%g" choice between the forms, with a precision of the value's
 // shortest digits but never fewer than "%g"'s six, so that the text equals
 // what "%g" prints whenever that loses no digit.
-template <class Real>
-std::string Shortest(Real value)
+template <class Real> std::string Shortest(Real value)
 {
     char buffer[64];
     char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
@@ -120,7 +119,10 @@ void AppendFixed(std::string& text, double value, int precision, bool forceSign)
     text.resize(static_cast<std::size_t>(end - text.data()));
 }
 
-char* AppendInt(char* out, long long value) { return std::to_chars(out, out + kIntCapacity, value).ptr; }
+char* AppendInt(char* out, long long value)
+{
+    return std::to_chars(out, out + kIntCapacity, value).ptr;
+}
 
 void AppendInt(std::string& text, long long value)
 {
@@ -135,8 +137,14 @@ std::string FormatFixed(double value, int precision, bool forceSign)
     return text;
 }
 
-std::string FormatShortest(double value) { return Shortest(value); }
-std::string FormatShortest(float value) { return Shortest(value); }
+std::string FormatShortest(double value)
+{
+    return Shortest(value);
+}
+std::string FormatShortest(float value)
+{
+    return Shortest(value);
+}
 
 std::string FormatExp(double value, int precision, bool forceSign)
 {

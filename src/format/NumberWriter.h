@@ -30,8 +30,8 @@ inline constexpr int kMaxWriterPrecision = 500;
 // Characters AppendExp may write for a precision.
 constexpr std::size_t ExpCapacity(int precision)
 {
-    return static_cast<std::size_t>(precision < 0 ? 6 : (precision > kMaxWriterPrecision ? kMaxWriterPrecision
-                                                                                         : precision))
+    return static_cast<std::size_t>(
+               precision < 0 ? 6 : (precision > kMaxWriterPrecision ? kMaxWriterPrecision : precision))
         + 10;
 }
 
@@ -39,8 +39,8 @@ constexpr std::size_t ExpCapacity(int precision)
 // largest double has 309 digits).
 constexpr std::size_t FixedCapacity(int precision)
 {
-    return static_cast<std::size_t>(precision < 0 ? 6 : (precision > kMaxWriterPrecision ? kMaxWriterPrecision
-                                                                                         : precision))
+    return static_cast<std::size_t>(
+               precision < 0 ? 6 : (precision > kMaxWriterPrecision ? kMaxWriterPrecision : precision))
         + 313;
 }
 

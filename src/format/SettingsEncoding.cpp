@@ -9,10 +9,19 @@ namespace kp {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
-std::string Section(SettingKey key) { return std::string(key.section); }
-std::string Key(SettingKey key) { return std::string(key.key); }
+std::string Section(SettingKey key)
+{
+    return std::string(key.section);
+}
+std::string Key(SettingKey key)
+{
+    return std::string(key.key);
+}
 
 std::string Join(const int* values, int count)
 {
@@ -52,7 +61,7 @@ int ScanIntegers(std::string_view text, int* values, int count)
 
 std::string EncodeColour(RgbColour colour)
 {
-    const int v[3] = {colour.red, colour.green, colour.blue};
+    const int v[3] = { colour.red, colour.green, colour.blue };
     return Join(v, 3);
 }
 
@@ -61,13 +70,13 @@ std::optional<RgbColour> DecodeColour(std::string_view text)
     int v[3];
     if (ScanIntegers(text, v, 3) != 3)
         return std::nullopt;
-    return RgbColour{static_cast<std::uint8_t>(v[0] & 0xFF), static_cast<std::uint8_t>(v[1] & 0xFF),
-                     static_cast<std::uint8_t>(v[2] & 0xFF)};
+    return RgbColour { static_cast<std::uint8_t>(v[0] & 0xFF), static_cast<std::uint8_t>(v[1] & 0xFF),
+        static_cast<std::uint8_t>(v[2] & 0xFF) };
 }
 
 std::string EncodeRect(const SettingsRect& rect)
 {
-    const int v[4] = {rect.left, rect.top, rect.right, rect.bottom};
+    const int v[4] = { rect.left, rect.top, rect.right, rect.bottom };
     return Join(v, 4);
 }
 
@@ -76,12 +85,12 @@ std::optional<SettingsRect> DecodeRect(std::string_view text)
     int v[4];
     if (ScanIntegers(text, v, 4) != 4)
         return std::nullopt;
-    return SettingsRect{v[0], v[1], v[2], v[3]};
+    return SettingsRect { v[0], v[1], v[2], v[3] };
 }
 
 std::string EncodePoint(const SettingsPoint& point)
 {
-    const int v[2] = {point.x, point.y};
+    const int v[2] = { point.x, point.y };
     return Join(v, 2);
 }
 
@@ -90,15 +99,14 @@ std::optional<SettingsPoint> DecodePoint(std::string_view text)
     int v[2];
     if (ScanIntegers(text, v, 2) != 2)
         return std::nullopt;
-    return SettingsPoint{v[0], v[1]};
+    return SettingsPoint { v[0], v[1] };
 }
 
 std::string EncodePlacement(const WindowPlacement& p)
 {
     std::string out = std::to_string(p.flags) + ' ' + std::to_string(p.showCmd) + ' ';
-    const int v[8] = {p.minPosition.x, p.minPosition.y, p.maxPosition.x, p.maxPosition.y,
-                      p.normalPosition.left, p.normalPosition.top, p.normalPosition.right,
-                      p.normalPosition.bottom};
+    const int v[8] = { p.minPosition.x, p.minPosition.y, p.maxPosition.x, p.maxPosition.y, p.normalPosition.left,
+        p.normalPosition.top, p.normalPosition.right, p.normalPosition.bottom };
     return out + Join(v, 8);
 }
 
@@ -110,9 +118,9 @@ std::optional<WindowPlacement> DecodePlacement(std::string_view text)
     WindowPlacement p;
     p.flags = static_cast<unsigned>(v[0]);
     p.showCmd = static_cast<unsigned>(v[1]);
-    p.minPosition = {v[2], v[3]};
-    p.maxPosition = {v[4], v[5]};
-    p.normalPosition = {v[6], v[7], v[8], v[9]};
+    p.minPosition = { v[2], v[3] };
+    p.maxPosition = { v[4], v[5] };
+    p.normalPosition = { v[6], v[7], v[8], v[9] };
     return p;
 }
 
@@ -122,7 +130,7 @@ std::optional<CustomColours> DecodeCustomColours(const std::vector<std::uint8_t>
     if (bytes.size() != colours.size() * 3)
         return std::nullopt;
     for (std::size_t i = 0; i < colours.size(); ++i)
-        colours[i] = {bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]};
+        colours[i] = { bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2] };
     return colours;
 }
 
@@ -148,7 +156,10 @@ std::string ReadText(const SettingsStore& store, SettingKey key, const std::stri
     return store.readText(Section(key), Key(key), defaultValue);
 }
 
-void WriteInt(SettingsStore& store, SettingKey key, int value) { store.writeInt(Section(key), Key(key), value); }
+void WriteInt(SettingsStore& store, SettingKey key, int value)
+{
+    store.writeInt(Section(key), Key(key), value);
+}
 
 void WriteText(SettingsStore& store, SettingKey key, const std::string& value)
 {
@@ -160,7 +171,10 @@ RgbColour ReadColour(const SettingsStore& store, SettingKey key, RgbColour defau
     return DecodeColour(ReadText(store, key, {})).value_or(defaultValue);
 }
 
-void WriteColour(SettingsStore& store, SettingKey key, RgbColour colour) { WriteText(store, key, EncodeColour(colour)); }
+void WriteColour(SettingsStore& store, SettingKey key, RgbColour colour)
+{
+    WriteText(store, key, EncodeColour(colour));
+}
 
 SettingsRect ReadRect(const SettingsStore& store, SettingKey key, const SettingsRect& defaultValue)
 {

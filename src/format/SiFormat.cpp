@@ -3,8 +3,8 @@
 #include "format/NumberWriter.h"
 #include "format/TextTrim.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kp {
@@ -21,9 +21,9 @@ struct SiPrefix {
     const char* text;
 };
 
-constexpr std::array<SiPrefix, 13> kPrefixes{{{1e18, "E"}, {1e15, "P"}, {1e12, "T"}, {1e9, "G"}, {1e6, "M"},
-                                              {1e3, "k"}, {1.0, ""}, {1e-3, "m"}, {1e-6, "u"}, {1e-9, "n"},
-                                              {1e-12, "p"}, {1e-15, "f"}, {1e-18, "a"}}};
+constexpr std::array<SiPrefix, 13> kPrefixes { { { 1e18, "E" }, { 1e15, "P" }, { 1e12, "T" }, { 1e9, "G" },
+    { 1e6, "M" }, { 1e3, "k" }, { 1.0, "" }, { 1e-3, "m" }, { 1e-6, "u" }, { 1e-9, "n" }, { 1e-12, "p" },
+    { 1e-15, "f" }, { 1e-18, "a" } } };
 
 } // namespace
 

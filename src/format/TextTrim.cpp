@@ -27,6 +27,9 @@ std::string_view TrimmedView(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-std::string TrimBoth(std::string_view text) { return std::string(TrimmedView(text)); }
+std::string TrimBoth(std::string_view text)
+{
+    return std::string(TrimmedView(text));
+}
 
 } // namespace kp

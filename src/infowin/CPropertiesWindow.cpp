@@ -1,11 +1,11 @@
 #include "infowin/CPropertiesWindow.h"
 
 #include "display/CKpView.h"
-#include "view/ViewSettings.h"
 #include "infowin/ListStyle.h"
 #include "infowin/TabbedLists.h"
 #include "infowin/ToolWindowGeometry.h"
 #include "resources/StringTable.h"
+#include "view/ViewSettings.h"
 #include "wavefile/CKpDoc.h"
 
 #include <QCloseEvent>
@@ -17,7 +17,8 @@
 
 namespace kp {
 
-CPropertiesWindow::CPropertiesWindow(CKpView& view, const CKpDoc& doc, SettingsStore& store, PaneStyle& style, QWidget* frame)
+CPropertiesWindow::CPropertiesWindow(
+    CKpView& view, const CKpDoc& doc, SettingsStore& store, PaneStyle& style, QWidget* frame)
     : QWidget(frame, Qt::Tool)
     , view_(view)
     , doc_(doc)
@@ -68,8 +69,8 @@ void CPropertiesWindow::Refill()
         for (int t = 0; t < kPropertyTabs; ++t) {
             const TextTable& table = tables_[static_cast<std::size_t>(t)];
             // A channel tab without channels, or a list without rows, is left out.
-            const bool channelTab = t == static_cast<int>(PropertyTab::Analog) || t == static_cast<int>(PropertyTab::Logic)
-                || t == static_cast<int>(PropertyTab::Pulse);
+            const bool channelTab = t == static_cast<int>(PropertyTab::Analog)
+                || t == static_cast<int>(PropertyTab::Logic) || t == static_cast<int>(PropertyTab::Pulse);
             if (table.rows.empty() || (channelTab && table.columns.size() < 2))
                 continue;
             tabs.emplace_back(t, QString::fromStdString(PropertyTabName(static_cast<PropertyTab>(t))));

@@ -4,10 +4,10 @@
 #include "infowin/CursorSpinButtons.h"
 #include "infowin/ListStyle.h"
 #include "infowin/TabbedLists.h"
+#include "infowin/ToolWindowGeometry.h"
 #include "resources/StringTable.h"
 #include "view/StatisticsReadout.h"
 #include "view/TraceTabTexts.h"
-#include "infowin/ToolWindowGeometry.h"
 #include "view/ViewSettings.h"
 #include "wavefile/CKpDoc.h"
 
@@ -30,7 +30,10 @@ namespace kp {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 // The distance edit shows its second line under the first.
 QString TwoLines(const std::string& s)
@@ -87,8 +90,8 @@ void CTraceWindow::BuildLayout()
     spinDistance_ = new CursorSpinButtons(this);
     connect(spinA_, &CursorSpinButtons::stepped, this, [this](int d, Qt::KeyboardModifiers m) { Spin(0, d, m); });
     connect(spinB_, &CursorSpinButtons::stepped, this, [this](int d, Qt::KeyboardModifiers m) { Spin(1, d, m); });
-    connect(spinDistance_, &CursorSpinButtons::stepped, this,
-            [this](int d, Qt::KeyboardModifiers m) { Spin(2, d, m); });
+    connect(
+        spinDistance_, &CursorSpinButtons::stepped, this, [this](int d, Qt::KeyboardModifiers m) { Spin(2, d, m); });
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);

@@ -18,7 +18,10 @@ namespace kp {
 
 namespace {
 
-bool IsCommitKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab; }
+bool IsCommitKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab;
+}
 
 // What a position edit lets through: digits, the signs and editing keys.
 bool IsTypedKeyAllowed(const QKeyEvent* e)
@@ -99,9 +102,15 @@ void CTraceWindow::Spin(int which, int delta, Qt::KeyboardModifiers modifiers)
     const CursorPair now { view_.GetCursorA(), view_.GetCursorB() };
     CursorPair moved = now;
     switch (which) {
-    case 0: moved = MoveCursorA(now, delta, last); break;
-    case 1: moved = MoveCursorB(now, delta, last); break;
-    default: moved = MoveCursorPair(now, delta, (modifiers & Qt::ControlModifier) != 0, last); break;
+    case 0:
+        moved = MoveCursorA(now, delta, last);
+        break;
+    case 1:
+        moved = MoveCursorB(now, delta, last);
+        break;
+    default:
+        moved = MoveCursorPair(now, delta, (modifiers & Qt::ControlModifier) != 0, last);
+        break;
     }
     if (moved == now)
         return;
@@ -140,7 +149,7 @@ void CTraceWindow::contextMenuEvent(QContextMenuEvent* event)
     QMenu* calc = menu.addMenu(QStringLiteral("Ca&lculation"));
     // Menu order; the type is the command's distance from "B-A".
     const TraceCalcType order[] = { TraceCalcType::AMinusB, TraceCalcType::BMinusA, TraceCalcType::APlusB,
-                                    TraceCalcType::ATimesB, TraceCalcType::AOverB,  TraceCalcType::BOverA };
+        TraceCalcType::ATimesB, TraceCalcType::AOverB, TraceCalcType::BOverA };
     for (TraceCalcType t : order) {
         QAction* a = calc->addAction(QString::fromStdString(TraceCalcTitle(t)));
         a->setCheckable(true);

@@ -3,10 +3,10 @@
 #include "app/KpSettings.h"
 #include "display/CKpView.h"
 #include "display/CMainFrame.h"
-#include "view/ViewSettings.h"
 #include "infowin/CPropertiesWindow.h"
 #include "infowin/CTraceWindow.h"
 #include "platform/SettingsStore.h"
+#include "view/ViewSettings.h"
 
 #include <QAction>
 
@@ -45,9 +45,9 @@ InfoWindows::InfoWindows(CMainFrame& frame)
     , frame_(frame)
 {
     trace_ = ToggleAction(QStringLiteral("&Trace"), QStringLiteral("TraceCommand"),
-                          QStringLiteral("Show or hide the values at the cursors."), this);
+        QStringLiteral("Show or hide the values at the cursors."), this);
     properties_ = ToggleAction(QStringLiteral("&Properties"), QStringLiteral("PropertiesCommand"),
-                               QStringLiteral("Show or hide the recorded settings."), this);
+        QStringLiteral("Show or hide the recorded settings."), this);
     connect(trace_, &QAction::triggered, this, [this](bool on) { ShowTrace(on); });
     connect(properties_, &QAction::triggered, this, [this](bool on) { ShowProperties(on); });
     connect(&frame_.View(), &CKpView::recordLoaded, this, &InfoWindows::FirstLoad);
@@ -56,8 +56,8 @@ InfoWindows::InfoWindows(CMainFrame& frame)
 CTraceWindow& InfoWindows::Trace()
 {
     if (traceWindow_ == nullptr) {
-        traceWindow_ = new CTraceWindow(frame_.View(), frame_.Document(), frame_.Services().store,
-                                        frame_.Settings().traceAll, &frame_);
+        traceWindow_ = new CTraceWindow(
+            frame_.View(), frame_.Document(), frame_.Services().store, frame_.Settings().traceAll, &frame_);
         connect(traceWindow_, &QObject::destroyed, this, [this] { traceWindow_ = nullptr; });
         // The window's own close button unchecks the command.
         connect(traceWindow_, &CTraceWindow::closed, trace_, [this] { trace_->setChecked(false); });
@@ -68,8 +68,8 @@ CTraceWindow& InfoWindows::Trace()
 CPropertiesWindow& InfoWindows::Properties()
 {
     if (propertiesWindow_ == nullptr) {
-        propertiesWindow_ = new CPropertiesWindow(frame_.View(), frame_.Document(), frame_.Services().store,
-                                                  frame_.Settings().property, &frame_);
+        propertiesWindow_ = new CPropertiesWindow(
+            frame_.View(), frame_.Document(), frame_.Services().store, frame_.Settings().property, &frame_);
         connect(propertiesWindow_, &QObject::destroyed, this, [this] { propertiesWindow_ = nullptr; });
         connect(propertiesWindow_, &CPropertiesWindow::closed, properties_, [this] { properties_->setChecked(false); });
     }

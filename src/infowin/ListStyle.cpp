@@ -13,12 +13,15 @@ namespace kp {
 
 namespace {
 
-QColor ToQColor(const RgbColour& c) { return QColor(c.red, c.green, c.blue); }
+QColor ToQColor(const RgbColour& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 RgbColour FromQColor(const QColor& c)
 {
     return { static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-             static_cast<std::uint8_t>(c.blue()) };
+        static_cast<std::uint8_t>(c.blue()) };
 }
 
 // A colour dialog on one of the style's colours; true when OK changed it.
@@ -45,26 +48,26 @@ void ApplyListStyle(QWidget& list, const PaneStyle& style)
 void AddListStyleMenu(QMenu& menu, PaneStyle& style, QWidget* dialogParent, std::function<void()> changed)
 {
     QMenu* colour = menu.addMenu(QStringLiteral("&Color"));
-    QObject::connect(colour->addAction(QStringLiteral("&Text...")), &QAction::triggered, &menu,
-                     [&style, dialogParent, changed] {
-                         if (PickColour(style.text, dialogParent))
-                             changed();
-                     });
+    QObject::connect(
+        colour->addAction(QStringLiteral("&Text...")), &QAction::triggered, &menu, [&style, dialogParent, changed] {
+            if (PickColour(style.text, dialogParent))
+                changed();
+        });
     QObject::connect(colour->addAction(QStringLiteral("&Background...")), &QAction::triggered, &menu,
-                     [&style, dialogParent, changed] {
-                         if (PickColour(style.back, dialogParent))
-                             changed();
-                     });
-    QObject::connect(colour->addAction(QStringLiteral("&Font...")), &QAction::triggered, &menu,
-                     [&style, dialogParent, changed] {
-                         bool ok = false;
-                         const QFont initial = style.font.empty() ? QFont() : FontFromDescription(style.font);
-                         const QFont font = QFontDialog::getFont(&ok, initial, dialogParent);
-                         if (!ok)
-                             return;
-                         style.font = FontDescription(font);
-                         changed();
-                     });
+        [&style, dialogParent, changed] {
+            if (PickColour(style.back, dialogParent))
+                changed();
+        });
+    QObject::connect(
+        colour->addAction(QStringLiteral("&Font...")), &QAction::triggered, &menu, [&style, dialogParent, changed] {
+            bool ok = false;
+            const QFont initial = style.font.empty() ? QFont() : FontFromDescription(style.font);
+            const QFont font = QFontDialog::getFont(&ok, initial, dialogParent);
+            if (!ok)
+                return;
+            style.font = FontDescription(font);
+            changed();
+        });
 }
 
 } // namespace kp

@@ -7,9 +7,12 @@ namespace {
 Qt::Alignment ToQt(CellAlign a)
 {
     switch (a) {
-    case CellAlign::Centre: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case CellAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    case CellAlign::Left: break;
+    case CellAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case CellAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case CellAlign::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }

@@ -12,8 +12,14 @@ namespace kp {
 
 namespace {
 
-QRect ToQRect(const SettingsRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
-SettingsRect FromQRect(const QRect& r) { return { r.left(), r.top(), r.right() + 1, r.bottom() + 1 }; }
+QRect ToQRect(const SettingsRect& r)
+{
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+SettingsRect FromQRect(const QRect& r)
+{
+    return { r.left(), r.top(), r.right() + 1, r.bottom() + 1 };
+}
 
 } // namespace
 

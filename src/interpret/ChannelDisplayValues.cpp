@@ -29,10 +29,14 @@ std::optional<double> WholeNumber(std::string_view text)
 const HeaderRecord* RecordOf(const CWaveHeadInfo& head, DisplayChannelClass kind, int index)
 {
     switch (kind) {
-    case DisplayChannelClass::Analog: return head.ChannelHeader(index);
-    case DisplayChannelClass::Calc: return head.FloatHeader(index);
-    case DisplayChannelClass::Pulse: return head.PulseHeader(index);
-    case DisplayChannelClass::LogicUnit: return head.LogicHeader(index);
+    case DisplayChannelClass::Analog:
+        return head.ChannelHeader(index);
+    case DisplayChannelClass::Calc:
+        return head.FloatHeader(index);
+    case DisplayChannelClass::Pulse:
+        return head.PulseHeader(index);
+    case DisplayChannelClass::LogicUnit:
+        return head.LogicHeader(index);
     }
     return nullptr;
 }

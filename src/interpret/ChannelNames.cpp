@@ -4,24 +4,57 @@
 #include <string>
 #include <string_view>
 
-#include "wavefile/ModelTables.h"
 #include "interpret/UnitText.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 
 namespace {
 
-constexpr std::array<std::string_view, 16> kPowerNames{
-    "U1", "U2", "U3", "U4", "I1", "I2", "I3", "I4", "Z1", "Z2", "Z3", "Z4", "Z5", "Z6", "Z7", "Z8",
+constexpr std::array<std::string_view, 16> kPowerNames {
+    "U1",
+    "U2",
+    "U3",
+    "U4",
+    "I1",
+    "I2",
+    "I3",
+    "I4",
+    "Z1",
+    "Z2",
+    "Z3",
+    "Z4",
+    "Z5",
+    "Z6",
+    "Z7",
+    "Z8",
 };
 
-constexpr std::array<std::string_view, 13> kGpsNames{
-    "LAT", "LON", "ALT", "DIR", "SPD", "DST", "PDOP", "HDOP", "VDOP", "SAT", "MODE", "GEOID", "TBIT",
+constexpr std::array<std::string_view, 13> kGpsNames {
+    "LAT",
+    "LON",
+    "ALT",
+    "DIR",
+    "SPD",
+    "DST",
+    "PDOP",
+    "HDOP",
+    "VDOP",
+    "SAT",
+    "MODE",
+    "GEOID",
+    "TBIT",
 };
 
-bool WithPrefix(int style) { return style == 0 || style == 2; }
-bool WithMarker(int style) { return style == 2 || style == 3; }
+bool WithPrefix(int style)
+{
+    return style == 0 || style == 2;
+}
+bool WithMarker(int style)
+{
+    return style == 2 || style == 3;
+}
 
 std::string UnitChannel(std::string_view prefix, int unit, int channel)
 {
@@ -72,7 +105,10 @@ std::string CWaveHeadInfo::GetFloatChannelName(int z) const
     return "Z" + std::to_string(z + 1);
 }
 
-std::string CWaveHeadInfo::GetPulseChannelName(int p) const { return "P" + std::to_string(p + 1); }
+std::string CWaveHeadInfo::GetPulseChannelName(int p) const
+{
+    return "P" + std::to_string(p + 1);
+}
 
 std::string CWaveHeadInfo::GetChannelNameWithUnit(int ch) const
 {
@@ -81,15 +117,15 @@ std::string CWaveHeadInfo::GetChannelNameWithUnit(int ch) const
 
 std::string CWaveHeadInfo::GetChannelMarker(int ch) const
 {
-    const bool flagged = GetHeaderFamily() == 5 && ch >= 0 && ch < kChannelHeaderSlots
-                         && channelMarker_[static_cast<std::size_t>(ch)];
+    const bool flagged
+        = GetHeaderFamily() == 5 && ch >= 0 && ch < kChannelHeaderSlots && channelMarker_[static_cast<std::size_t>(ch)];
     return flagged ? "*" : "";
 }
 
 std::string CWaveHeadInfo::GetLogicUnitMarker(int unit) const
 {
     const bool flagged = GetHeaderFamily() == 5 && unit >= 0 && unit < kLogicHeaderSlots
-                         && logicUnitMarker_[static_cast<std::size_t>(unit)];
+        && logicUnitMarker_[static_cast<std::size_t>(unit)];
     return flagged ? "*" : "";
 }
 

@@ -2,9 +2,9 @@
 
 #include "interpret/EventMarks.h"
 #include "wavefile/ByteReader.h"
+#include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChunkFormat.h"
 #include "wavefile/ChunkInfoArea.h"
-#include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/Utf16Text.h"
 
 #include <algorithm>
@@ -31,7 +31,8 @@ std::vector<std::string> ReadEventComments(const CWaveHeadInfo& head)
         const std::uint64_t at = chunk::kEventInfoEntries + i * size;
         if (!reader.fits(at, size))
             break;
-        comments.push_back(Utf16ToUtf8(params.subspan(static_cast<std::size_t>(at), size), ByteOrder::Little, size / 2, 3 * size));
+        comments.push_back(
+            Utf16ToUtf8(params.subspan(static_cast<std::size_t>(at), size), ByteOrder::Little, size / 2, 3 * size));
     }
     return comments;
 }

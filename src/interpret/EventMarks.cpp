@@ -2,9 +2,9 @@
 
 #include "interpret/HeaderFields.h"
 #include "wavefile/ByteReader.h"
+#include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChunkFormat.h"
 #include "wavefile/ChunkInfoArea.h"
-#include "wavefile/CWaveHeadInfo.h"
 
 #include <algorithm>
 

@@ -35,10 +35,7 @@ struct EventMarkList {
 
     int Count() const { return static_cast<int>(positions.size()); }
     // The position of mark i; -1 for a slot past the count.
-    std::int64_t At(int i) const
-    {
-        return i >= 0 && i < Count() ? positions[static_cast<std::size_t>(i)] : -1;
-    }
+    std::int64_t At(int i) const { return i >= 0 && i < Count() ? positions[static_cast<std::size_t>(i)] : -1; }
 };
 
 // Never fails: a chunk that holds fewer positions than its count gives what

@@ -41,7 +41,10 @@ std::span<const std::uint8_t> UnitBlock(const CWaveHeadInfo& head, int unit)
     return {};
 }
 
-bool UnitFlagged(const CWaveHeadInfo& head, int unit) { return ByteAt(UnitBlock(head, unit), kUnitFlag) == 1; }
+bool UnitFlagged(const CWaveHeadInfo& head, int unit)
+{
+    return ByteAt(UnitBlock(head, unit), kUnitFlag) == 1;
+}
 
 std::span<const std::uint8_t> Family4ChannelBlock(const CWaveHeadInfo& head, int ch)
 {

@@ -7,7 +7,10 @@
 
 namespace kp::fields {
 
-std::string Text(const HeaderRecord* record, int field) { return record ? FieldText(*record, field) : std::string(); }
+std::string Text(const HeaderRecord* record, int field)
+{
+    return record ? FieldText(*record, field) : std::string();
+}
 
 std::optional<double> Number(const HeaderRecord* record, int field)
 {
@@ -38,18 +41,26 @@ std::optional<double> HexDouble(const HeaderRecord* record, int field)
 }
 
 namespace {
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 } // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Lower(x) == Lower(y);
-           });
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.starts_with(prefix); }
+bool StartsWith(std::string_view text, std::string_view prefix)
+{
+    return text.starts_with(prefix);
+}
 
-int ClampToInt(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
 
 } // namespace kp::fields

@@ -10,16 +10,22 @@ namespace kp {
 
 namespace {
 
-std::string Letter(int index) { return std::string(1, static_cast<char>('A' + index)); }
+std::string Letter(int index)
+{
+    return std::string(1, static_cast<char>('A' + index));
+}
 
 // style 0 "L<unit><probe>", 1 "<unit><probe>", 2 and 3 "<unit>"
 std::string LetterStyle(const std::string& unit, int probe, int style)
 {
     switch (style) {
-    case 1: return unit + std::to_string(probe);
+    case 1:
+        return unit + std::to_string(probe);
     case 2:
-    case 3: return unit;
-    default: return "L" + unit + std::to_string(probe);
+    case 3:
+        return unit;
+    default:
+        return "L" + unit + std::to_string(probe);
     }
 }
 
@@ -45,12 +51,18 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
         const std::string unit = Letter(unitIndex);
         const std::string marker = GetLogicUnitMarker(unitIndex);
         switch (style) {
-        case 1: return unit + std::to_string(probe);
-        case 2: return unit;
-        case 3: return "L" + unit + std::to_string(probe) + marker;
-        case 4: return unit + std::to_string(probe) + marker;
-        case 5: return unit + marker;
-        default: return "L" + unit + std::to_string(probe);
+        case 1:
+            return unit + std::to_string(probe);
+        case 2:
+            return unit;
+        case 3:
+            return "L" + unit + std::to_string(probe) + marker;
+        case 4:
+            return unit + std::to_string(probe) + marker;
+        case 5:
+            return unit + marker;
+        default:
+            return "L" + unit + std::to_string(probe);
         }
     }
     case 6: {
@@ -68,18 +80,25 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
         if (l <= 15) {
             const std::string unit = Letter(unitIndex);
             switch (style) {
-            case 1: return unit + std::to_string(probe);
-            case 2: return "L" + unit;
-            case 3: return "L";
-            default: return "L" + unit + std::to_string(probe);
+            case 1:
+                return unit + std::to_string(probe);
+            case 2:
+                return "L" + unit;
+            case 3:
+                return "L";
+            default:
+                return "L" + unit + std::to_string(probe);
             }
         } else {
             const std::string group = std::to_string(l / 16);
             switch (style) {
-            case 1: return group + "-" + std::to_string(l % 16 + 1);
+            case 1:
+                return group + "-" + std::to_string(l % 16 + 1);
             case 2:
-            case 3: return "L" + group;
-            default: return "L" + group + "-" + std::to_string(l % 16 + 1);
+            case 3:
+                return "L" + group;
+            default:
+                return "L" + group + "-" + std::to_string(l % 16 + 1);
             }
         }
     case 9: {

@@ -9,13 +9,22 @@ namespace kp {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
-double LeadingNumber(std::string_view text) { return ParseHeaderDouble(text, 0.0); }
+double LeadingNumber(std::string_view text)
+{
+    return ParseHeaderDouble(text, 0.0);
+}
 
 std::optional<double> GivenNumber(std::string_view text)
 {
@@ -74,13 +83,20 @@ double TimeUnitSeconds(std::string_view unit)
     if (unit.empty())
         return 1.0;
     switch (unit.front()) {
-    case 'm': return 0.001;
-    case 'u': return 0.000001;
-    case 'n': return 0.000000001;
-    case 'k': return 1000.0;
-    case 'h': return 3600.0;
-    case 'd': return 86400.0;
-    default: return 1.0;
+    case 'm':
+        return 0.001;
+    case 'u':
+        return 0.000001;
+    case 'n':
+        return 0.000000001;
+    case 'k':
+        return 1000.0;
+    case 'h':
+        return 3600.0;
+    case 'd':
+        return 86400.0;
+    default:
+        return 1.0;
     }
 }
 
@@ -89,7 +105,10 @@ double SamplingIntervalSeconds(std::string_view text)
     return LeadingNumber(text) * TimeUnitSeconds(TimeUnitPart(text));
 }
 
-std::optional<double> HexDoubleText(std::string_view text) { return ParseHexDouble(text); }
+std::optional<double> HexDoubleText(std::string_view text)
+{
+    return ParseHexDouble(text);
+}
 
 double DivideOrInfinite(double a, double b)
 {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "format/DurationFormat.h"
-#include "wavefile/ModelNamePlaces.h"
-#include "wavefile/ModelTables.h"
 #include "resources/StringTable.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelNamePlaces.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 

@@ -34,7 +34,10 @@ ChannelScale CWaveHeadInfo::GetChannelScale(int ch) const
     return s;
 }
 
-double CWaveHeadInfo::GetPhysicalValue(int ch, std::uint16_t code) const { return GetChannelScale(ch).Apply16(code); }
+double CWaveHeadInfo::GetPhysicalValue(int ch, std::uint16_t code) const
+{
+    return GetChannelScale(ch).Apply16(code);
+}
 
 double CWaveHeadInfo::GetPhysicalValueWide(int ch, std::uint32_t code) const
 {

@@ -15,8 +15,8 @@ int Family2TypeByte(const CWaveHeadInfo& head, int ch)
 {
     if (ch < 0)
         return 0;
-    return layout::ByteAt(layout::UnitBlock(head, UnitOf(ch)),
-                          layout::family2::kType + static_cast<std::size_t>(ChannelInUnit(ch)));
+    return layout::ByteAt(
+        layout::UnitBlock(head, UnitOf(ch)), layout::family2::kType + static_cast<std::size_t>(ChannelInUnit(ch)));
 }
 
 bool HasHexDoubles(const CWaveHeadInfo& head, int ch)
@@ -30,10 +30,16 @@ bool HasHexDoubles(const CWaveHeadInfo& head, int ch)
 namespace {
 
 // A vernier stored as a signed deviation in thousandths.
-double VernierFromDeviation(long long v) { return static_cast<double>(v + 1000) * 0.001; }
+double VernierFromDeviation(long long v)
+{
+    return static_cast<double>(v + 1000) * 0.001;
+}
 
 // An integer probe ratio of 0 would erase the channel; it means "not set".
-double ProbeOrOne(long long ratio) { return ratio == 0 ? 1.0 : static_cast<double>(ratio); }
+double ProbeOrOne(long long ratio)
+{
+    return ratio == 0 ? 1.0 : static_cast<double>(ratio);
+}
 
 } // namespace
 
@@ -54,9 +60,11 @@ double CWaveHeadInfo::GetVernier(int ch) const
         if (IsCalcChannel(ch))
             return 1.0;
         if (family == 2 && layout::UnitFlagged(*this, unit))
-            vernier = VernierFromDeviation(layout::Int16At(layout::UnitBlock(*this, unit), layout::family2::kVernier + 2 * n));
+            vernier = VernierFromDeviation(
+                layout::Int16At(layout::UnitBlock(*this, unit), layout::family2::kVernier + 2 * n));
         else if (family == 6 && layout::UnitFlagged(*this, unit))
-            vernier = VernierFromDeviation(layout::Int16At(layout::UnitBlock(*this, unit), layout::family6::kVernier + 2 * n));
+            vernier = VernierFromDeviation(
+                layout::Int16At(layout::UnitBlock(*this, unit), layout::family6::kVernier + 2 * n));
         else if (const auto percent = fields::Number(ChannelHeader(ch), 28))
             vernier = *percent * 0.01;
         break;
@@ -79,10 +87,9 @@ double CWaveHeadInfo::GetProbeRatio(int ch) const
         const int unit = scaling::UnitOf(ch);
         if (!layout::UnitFlagged(*this, unit))
             return 1.0;
-        static constexpr std::array<double, 4> kRatios{1, 10, 100, 1000};
+        static constexpr std::array<double, 4> kRatios { 1, 10, 100, 1000 };
         const std::uint8_t index = layout::ByteAt(layout::UnitBlock(*this, unit),
-                                                  layout::family6::kProbe
-                                                      + static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
+            layout::family6::kProbe + static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
         return index < kRatios.size() ? kRatios[index] : 1.0;
     }
     case 8:
@@ -109,10 +116,10 @@ int CWaveHeadInfo::GetInvertSign(int ch) const
         if (!layout::UnitFlagged(*this, unit))
             return 1;
         return layout::ByteAt(layout::UnitBlock(*this, unit),
-                              layout::family6::kInvert + static_cast<std::size_t>(scaling::ChannelInUnit(ch)))
-                       == 1
-                   ? -1
-                   : 1;
+                   layout::family6::kInvert + static_cast<std::size_t>(scaling::ChannelInUnit(ch)))
+                == 1
+            ? -1
+            : 1;
     }
     case 8:
         return fields::Text(ChannelHeader02(ch), 13) == "ON" ? -1 : 1;

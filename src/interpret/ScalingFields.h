@@ -13,11 +13,20 @@ namespace kp::scaling {
 inline constexpr int kUseChannelField = 23;
 
 // Channel record field of the stored offset: 35 in families 6-9, else 34.
-inline int OffsetField(int family) { return family >= 6 ? 35 : 34; }
+inline int OffsetField(int family)
+{
+    return family >= 6 ? 35 : 34;
+}
 
 // Unit of eight channels and the channel within it.
-inline int UnitOf(int ch) { return ch / 8; }
-inline int ChannelInUnit(int ch) { return ch % 8; }
+inline int UnitOf(int ch)
+{
+    return ch / 8;
+}
+inline int ChannelInUnit(int ch)
+{
+    return ch % 8;
+}
 
 // Family 2: the channel's type byte in its unit block (0 without a block).
 int Family2TypeByte(const CWaveHeadInfo& head, int ch);

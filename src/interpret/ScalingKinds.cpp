@@ -17,7 +17,7 @@ namespace {
 // Family 8 positioning quantities 240-252: latitude, longitude, altitude,
 // direction, speed, distance, the three dilutions of precision, satellites,
 // fix mode, geoid height and time bits.
-constexpr std::array<int, 13> kFamily8GpsDigits{7, 8, 5, 4, 5, 9, 2, 2, 2, 1, 1, 3, 1};
+constexpr std::array<int, 13> kFamily8GpsDigits { 7, 8, 5, 4, 5, 9, 2, 2, 2, 1, 1, 3, 1 };
 
 constexpr std::int64_t kZeroCode32 = 0x80000000LL;
 
@@ -52,15 +52,22 @@ bool CWaveHeadInfo::IsZeroReferenced(int ch) const
     return (family == 8 && ch >= 256 && ch <= 263) || (family == 9 && ch >= 256 && ch <= 271);
 }
 
-bool CWaveHeadInfo::IsCountMode(int ch) const { return GetModuleKind(ch) == 4 && GetModeText(ch) == "COUNT"; }
+bool CWaveHeadInfo::IsCountMode(int ch) const
+{
+    return GetModuleKind(ch) == 4 && GetModeText(ch) == "COUNT";
+}
 
 bool CWaveHeadInfo::IsWideChannel(int ch) const
 {
     switch (GetHeaderFamily()) {
-    case 6: return GetSampleBits(ch) == 32;
-    case 8: return ch >= 240 && ch <= 263;
-    case 9: return ch >= 256 && ch <= 271;
-    default: return false;
+    case 6:
+        return GetSampleBits(ch) == 32;
+    case 8:
+        return ch >= 240 && ch <= 263;
+    case 9:
+        return ch >= 256 && ch <= 271;
+    default:
+        return false;
     }
 }
 
@@ -85,7 +92,7 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
             return kZeroCode32;
         if (ch >= 0 && layout::UnitFlagged(*this, scaling::UnitOf(ch)))
             return layout::Int32At(layout::UnitBlock(*this, scaling::UnitOf(ch)),
-                                   layout::family6::kZeroCode + 4 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
+                layout::family6::kZeroCode + 4 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
         return -32768;
     case 7:
         return 8192;
@@ -110,9 +117,12 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
         if (kind == 29)
             return 0;
         switch (GetSampleBits(ch)) {
-        case 16: return 32768;
-        case 24: return 0x800000;
-        default: return 2048;
+        case 16:
+            return 32768;
+        case 24:
+            return 0x800000;
+        default:
+            return 2048;
         }
     }
     default:

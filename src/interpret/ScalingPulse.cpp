@@ -12,8 +12,8 @@ namespace kp {
 namespace {
 
 // Field numbers of the pulse text record (same layout as a channel record).
-constexpr int kPulseRangeField = 4;     // full scale
-constexpr int kPulseScalingField = 21;  // "ON..." / "OFF"
+constexpr int kPulseRangeField = 4; // full scale
+constexpr int kPulseScalingField = 21; // "ON..." / "OFF"
 constexpr int kPulseRatioField = 23;
 constexpr int kPulseScalingOffsetField = 24;
 constexpr int kPulseResolutionField = 33; // value per count
@@ -23,7 +23,10 @@ constexpr int kPulseOffsetField8 = 35;
 // The frequency/voltage input counts ten times finer.
 constexpr int kFineCountingInput = 15;
 
-bool UsesPulseScaling(int family) { return family == 3 || family == 8; }
+bool UsesPulseScaling(int family)
+{
+    return family == 3 || family == 8;
+}
 
 } // namespace
 
@@ -94,7 +97,8 @@ double CWaveHeadInfo::GetPulseOffset(int p) const
 
 PulseScale CWaveHeadInfo::GetPulseScale(int p) const
 {
-    return PulseScale{GetPulseScalingRatio(p) * GetPulseValuePerCount(p), GetPulseScalingOffset(p) + GetPulseOffset(p)};
+    return PulseScale { GetPulseScalingRatio(p) * GetPulseValuePerCount(p),
+        GetPulseScalingOffset(p) + GetPulseOffset(p) };
 }
 
 int CWaveHeadInfo::GetPulseFullScale(int p) const
@@ -105,6 +109,9 @@ int CWaveHeadInfo::GetPulseFullScale(int p) const
     return value >= 2147483647.0 ? 2147483647 : static_cast<int>(value);
 }
 
-double CWaveHeadInfo::GetPulseValue(int p, std::uint16_t count) const { return GetPulseScale(p).Apply(count); }
+double CWaveHeadInfo::GetPulseValue(int p, std::uint16_t count) const
+{
+    return GetPulseScale(p).Apply(count);
+}
 
 } // namespace kp

@@ -6,17 +6,17 @@
 #include "interpret/Family5Scaling.h"
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
-#include "wavefile/ModelTables.h"
 #include "interpret/RangeText.h"
 #include "interpret/ScalingFields.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 
 namespace {
 
 // The oldest family stores a range index instead of a text.
-constexpr std::array<double, 12> kFamily0Ranges{0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100};
+constexpr std::array<double, 12> kFamily0Ranges { 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100 };
 
 double Family0Range(const CWaveHeadInfo& head, int ch)
 {
@@ -57,12 +57,15 @@ double Family8SpecialRange(const CWaveHeadInfo& head, int ch)
 std::string CWaveHeadInfo::GetRangeText(int ch) const
 {
     if (GetHeaderFamily() == 4)
-        return layout::TextAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kRange,
-                              layout::family4::kRangeLength);
+        return layout::TextAt(
+            layout::Family4ChannelBlock(*this, ch), layout::family4::kRange, layout::family4::kRangeLength);
     return fields::Text(ChannelHeader(ch), 4);
 }
 
-std::string CWaveHeadInfo::GetModeText(int ch) const { return fields::Text(ChannelHeader(ch), 16); }
+std::string CWaveHeadInfo::GetModeText(int ch) const
+{
+    return fields::Text(ChannelHeader(ch), 16);
+}
 
 int CWaveHeadInfo::GetSampleBits(int ch) const
 {
@@ -109,7 +112,7 @@ double CWaveHeadInfo::GetRangePerDiv(int ch) const
             return 1.0;
         if (family == 2 && IsFamily2PowerPosition(*this, ch))
             return fields::Number(record, 33).value_or(1.0)
-                   * static_cast<double>(fields::Integer(record, 41).value_or(1));
+                * static_cast<double>(fields::Integer(record, 41).value_or(1));
         if (range.empty())
             return GetFunctionMode() == kFunctionRms && FieldText(*record, 39) == "ON" ? 0.02 : 0.05;
         return RangeTextValue(range);
@@ -129,8 +132,8 @@ int CWaveHeadInfo::GetCodesPerDiv(int ch) const
         return fields::ClampToInt(fields::Integer(&MainRecord(), 14).value_or(1));
     case 4: {
         const auto old = OldHeader();
-        const std::string text =
-            layout::TextAt(old, layout::family4::kCodesPerDiv, layout::family4::kCodesPerDivLength);
+        const std::string text
+            = layout::TextAt(old, layout::family4::kCodesPerDiv, layout::family4::kCodesPerDivLength);
         if (text.find_first_not_of(' ') == std::string::npos)
             return 1;
         return fields::ClampToInt(ParseIntPrefix(text));
@@ -182,20 +185,30 @@ int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
         if (const auto stored = fields::Integer(ChannelHeader(ch), 41))
             return fields::ClampToInt(*stored);
         switch (GetModuleKind(ch)) {
-        case 26: return 1000;
+        case 26:
+            return 1000;
         case 28:
-        case 43: return 1250;
-        case 29: return 500;
-        case 41: return 80;
+        case 43:
+            return 1250;
+        case 29:
+            return 500;
+        case 41:
+            return 80;
         case 38:
-        case 42: return 204800;
-        default: break;
+        case 42:
+            return 204800;
+        default:
+            break;
         }
         switch (GetSampleBits(ch)) {
-        case 12: return 100;
-        case 16: return 1600;
-        case 24: return 204800;
-        default: return GetCodesPerDiv(ch);
+        case 12:
+            return 100;
+        case 16:
+            return 1600;
+        case 24:
+            return 204800;
+        default:
+            return GetCodesPerDiv(ch);
         }
     }
     // Family 5 takes this from its chunk records; without one it draws with

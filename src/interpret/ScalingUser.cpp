@@ -17,7 +17,7 @@ struct ScalingFieldNumbers {
 
 ScalingFieldNumbers ScalingFieldsOf(int family)
 {
-    return family == 0 ? ScalingFieldNumbers{38, 39, 40} : ScalingFieldNumbers{21, 23, 24};
+    return family == 0 ? ScalingFieldNumbers { 38, 39, 40 } : ScalingFieldNumbers { 21, 23, 24 };
 }
 
 } // namespace
@@ -30,10 +30,14 @@ std::string CWaveHeadInfo::GetScalingText(int ch) const
         if (block.empty() || IsCalcChannel(ch))
             return "-";
         switch (layout::ByteAt(block, layout::family4::kScaling)) {
-        case 0: return "OFF";
-        case 1: return "ON(SCI)";
-        case 2: return "ON(ENG)";
-        default: return "-";
+        case 0:
+            return "OFF";
+        case 1:
+            return "ON(SCI)";
+        case 2:
+            return "ON(ENG)";
+        default:
+            return "-";
         }
     }
     if (family != 8 && IsCalcChannel(ch))
@@ -63,8 +67,8 @@ double CWaveHeadInfo::GetScalingRatio(int ch) const
         const auto block = layout::UnitBlock(*this, scaling::UnitOf(ch));
         if (block.empty())
             return 1.0;
-        return layout::DoubleAt(block, layout::family7::kScalingRatio
-                                           + 8 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
+        return layout::DoubleAt(
+            block, layout::family7::kScalingRatio + 8 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
     }
     case 8:
         if (scaling::HasHexDoubles(*this, ch))
@@ -88,8 +92,8 @@ double CWaveHeadInfo::GetScalingOffset(int ch) const
         const auto block = layout::UnitBlock(*this, scaling::UnitOf(ch));
         if (block.empty())
             return 0.0;
-        return layout::DoubleAt(block, layout::family7::kScalingOffset
-                                           + 8 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
+        return layout::DoubleAt(
+            block, layout::family7::kScalingOffset + 8 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
     }
     case 8:
         if (scaling::HasHexDoubles(*this, ch))

@@ -27,12 +27,17 @@ ChargeBand ChargeBandOf(int milli)
         double factor;
     };
     static constexpr Band kBands[] = {
-        {100, 250, 0.25}, {260, 500, 0.5}, {510, 1000, 1.0}, {1010, 2500, 2.5}, {2510, 5000, 5.0}, {5010, 10000, 10.0},
+        { 100, 250, 0.25 },
+        { 260, 500, 0.5 },
+        { 510, 1000, 1.0 },
+        { 1010, 2500, 2.5 },
+        { 2510, 5000, 5.0 },
+        { 5010, 10000, 10.0 },
     };
     for (const Band& b : kBands)
         if (milli >= b.low && milli <= b.high)
-            return {b.factor, milli * 0.001};
-    return {1.0, 1.0};
+            return { b.factor, milli * 0.001 };
+    return { 1.0, 1.0 };
 }
 
 // The factor of a current input on the frequency/voltage module: 1.25 on the
@@ -98,13 +103,13 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
     case 6:
         if (unit >= 0 && layout::UnitFlagged(*this, unit))
             return layout::DoubleAt(layout::UnitBlock(*this, unit), layout::family6::kValuePerCode + 8 * n)
-                   * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
+                * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
     case 7: {
         const auto block = layout::UnitBlock(*this, unit);
         if (!block.empty())
             return layout::DoubleAt(block, layout::family7::kValuePerCode + 8 * n) * GetProbeRatio(ch)
-                   * GetInvertSign(ch) * GetVernier(ch);
+                * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
     }
     case 8:
@@ -115,13 +120,11 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
         if (ch >= 249 && ch <= 252)
             return ch == 251 ? 0.1 : 1.0;
         if (scaling::HasHexDoubles(*this, ch))
-            return *fields::HexDouble(ChannelHeader02(ch), 14) * GetProbeRatio(ch) * GetInvertSign(ch)
-                   * GetVernier(ch);
+            return *fields::HexDouble(ChannelHeader02(ch), 14) * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
     case 9:
         if (scaling::HasHexDoubles(*this, ch))
-            return *fields::HexDouble(ChannelHeader02(ch), 14) * GetProbeRatio(ch) * GetInvertSign(ch)
-                   * GetVernier(ch);
+            return *fields::HexDouble(ChannelHeader02(ch), 14) * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
         // The stored value already includes the user's ratio.
         if (IsScalingOn(ch))
             return DivideOrInfinite(stored.value_or(1.0), GetScalingRatio(ch));
@@ -163,13 +166,13 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
     case 6:
         if (unit >= 0 && layout::UnitFlagged(*this, unit))
             return layout::DoubleAt(layout::UnitBlock(*this, unit), layout::family6::kOffset + 8 * n)
-                   * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
+                * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(0.0);
     case 7: {
         const auto block = layout::UnitBlock(*this, unit);
         if (!block.empty())
             return layout::DoubleAt(block, layout::family7::kOffset + 8 * n) * GetProbeRatio(ch) * GetInvertSign(ch)
-                   * GetVernier(ch);
+                * GetVernier(ch);
         return stored.value_or(0.0);
     }
     case 8:
@@ -179,12 +182,12 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
             return ch == 251 ? -13107.2 : 0.0;
         if (scaling::HasHexDoubles(*this, ch))
             return fields::HexDouble(ChannelHeader02(ch), 16).value_or(0.0) * GetProbeRatio(ch) * GetInvertSign(ch)
-                   * GetVernier(ch);
+                * GetVernier(ch);
         return stored.value_or(0.0);
     case 9:
         if (scaling::HasHexDoubles(*this, ch))
             return fields::HexDouble(ChannelHeader02(ch), 16).value_or(0.0) * GetProbeRatio(ch) * GetInvertSign(ch)
-                   * GetVernier(ch);
+                * GetVernier(ch);
         // The stored offset already includes the user's scaling.
         if (IsScalingOn(ch))
             return DivideOrInfinite(stored.value_or(0.0) - GetScalingOffset(ch), GetScalingRatio(ch));

@@ -20,7 +20,7 @@ namespace {
 constexpr int kSystemItemCount = 14;
 constexpr int kFirstSystemField = 1;
 
-constexpr std::array<std::string_view, 5> kWaveFormats{"SINGLE", "DUAL", "QUAD", "X-Y", "X-Y QUAD"};
+constexpr std::array<std::string_view, 5> kWaveFormats { "SINGLE", "DUAL", "QUAD", "X-Y", "X-Y QUAD" };
 
 constexpr int kWaveFormatField = 4;
 constexpr int kScreenTextField = 5;
@@ -47,8 +47,8 @@ std::string CWaveHeadInfo::GetPreTriggerText() const
     const int family = GetHeaderFamily();
     if (family == 4)
         return std::to_string(layout::ByteAt(OldHeader(), layout::family4::kPreTrigger)) + "%";
-    const std::string text =
-        FieldText(MainRecord(), family == 0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
+    const std::string text
+        = FieldText(MainRecord(), family == 0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
     return text.empty() ? "-" : text;
 }
 

@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "format/HeaderNumber.h"
-#include "wavefile/ModelNamePlaces.h"
-#include "wavefile/ModelTables.h"
 #include "format/TextTrim.h"
 #include "interpret/RangeText.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChunkFormat.h"
+#include "wavefile/ModelNamePlaces.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 

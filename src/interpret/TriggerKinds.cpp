@@ -14,21 +14,52 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kClassicKinds{
-    "OFF", "LEVEL", "IN", "OUT", "V-Drop", "RMS", "CYCLE", "JUDGE", "GLITCH", "EVENT",
+constexpr std::array<std::string_view, 10> kClassicKinds {
+    "OFF",
+    "LEVEL",
+    "IN",
+    "OUT",
+    "V-Drop",
+    "RMS",
+    "CYCLE",
+    "JUDGE",
+    "GLITCH",
+    "EVENT",
 };
-constexpr std::array<std::string_view, 13> kFamily5Kinds{
-    "OFF",    "LEVEL",  "WINDOW IN", "WINDOW OUT", "V-Drop",     "RMS",   "CYCLE",
-    "JUDGE",  "GLITCH", "EVENT",     "PERIOD IN",  "PERIOD OUT", "SLOPE",
+constexpr std::array<std::string_view, 13> kFamily5Kinds {
+    "OFF",
+    "LEVEL",
+    "WINDOW IN",
+    "WINDOW OUT",
+    "V-Drop",
+    "RMS",
+    "CYCLE",
+    "JUDGE",
+    "GLITCH",
+    "EVENT",
+    "PERIOD IN",
+    "PERIOD OUT",
+    "SLOPE",
 };
-constexpr std::array<std::string_view, 13> kFamily6Kinds{
-    "OFF",    "LEVEL",  "IN",    "OUT",       "V-Drop",     "RMS",   "CYCLE",
-    "JUDGE",  "GLITCH", "EVENT", "PERIOD-IN", "PERIOD-OUT", "SLOPE",
+constexpr std::array<std::string_view, 13> kFamily6Kinds {
+    "OFF",
+    "LEVEL",
+    "IN",
+    "OUT",
+    "V-Drop",
+    "RMS",
+    "CYCLE",
+    "JUDGE",
+    "GLITCH",
+    "EVENT",
+    "PERIOD-IN",
+    "PERIOD-OUT",
+    "SLOPE",
 };
 // Kinds 5 and 6 do not exist on this model; their empty entries make an
 // absent trigger text read as kind 5.
-constexpr std::array<std::string_view, 8> kFamily7Kinds{"OFF", "LEVEL", "IN", "OUT", "V-DROP", "", "", "COMP"};
-constexpr std::array<std::string_view, 4> kFamily8Kinds{"OFF", "LEVEL", "IN", "OUT"};
+constexpr std::array<std::string_view, 8> kFamily7Kinds { "OFF", "LEVEL", "IN", "OUT", "V-DROP", "", "", "COMP" };
+constexpr std::array<std::string_view, 4> kFamily8Kinds { "OFF", "LEVEL", "IN", "OUT" };
 
 std::span<const std::string_view> KindTable(int family)
 {
@@ -36,12 +67,18 @@ std::span<const std::string_view> KindTable(int family)
     case 0:
     case 1:
     case 2:
-    case 3: return kClassicKinds;
-    case 5: return kFamily5Kinds;
-    case 6: return kFamily6Kinds;
-    case 7: return kFamily7Kinds;
-    case 8: return kFamily8Kinds;
-    default: return {};
+    case 3:
+        return kClassicKinds;
+    case 5:
+        return kFamily5Kinds;
+    case 6:
+        return kFamily6Kinds;
+    case 7:
+        return kFamily7Kinds;
+    case 8:
+        return kFamily8Kinds;
+    default:
+        return {};
     }
 }
 

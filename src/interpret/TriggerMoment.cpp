@@ -43,7 +43,10 @@ std::string MainText(const CWaveHeadInfo& head, int field)
     return TrimBoth(FieldText(head.MainRecord(), field));
 }
 
-bool HasMainRecord(const CWaveHeadInfo& head) { return head.GetHeaderFamily() != 4; }
+bool HasMainRecord(const CWaveHeadInfo& head)
+{
+    return head.GetHeaderFamily() != 4;
+}
 
 } // namespace
 

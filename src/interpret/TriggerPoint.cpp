@@ -8,10 +8,10 @@
 
 #include "interpret/HeaderBlockLayout.h"
 #include "interpret/HeaderFields.h"
-#include "wavefile/ModelTables.h"
 #include "interpret/RangeText.h"
 #include "interpret/TriggerFields.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 
@@ -33,8 +33,8 @@ std::optional<std::int64_t> TriggerPointOf(const CWaveHeadInfo& head)
     // puts no point at time 0.
     if (head.GetFunctionMode() == kFunctionRec)
         return std::nullopt;
-    std::string text =
-        FieldText(head.MainRecord(), family == 0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
+    std::string text
+        = FieldText(head.MainRecord(), family == 0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos)
         return std::nullopt;
@@ -57,13 +57,25 @@ std::optional<std::int64_t> TriggerPointOf(const CWaveHeadInfo& head)
 
 } // namespace
 
-std::int64_t CWaveHeadInfo::GetTriggerPoint() const { return TriggerPointOf(*this).value_or(0); }
+std::int64_t CWaveHeadInfo::GetTriggerPoint() const
+{
+    return TriggerPointOf(*this).value_or(0);
+}
 
-bool CWaveHeadInfo::HasTriggerPoint() const { return TriggerPointOf(*this).has_value(); }
+bool CWaveHeadInfo::HasTriggerPoint() const
+{
+    return TriggerPointOf(*this).has_value();
+}
 
 // None of the header layouts stores a post-trigger position of its own.
-std::int64_t CWaveHeadInfo::GetPostTriggerPoint() const { return 0; }
+std::int64_t CWaveHeadInfo::GetPostTriggerPoint() const
+{
+    return 0;
+}
 
-bool CWaveHeadInfo::HasPostTriggerPoint() const { return false; }
+bool CWaveHeadInfo::HasPostTriggerPoint() const
+{
+    return false;
+}
 
 } // namespace kp

@@ -18,14 +18,29 @@ namespace {
 
 constexpr std::string_view kMissing = "-";
 
-constexpr std::array<std::string_view, 3> kFamily4Modes{"SINGLE", "REPEAT", "AUTO"};
-constexpr std::array<std::string_view, 10> kFamily4Filters{
-    "OFF", "0.1DIV", "0.2DIV", "0.5DIV", "1.0DIV", "1.5DIV", "2.0DIV", "2.0DIV", "5.0DIV", "10DIV",
+constexpr std::array<std::string_view, 3> kFamily4Modes { "SINGLE", "REPEAT", "AUTO" };
+constexpr std::array<std::string_view, 10> kFamily4Filters {
+    "OFF",
+    "0.1DIV",
+    "0.2DIV",
+    "0.5DIV",
+    "1.0DIV",
+    "1.5DIV",
+    "2.0DIV",
+    "2.0DIV",
+    "5.0DIV",
+    "10DIV",
 };
 
-std::string OrMissing(std::string text) { return text.empty() ? std::string(kMissing) : text; }
+std::string OrMissing(std::string text)
+{
+    return text.empty() ? std::string(kMissing) : text;
+}
 
-std::string Percent(unsigned value) { return std::to_string(value) + "%"; }
+std::string Percent(unsigned value)
+{
+    return std::to_string(value) + "%";
+}
 
 // The numbered format with each "%s" replaced in turn; the arguments are
 // header texts and never read as formats themselves.
@@ -45,9 +60,15 @@ std::string FormatNumbered(int id, std::initializer_list<std::string> arguments)
 
 // Families whose trigger level and filter normally live in the channel's
 // second record.
-bool UsesSecondRecord(int family) { return family == 7 || family == 8; }
+bool UsesSecondRecord(int family)
+{
+    return family == 7 || family == 8;
+}
 
-bool ReadsChannelRecord(int family) { return family <= 3 || family == 5 || family == 6; }
+bool ReadsChannelRecord(int family)
+{
+    return family <= 3 || family == 5 || family == 6;
+}
 
 } // namespace
 
@@ -103,21 +124,22 @@ std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
         const auto block = layout::Family4ChannelBlock(*this, ch);
         if (ch < 0 || ch > 7 || block.empty())
             return std::string(kMissing);
-        auto text = [&](std::size_t offset, std::size_t length) {
-            return OrMissing(layout::TextAt(block, offset, length));
-        };
+        auto text
+            = [&](std::size_t offset, std::size_t length) { return OrMissing(layout::TextAt(block, offset, length)); };
         using namespace layout::family4;
         switch (GetTriggerKind(ch)) {
         case 1:
-            return FormatNumbered(7300, {GetTriggerLevel(ch), text(kTriggerSlope, kTriggerSlopeLength),
-                                         GetTriggerFilter(ch)});
+            return FormatNumbered(
+                7300, { GetTriggerLevel(ch), text(kTriggerSlope, kTriggerSlopeLength), GetTriggerFilter(ch) });
         case 2:
         case 3:
-            return FormatNumbered(7301, {Percent(layout::ByteAt(block, kTriggerLower)),
-                                         Percent(layout::ByteAt(block, kTriggerUpper)), GetTriggerFilter(ch)});
+            return FormatNumbered(7301,
+                { Percent(layout::ByteAt(block, kTriggerLower)), Percent(layout::ByteAt(block, kTriggerUpper)),
+                    GetTriggerFilter(ch) });
         case 4:
-            return FormatNumbered(7308, {text(kTriggerPattern, kTriggerPatternLength),
-                                         text(kTriggerCondition, kTriggerConditionLength), GetTriggerFilter(ch)});
+            return FormatNumbered(7308,
+                { text(kTriggerPattern, kTriggerPatternLength), text(kTriggerCondition, kTriggerConditionLength),
+                    GetTriggerFilter(ch) });
         default:
             return std::string(kMissing);
         }
@@ -138,28 +160,28 @@ std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
     const std::string slope = field(trigger::kSlopeField);
     switch (GetTriggerKind(ch)) {
     case 1:
-        return FormatNumbered(7300, {level, slope, filter});
+        return FormatNumbered(7300, { level, slope, filter });
     case 2:
     case 3:
-        return FormatNumbered(7301, {field(trigger::kLowerField), field(trigger::kUpperField), filter});
+        return FormatNumbered(7301, { field(trigger::kLowerField), field(trigger::kUpperField), filter });
     case 4:
-        return FormatNumbered(7303, {field(trigger::kFrequencyField), level});
+        return FormatNumbered(7303, { field(trigger::kFrequencyField), level });
     case 5:
-        return FormatNumbered(7304, {level, slope});
+        return FormatNumbered(7304, { level, slope });
     case 6:
-        return FormatNumbered(7302, {field(trigger::kLowerField), field(trigger::kUpperField), level});
+        return FormatNumbered(7302, { field(trigger::kLowerField), field(trigger::kUpperField), level });
     case 7:
-        return FormatNumbered(7305, {field(trigger::kJudgeBaseField), field(trigger::kJudgeWidthField),
-                                     field(trigger::kJudgeVoltField)});
+        return FormatNumbered(7305,
+            { field(trigger::kJudgeBaseField), field(trigger::kJudgeWidthField), field(trigger::kJudgeVoltField) });
     case 8:
-        return FormatNumbered(7306, {level, slope, field(trigger::kWidthField)});
+        return FormatNumbered(7306, { level, slope, field(trigger::kWidthField) });
     case 9:
-        return FormatNumbered(7307, {level, slope, field(trigger::kEventCountField), filter});
+        return FormatNumbered(7307, { level, slope, field(trigger::kEventCountField), filter });
     case 10:
     case 11:
-        return FormatNumbered(7310, {field(trigger::kLowerField), field(trigger::kUpperField), level, slope, filter});
+        return FormatNumbered(7310, { field(trigger::kLowerField), field(trigger::kUpperField), level, slope, filter });
     case 12:
-        return FormatNumbered(7309, {field(trigger::kWidthField), field(trigger::kSlopeLevelField), slope});
+        return FormatNumbered(7309, { field(trigger::kWidthField), field(trigger::kSlopeLevelField), slope });
     default:
         return std::string(kMissing);
     }

@@ -11,8 +11,14 @@ namespace kp {
 
 namespace {
 
-bool RewritesControlBytes(int family) { return family >= 1 && family <= 9 && family != 5; }
-bool RewritesEscapes(int family) { return family >= 1 && family <= 9 && family != 7; }
+bool RewritesControlBytes(int family)
+{
+    return family >= 1 && family <= 9 && family != 5;
+}
+bool RewritesEscapes(int family)
+{
+    return family >= 1 && family <= 9 && family != 7;
+}
 
 // Control bytes of the instruments' character sets: 6 strain "e", 11 plus-minus,
 // 12 degree-c, 17 ohm, 18 squared, 19 cubed, 20 and 21 micro.
@@ -22,15 +28,31 @@ std::string RewriteControlBytes(std::string_view stored)
     out.reserve(stored.size() + 4);
     for (char c : stored) {
         switch (static_cast<unsigned char>(c)) {
-        case 6: out += "~e"; break;
-        case 11: out += "~+"; break;
-        case 12: out += "~c"; break;
-        case 17: out += "~o"; break;
-        case 18: out += "^2"; break;
-        case 19: out += "^3"; break;
+        case 6:
+            out += "~e";
+            break;
+        case 11:
+            out += "~+";
+            break;
+        case 12:
+            out += "~c";
+            break;
+        case 17:
+            out += "~o";
+            break;
+        case 18:
+            out += "^2";
+            break;
+        case 19:
+            out += "^3";
+            break;
         case 20:
-        case 21: out += "~u"; break;
-        default: out += c; break;
+        case 21:
+            out += "~u";
+            break;
+        default:
+            out += c;
+            break;
         }
     }
     return out;
@@ -79,8 +101,8 @@ std::string CWaveHeadInfo::GetUnitText(int ch) const
         // the unit of its range ("mV" of "20mV/DIV").
         if (IsScalingOn(ch))
             return DisplayUnitText(layout::TextAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kEu,
-                                                  layout::family4::kEuLength),
-                                   family);
+                                       layout::family4::kEuLength),
+                family);
         std::string unit(UnitPart(GetRangeText(ch)));
         if (unit.ends_with("/DIV"))
             unit.resize(unit.size() - 4);

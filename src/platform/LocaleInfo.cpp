@@ -51,31 +51,76 @@ std::string TimePictureFromStrftime(const std::string& fmt)
             break;
         const char c = fmt[++i];
         switch (c) {
-        case 'H': out += unpadded ? "H" : "HH"; break;
-        case 'k': out += "H"; break;
-        case 'I': out += unpadded ? "h" : "hh"; break;
-        case 'l': out += "h"; break;
-        case 'M': out += unpadded ? "m" : "mm"; break;
-        case 'S': out += unpadded ? "s" : "ss"; break;
+        case 'H':
+            out += unpadded ? "H" : "HH";
+            break;
+        case 'k':
+            out += "H";
+            break;
+        case 'I':
+            out += unpadded ? "h" : "hh";
+            break;
+        case 'l':
+            out += "h";
+            break;
+        case 'M':
+            out += unpadded ? "m" : "mm";
+            break;
+        case 'S':
+            out += unpadded ? "s" : "ss";
+            break;
         case 'p':
-        case 'P': out += "tt"; break;
-        case 'T': out += "HH:mm:ss"; break;
-        case 'R': out += "HH:mm"; break;
-        case 'r': out += "hh:mm:ss tt"; break;
-        case 'd': out += unpadded ? "d" : "dd"; break;
-        case 'e': out += "d"; break;
-        case 'm': out += unpadded ? "M" : "MM"; break;
-        case 'y': out += "yy"; break;
-        case 'Y': out += "yyyy"; break;
+        case 'P':
+            out += "tt";
+            break;
+        case 'T':
+            out += "HH:mm:ss";
+            break;
+        case 'R':
+            out += "HH:mm";
+            break;
+        case 'r':
+            out += "hh:mm:ss tt";
+            break;
+        case 'd':
+            out += unpadded ? "d" : "dd";
+            break;
+        case 'e':
+            out += "d";
+            break;
+        case 'm':
+            out += unpadded ? "M" : "MM";
+            break;
+        case 'y':
+            out += "yy";
+            break;
+        case 'Y':
+            out += "yyyy";
+            break;
         case 'b':
-        case 'h': out += "MMM"; break;
-        case 'B': out += "MMMM"; break;
-        case 'a': out += "ddd"; break;
-        case 'A': out += "dddd"; break;
-        case 'D': out += "MM/dd/yy"; break;
-        case 'F': out += "yyyy-MM-dd"; break;
-        case '%': out += '%'; break;
-        default: break; // fields a time picture does not carry
+        case 'h':
+            out += "MMM";
+            break;
+        case 'B':
+            out += "MMMM";
+            break;
+        case 'a':
+            out += "ddd";
+            break;
+        case 'A':
+            out += "dddd";
+            break;
+        case 'D':
+            out += "MM/dd/yy";
+            break;
+        case 'F':
+            out += "yyyy-MM-dd";
+            break;
+        case '%':
+            out += '%';
+            break;
+        default:
+            break; // fields a time picture does not carry
         }
     }
     if (quoted)

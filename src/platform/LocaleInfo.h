@@ -27,8 +27,8 @@ void InitLocaleFromSystem();
 // list separator, time picture and short-date picture (already in the letter
 // form). Of a separator the first character is taken when it is a single
 // byte; an empty or unusable item leaves the default.
-LocaleInfo LocaleFromWindowsItems(const std::string& decimal, const std::string& list, const std::string& time,
-                                  const std::string& date);
+LocaleInfo LocaleFromWindowsItems(
+    const std::string& decimal, const std::string& list, const std::string& time, const std::string& date);
 
 // A strftime time or date picture of the C library ("%H:%M:%S", "%d.%m.%Y")
 // in the program's letter form ("HH:mm:ss", "dd.MM.yyyy").
@@ -38,7 +38,11 @@ std::string TimePictureFromStrftime(const std::string& picture);
 // ones afterwards (tests).
 class ScopedLocale {
 public:
-    explicit ScopedLocale(const LocaleInfo& info) : saved_(Locale()) { Locale() = info; }
+    explicit ScopedLocale(const LocaleInfo& info)
+        : saved_(Locale())
+    {
+        Locale() = info;
+    }
     ~ScopedLocale() { Locale() = saved_; }
     ScopedLocale(const ScopedLocale&) = delete;
     ScopedLocale& operator=(const ScopedLocale&) = delete;

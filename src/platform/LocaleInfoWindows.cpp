@@ -20,8 +20,8 @@ void TakeSeparator(const std::string& item, char& separator)
 
 } // namespace
 
-LocaleInfo LocaleFromWindowsItems(const std::string& decimal, const std::string& list, const std::string& time,
-                                  const std::string& date)
+LocaleInfo LocaleFromWindowsItems(
+    const std::string& decimal, const std::string& list, const std::string& time, const std::string& date)
 {
     LocaleInfo info;
     TakeSeparator(decimal, info.decimalSeparator);
@@ -56,8 +56,7 @@ void InitLocaleFromSystem()
 {
     std::setlocale(LC_ALL, "");
     const LocaleInfo info = LocaleFromWindowsItems(UserLocaleItem(LOCALE_SDECIMAL), UserLocaleItem(LOCALE_SLIST),
-                                                   UserLocaleItem(LOCALE_STIMEFORMAT),
-                                                   UserLocaleItem(LOCALE_SSHORTDATE));
+        UserLocaleItem(LOCALE_STIMEFORMAT), UserLocaleItem(LOCALE_SSHORTDATE));
     // As on POSIX: the C library keeps the "C" numeric rules, the program's
     // own formatters put in the user's separators.
     std::setlocale(LC_NUMERIC, "C");

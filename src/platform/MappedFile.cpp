@@ -14,9 +14,15 @@
 
 namespace kp {
 
-MappedFile::~MappedFile() { close(); }
+MappedFile::~MappedFile()
+{
+    close();
+}
 
-MappedFile::MappedFile(MappedFile&& other) noexcept { *this = std::move(other); }
+MappedFile::MappedFile(MappedFile&& other) noexcept
+{
+    *this = std::move(other);
+}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
 {
@@ -46,7 +52,7 @@ bool MappedFile::open(const std::filesystem::path& path)
         error_ = std::strerror(errno);
         return false;
     }
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         error_ = S_ISDIR(st.st_mode) ? "Is a directory" : std::strerror(errno);
         ::close(fd);
@@ -92,7 +98,7 @@ bool MappedFile::unchanged() const
         return false;
     if (guard_.firstFailure() != MappedFileGuard::kNoFailure)
         return false;
-    struct stat st {};
+    struct stat st { };
     return ::fstat(fd_, &st) == 0 && static_cast<std::uint64_t>(st.st_size) == size_
         && st.st_mtim.tv_sec == mtimeSeconds_ && st.st_mtim.tv_nsec == mtimeNanoseconds_;
 }
@@ -100,13 +106,16 @@ bool MappedFile::unchanged() const
 std::uint64_t MappedFile::intactSize() const
 {
     std::uint64_t intact = std::min<std::uint64_t>(size_, guard_.firstFailure());
-    struct stat st {};
+    struct stat st { };
     if (fd_ < 0 || ::fstat(fd_, &st) != 0)
         return 0;
     return std::min<std::uint64_t>(intact, static_cast<std::uint64_t>(st.st_size));
 }
 
-void MappedFile::injectReadError(std::uint64_t offset) { guard_.failFrom(offset); }
+void MappedFile::injectReadError(std::uint64_t offset)
+{
+    guard_.failFrom(offset);
+}
 
 void MappedFile::close()
 {

@@ -28,7 +28,7 @@ public:
     void close();
 
     bool isOpen() const { return open_; }
-    std::span<const std::uint8_t> bytes() const { return {data_, size_}; }
+    std::span<const std::uint8_t> bytes() const { return { data_, size_ }; }
     std::uint64_t size() const { return size_; }
     const std::string& error() const { return error_; }
 

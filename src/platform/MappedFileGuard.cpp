@@ -17,30 +17,29 @@ namespace {
 // The handler may only touch lock-free atomics, so the guarded mappings live
 // in a fixed table rather than a container.
 struct Slot {
-    std::atomic<std::uintptr_t> begin{0};
-    std::atomic<std::uintptr_t> end{0}; // page-rounded
-    std::atomic<std::uint64_t> failure{MappedFileGuard::kNoFailure};
-    std::atomic<bool> taken{false};
+    std::atomic<std::uintptr_t> begin { 0 };
+    std::atomic<std::uintptr_t> end { 0 }; // page-rounded
+    std::atomic<std::uint64_t> failure { MappedFileGuard::kNoFailure };
+    std::atomic<bool> taken { false };
 };
 
 constexpr int kSlots = 256;
 std::array<Slot, kSlots> g_slots;
 std::uintptr_t g_pageSize = 4096;
-struct sigaction g_previous {};
+struct sigaction g_previous { };
 std::once_flag g_installed;
 
 void RecordFailure(Slot& slot, std::uint64_t offset)
 {
     std::uint64_t seen = slot.failure.load();
-    while (offset < seen && !slot.failure.compare_exchange_weak(seen, offset)) {
-    }
+    while (offset < seen && !slot.failure.compare_exchange_weak(seen, offset)) { }
 }
 
 // Zero pages over [page, end): every later read of them succeeds.
 bool ReplaceWithZeros(std::uintptr_t page, std::uintptr_t end)
 {
-    void* p = ::mmap(reinterpret_cast<void*>(page), end - page, PROT_READ,
-                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    void* p
+        = ::mmap(reinterpret_cast<void*>(page), end - page, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
     return p != MAP_FAILED;
 }
 
@@ -82,7 +81,7 @@ void OnBusError(int signal, siginfo_t* info, void* context)
 void Install()
 {
     g_pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_sigaction = OnBusError;
     action.sa_flags = SA_SIGINFO | SA_NODEFER;
     sigemptyset(&action.sa_mask);
@@ -161,11 +160,20 @@ namespace kp {
 // A Windows view of a file cannot lose its pages to truncation: the system
 // refuses to shorten a file while it is mapped. A read that fails on the
 // storage itself raises an in-page error that no guard here turns into zeros.
-bool MappedFileGuard::watch(const std::uint8_t*, std::size_t) { return false; }
-void MappedFileGuard::release() { slot_ = -1; }
-std::uint64_t MappedFileGuard::firstFailure() const { return kNoFailure; }
-void MappedFileGuard::failFrom(std::uint64_t) {}
-void MappedFileGuard::FailEverywhereFrom(std::uint64_t) {}
+bool MappedFileGuard::watch(const std::uint8_t*, std::size_t)
+{
+    return false;
+}
+void MappedFileGuard::release()
+{
+    slot_ = -1;
+}
+std::uint64_t MappedFileGuard::firstFailure() const
+{
+    return kNoFailure;
+}
+void MappedFileGuard::failFrom(std::uint64_t) { }
+void MappedFileGuard::FailEverywhereFrom(std::uint64_t) { }
 
 } // namespace kp
 

@@ -18,7 +18,11 @@ public:
 
     MappedFileGuard() = default;
     ~MappedFileGuard() { release(); }
-    MappedFileGuard(MappedFileGuard&& other) noexcept : slot_(other.slot_) { other.slot_ = -1; }
+    MappedFileGuard(MappedFileGuard&& other) noexcept
+        : slot_(other.slot_)
+    {
+        other.slot_ = -1;
+    }
     MappedFileGuard& operator=(MappedFileGuard&& other) noexcept
     {
         if (this != &other) {

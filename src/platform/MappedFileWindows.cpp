@@ -33,7 +33,7 @@ bool MappedFile::open(const std::filesystem::path& path)
     }
     // Others may go on writing or renaming the file, as on POSIX.
     UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         file.release();
         error_ = WindowsErrorText(::GetLastError());
@@ -91,9 +91,15 @@ void MappedFile::discard(std::uint64_t offset, std::uint64_t size) const
 // view of it is mapped, so the file stays as it was opened; what can still go
 // wrong is a read error of the storage, which ends the process with an
 // in-page error that nothing here catches.
-bool MappedFile::unchanged() const { return open_ && injectedFailure_ == MappedFileGuard::kNoFailure; }
+bool MappedFile::unchanged() const
+{
+    return open_ && injectedFailure_ == MappedFileGuard::kNoFailure;
+}
 
-std::uint64_t MappedFile::intactSize() const { return std::min<std::uint64_t>(size_, injectedFailure_); }
+std::uint64_t MappedFile::intactSize() const
+{
+    return std::min<std::uint64_t>(size_, injectedFailure_);
+}
 
 void MappedFile::injectReadError(std::uint64_t offset)
 {

@@ -25,22 +25,34 @@ WriteError ErrorFromErrno(int error)
 } // namespace
 #endif
 
-OutputFile::~OutputFile() { close(); }
+OutputFile::~OutputFile()
+{
+    close();
+}
 
 // The Windows forms are in OutputFileWindows.cpp.
 #if !defined(_WIN32)
 
-bool OutputFile::isOpen() const { return fd_ >= 0; }
+bool OutputFile::isOpen() const
+{
+    return fd_ >= 0;
+}
 
 OpenResult OutputFile::open(const std::filesystem::path& path, OutputMode mode)
 {
     close();
     int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
     switch (mode) {
-    case OutputMode::Replace: flags |= O_TRUNC; break;
-    case OutputMode::Append: flags |= O_APPEND; break;
+    case OutputMode::Replace:
+        flags |= O_TRUNC;
+        break;
+    case OutputMode::Append:
+        flags |= O_APPEND;
+        break;
     // O_EXCL also refuses a dangling link rather than creating its target.
-    case OutputMode::CreateNew: flags |= O_EXCL; break;
+    case OutputMode::CreateNew:
+        flags |= O_EXCL;
+        break;
     }
     int fd;
     do

@@ -18,8 +18,8 @@ enum class WriteError {
 // process or in several, from ever sharing a file: the creation and the check
 // that the name is free are one step of the file system.
 enum class OutputMode {
-    Replace,   // create, or truncate an existing file
-    Append,    // open without truncating (creating it when missing), write at its end
+    Replace, // create, or truncate an existing file
+    Append, // open without truncating (creating it when missing), write at its end
     CreateNew, // create; fails with Exists when the name is taken, whatever it names
 };
 

@@ -22,7 +22,10 @@ WriteError ErrorFromLastError()
 
 } // namespace
 
-bool OutputFile::isOpen() const { return file_ != nullptr; }
+bool OutputFile::isOpen() const
+{
+    return file_ != nullptr;
+}
 
 OpenResult OutputFile::open(const std::filesystem::path& path, OutputMode mode)
 {
@@ -45,7 +48,7 @@ WriteError OutputFile::write(const char* data, std::size_t size)
     if (file_ == nullptr)
         return WriteError::Other;
     // WriteFile takes at most 4 GiB less one byte at a time.
-    constexpr std::size_t kMaxChunk = std::size_t {1} << 30;
+    constexpr std::size_t kMaxChunk = std::size_t { 1 } << 30;
     while (size > 0) {
         const auto chunk = static_cast<DWORD>(std::min(size, kMaxChunk));
         DWORD written = 0;

@@ -7,8 +7,7 @@ namespace kp {
 
 bool ConfirmCancel(UserMessages& messages)
 {
-    return messages.show(std::string(KpString(IDS_CANCEL_QUESTION)), MessageButtons::OkCancel,
-                         MessageIcon::Question)
+    return messages.show(std::string(KpString(IDS_CANCEL_QUESTION)), MessageButtons::OkCancel, MessageIcon::Question)
         == MessageAnswer::Ok;
 }
 

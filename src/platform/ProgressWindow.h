@@ -24,11 +24,11 @@ public:
 // Shows nothing and never cancels.
 class NullProgress final : public ProgressWindow {
 public:
-    void begin(const std::string&, const std::string&, std::int64_t) override {}
-    void setText(const std::string&) override {}
-    void setPosition(std::int64_t) override {}
+    void begin(const std::string&, const std::string&, std::int64_t) override { }
+    void setText(const std::string&) override { }
+    void setPosition(std::int64_t) override { }
     bool step() override { return true; }
-    void end() override {}
+    void end() override { }
 };
 
 // Test double: presses Cancel at a chosen step and confirms (or not) through
@@ -36,7 +36,10 @@ public:
 class ScriptedProgress final : public ProgressWindow {
 public:
     explicit ScriptedProgress(UserMessages* messages = nullptr, std::int64_t cancelAtStep = -1)
-        : messages_(messages), cancelAt_(cancelAtStep) {}
+        : messages_(messages)
+        , cancelAt_(cancelAtStep)
+    {
+    }
     void begin(const std::string& title, const std::string& text, std::int64_t range) override;
     void setText(const std::string& text) override { text_ = text; }
     void setPosition(std::int64_t position) override { position_ = position; }

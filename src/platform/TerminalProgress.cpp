@@ -17,11 +17,15 @@ constexpr int kBarCells = 40;
 } // namespace
 
 TerminalProgress::TerminalProgress(std::FILE* stream, bool isTerminal)
-    : stream_(stream), enabled_(stream != nullptr && isTerminal)
+    : stream_(stream)
+    , enabled_(stream != nullptr && isTerminal)
 {
 }
 
-TerminalProgress TerminalProgress::ForStderr() { return TerminalProgress(stderr, IsTerminal(stderr)); }
+TerminalProgress TerminalProgress::ForStderr()
+{
+    return TerminalProgress(stderr, IsTerminal(stderr));
+}
 
 bool TerminalProgress::IsTerminal(std::FILE* stream)
 {
@@ -34,7 +38,10 @@ bool TerminalProgress::IsTerminal(std::FILE* stream)
 #endif
 }
 
-TerminalProgress::~TerminalProgress() { end(); }
+TerminalProgress::~TerminalProgress()
+{
+    end();
+}
 
 void TerminalProgress::begin(const std::string& title, const std::string&, std::int64_t range)
 {
@@ -47,7 +54,7 @@ void TerminalProgress::begin(const std::string& title, const std::string&, std::
 
 // The text line (source -> output) is long and would wrap the bar; the
 // title and the percentage say enough on one line.
-void TerminalProgress::setText(const std::string&) {}
+void TerminalProgress::setText(const std::string&) { }
 
 void TerminalProgress::setPosition(std::int64_t position)
 {

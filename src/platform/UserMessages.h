@@ -23,7 +23,10 @@ public:
 class SilentMessages final : public UserMessages {
 public:
     // What a silent caller answers to a question: OK keeps what was read.
-    explicit SilentMessages(MessageAnswer answer = MessageAnswer::Ok) : answer_(answer) {}
+    explicit SilentMessages(MessageAnswer answer = MessageAnswer::Ok)
+        : answer_(answer)
+    {
+    }
     MessageAnswer show(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
     const std::string& lastText() const { return last_; }
 

@@ -1,8 +1,8 @@
 #include "view/BlockListRows.h"
 
-#include "wavefile/BlockFileList.h"
 #include "platform/SettingsStore.h"
 #include "resources/StringTable.h"
+#include "wavefile/BlockFileList.h"
 
 #include <system_error>
 

@@ -3,8 +3,8 @@
 // file (block) of the last opened index file, and which file a double click
 // on a row opens. Also the window's own keys of section "BlockFile".
 
-#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
+#include "format/SettingsEncoding.h"
 
 #include <array>
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "view/ChannelDisplayState.h"
 
+#include "platform/SettingsStore.h"
 #include "view/TraceScaling.h"
 #include "view/ViewRecord.h"
 #include "view/ViewSettings.h"
-#include "platform/SettingsStore.h"
 
 #include <algorithm>
 #include <array>

@@ -26,8 +26,8 @@ bool SameScaling(const TraceScaling& a, const TraceScaling& b)
 {
     return SameBits(a.codeOffset, b.codeOffset) && SameBits(a.gain, b.gain) && SameBits(a.span, b.span)
         && SameBits(a.displayOffset, b.displayOffset) && SameBits(a.unsignedOffset, b.unsignedOffset)
-        && SameBits(a.offset2, b.offset2) && SameBits(a.gain2, b.gain2)
-        && SameBits(a.displayOffset2, b.displayOffset2) && SameBits(a.divisor, b.divisor);
+        && SameBits(a.offset2, b.offset2) && SameBits(a.gain2, b.gain2) && SameBits(a.displayOffset2, b.displayOffset2)
+        && SameBits(a.divisor, b.divisor);
 }
 
 // With finite terms the height is a chain of additions, multiplications and

@@ -2,8 +2,8 @@
 // The keys of section "Main" that the main frame reads when it is created and
 // writes when it closes.
 
-#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
+#include "format/SettingsEncoding.h"
 
 #include <optional>
 #include <string>

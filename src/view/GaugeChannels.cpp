@@ -1,11 +1,11 @@
 #include "view/GaugeChannels.h"
 
+#include "export/ExportTexts.h"
 #include "view/ChannelDisplayState.h"
 #include "view/TraceScaling.h"
 #include "view/ViewRecord.h"
-#include "export/ExportTexts.h"
-#include "wavefile/ChannelScale.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ChannelScale.h"
 
 #include <functional>
 
@@ -26,9 +26,12 @@ double RawAtHeight(const ValueChannel& c, double zoom, double position, double z
 double AnalogValue(const ChannelScale& s, double code)
 {
     switch (s.rule) {
-    case ChannelScale::Rule::Count: return (code * s.countScale + s.countOffset) * s.scale + s.offset;
-    case ChannelScale::Rule::ZeroReferenced: return (code - static_cast<double>(s.zeroCode)) * s.scale + s.offset;
-    case ChannelScale::Rule::Linear: break;
+    case ChannelScale::Rule::Count:
+        return (code * s.countScale + s.countOffset) * s.scale + s.offset;
+    case ChannelScale::Rule::ZeroReferenced:
+        return (code - static_cast<double>(s.zeroCode)) * s.scale + s.offset;
+    case ChannelScale::Rule::Linear:
+        break;
     }
     return code * s.scale + s.offset;
 }

@@ -16,16 +16,19 @@ std::string FormatGaugeNumber(double value, GaugeNumberStyle style, bool withSig
         || (style == GaugeNumberStyle::AuxiliaryUnit && magnitude >= 1e22))
         style = GaugeNumberStyle::Exponential;
     switch (style) {
-    case GaugeNumberStyle::Decimal: return TrimFractionZeros(FormatFixed(value, 3, withSign));
-    case GaugeNumberStyle::Exponential: return FormatExpValue(value, withSign, 3);
-    case GaugeNumberStyle::AuxiliaryUnit: break;
+    case GaugeNumberStyle::Decimal:
+        return TrimFractionZeros(FormatFixed(value, 3, withSign));
+    case GaugeNumberStyle::Exponential:
+        return FormatExpValue(value, withSign, 3);
+    case GaugeNumberStyle::AuxiliaryUnit:
+        break;
     }
     // Three significant digits: the leading one and two more.
     return FormatSiValue(value, withSign, false, -2);
 }
 
-GaugeColumn MakeGaugeColumn(const GaugeChannel& channel, GaugeNumberStyle style, bool addUnit, bool fixedColour,
-    RgbColour gaugeTextColour)
+GaugeColumn MakeGaugeColumn(
+    const GaugeChannel& channel, GaugeNumberStyle style, bool addUnit, bool fixedColour, RgbColour gaugeTextColour)
 {
     const std::string unit = TrimBoth(channel.unit);
     const std::string suffix = addUnit ? unit : std::string();

@@ -53,7 +53,7 @@ struct GaugeColumn {
 // from 1e22 up; withSign for the top and bottom values.
 std::string FormatGaugeNumber(double value, GaugeNumberStyle style, bool withSign);
 
-GaugeColumn MakeGaugeColumn(const GaugeChannel& channel, GaugeNumberStyle style, bool addUnit, bool fixedColour,
-    RgbColour gaugeTextColour);
+GaugeColumn MakeGaugeColumn(
+    const GaugeChannel& channel, GaugeNumberStyle style, bool addUnit, bool fixedColour, RgbColour gaugeTextColour);
 
 } // namespace kp

@@ -1,11 +1,11 @@
 #include "view/HeaderPreview.h"
 
-#include "wavefile/BlockFileList.h"
 #include "export/ExportTexts.h"
 #include "format/SiFormat.h"
 #include "format/TextTrim.h"
 #include "platform/MappedFile.h"
 #include "platform/UserMessages.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/CheckFile.h"
 #include "wavefile/HeaderRecord.h"
@@ -17,7 +17,10 @@ namespace kp {
 
 namespace {
 
-std::string Channel(char letter, int n) { return std::string(1, letter) + std::to_string(n); }
+std::string Channel(char letter, int n)
+{
+    return std::string(1, letter) + std::to_string(n);
+}
 
 // Saved positions of groups [firstGroup, lastGroup) as runs lettered from 'A'.
 std::string AnalogLine(const SampleLayout& layout, int firstGroup, int lastGroup)

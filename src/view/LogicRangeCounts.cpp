@@ -15,7 +15,7 @@ BlockLogicCounts::BlockLogicCounts(std::span<const std::uint32_t> words, int bit
         const auto first = static_cast<std::int64_t>(b) * kBlock;
         AddPoints(c, first, first + kBlock, std::max<std::int64_t>(first, 1));
         blocks_[b] = { static_cast<std::uint16_t>(c.high), static_cast<std::uint16_t>(c.rising),
-                       static_cast<std::uint16_t>(c.falling) };
+            static_cast<std::uint16_t>(c.falling) };
     }
 }
 

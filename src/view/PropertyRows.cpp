@@ -2,10 +2,10 @@
 
 #include "export/ExportTexts.h"
 #include "format/TextTrim.h"
-#include "wavefile/ModelTables.h"
 #include "resources/StringTable.h"
 #include "view/PropertyTables.h"
 #include "wavefile/CKpDoc.h"
+#include "wavefile/ModelTables.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,7 +20,10 @@ using namespace propertyfield;
 constexpr int kFamily8FirstGps = 240;
 constexpr int kFamily8LastGps = 252;
 
-std::string Str(int id) { return std::string(KpString(id)); }
+std::string Str(int id)
+{
+    return std::string(KpString(id));
+}
 
 bool AnalogRecorded(const CKpDoc& doc, int ch)
 {
@@ -108,7 +111,9 @@ TextTable AnalogPropertyTable(const CKpDoc& doc)
             t.AddColumn(head.GetChannelName(ch, 2));
         }
     }
-    auto field = [&head](int n) { return Cell([&head, n](int ch) { return ShownText(RecordField(head.ChannelHeader(ch), n)); }); };
+    auto field = [&head](int n) {
+        return Cell([&head, n](int ch) { return ShownText(RecordField(head.ChannelHeader(ch), n)); });
+    };
     std::vector<std::pair<std::string, Cell>> items {
         { Str(7100), [&](int ch) { return AmplifierText(head, ch); } },
         { Str(7101), field(3) },
@@ -129,11 +134,11 @@ TextTable AnalogPropertyTable(const CKpDoc& doc)
         { Str(7116), [&](int ch) { return ShownText(RecordField(head.ChannelHeader02(ch), kSecondUpper)); } },
         { Str(7117), [&](int ch) { return ShownText(RecordField(head.ChannelHeader02(ch), kSecondLower)); } },
         { Str(7118),
-          [&](int ch) {
-              char buf[64];
-              std::snprintf(buf, sizeof buf, "%.1f%%", head.GetVernier(ch) * 100.0);
-              return std::string(buf);
-          } },
+            [&](int ch) {
+                char buf[64];
+                std::snprintf(buf, sizeof buf, "%.1f%%", head.GetVernier(ch) * 100.0);
+                return std::string(buf);
+            } },
         { Str(7119), field(kExpandFactor) },
         { Str(7120), field(kGraph) },
     };
@@ -166,7 +171,8 @@ TextTable LogicPropertyTable(const CKpDoc& doc)
             t.AddColumn(family3 ? std::string("LI") : head.GetLogicChannelName(4 * unit, 2));
         }
     }
-    auto field = [&head](int n) { return Cell([&head, n](int u) { return ShownText(RecordField(head.LogicHeader(u), n)); }); };
+    auto field
+        = [&head](int n) { return Cell([&head, n](int u) { return ShownText(RecordField(head.LogicHeader(u), n)); }); };
     std::vector<std::pair<std::string, Cell>> items {
         { Str(7150), field(kPosition) },
         { Str(7151), field(kLogicCommentSetting) },
@@ -174,7 +180,8 @@ TextTable LogicPropertyTable(const CKpDoc& doc)
     for (int probe = 0; probe < 4; ++probe) {
         char label[32];
         std::snprintf(label, sizeof label, std::string(KpString(family3 ? 7160 : 7152 + probe)).c_str(), probe + 1);
-        items.push_back({ label, [&head, probe](int u) { return RecordField(head.LogicHeader(u), kProbeComments + probe); } });
+        items.push_back(
+            { label, [&head, probe](int u) { return RecordField(head.LogicHeader(u), kProbeComments + probe); } });
     }
     items.push_back({ Str(7156), field(kTrig) });
     items.push_back({ Str(7157), field(kTrigPattern) });
@@ -197,7 +204,8 @@ TextTable PulsePropertyTable(const CKpDoc& doc)
             t.AddColumn(title);
         }
     }
-    auto field = [&head](int n) { return Cell([&head, n](int p) { return ShownText(RecordField(head.PulseHeader(p), n)); }); };
+    auto field
+        = [&head](int n) { return Cell([&head, n](int p) { return ShownText(RecordField(head.PulseHeader(p), n)); }); };
     const std::vector<std::pair<std::string, Cell>> items {
         { Str(7170), field(2) },
         { Str(7171), field(4) },

@@ -12,7 +12,6 @@ namespace kp {
 
 class CKpDoc;
 
-
 // A stored text as shown: trimmed, "-" when there is none.
 std::string ShownText(const std::string& text);
 // Field n of a record, trimmed; "" for an absent record.

@@ -2,8 +2,8 @@
 
 #include "export/ExportTexts.h"
 #include "format/TextTrim.h"
-#include "interpret/EventMarks.h"
 #include "interpret/EventComments.h"
+#include "interpret/EventMarks.h"
 #include "resources/StringTable.h"
 #include "view/PropertyRows.h"
 #include "wavefile/CKpDoc.h"
@@ -17,9 +17,15 @@ namespace {
 
 using namespace propertyfield;
 
-std::string Str(int id) { return std::string(KpString(id)); }
+std::string Str(int id)
+{
+    return std::string(KpString(id));
+}
 
-std::string MainField(const CWaveHeadInfo& head, int field) { return ShownText(RecordField(&head.MainRecord(), field)); }
+std::string MainField(const CWaveHeadInfo& head, int field)
+{
+    return ShownText(RecordField(&head.MainRecord(), field));
+}
 
 std::string Names(const std::vector<std::string>& names, std::size_t from, std::size_t to)
 {
@@ -110,7 +116,7 @@ TextTable EventTable(const CKpDoc& doc, const CursorTextContext& c)
     for (int i = 0; i < marks.Count(); ++i) {
         const auto k = static_cast<std::size_t>(i);
         t.rows.push_back({ std::to_string(i + 1), EventMarkTimeText(c, head.GetTimePerDiv(), marks.At(i)),
-                           k < comments.size() ? comments[k] : std::string() });
+            k < comments.size() ? comments[k] : std::string() });
     }
     return t;
 }
@@ -125,7 +131,7 @@ TextTable WaveCalcTable(const CKpDoc& doc)
         if (!doc.GetFloat(z).saved)
             continue;
         t.rows.push_back({ std::to_string(z + 1), ShownText(RecordField(head.FloatHeader(z), kFormula)),
-                           FloatComment(head, z), FloatUnitText(head, z) });
+            FloatComment(head, z), FloatUnitText(head, z) });
     }
     return t;
 }
@@ -139,7 +145,10 @@ std::string Printf(const char* pattern, auto... args)
 
 } // namespace
 
-std::string PropertyTabName(PropertyTab tab) { return Str(7001 + static_cast<int>(tab)); }
+std::string PropertyTabName(PropertyTab tab)
+{
+    return Str(7001 + static_cast<int>(tab));
+}
 
 std::string EventMarkTimeText(const CursorTextContext& c, double timePerDiv, std::int64_t p)
 {
@@ -153,7 +162,8 @@ std::string EventMarkTimeText(const CursorTextContext& c, double timePerDiv, std
     case 0: {
         // As many decimals as a hundredth of a division needs.
         const double hundredth = timePerDiv / 100.0;
-        int precision = hundredth > 0 && std::isfinite(hundredth) ? static_cast<int>(-std::floor(std::log10(hundredth))) : 0;
+        int precision
+            = hundredth > 0 && std::isfinite(hundredth) ? static_cast<int>(-std::floor(std::log10(hundredth))) : 0;
         precision = std::clamp(precision, 0, 12);
         const std::string number = Printf("%0.*fs", precision, s);
         return Printf("%*s", precision + 5, number.c_str());

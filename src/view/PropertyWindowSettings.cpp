@@ -20,8 +20,8 @@ PropertyWindowSettings PropertyWindowSettings::Load(const SettingsStore& store)
     if (!rect.empty())
         s.placement = DecodeRect(rect);
     for (std::size_t t = 0; t < s.columnWidths.size(); ++t)
-        s.columnWidths[t] = DecodeColumnWidths(ReadText(store, settings::kPropertyColumns[t], {}), kColumnCounts[t],
-                                               kDefaultWidth, kPropertyColumnCap);
+        s.columnWidths[t] = DecodeColumnWidths(
+            ReadText(store, settings::kPropertyColumns[t], {}), kColumnCounts[t], kDefaultWidth, kPropertyColumnCap);
     return s;
 }
 

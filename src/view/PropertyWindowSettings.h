@@ -1,8 +1,8 @@
 #pragma once
 // Section "Property": what the properties window keeps between runs.
 
-#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
+#include "format/SettingsEncoding.h"
 #include "view/PropertyTables.h"
 
 #include <array>

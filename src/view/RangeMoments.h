@@ -18,7 +18,7 @@
 namespace kp {
 
 struct Moments {
-    std::int64_t count = 0;   // finite values
+    std::int64_t count = 0; // finite values
     std::int64_t skipped = 0; // NaN and infinite values left out
     double mean = 0.0;
     double m2 = 0.0; // sum of squared deviations from the mean
@@ -85,7 +85,8 @@ public:
     static constexpr std::int64_t kBlock = 1024;
 
     BlockMoments() = default;
-    template <typename Values> BlockMoments(std::int64_t size, const Values& values)
+    template <typename Values>
+    BlockMoments(std::int64_t size, const Values& values)
         : size_(size)
     {
         const std::int64_t blocks = size / kBlock;

@@ -88,7 +88,10 @@ std::string RemarkPositionText(double position)
     return std::to_string(static_cast<long long>(std::lround(limited))) + "%";
 }
 
-std::string RemarkZoomText(double zoom) { return FormatFixed(zoom, 2); }
+std::string RemarkZoomText(double zoom)
+{
+    return FormatFixed(zoom, 2);
+}
 
 std::vector<RemarkRow> BuildRemarkRows(const CWaveHeadInfo& head, const std::vector<RemarkChannel>& channels)
 {

@@ -2,8 +2,8 @@
 
 #include "export/ExportTexts.h"
 #include "format/SiFormat.h"
-#include "wavefile/ModelTables.h"
 #include "wavefile/CKpDoc.h"
+#include "wavefile/ModelTables.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,12 +15,16 @@ namespace {
 constexpr int kPulseDigits = 4;
 constexpr int kFloatDigits = 7;
 
-std::string NameWithUnit(const std::string& name, const std::string& unit) { return name + "[" + unit + "]"; }
+std::string NameWithUnit(const std::string& name, const std::string& unit)
+{
+    return name + "[" + unit + "]";
+}
 
 std::string Percent(std::int64_t part, std::int64_t whole)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f%%", whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0);
+    std::snprintf(
+        buf, sizeof buf, "%.1f%%", whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0);
     return buf;
 }
 
@@ -30,9 +34,12 @@ std::int64_t ChannelValues::size() const
 {
     switch (coding) {
     case Coding::Code16:
-    case Coding::Pulse: return static_cast<std::int64_t>(codes16.size());
-    case Coding::Code32: return static_cast<std::int64_t>(codes32.size());
-    case Coding::Float: return static_cast<std::int64_t>(floats.size());
+    case Coding::Pulse:
+        return static_cast<std::int64_t>(codes16.size());
+    case Coding::Code32:
+        return static_cast<std::int64_t>(codes32.size());
+    case Coding::Float:
+        return static_cast<std::int64_t>(floats.size());
     }
     return 0;
 }
@@ -129,7 +136,7 @@ TextTable StatisticsReadout::Build(const CKpDoc& doc, std::int64_t a, std::int64
             continue;
         }
         t.rows.push_back({ c.name, text(m.min), text(m.max), text(m.max - m.min), text(m.mean), text(m.Rms()),
-                           text(m.StandardDeviation()), std::to_string(m.skipped) });
+            text(m.StandardDeviation()), std::to_string(m.skipped) });
     }
     if (!probes_.empty()) {
         // The logic probes under titles of their own.
@@ -137,7 +144,7 @@ TextTable StatisticsReadout::Build(const CKpDoc& doc, std::int64_t a, std::int64
         for (const LogicProbe& p : probes_) {
             const LogicCounts c = p.counts.Query(a, b);
             t.rows.push_back({ p.name, std::to_string(c.rising), std::to_string(c.falling), Percent(c.high, c.points),
-                               "", "", "", "" });
+                "", "", "", "" });
         }
     }
     return t;

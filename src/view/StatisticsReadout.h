@@ -36,10 +36,14 @@ struct ChannelValues {
     {
         const auto k = static_cast<std::size_t>(i);
         switch (coding) {
-        case Coding::Code16: return scale.Apply16(codes16[k]);
-        case Coding::Code32: return scale.Apply32(codes32[k]);
-        case Coding::Float: return static_cast<double>(floats[k]);
-        case Coding::Pulse: return pulse.Apply(codes16[k]);
+        case Coding::Code16:
+            return scale.Apply16(codes16[k]);
+        case Coding::Code32:
+            return scale.Apply32(codes32[k]);
+        case Coding::Float:
+            return static_cast<double>(floats[k]);
+        case Coding::Pulse:
+            return pulse.Apply(codes16[k]);
         }
         return 0.0;
     }

@@ -14,14 +14,14 @@ SettingsRect Shift(const SettingsRect& r, int dx, int dy)
 
 } // namespace
 
-SettingsRect PlaceToolWindow(const std::optional<SettingsRect>& savedRelative, const SettingsRect& frame,
-                             const SettingsRect& screen)
+SettingsRect PlaceToolWindow(
+    const std::optional<SettingsRect>& savedRelative, const SettingsRect& frame, const SettingsRect& screen)
 {
     if (savedRelative) {
         const SettingsRect r = Shift(*savedRelative, frame.left, frame.top);
         const int screenHeight = screen.bottom - screen.top;
-        if (r.left >= screen.left && r.left < screen.right && r.top >= -9 && r.top <= screenHeight
-            && r.right > r.left && r.bottom > r.top)
+        if (r.left >= screen.left && r.left < screen.right && r.top >= -9 && r.top <= screenHeight && r.right > r.left
+            && r.bottom > r.top)
             return r;
     }
     if (frame.right + kSideWidth <= screen.right)

@@ -10,8 +10,8 @@
 namespace kp {
 
 // Rectangles as left, top, right, bottom (exclusive right and bottom).
-SettingsRect PlaceToolWindow(const std::optional<SettingsRect>& savedRelative, const SettingsRect& frame,
-                             const SettingsRect& screen);
+SettingsRect PlaceToolWindow(
+    const std::optional<SettingsRect>& savedRelative, const SettingsRect& frame, const SettingsRect& screen);
 
 // The window's rectangle as the placement stores it: relative to the frame.
 SettingsRect RelativeToFrame(const SettingsRect& window, const SettingsRect& frame);

@@ -45,7 +45,7 @@ constexpr std::array<std::string_view, 3> kFormats { "aux", "dec", "exp" };
 constexpr std::array<std::string_view, 6> kCalcs { "b-a", "a-b", "a+b", "axb", "a/b", "b/a" };
 // By tab data; the statistics last.
 constexpr std::array<std::string_view, kTraceTabs + 1> kTabs { "analog", "pulse", "logic", "alarm", "calc",
-                                                                "statistics" };
+    "statistics" };
 
 bool Takes(std::string_view name)
 {
@@ -92,8 +92,8 @@ std::optional<TracePosition> ParseTracePosition(const std::string& text)
     const auto [end, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || first == last || !std::isfinite(value))
         return std::nullopt;
-    static const std::array<std::pair<std::string_view, double>, 5> kUnits { {
-        { "s", 1.0 }, { "ms", 1e-3 }, { "us", 1e-6 }, { "\xC2\xB5s", 1e-6 }, { "ns", 1e-9 } } };
+    static const std::array<std::pair<std::string_view, double>, 5> kUnits { { { "s", 1.0 }, { "ms", 1e-3 },
+        { "us", 1e-6 }, { "\xC2\xB5s", 1e-6 }, { "ns", 1e-9 } } };
     for (const auto& [unit, factor] : kUnits) {
         if (std::string_view(end, static_cast<std::size_t>(last - end)) == unit)
             return TracePosition { true, 0, value * factor };
@@ -173,8 +173,8 @@ TraceArguments ParseTraceArguments(const std::vector<std::string>& tokens)
     return { std::move(r), {} };
 }
 
-TraceCursors PlaceTraceCursors(const TracePosition& a, const TracePosition& b, std::int64_t trigger,
-                               double interval, std::int64_t points)
+TraceCursors PlaceTraceCursors(
+    const TracePosition& a, const TracePosition& b, std::int64_t trigger, double interval, std::int64_t points)
 {
     const std::int64_t last = std::max<std::int64_t>(points - 1, 0);
     auto place = [&](const TracePosition& p) {
@@ -188,12 +188,12 @@ TraceCursors PlaceTraceCursors(const TracePosition& a, const TracePosition& b, s
     return c;
 }
 
-std::string TraceCommandText(const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request,
-                             TraceCursors cursors)
+std::string TraceCommandText(
+    const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request, TraceCursors cursors)
 {
     const TraceTables tables = BuildTraceTables(doc, cursors.a, cursors.b, request.options);
-    const CursorEditTexts edits = CursorEditTextsAt(
-        CursorTextContextOf(record, request.notation, false), cursors.a, cursors.b);
+    const CursorEditTexts edits
+        = CursorEditTextsAt(CursorTextContextOf(record, request.notation, false), cursors.a, cursors.b);
     std::vector<int> tabs = request.tab ? std::vector<int> { *request.tab } : ShownTraceTabs(tables, true);
     std::string out;
     for (int tab : tabs) {
@@ -201,8 +201,8 @@ std::string TraceCommandText(const CKpDoc& doc, const ViewRecord& record, const 
         if (tab == kStatisticsTab) {
             StatisticsReadout statistics;
             const TextTable table = statistics.Build(doc, cursors.a, cursors.b, request.options.format);
-            out += TraceTabCopyText(tab, table, edits,
-                                    StatisticsReadout::SummaryLine(record.sampleInterval, cursors.a, cursors.b));
+            out += TraceTabCopyText(
+                tab, table, edits, StatisticsReadout::SummaryLine(record.sampleInterval, cursors.a, cursors.b));
         } else {
             out += TraceTabCopyText(tab, tables[static_cast<std::size_t>(tab)], edits, {});
         }

@@ -50,13 +50,13 @@ struct TraceCursors {
     std::int64_t a = 0;
     std::int64_t b = 0;
 };
-TraceCursors PlaceTraceCursors(const TracePosition& a, const TracePosition& b, std::int64_t trigger,
-                               double interval, std::int64_t points);
+TraceCursors PlaceTraceCursors(
+    const TracePosition& a, const TracePosition& b, std::int64_t trigger, double interval, std::int64_t points);
 
 // The text printed for a loaded document: per tab one title line and its
 // Copy text, line ends "\r\n".
-std::string TraceCommandText(const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request,
-                             TraceCursors cursors);
+std::string TraceCommandText(
+    const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request, TraceCursors cursors);
 
 // The whole command: returns the exit status (0, 1 when the recording
 // cannot be measured, 2 for a usage error), the text on out, reasons on err.

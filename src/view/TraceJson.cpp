@@ -49,7 +49,10 @@ std::string Columns(const TextTable& table)
     return Texts(titles);
 }
 
-std::string Count(std::int64_t n) { return std::to_string(n); }
+std::string Count(std::int64_t n)
+{
+    return std::to_string(n);
+}
 
 std::string Position(std::int64_t point, const std::string& text)
 {
@@ -146,13 +149,13 @@ std::string JsonNumber(std::optional<double> value)
     return ec == std::errc() ? std::string(buf, end) : "null";
 }
 
-std::string TraceCommandJson(const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request,
-                             TraceCursors cursors)
+std::string TraceCommandJson(
+    const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request, TraceCursors cursors)
 {
     TraceNumbers numbers;
     const TraceTables tables = BuildTraceTables(doc, cursors.a, cursors.b, request.options, &numbers);
-    const CursorEditTexts edits = CursorEditTextsAt(
-        CursorTextContextOf(record, request.notation, false), cursors.a, cursors.b);
+    const CursorEditTexts edits
+        = CursorEditTextsAt(CursorTextContextOf(record, request.notation, false), cursors.a, cursors.b);
     const std::vector<int> tabs = request.tab ? std::vector<int> { *request.tab } : ShownTraceTabs(tables, true);
     std::vector<std::string> lists;
     for (int tab : tabs) {

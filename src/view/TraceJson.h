@@ -8,8 +8,8 @@
 
 namespace kp {
 
-std::string TraceCommandJson(const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request,
-                             TraceCursors cursors);
+std::string TraceCommandJson(
+    const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request, TraceCursors cursors);
 
 // A string as a JSON string literal, quotes included.
 std::string JsonString(const std::string& text);

@@ -3,11 +3,11 @@
 #include "view/PropertyTables.h"
 
 #include "export/ExportTexts.h"
-#include "wavefile/ModelTables.h"
+#include "format/TextTrim.h"
 #include "resources/StringTable.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/HeaderRecord.h"
-#include "format/TextTrim.h"
+#include "wavefile/ModelTables.h"
 
 #include <algorithm>
 #include <optional>
@@ -19,9 +19,15 @@ namespace {
 constexpr int kPulseDigits = 4;
 constexpr int kFloatDigits = 7;
 
-std::string Str(int id) { return std::string(KpString(id)); }
+std::string Str(int id)
+{
+    return std::string(KpString(id));
+}
 
-std::string NameWithUnit(const std::string& name, const std::string& unit) { return name + "[" + unit + "]"; }
+std::string NameWithUnit(const std::string& name, const std::string& unit)
+{
+    return name + "[" + unit + "]";
+}
 
 template <typename T> std::optional<T> At(const std::vector<T>& v, std::int64_t i)
 {
@@ -38,7 +44,7 @@ struct ValueRow {
     std::vector<TraceRowNumbers>* numbers = nullptr;
 
     std::vector<std::string> Make(std::string name, std::optional<double> a, std::optional<double> b,
-                                  std::optional<double> bMinusA, std::string comment, bool calcIsDifference) const
+        std::optional<double> bMinusA, std::string comment, bool calcIsDifference) const
     {
         auto text = [&](std::optional<double> v) {
             return v ? TraceValueText(*v, digits, options.format, unit) : std::string();
@@ -53,7 +59,7 @@ struct ValueRow {
 };
 
 void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, bool pairs, TextTable& t,
-                std::vector<TraceRowNumbers>* numbers)
+    std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int count = std::min(doc.GetAnalogCount(), kAnalogSlots);
@@ -71,15 +77,21 @@ void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOp
             if (narrow) {
                 const auto& v = secondary ? s16.secondary : s16.primary;
                 const auto ca = At(v, a), cb = At(v, b);
-                if (ca) va = scale.Apply16(*ca);
-                if (cb) vb = scale.Apply16(*cb);
-                if (ca && cb) d = scale.Difference16(*ca, *cb);
+                if (ca)
+                    va = scale.Apply16(*ca);
+                if (cb)
+                    vb = scale.Apply16(*cb);
+                if (ca && cb)
+                    d = scale.Difference16(*ca, *cb);
             } else {
                 const auto& v = secondary ? s32.secondary : s32.primary;
                 const auto ca = At(v, a), cb = At(v, b);
-                if (ca) va = scale.Apply32(*ca);
-                if (cb) vb = scale.Apply32(*cb);
-                if (ca && cb) d = scale.Difference32(*ca, *cb);
+                if (ca)
+                    va = scale.Apply32(*ca);
+                if (cb)
+                    vb = scale.Apply32(*cb);
+                if (ca && cb)
+                    d = scale.Difference32(*ca, *cb);
             }
             t.rows.push_back(row.Make(std::move(name), va, vb, d, std::move(comment), false));
         };
@@ -90,7 +102,7 @@ void AnalogRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOp
 }
 
 void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, bool pairs, TextTable& t,
-              std::vector<TraceRowNumbers>* numbers)
+    std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int count = std::min(doc.GetFloatCount(), kFloatSlots);
@@ -102,9 +114,12 @@ void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOpti
         auto values = [&](const std::vector<float>& v, std::string name, std::string comment) {
             const auto fa = At(v, a), fb = At(v, b);
             std::optional<double> va, vb, d;
-            if (fa) va = static_cast<double>(*fa);
-            if (fb) vb = static_cast<double>(*fb);
-            if (va && vb) d = *vb - *va;
+            if (fa)
+                va = static_cast<double>(*fa);
+            if (fb)
+                vb = static_cast<double>(*fb);
+            if (va && vb)
+                d = *vb - *va;
             t.rows.push_back(row.Make(std::move(name), va, vb, d, std::move(comment), false));
         };
         values(s.primary, NameWithUnit(head.GetFloatChannelName(z), row.unit), FloatComment(head, z));
@@ -114,7 +129,7 @@ void CalcRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOpti
 }
 
 void PulseRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& o, TextTable& t,
-               std::vector<TraceRowNumbers>* numbers)
+    std::vector<TraceRowNumbers>* numbers)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int count = std::min(doc.GetPulseCount(), kPulseSlots);
@@ -126,11 +141,14 @@ void PulseRows(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOpt
         const ValueRow row { o, kPulseDigits, head.GetPulseUnitText(p), numbers };
         const auto ca = At(s.primary, a), cb = At(s.primary, b);
         std::optional<double> va, vb, d;
-        if (ca) va = scale.Apply(*ca);
-        if (cb) vb = scale.Apply(*cb);
-        if (ca && cb) d = (static_cast<double>(*cb) - static_cast<double>(*ca)) * scale.scale;
-        t.rows.push_back(row.Make(NameWithUnit(head.GetPulseChannelName(p), row.unit), va, vb, d,
-                                  PulseComment(head, p), true));
+        if (ca)
+            va = scale.Apply(*ca);
+        if (cb)
+            vb = scale.Apply(*cb);
+        if (ca && cb)
+            d = (static_cast<double>(*cb) - static_cast<double>(*ca)) * scale.scale;
+        t.rows.push_back(
+            row.Make(NameWithUnit(head.GetPulseChannelName(p), row.unit), va, vb, d, PulseComment(head, p), true));
     }
 }
 
@@ -211,8 +229,8 @@ TraceTables EmptyTraceTables(TraceCalcType calc)
     return tables;
 }
 
-TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options,
-                             TraceNumbers* numbers)
+TraceTables BuildTraceTables(
+    const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options, TraceNumbers* numbers)
 {
     auto sink = [&](TraceTab tab) { return numbers ? &(*numbers)[static_cast<int>(tab)] : nullptr; };
     TraceTables tables = EmptyTraceTables(options.calc);
@@ -229,11 +247,16 @@ TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, 
 const char* TraceTabName(TraceTab tab)
 {
     switch (tab) {
-    case TraceTab::Analog: return "Analog";
-    case TraceTab::Pulse: return "Pulse";
-    case TraceTab::Logic: return "Logic";
-    case TraceTab::Alarm: return "Alarm";
-    case TraceTab::Calc: return "Wave Calc";
+    case TraceTab::Analog:
+        return "Analog";
+    case TraceTab::Pulse:
+        return "Pulse";
+    case TraceTab::Logic:
+        return "Logic";
+    case TraceTab::Alarm:
+        return "Alarm";
+    case TraceTab::Calc:
+        return "Wave Calc";
     }
     return "";
 }

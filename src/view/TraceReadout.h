@@ -40,8 +40,8 @@ using TraceNumbers = std::array<std::vector<TraceRowNumbers>, kTraceTabs>;
 // The lists with their titles and alignments; a cell whose point lies beyond
 // the samples the document holds stays empty. numbers, when given, receives
 // one entry per row.
-TraceTables BuildTraceTables(const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options,
-                             TraceNumbers* numbers = nullptr);
+TraceTables BuildTraceTables(
+    const CKpDoc& doc, std::int64_t a, std::int64_t b, const TraceOptions& options, TraceNumbers* numbers = nullptr);
 
 // The titles and alignments alone (for an empty document).
 TraceTables EmptyTraceTables(TraceCalcType calc);

@@ -23,8 +23,7 @@ std::string TraceTabTitle(int tab)
     return TraceTabName(static_cast<TraceTab>(tab));
 }
 
-std::string TraceTabCopyText(int tab, const TextTable& table, const CursorEditTexts& edits,
-                             const std::string& summary)
+std::string TraceTabCopyText(int tab, const TextTable& table, const CursorEditTexts& edits, const std::string& summary)
 {
     if (tab == kStatisticsTab)
         return StatisticsCopyText(table, edits, summary);

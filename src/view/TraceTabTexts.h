@@ -21,8 +21,7 @@ std::vector<int> ShownTraceTabs(const TraceTables& tables, bool loaded);
 std::string TraceTabTitle(int tab);
 
 // The tab's clipboard text; summary is the statistics' line above the list.
-std::string TraceTabCopyText(int tab, const TextTable& table, const CursorEditTexts& edits,
-                             const std::string& summary);
+std::string TraceTabCopyText(int tab, const TextTable& table, const CursorEditTexts& edits, const std::string& summary);
 
 // The context in which the cursor edits print a record's positions.
 CursorTextContext CursorTextContextOf(const ViewRecord& record, int notation, bool enhancedDate);

@@ -13,7 +13,10 @@ constexpr std::array<std::size_t, kTraceTabs + 1> kColumnCounts { 5, 5, 4, 4, 5,
 constexpr int kDefaultWidth = kFitColumnWidth;
 
 // An out-of-range stored choice falls back to the first.
-int Choice(int value, int count) { return value >= 0 && value < count ? value : 0; }
+int Choice(int value, int count)
+{
+    return value >= 0 && value < count ? value : 0;
+}
 
 } // namespace
 

@@ -1,8 +1,8 @@
 #pragma once
 // Section "TraceAll": what the trace window keeps between runs.
 
-#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
+#include "format/SettingsEncoding.h"
 #include "view/TraceReadout.h"
 
 #include <array>

@@ -6,11 +6,11 @@
 // summaries refer to the document's arrays, so a record must not outlive the
 // load it was built from.
 
+#include "format/DateTime.h"
 #include "format/SettingsEncoding.h"
 #include "view/DivisionGeometry.h"
 #include "view/TraceColumns.h"
 #include "view/TraceScaling.h"
-#include "format/DateTime.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "view/ViewRecordBuilder.h"
 
-#include "wavefile/ChannelScale.h"
 #include "interpret/ChannelDisplayValues.h"
 #include "interpret/EventMarks.h"
-#include "wavefile/ModelTables.h"
 #include "interpret/TriggerMoment.h"
 #include "wavefile/CKpDoc.h"
+#include "wavefile/ChannelScale.h"
+#include "wavefile/ModelTables.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 // application's settings record holds the rest), and the per-channel values
 // kept while "Fi&xed" is on.
 
-#include "format/SettingsEncoding.h"
 #include "app/SettingsKeys.h"
+#include "format/SettingsEncoding.h"
 
 namespace kp {
 

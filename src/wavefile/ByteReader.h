@@ -18,8 +18,10 @@ class ShortReadError : public std::runtime_error {
 public:
     ShortReadError(std::uint64_t offset, std::uint64_t size, std::uint64_t available)
         : std::runtime_error("read of " + std::to_string(size) + " bytes at " + std::to_string(offset)
-                             + " beyond the end at " + std::to_string(available)),
-          offset_(offset), size_(size), available_(available)
+            + " beyond the end at " + std::to_string(available))
+        , offset_(offset)
+        , size_(size)
+        , available_(available)
     {
     }
     std::uint64_t offset() const { return offset_; }
@@ -31,23 +33,29 @@ private:
 };
 
 // Raw loads for hot loops that have already checked a whole frame with fits().
-inline std::uint16_t LoadBE16(const std::uint8_t* p) { return static_cast<std::uint16_t>((p[0] << 8) | p[1]); }
-inline std::uint16_t LoadLE16(const std::uint8_t* p) { return static_cast<std::uint16_t>((p[1] << 8) | p[0]); }
+inline std::uint16_t LoadBE16(const std::uint8_t* p)
+{
+    return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+}
+inline std::uint16_t LoadLE16(const std::uint8_t* p)
+{
+    return static_cast<std::uint16_t>((p[1] << 8) | p[0]);
+}
 inline std::uint32_t LoadBE32(const std::uint8_t* p)
 {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+    return (std::uint32_t { p[0] } << 24) | (std::uint32_t { p[1] } << 16) | (std::uint32_t { p[2] } << 8) | p[3];
 }
 inline std::uint32_t LoadLE32(const std::uint8_t* p)
 {
-    return (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+    return (std::uint32_t { p[3] } << 24) | (std::uint32_t { p[2] } << 16) | (std::uint32_t { p[1] } << 8) | p[0];
 }
 inline std::uint64_t LoadBE64(const std::uint8_t* p)
 {
-    return (std::uint64_t{LoadBE32(p)} << 32) | LoadBE32(p + 4);
+    return (std::uint64_t { LoadBE32(p) } << 32) | LoadBE32(p + 4);
 }
 inline std::uint64_t LoadLE64(const std::uint8_t* p)
 {
-    return (std::uint64_t{LoadLE32(p + 4)} << 32) | LoadLE32(p);
+    return (std::uint64_t { LoadLE32(p + 4) } << 32) | LoadLE32(p);
 }
 
 // Overflow-safe: does [offset, offset + size) lie inside a span of n bytes?
@@ -58,7 +66,11 @@ constexpr bool Fits(std::uint64_t n, std::uint64_t offset, std::uint64_t size)
 
 class ByteReader {
 public:
-    ByteReader(std::span<const std::uint8_t> bytes, ByteOrder order) : bytes_(bytes), order_(order) {}
+    ByteReader(std::span<const std::uint8_t> bytes, ByteOrder order)
+        : bytes_(bytes)
+        , order_(order)
+    {
+    }
 
     std::uint64_t size() const { return bytes_.size(); }
     std::span<const std::uint8_t> bytes() const { return bytes_; }
@@ -123,14 +135,17 @@ constexpr std::uint8_t ReverseBits8(std::uint8_t v)
 }
 constexpr std::uint16_t ReverseBits16(std::uint16_t v)
 {
-    return static_cast<std::uint16_t>((ReverseBits8(static_cast<std::uint8_t>(v & 0xFF)) << 8)
-                                      | ReverseBits8(static_cast<std::uint8_t>(v >> 8)));
+    return static_cast<std::uint16_t>(
+        (ReverseBits8(static_cast<std::uint8_t>(v & 0xFF)) << 8) | ReverseBits8(static_cast<std::uint8_t>(v >> 8)));
 }
 constexpr std::uint16_t ReverseNibbles16(std::uint16_t v)
 {
-    return static_cast<std::uint16_t>(((v & 0x000Fu) << 12) | ((v & 0x00F0u) << 4) | ((v & 0x0F00u) >> 4)
-                                      | ((v & 0xF000u) >> 12));
+    return static_cast<std::uint16_t>(
+        ((v & 0x000Fu) << 12) | ((v & 0x00F0u) << 4) | ((v & 0x0F00u) >> 4) | ((v & 0xF000u) >> 12));
 }
-constexpr std::uint16_t SwapBytes16(std::uint16_t v) { return static_cast<std::uint16_t>((v << 8) | (v >> 8)); }
+constexpr std::uint16_t SwapBytes16(std::uint16_t v)
+{
+    return static_cast<std::uint16_t>((v << 8) | (v >> 8));
+}
 
 } // namespace kp

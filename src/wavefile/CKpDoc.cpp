@@ -16,11 +16,16 @@
 namespace kp {
 
 CKpDoc::CKpDoc(UserMessages& messages, ProgressWindow& progress, CBlockFileList& blockFiles)
-    : messages_(messages), progress_(progress), blockFiles_(blockFiles)
+    : messages_(messages)
+    , progress_(progress)
+    , blockFiles_(blockFiles)
 {
 }
 
-void CKpDoc::FreeSampleBuffers() { tables_.clear(); }
+void CKpDoc::FreeSampleBuffers()
+{
+    tables_.clear();
+}
 
 void CKpDoc::Changed()
 {
@@ -52,7 +57,9 @@ bool CKpDoc::OnOpenDocument(const std::filesystem::path& path)
     std::filesystem::path chosen;
     bool indexFile = false;
     switch (kind) {
-    case kFileWaveform: chosen = path; break;
+    case kFileWaveform:
+        chosen = path;
+        break;
     case kFileLoggerWaveform:
         if (launch_)
             launch_(path);
@@ -68,7 +75,8 @@ bool CKpDoc::OnOpenDocument(const std::filesystem::path& path)
             return false;
         }
         break;
-    default: return false;
+    default:
+        return false;
     }
 
     // From here on the previous recording is gone, whatever happens.
@@ -120,8 +128,7 @@ void CKpDoc::ShowShortFileError(const std::filesystem::path& path)
 
 bool CKpDoc::AskKeepShortFile(const std::filesystem::path& path)
 {
-    return messages_.show(KpFormat(IDS_FILE_TOO_SHORT, path.string()), MessageButtons::OkCancel,
-                          MessageIcon::Warning)
+    return messages_.show(KpFormat(IDS_FILE_TOO_SHORT, path.string()), MessageButtons::OkCancel, MessageIcon::Warning)
         == MessageAnswer::Ok;
 }
 
@@ -162,17 +169,24 @@ bool CKpDoc::LoadSamples(const std::filesystem::path& path, const MappedFile& fi
     const std::int64_t points = layout.MaxPoints();
     const AllocateResult allocation = AllocateTables(layout, 0, points, file.size(), tables_);
     switch (allocation.status) {
-    case AllocateStatus::Ok: break;
-    case AllocateStatus::NoSampleData: return true;
-    case AllocateStatus::PulseUnderPairs: return false;
+    case AllocateStatus::Ok:
+        break;
+    case AllocateStatus::NoSampleData:
+        return true;
+    case AllocateStatus::PulseUnderPairs:
+        return false;
     case AllocateStatus::ZeroPointCount:
-    case AllocateStatus::OutOfMemory: ShowMemoryMessage(); return false;
-    case AllocateStatus::TooLargeForFile: ShowShortFileError(path); return false;
+    case AllocateStatus::OutOfMemory:
+        ShowMemoryMessage();
+        return false;
+    case AllocateStatus::TooLargeForFile:
+        ShowShortFileError(path);
+        return false;
     }
 
     progress_.begin(title_, std::string(KpString(IDS_LOADING)), ProgressRange(layout, points));
     progressOpen_ = true;
-    DecodeRequest request{head_, file.bytes(), tables_, 0, points, [this] { return progress_.step(); }, {}};
+    DecodeRequest request { head_, file.bytes(), tables_, 0, points, [this] { return progress_.step(); }, {} };
     std::uint64_t released = 0;
     request.consumed = [&file, &released](std::uint64_t offset) {
         if (offset > released) {
@@ -186,9 +200,13 @@ bool CKpDoc::LoadSamples(const std::filesystem::path& path, const MappedFile& fi
         if (file.unchanged())
             return true;
         break;
-    case DecodeStatus::ShortFile: break;
-    case DecodeStatus::Cancelled: return false;
-    case DecodeStatus::Refused: ShowShortFileError(path); return false;
+    case DecodeStatus::ShortFile:
+        break;
+    case DecodeStatus::Cancelled:
+        return false;
+    case DecodeStatus::Refused:
+        ShowShortFileError(path);
+        return false;
     }
     // Cut short, or changed while it was read: only what was read from the
     // file as it was opened counts.

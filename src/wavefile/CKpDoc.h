@@ -63,10 +63,19 @@ public:
     // ------------------------------------------------------------- reading
     const CWaveHeadInfo& GetHeadInfo() const { return head_; }
     const ChannelTables& GetTables() const { return tables_; }
-    const ChannelSlot<std::uint16_t>& GetAnalog(int slot) const { return tables_.analog.at(static_cast<std::size_t>(slot)); }
-    const ChannelSlot<std::uint32_t>& GetLogic(int slot) const { return tables_.logic.at(static_cast<std::size_t>(slot)); }
+    const ChannelSlot<std::uint16_t>& GetAnalog(int slot) const
+    {
+        return tables_.analog.at(static_cast<std::size_t>(slot));
+    }
+    const ChannelSlot<std::uint32_t>& GetLogic(int slot) const
+    {
+        return tables_.logic.at(static_cast<std::size_t>(slot));
+    }
     const ChannelSlot<float>& GetFloat(int slot) const { return tables_.floats.at(static_cast<std::size_t>(slot)); }
-    const ChannelSlot<std::uint16_t>& GetPulse(int slot) const { return tables_.pulse.at(static_cast<std::size_t>(slot)); }
+    const ChannelSlot<std::uint16_t>& GetPulse(int slot) const
+    {
+        return tables_.pulse.at(static_cast<std::size_t>(slot));
+    }
     const LogicGroupTable& GetLogicGroups() const { return tables_.logicGroups; }
 
     int GetAnalogCount() const { return analogCount_; }

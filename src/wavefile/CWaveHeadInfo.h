@@ -65,13 +65,13 @@ public:
     const HeaderRecord* SystemHeader() const;
     const HeaderRecord* FftHeader() const;
     const HeaderRecord* GpsHeader() const;
-    const HeaderRecord* ChannelHeader(int slot) const;   // "HC", "HU"
+    const HeaderRecord* ChannelHeader(int slot) const; // "HC", "HU"
     const HeaderRecord* ChannelHeader02(int slot) const; // "HC02", "HC_02"
-    const HeaderRecord* FloatHeader(int slot) const;     // "HR", "HZ", "HV"
+    const HeaderRecord* FloatHeader(int slot) const; // "HR", "HZ", "HV"
     const HeaderRecord* FloatHeader02(int slot) const;
-    const HeaderRecord* PulseHeader(int slot) const;     // "HJ", "HK"
+    const HeaderRecord* PulseHeader(int slot) const; // "HJ", "HK"
     const HeaderRecord* PulseHeader02(int slot) const;
-    const HeaderRecord* LogicHeader(int slot) const;     // "HL", "HG"
+    const HeaderRecord* LogicHeader(int slot) const; // "HL", "HG"
     const HeaderRecord* LogicHeader02(int slot) const;
     const HeaderRecord* EventMarkHeader(int slot) const; // "HPE", by byte 8
     // Binary and list records stored whole, in file order, by their tag
@@ -271,12 +271,12 @@ public:
 
 private:
     struct Slot {
-        HeaderRecord record{};
+        HeaderRecord record {};
         bool present = false;
     };
     struct TaggedRecord {
         std::string tag;
-        HeaderRecord record{};
+        HeaderRecord record {};
     };
     static const HeaderRecord* SlotRecord(const std::vector<Slot>& slots, int index);
     void SetCounts();
@@ -306,7 +306,7 @@ private:
     int logicUnitCount_ = 0;
     int auxCount_ = 0;
 
-    HeaderRecord main_{};
+    HeaderRecord main_ {};
     std::vector<std::uint8_t> oldHeader_; // 2048 bytes when present
     Slot waveHeader1_, system_, fft_, gps_;
     std::vector<HeaderRecord> waveHeader2_;
@@ -316,8 +316,8 @@ private:
     ChunkedHeader chunked_; // family 5; reset by LoadChunkedFamily
 
     // channel names: the family-5 set markers
-    std::array<bool, kChannelHeaderSlots> channelMarker_{};
-    std::array<bool, kLogicHeaderSlots> logicUnitMarker_{};
+    std::array<bool, kChannelHeaderSlots> channelMarker_ {};
+    std::array<bool, kLogicHeaderSlots> logicUnitMarker_ {};
 };
 
 } // namespace kp

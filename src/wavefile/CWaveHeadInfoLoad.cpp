@@ -6,8 +6,8 @@
 #include <cstring>
 #include <utility>
 
-#include "wavefile/ModelTables.h"
 #include "wavefile/ByteReader.h"
+#include "wavefile/ModelTables.h"
 #include "wavefile/OldHeader.h"
 
 namespace kp {
@@ -19,14 +19,17 @@ constexpr int kEventMarkSlots = 26;
 
 HeaderRecord ReadRecord(const ByteReader& reader, std::uint64_t offset)
 {
-    HeaderRecord record{};
+    HeaderRecord record {};
     const auto bytes = reader.slice(offset, kHeaderRecordSize);
     std::copy(bytes.begin(), bytes.end(), record.begin());
     return record;
 }
 
 // The record's tag: field 0 up to its terminator.
-std::string TagOf(const HeaderRecord& record) { return FieldText(record, 0); }
+std::string TagOf(const HeaderRecord& record)
+{
+    return FieldText(record, 0);
+}
 
 // The number in a designation such as "3", "CH3", "Z12" or "L4": leading
 // letters skipped, then the decimal number; -1 when there is none.
@@ -92,7 +95,7 @@ void CWaveHeadInfo::LoadOldHeader(std::span<const std::uint8_t> file)
     modelId_ = ModelIdFromName(GetModelName());
     auto text = [&](std::size_t offset, std::size_t length) {
         return std::string(reinterpret_cast<const char*>(oldHeader_.data() + offset),
-                           strnlen(reinterpret_cast<const char*>(oldHeader_.data() + offset), length));
+            strnlen(reinterpret_cast<const char*>(oldHeader_.data() + offset), length));
     };
     analogCount_ = Clamp(ParseIntPrefix(text(oldheader::kAnalogCount, 3)), 0, kChannelHeaderSlots);
     logicUnitCount_ = Clamp(4 * ParseIntPrefix(text(oldheader::kLogicCount, 3)), 0, kLogicHeaderSlots);
@@ -148,7 +151,8 @@ void CWaveHeadInfo::SetCounts()
         analog = 352;
         logic = 128;
         break;
-    default: break;
+    default:
+        break;
     }
     analogCount_ = Clamp(analog, 0, kChannelHeaderSlots);
     logicUnitCount_ = Clamp(logic, 0, kLogicHeaderSlots);
@@ -176,18 +180,18 @@ void CWaveHeadInfo::PutChannel(std::vector<Slot>& group, const HeaderRecord& rec
         return;
     const int slot = n - 1;
     if (slot < static_cast<int>(group.size()))
-        group[slot] = Slot{record, true};
+        group[slot] = Slot { record, true };
 }
 
 void CWaveHeadInfo::PutTagged(const std::string& tag, const HeaderRecord& record)
 {
-    tagged_.push_back(TaggedRecord{tag, record});
+    tagged_.push_back(TaggedRecord { tag, record });
 }
 
 void CWaveHeadInfo::DispatchFamily8(const HeaderRecord& record, const std::string& tag)
 {
     if (tag == "HW-001") {
-        waveHeader1_ = Slot{record, true};
+        waveHeader1_ = Slot { record, true };
     } else if (tag == "HW-002") {
         if (static_cast<int>(waveHeader2_.size()) < kMaxWaveHeader2)
             waveHeader2_.push_back(record);
@@ -197,20 +201,20 @@ void CWaveHeadInfo::DispatchFamily8(const HeaderRecord& record, const std::strin
         if (d.rfind("GPS", 0) == 0) {
             const int n = DesignationNumber(d);
             if (n >= 1 && n <= 5) {
-                group[239 + n] = Slot{record, true};
+                group[239 + n] = Slot { record, true };
             } else if (n == 6) {
                 for (int s = 246; s < 249; ++s)
-                    group[s] = Slot{record, true};
+                    group[s] = Slot { record, true };
             } else if (n == 7) {
                 for (int s = 249; s < 253; ++s)
-                    group[s] = Slot{record, true};
+                    group[s] = Slot { record, true };
             }
         } else if (d.size() >= 4 && d[0] == 'W' && d[2] == '-') {
             const int a = d[1] - '0', b = d[3] - '0';
             if (a >= 1 && a <= 9 && b >= 1 && b <= 9) {
                 const int slot = 256 + 2 * (a - 1) + (b - 1);
                 if (slot < kChannelHeaderSlots)
-                    group[slot] = Slot{record, true};
+                    group[slot] = Slot { record, true };
             }
         } else {
             PutChannel(group, record);
@@ -235,15 +239,15 @@ void CWaveHeadInfo::DispatchFamily8(const HeaderRecord& record, const std::strin
                 slot = 4 + 4 * (a - 1) + (b - 1);
         }
         if (slot >= 0 && slot < logicUnitCount_)
-            logic_[slot] = Slot{record, true};
+            logic_[slot] = Slot { record, true };
     } else if (tag == "HZ") {
         const int n = DesignationNumber(FieldText(record, 1));
         if (n >= 1 && n < kFloatHeaderSlots)
-            float_[n - 1] = Slot{record, true};
+            float_[n - 1] = Slot { record, true };
     } else if (tag == "HQ") {
-        gps_ = Slot{record, true};
+        gps_ = Slot { record, true };
     } else if (tag == "HS") {
-        system_ = Slot{record, true};
+        system_ = Slot { record, true };
     } else if (tag == "HE-QX3013") {
         PutTagged(tag, record);
     }
@@ -254,10 +258,10 @@ void CWaveHeadInfo::DispatchFamily9(const HeaderRecord& record, const std::strin
     auto putFloat = [&](std::vector<Slot>& group, int base, int limit) {
         const int n = DesignationNumber(FieldText(record, 1));
         if (n >= 1 && n <= limit && n < 96)
-            group[base + n - 1] = Slot{record, true};
+            group[base + n - 1] = Slot { record, true };
     };
     if (tag == "HW00") {
-        waveHeader1_ = Slot{record, true};
+        waveHeader1_ = Slot { record, true };
     } else if (tag == "HW01") {
         if (static_cast<int>(waveHeader2_.size()) < kMaxWaveHeader2)
             waveHeader2_.push_back(record);
@@ -274,7 +278,7 @@ void CWaveHeadInfo::DispatchFamily9(const HeaderRecord& record, const std::strin
     } else if (tag == "HV" || tag == "HV02") {
         putFloat(tag == "HV" ? float_ : float02_, 32, 63);
     } else if (tag == "HS") {
-        system_ = Slot{record, true};
+        system_ = Slot { record, true };
     } else if (TagStartsWith(record, "HPF")) {
         PutTagged("HPF", record);
     } else if (TagStartsWith(record, "HOF")) {
@@ -285,7 +289,7 @@ void CWaveHeadInfo::DispatchFamily9(const HeaderRecord& record, const std::strin
 void CWaveHeadInfo::DispatchOthers(const HeaderRecord& record, const std::string& tag)
 {
     if (tag == "HW-001") {
-        waveHeader1_ = Slot{record, true};
+        waveHeader1_ = Slot { record, true };
     } else if (tag == "HW-002") {
         if (static_cast<int>(waveHeader2_.size()) < kMaxWaveHeader2)
             waveHeader2_.push_back(record);
@@ -296,17 +300,17 @@ void CWaveHeadInfo::DispatchOthers(const HeaderRecord& record, const std::string
     } else if (tag == "HZ") {
         const int n = DesignationNumber(FieldText(record, 1));
         if (n >= 1 && n < kFloatHeaderSlots)
-            float_[n - 1] = Slot{record, true};
+            float_[n - 1] = Slot { record, true };
     } else if (tag == "HJ" || tag == "HK") {
         PutChannel(pulse_, record);
     } else if (tag == "HL" || tag == "HG") {
         PutChannel(logic_, record);
     } else if (tag == "HT") {
-        fft_ = Slot{record, true};
+        fft_ = Slot { record, true };
     } else if (tag == "HS") {
-        system_ = Slot{record, true};
+        system_ = Slot { record, true };
     } else if (tag == "HBA" || tag == "HBP" || tag == "HBL" || tag == "HE3019" || tag == "HP3518" || tag == "HM"
-               || tag == "HX") {
+        || tag == "HX") {
         PutTagged(tag, record);
     } else if (TagStartsWith(record, "HPT5228")) {
         PutTagged("HPT5228", record);
@@ -322,9 +326,9 @@ void CWaveHeadInfo::DispatchOthers(const HeaderRecord& record, const std::string
         else if (c >= 'A' && c <= 'Z')
             slot = c - 'A';
         if (slot >= 0 && slot < kEventMarkSlots)
-            eventMark_[slot] = Slot{record, true};
+            eventMark_[slot] = Slot { record, true };
     } else {
-        for (const char* prefix : {"HPF", "HOF", "HPV", "HOV"}) {
+        for (const char* prefix : { "HPF", "HOF", "HPV", "HOV" }) {
             if (TagStartsWith(record, prefix)) {
                 PutTagged(prefix, record);
                 break;
@@ -350,10 +354,10 @@ CWaveHeadInfo::SaveEntry CWaveHeadInfo::FindSaveEntry(const std::string& tag, in
             if (FieldText(*record, field).empty())
                 continue;
             if (FieldInt(*record, field) == channelNumber)
-                return SaveEntry{std::max<long long>(FieldInt(*record, field + 1), 0), FieldInt(*record, field + 2)};
+                return SaveEntry { std::max<long long>(FieldInt(*record, field + 1), 0), FieldInt(*record, field + 2) };
         }
     }
-    return SaveEntry{};
+    return SaveEntry {};
 }
 
 namespace {
@@ -363,8 +367,8 @@ namespace {
 std::pair<const char*, int> SaveListOf(int slot, int analogCount, bool power)
 {
     if (power && slot >= analogCount / 2)
-        return {"HBP", slot - analogCount / 2 + 1};
-    return {"HBA", slot + 1};
+        return { "HBP", slot - analogCount / 2 + 1 };
+    return { "HBA", slot + 1 };
 }
 
 std::int64_t BytePosition(std::int64_t units)

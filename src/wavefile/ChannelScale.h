@@ -24,7 +24,7 @@ struct ChannelScale {
     Rule rule = Rule::Linear;
     double scale = 1.0;
     double offset = 0.0;
-    double countScale = 1.0;  // Count: value per code before the user scaling
+    double countScale = 1.0; // Count: value per code before the user scaling
     double countOffset = 0.0; // Count: offset before the user scaling
     std::int64_t zeroCode = 0;
     // 16-bit codes are 0..65535 rather than -32768..32767.
@@ -70,7 +70,8 @@ struct ChannelScale {
 private:
     std::uint32_t Widen16(std::uint16_t code) const
     {
-        return unsignedCodes ? code : static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<std::int16_t>(code)));
+        return unsignedCodes ? code
+                             : static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<std::int16_t>(code)));
     }
     double FromCode(double c) const
     {

@@ -18,8 +18,7 @@ inline constexpr int kLogicUnits = 128;
 
 // One channel: primary values, secondary values (pair-valued functions only)
 // and whether the channel was saved.
-template <typename T>
-struct ChannelSlot {
+template <typename T> struct ChannelSlot {
     std::vector<T> primary;
     std::vector<T> secondary;
     bool saved = false;
@@ -35,9 +34,9 @@ struct ChannelSlot {
 // Classic logic units of 4 probes, 8 units to a 32-bit word: unit j lives in
 // bits 4*(j%8) .. 4*(j%8)+3 of group j/8.
 struct LogicGroupTable {
-    std::array<ChannelSlot<std::uint32_t>, kLogicGroups> groups{}; // saved = group present
+    std::array<ChannelSlot<std::uint32_t>, kLogicGroups> groups {}; // saved = group present
     bool logicPresent = false;
-    std::array<bool, kLogicUnits> unitSaved{};
+    std::array<bool, kLogicUnits> unitSaved {};
 
     void clear()
     {
@@ -52,7 +51,7 @@ struct ChannelTables {
     std::vector<ChannelSlot<std::uint16_t>> analog = std::vector<ChannelSlot<std::uint16_t>>(kAnalogSlots);
     std::vector<ChannelSlot<std::uint32_t>> logic = std::vector<ChannelSlot<std::uint32_t>>(kLogicSlots);
     std::vector<ChannelSlot<float>> floats = std::vector<ChannelSlot<float>>(kFloatSlots);
-    std::array<ChannelSlot<std::uint16_t>, kPulseSlots> pulse{};
+    std::array<ChannelSlot<std::uint16_t>, kPulseSlots> pulse {};
     LogicGroupTable logicGroups;
 
     void clear()

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
+#include "wavefile/BlockFileList.h"
 
 namespace kp {
 

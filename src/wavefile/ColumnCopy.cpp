@@ -15,7 +15,7 @@ namespace kp {
 namespace {
 
 void PlainColumn(const std::uint8_t* frames, std::size_t frameBytes, std::size_t first, std::size_t last,
-                 std::uint16_t* destination, std::size_t column)
+    std::uint16_t* destination, std::size_t column)
 {
     const std::uint8_t* src = frames + first * frameBytes + 2 * column;
     for (std::size_t k = first; k < last; ++k, src += frameBytes)
@@ -31,9 +31,15 @@ inline __m128i Load(const std::uint8_t* p)
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-inline void Store(std::uint16_t* p, __m128i v) { std::memcpy(p, &v, sizeof v); }
+inline void Store(std::uint16_t* p, __m128i v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
 
-inline __m128i SwapBytes(__m128i v) { return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8)); }
+inline __m128i SwapBytes(__m128i v)
+{
+    return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
+}
 
 // Eight frames of eight columns (one 16-byte row each) into eight columns of
 // eight points: an 8x8 transpose of 16-bit lanes in three unpack rounds.
@@ -64,7 +70,7 @@ void Transpose8x8(const std::uint8_t* row, std::size_t frameBytes, std::uint16_t
 } // namespace
 
 void CopyBigEndianColumnsPlain(const std::uint8_t* frames, std::size_t frameBytes, std::size_t frameCount,
-                               std::span<std::uint16_t* const> destinations, std::size_t destOffset)
+    std::span<std::uint16_t* const> destinations, std::size_t destOffset)
 {
     for (std::size_t j = 0; j < destinations.size(); ++j)
         if (destinations[j] != nullptr)
@@ -72,7 +78,7 @@ void CopyBigEndianColumnsPlain(const std::uint8_t* frames, std::size_t frameByte
 }
 
 void CopyBigEndianColumns(const std::uint8_t* frames, std::size_t frameBytes, std::size_t frameCount,
-                          std::span<std::uint16_t* const> destinations, std::size_t destOffset)
+    std::span<std::uint16_t* const> destinations, std::size_t destOffset)
 {
     std::size_t j = 0;
 #ifdef KP_HAVE_SSE2

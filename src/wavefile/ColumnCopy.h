@@ -15,10 +15,10 @@ namespace kp {
 // values. Groups of 8 columns are transposed 8 points at a time with SIMD
 // where the processor has it.
 void CopyBigEndianColumns(const std::uint8_t* frames, std::size_t frameBytes, std::size_t frameCount,
-                          std::span<std::uint16_t* const> destinations, std::size_t destOffset);
+    std::span<std::uint16_t* const> destinations, std::size_t destOffset);
 
 // The same, one value at a time: the reference the fast path is tested against.
 void CopyBigEndianColumnsPlain(const std::uint8_t* frames, std::size_t frameBytes, std::size_t frameCount,
-                               std::span<std::uint16_t* const> destinations, std::size_t destOffset);
+    std::span<std::uint16_t* const> destinations, std::size_t destOffset);
 
 } // namespace kp

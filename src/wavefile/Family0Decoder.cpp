@@ -37,10 +37,10 @@ DecodeResult DecodeFamily0(const DecodeRequest& request)
         const bool analogWanted = layout.analogSaved[i];
         const bool logicWanted = i < 8 && layout.unitSaved[i];
 
-        Destination<std::uint16_t> analog{};
+        Destination<std::uint16_t> analog {};
         if (analogWanted)
             analog = DestinationOf(request.tables.analog[i]);
-        Destination<std::uint32_t> group{};
+        Destination<std::uint32_t> group {};
         if (logicWanted)
             group = DestinationOf(request.tables.logicGroups.groups[0]);
         std::int64_t count = n;
@@ -58,8 +58,8 @@ DecodeResult DecodeFamily0(const DecodeRequest& request)
             available = FramesAvailable(size, block, pointBytes, request.firstPoint, count);
         }
         if (available > 0 && (analogWanted || logicWanted)) {
-            const std::uint8_t* src = request.file.data() + block
-                + static_cast<std::uint64_t>(request.firstPoint) * pointBytes;
+            const std::uint8_t* src
+                = request.file.data() + block + static_cast<std::uint64_t>(request.firstPoint) * pointBytes;
             const unsigned shift = 4u * static_cast<unsigned>(i);
             for (std::int64_t k = 0; k < available; ++k, src += pointBytes) {
                 const std::uint16_t first = LoadLE16(src);
@@ -67,7 +67,7 @@ DecodeResult DecodeFamily0(const DecodeRequest& request)
                     if (analogWanted)
                         analog.primary[k] = Family0Analog(first);
                     if (logicWanted)
-                        group.primary[k] |= std::uint32_t{static_cast<std::uint16_t>(first >> 12)} << shift;
+                        group.primary[k] |= std::uint32_t { static_cast<std::uint16_t>(first >> 12) } << shift;
                     continue;
                 }
                 // A pair's first word holds the primary analog value and the
@@ -79,9 +79,9 @@ DecodeResult DecodeFamily0(const DecodeRequest& request)
                         analog.secondary[k] = Family0Analog(second);
                 }
                 if (logicWanted) {
-                    group.primary[k] |= std::uint32_t{static_cast<std::uint16_t>(second >> 12)} << shift;
+                    group.primary[k] |= std::uint32_t { static_cast<std::uint16_t>(second >> 12) } << shift;
                     if (group.secondary != nullptr)
-                        group.secondary[k] |= std::uint32_t{static_cast<std::uint16_t>(first >> 12)} << shift;
+                        group.secondary[k] |= std::uint32_t { static_cast<std::uint16_t>(first >> 12) } << shift;
                 }
             }
         }

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "wavefile/ByteReader.h"
-#include "wavefile/ColumnCopy.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ColumnCopy.h"
 #include "wavefile/DecodeSupport.h"
 #include "wavefile/SampleLayout.h"
 
@@ -57,7 +57,7 @@ DecodeResult DecodeFamily1(const DecodeRequest& request)
     std::int64_t n = PointsInRange(layout.dataLength, request.firstPoint, request.pointCount);
     for (const auto& d : analog)
         n = std::min<std::int64_t>(n, static_cast<std::int64_t>(d.size));
-    Destination<std::uint32_t> group{};
+    Destination<std::uint32_t> group {};
     if (!units.empty()) {
         group = DestinationOf(request.tables.logicGroups.groups[0]);
         n = std::min<std::int64_t>(n, static_cast<std::int64_t>(group.size));
@@ -65,8 +65,9 @@ DecodeResult DecodeFamily1(const DecodeRequest& request)
 
     const std::uint64_t start = request.head.GetHeaderSize();
     const std::int64_t available = FramesAvailable(request.file.size(), start, frame, request.firstPoint, n);
-    const std::uint8_t* const base =
-        available > 0 ? request.file.data() + start + static_cast<std::uint64_t>(request.firstPoint) * frame : nullptr;
+    const std::uint8_t* const base = available > 0
+        ? request.file.data() + start + static_cast<std::uint64_t>(request.firstPoint) * frame
+        : nullptr;
 
     ProgressTicker ticker(request, kPointsPerStep);
     ConsumedBytes consumed(request);
@@ -75,7 +76,7 @@ DecodeResult DecodeFamily1(const DecodeRequest& request)
         const std::uint8_t* const chunk = base + static_cast<std::uint64_t>(chunkStart) * frame;
 
         CopyBigEndianColumns(chunk, frame, static_cast<std::size_t>(chunkEnd - chunkStart), columns,
-                             static_cast<std::size_t>(chunkStart));
+            static_cast<std::size_t>(chunkStart));
 
         if (!units.empty()) {
             const std::uint8_t* logic = chunk + analogBytes;
@@ -86,8 +87,8 @@ DecodeResult DecodeFamily1(const DecodeRequest& request)
                     const unsigned shift = (4u * static_cast<unsigned>(units[u])) % 32u;
                     if (layout.pairs) {
                         const std::uint8_t r = ReverseBits8(logic[u]);
-                        primary |= std::uint32_t{r & 0x0Fu} << shift;
-                        secondary |= std::uint32_t{static_cast<std::uint8_t>(r >> 4)} << shift;
+                        primary |= std::uint32_t { r & 0x0Fu } << shift;
+                        secondary |= std::uint32_t { static_cast<std::uint8_t>(r >> 4) } << shift;
                     } else {
                         // Units pair up in a byte: the first takes the high nibble.
                         const std::uint8_t byte = logic[u / 2];

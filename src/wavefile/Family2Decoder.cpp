@@ -26,12 +26,11 @@ std::int64_t BlockPointsAvailable(BlockState& state, std::uint64_t offset, std::
 {
     const std::uint64_t size = state.request.file.size();
     const std::int64_t wanted = std::min(count, PointsInRange(points, state.request.firstPoint, count));
-    const std::int64_t available =
-        FramesAvailable(size, offset, state.pointBytes, state.request.firstPoint, wanted);
+    const std::int64_t available = FramesAvailable(size, offset, state.pointBytes, state.request.firstPoint, wanted);
     if (available < wanted && !state.shortFile) {
-        const std::uint64_t at = offset > size ? offset
-                                               : offset + static_cast<std::uint64_t>(state.request.firstPoint + available)
-                                                     * state.pointBytes;
+        const std::uint64_t at = offset > size
+            ? offset
+            : offset + static_cast<std::uint64_t>(state.request.firstPoint + available) * state.pointBytes;
         state.shortFile = ShortFileAt(at, state.pointBytes, size);
     }
     return available;
@@ -60,7 +59,7 @@ DecodeResult DecodeFamily2(const DecodeRequest& request)
 {
     const SampleLayout layout = DescribeSamples(request.head);
     const std::uint64_t pointBytes = layout.pairs ? 4 : 2;
-    BlockState state{request, ProgressTicker(request, kValuesPerStep), std::nullopt, pointBytes};
+    BlockState state { request, ProgressTicker(request, kValuesPerStep), std::nullopt, pointBytes };
 
     for (int i = 0; i < layout.analogPositions; ++i) {
         if (!layout.analogSaved[i])
@@ -71,16 +70,16 @@ DecodeResult DecodeFamily2(const DecodeRequest& request)
             continue;
         if (position < 0) {
             if (!state.shortFile)
-                state.shortFile = DecodeResult{DecodeStatus::ShortFile,
-                                               "no save position for channel " + std::to_string(i + 1)};
+                state.shortFile
+                    = DecodeResult { DecodeStatus::ShortFile, "no save position for channel " + std::to_string(i + 1) };
             continue;
         }
         const std::uint64_t offset = BlockOffset(position, request.file.size());
-        const std::int64_t available =
-            BlockPointsAvailable(state, offset, layout.positionPoints[i], static_cast<std::int64_t>(d.size));
-        const std::uint8_t* src =
-            available > 0 ? request.file.data() + offset + static_cast<std::uint64_t>(request.firstPoint) * pointBytes
-                          : nullptr;
+        const std::int64_t available
+            = BlockPointsAvailable(state, offset, layout.positionPoints[i], static_cast<std::int64_t>(d.size));
+        const std::uint8_t* src = available > 0
+            ? request.file.data() + offset + static_cast<std::uint64_t>(request.firstPoint) * pointBytes
+            : nullptr;
         for (std::int64_t k = 0; k < available; ++k, src += pointBytes) {
             d.primary[k] = LoadBE16(src);
             if (d.secondary != nullptr)
@@ -97,11 +96,11 @@ DecodeResult DecodeFamily2(const DecodeRequest& request)
         const std::int64_t position = request.head.GetLogicSavePosition(0);
         if (position < 0) {
             if (!state.shortFile)
-                state.shortFile = DecodeResult{DecodeStatus::ShortFile, "no save position for the logic block"};
+                state.shortFile = DecodeResult { DecodeStatus::ShortFile, "no save position for the logic block" };
         } else if (group.size > 0) {
             const std::uint64_t offset = BlockOffset(position, request.file.size());
-            const std::int64_t available =
-                BlockPointsAvailable(state, offset, layout.dataLength, static_cast<std::int64_t>(group.size));
+            const std::int64_t available
+                = BlockPointsAvailable(state, offset, layout.dataLength, static_cast<std::int64_t>(group.size));
             const std::uint8_t* src = available > 0
                 ? request.file.data() + offset + static_cast<std::uint64_t>(request.firstPoint) * pointBytes
                 : nullptr;

@@ -25,8 +25,8 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
     if (ringSize <= 0)
         return RefusedBecause("ring size " + std::to_string(ringSize));
     if (ringStart < 0 || ringStart >= ringSize)
-        return RefusedBecause("ring start " + std::to_string(ringStart) + " outside a ring of "
-                              + std::to_string(ringSize));
+        return RefusedBecause(
+            "ring start " + std::to_string(ringStart) + " outside a ring of " + std::to_string(ringSize));
 
     std::vector<Destination<std::uint16_t>> values; // analog channels, then pulse channels
     for (int i = 0; i < layout.analogPositions; ++i)
@@ -52,8 +52,8 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
     const std::uint64_t start = request.head.GetHeaderSize();
     const std::uint64_t size = request.file.size();
     // Records [0, stored) lie whole inside the file.
-    const std::uint64_t stored =
-        start > size ? 0 : std::min<std::uint64_t>((size - start) / frame, static_cast<std::uint64_t>(ringSize));
+    const std::uint64_t stored
+        = start > size ? 0 : std::min<std::uint64_t>((size - start) / frame, static_cast<std::uint64_t>(ringSize));
     const std::uint64_t ring = static_cast<std::uint64_t>(ringSize);
     // A cut-short ring holds its points up to the first record past the cut.
     // The records it still holds before the ring start carry later points:
@@ -69,12 +69,12 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
         // A data length beyond the ring names points the ring never held.
         const std::uint64_t record = (point % ring + static_cast<std::uint64_t>(ringStart)) % ring;
         if (point >= heldPoints && !missing)
-            missing = DecodeResult{DecodeStatus::ShortFile, "point " + std::to_string(point) + " follows a gap of the ring"};
+            missing = DecodeResult { DecodeStatus::ShortFile,
+                "point " + std::to_string(point) + " follows a gap of the ring" };
         if (point >= ring || record >= stored) {
             if (!missing)
-                missing = point >= ring ? DecodeResult{DecodeStatus::ShortFile,
-                                                       "point " + std::to_string(point) + " beyond a ring of "
-                                                           + std::to_string(ring)}
+                missing = point >= ring ? DecodeResult { DecodeStatus::ShortFile,
+                    "point " + std::to_string(point) + " beyond a ring of " + std::to_string(ring) }
                                         : ShortFileAt(start + record * frame, frame, size);
         } else {
             const std::uint8_t* src = request.file.data() + start + record * frame;
@@ -87,7 +87,7 @@ DecodeResult DecodeFamily3(const DecodeRequest& request)
                 src += 2;
             }
             if (highLogic)
-                group.primary[k] |= std::uint32_t{LoadBE16(src)} << 16;
+                group.primary[k] |= std::uint32_t { LoadBE16(src) } << 16;
         }
         if (!ticker.advance())
             return CancelledByUser();

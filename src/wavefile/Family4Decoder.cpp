@@ -14,7 +14,10 @@ namespace kp {
 namespace {
 
 // Logic words are stored byte-swapped with the unit order reversed.
-constexpr std::uint16_t Family4Logic(std::uint16_t stored) { return ReverseNibbles16(SwapBytes16(stored)); }
+constexpr std::uint16_t Family4Logic(std::uint16_t stored)
+{
+    return ReverseNibbles16(SwapBytes16(stored));
+}
 
 } // namespace
 

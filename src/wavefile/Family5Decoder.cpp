@@ -325,8 +325,8 @@ DecodeResult DecodeFamily5(const DecodeRequest& request)
                 if (!ticker.advance(available))
                     return CancelledByUser();
             }
-            reached[static_cast<std::size_t>(g)] = std::max(reached[static_cast<std::size_t>(g)],
-                                                            PointOf(startPoint + available, repetition, offset));
+            reached[static_cast<std::size_t>(g)]
+                = std::max(reached[static_cast<std::size_t>(g)], PointOf(startPoint + available, repetition, offset));
             if (available < frames)
                 return cutShort(dataStart + static_cast<std::uint64_t>(available) * frameSize, frameSize);
         }

@@ -1,8 +1,8 @@
 // The measurement function as the loader and every interpreting accessor see it.
 #include <string>
 
-#include "wavefile/ModelTables.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 

@@ -26,8 +26,9 @@ std::string FieldText(const HeaderRecord& record, int field)
 long long ParseIntPrefix(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'
-                               || text[i] == '\v' || text[i] == '\f'))
+    while (i < text.size()
+        && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' || text[i] == '\v'
+            || text[i] == '\f'))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -43,7 +44,10 @@ long long ParseIntPrefix(std::string_view text)
     return negative ? -value : value;
 }
 
-long long FieldInt(const HeaderRecord& record, int field) { return ParseIntPrefix(FieldText(record, field)); }
+long long FieldInt(const HeaderRecord& record, int field)
+{
+    return ParseIntPrefix(FieldText(record, field));
+}
 
 bool TagIs(const HeaderRecord& record, std::string_view tag)
 {

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "wavefile/BlockFileList.h"
 #include "platform/UserMessages.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/HeaderRecord.h"
 
 namespace kp {
@@ -45,8 +45,8 @@ bool ReadChunkedIndexFile(const IndexReadRequest& request, CBlockFileList& out, 
 // Where a chunked-family index's listed name leads: the name's folders ("\" or "/", a leading
 // "." dropped) below the index file's folder. Nothing for a name that is empty, rooted, or
 // holds "..", a drive or a stream name: such a name is listed but not followed.
-std::optional<std::filesystem::path> ResolveChunkedListedName(const std::filesystem::path& folder,
-                                                              const std::string& name);
+std::optional<std::filesystem::path> ResolveChunkedListedName(
+    const std::filesystem::path& folder, const std::string& name);
 
 // Reader 1's name rule: the 12 characters after the block number with a "."
 // after the 8th and every blank (space or NUL padding) removed.

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "format/TextTrim.h"
-#include "wavefile/ModelNamePlaces.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelNamePlaces.h"
 #include "wavefile/Utf16Text.h"
 
 namespace kp {
@@ -15,12 +15,19 @@ namespace kp {
 namespace {
 
 // Family 6 instruments keep their exact variant in field 15.
-constexpr std::array<std::string_view, 8> kFamily6Variants{
-    "QX3951", "QX5210", "QX5228-01", "QX5228-02", "QX5228-03", "QX5228-51", "QX5228-52", "QX5228-53",
+constexpr std::array<std::string_view, 8> kFamily6Variants {
+    "QX3951",
+    "QX5210",
+    "QX5228-01",
+    "QX5228-02",
+    "QX5228-03",
+    "QX5228-51",
+    "QX5228-52",
+    "QX5228-53",
 };
 
 // Input modules that only the 4229 takes.
-constexpr std::array<std::string_view, 5> k4229Modules{"5597", "3541", "4522", "4065", "4100"};
+constexpr std::array<std::string_view, 5> k4229Modules { "5597", "3541", "4522", "4065", "4100" };
 
 // Family 4 keeps 16 unit slots of 16 bytes from byte 256 of its old header;
 // the first four characters of a slot are the unit's model.
@@ -29,7 +36,10 @@ constexpr std::size_t kOldUnitSlotSize = 16;
 
 } // namespace
 
-std::string CWaveHeadInfo::GetModelName() const { return GetModelName(false, false); }
+std::string CWaveHeadInfo::GetModelName() const
+{
+    return GetModelName(false, false);
+}
 
 std::string CWaveHeadInfo::GetModelName(bool fullName, bool withNumber) const
 {
@@ -69,7 +79,7 @@ std::string CWaveHeadInfo::GetInstrumentNumber() const
     } else if (headerFamily_ == 9) {
         if (const HeaderRecord* r = first("HPF"))
             number = Utf16ToUtf8(std::span<const std::uint8_t>(*r).subspan(kFamily9NumberOffset), ByteOrder::Big,
-                                 kFamily9NumberUnits, 4 * kFamily9NumberUnits);
+                kFamily9NumberUnits, 4 * kFamily9NumberUnits);
     }
     return TrimBoth(number);
 }
@@ -83,7 +93,8 @@ std::string CWaveHeadInfo::BaseModelName(bool fullName) const
             const std::size_t at = kOldUnitSlots + i * kOldUnitSlotSize;
             if (at + 4 > old.size())
                 break;
-            std::string unit(reinterpret_cast<const char*>(old.data() + at), strnlen(reinterpret_cast<const char*>(old.data() + at), 4));
+            std::string unit(reinterpret_cast<const char*>(old.data() + at),
+                strnlen(reinterpret_cast<const char*>(old.data() + at), 4));
             while (!unit.empty() && unit.back() == ' ')
                 unit.pop_back();
             if (unit.empty())

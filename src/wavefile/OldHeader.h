@@ -11,16 +11,16 @@ namespace kp::oldheader {
 
 inline constexpr std::size_t kSize = 2048;
 inline constexpr char kMagic[] = "VORAN4756";
-inline constexpr std::size_t kFunction = 17;      // 3 characters: "MEM", "REC", "RMS"
-inline constexpr std::size_t kWave = 20;          // "WAVE"
-inline constexpr std::size_t kPointsPerDiv = 67;  // decimal text, 8 bytes
-inline constexpr std::size_t kShot = 75;          // 8 characters
-inline constexpr std::size_t kDataLength = 83;    // decimal text, 10 bytes: values per channel
+inline constexpr std::size_t kFunction = 17; // 3 characters: "MEM", "REC", "RMS"
+inline constexpr std::size_t kWave = 20; // "WAVE"
+inline constexpr std::size_t kPointsPerDiv = 67; // decimal text, 8 bytes
+inline constexpr std::size_t kShot = 75; // 8 characters
+inline constexpr std::size_t kDataLength = 83; // decimal text, 10 bytes: values per channel
 inline constexpr std::size_t kDataLengthSize = 10;
-inline constexpr std::size_t kAnalogCount = 110;  // decimal text, 3 bytes
-inline constexpr std::size_t kLogicCount = 113;   // decimal text, 3 bytes: logic blocks of 4 units
-inline constexpr std::size_t kSavedFlags = 116;   // one character per channel: "1" or "2" saved
-inline constexpr int kMaxChannels = 32;           // flags 116..147
+inline constexpr std::size_t kAnalogCount = 110; // decimal text, 3 bytes
+inline constexpr std::size_t kLogicCount = 113; // decimal text, 3 bytes: logic blocks of 4 units
+inline constexpr std::size_t kSavedFlags = 116; // one character per channel: "1" or "2" saved
+inline constexpr int kMaxChannels = 32; // flags 116..147
 // Unit slots: 16 slots of 16 bytes; each begins with the unit's 4-character
 // model text (blank-padded), empty for a slot without a unit. Channel i sits
 // in unit slot i.

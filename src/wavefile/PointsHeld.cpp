@@ -9,13 +9,12 @@ namespace kp {
 
 namespace {
 
-bool Held(const CWaveHeadInfo& head, const SampleLayout& layout, std::span<const std::uint8_t> file,
-          std::int64_t point)
+bool Held(const CWaveHeadInfo& head, const SampleLayout& layout, std::span<const std::uint8_t> file, std::int64_t point)
 {
     ChannelTables tables;
     if (AllocateTables(layout, point, 1, file.size(), tables).status != AllocateStatus::Ok)
         return false;
-    DecodeRequest request{head, file, tables, point, 1, {}, {}};
+    DecodeRequest request { head, file, tables, point, 1, {}, {} };
     return DecodeSamples(request).status == DecodeStatus::Complete;
 }
 

@@ -16,10 +16,10 @@ namespace kp {
 class CWaveHeadInfo;
 
 enum class DecodeStatus {
-    Complete,  // every requested point was read
+    Complete, // every requested point was read
     ShortFile, // the file ended first; the points before stay in the tables
     Cancelled, // the progress callback asked to stop
-    Refused,   // the header describes a layout that cannot be read (detail says why)
+    Refused, // the header describes a layout that cannot be read (detail says why)
 };
 
 struct DecodeResult {
@@ -30,9 +30,9 @@ struct DecodeResult {
 struct DecodeRequest {
     const CWaveHeadInfo& head;
     std::span<const std::uint8_t> file; // the whole file
-    ChannelTables& tables;              // allocated by AllocateTables for this range
-    std::int64_t firstPoint = 0;        // point stored at index 0 of every array
-    std::int64_t pointCount = 0;        // points to decode (arrays hold exactly this many)
+    ChannelTables& tables; // allocated by AllocateTables for this range
+    std::int64_t firstPoint = 0; // point stored at index 0 of every array
+    std::int64_t pointCount = 0; // points to decode (arrays hold exactly this many)
     // Called between points or values as the family's stepping says; false
     // means the user confirmed Cancel.
     std::function<bool()> step;

@@ -10,7 +10,10 @@ namespace kp {
 
 namespace {
 
-int Clamp(long long value, int limit) { return static_cast<int>(std::clamp<long long>(value, 0, limit)); }
+int Clamp(long long value, int limit)
+{
+    return static_cast<int>(std::clamp<long long>(value, 0, limit));
+}
 
 // The saved rules of every "HW" family but the oldest: a channel is saved
 // when its header record names it and it lies below its count.
@@ -120,17 +123,37 @@ SampleLayout DescribeSamples(const CWaveHeadInfo& head)
     if (layout.family != 0 && layout.family != 4)
         DescribeFromHeaderRecords(head, layout);
     switch (layout.family) {
-    case 0: DescribeFamily0(head, layout); break;
-    case 1: break;
-    case 2: DescribeFamily2(head, layout); break;
-    case 3: DescribeFamily3(layout); break;
-    case 4: DescribeFamily4(head, layout); break;
-    case 5: DescribeFamily5(head, layout); break;
-    case 6: DescribeFamily6(head, layout); break;
-    case 7: DescribeFamily7(head, layout); break;
-    case 8: DescribeFamily8(head, layout); break;
-    case 9: DescribeFamily9(head, layout); break;
-    default: break;
+    case 0:
+        DescribeFamily0(head, layout);
+        break;
+    case 1:
+        break;
+    case 2:
+        DescribeFamily2(head, layout);
+        break;
+    case 3:
+        DescribeFamily3(layout);
+        break;
+    case 4:
+        DescribeFamily4(head, layout);
+        break;
+    case 5:
+        DescribeFamily5(head, layout);
+        break;
+    case 6:
+        DescribeFamily6(head, layout);
+        break;
+    case 7:
+        DescribeFamily7(head, layout);
+        break;
+    case 8:
+        DescribeFamily8(head, layout);
+        break;
+    case 9:
+        DescribeFamily9(head, layout);
+        break;
+    default:
+        break;
     }
 
     for (int j = 0; j < kLogicUnits; ++j)
@@ -155,12 +178,14 @@ SampleLayout DescribeSamples(const CWaveHeadInfo& head)
 std::int64_t ProgressRange(const SampleLayout& layout, std::int64_t pointCount)
 {
     switch (layout.progress) {
-    case ProgressKind::PerChannel: return layout.analogPositions;
+    case ProgressKind::PerChannel:
+        return layout.analogPositions;
     case ProgressKind::PerBlockValue: {
         std::int64_t blocks = layout.SavedAnalogCount() + layout.logicBlocks;
         return blocks * std::max<std::int64_t>(pointCount, 0) / kValuesPerStep + 1;
     }
-    case ProgressKind::PerPoint: break;
+    case ProgressKind::PerPoint:
+        break;
     }
     return std::max<std::int64_t>(pointCount, 0) / kPointsPerStep + 1;
 }

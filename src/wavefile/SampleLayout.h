@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "wavefile/ModelTables.h"
 #include "wavefile/ChannelTables.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 
@@ -32,15 +32,15 @@ struct SampleLayout {
     int logicUnits = 0; // classic 4-probe units, at most 128
     int auxCount = 0;
 
-    std::array<bool, kAnalogSlots> analogSaved{};
-    std::array<bool, kLogicSlots> logicSaved{}; // positions holding 32-bit logic-unit values
+    std::array<bool, kAnalogSlots> analogSaved {};
+    std::array<bool, kLogicSlots> logicSaved {}; // positions holding 32-bit logic-unit values
     // Points of each analog or logic position (the data length except where a
     // family stores a count per channel).
-    std::array<std::int64_t, kAnalogSlots> positionPoints{};
-    std::array<bool, kFloatSlots> floatSaved{};
-    std::array<bool, kPulseSlots> pulseSaved{};
-    std::array<bool, kLogicUnits> unitSaved{};
-    std::array<bool, kLogicGroups> groupPresent{};
+    std::array<std::int64_t, kAnalogSlots> positionPoints {};
+    std::array<bool, kFloatSlots> floatSaved {};
+    std::array<bool, kPulseSlots> pulseSaved {};
+    std::array<bool, kLogicUnits> unitSaved {};
+    std::array<bool, kLogicGroups> groupPresent {};
 
     // Set when the header's function and channels allow no sample data at all
     // (float channels under POW): the load keeps the header and empty tables.

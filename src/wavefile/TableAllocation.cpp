@@ -13,22 +13,27 @@ namespace {
 
 constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
 
-std::uint64_t AddSat(std::uint64_t a, std::uint64_t b) { return a > kMax - b ? kMax : a + b; }
-std::uint64_t MulSat(std::uint64_t a, std::uint64_t b) { return (b != 0 && a > kMax / b) ? kMax : a * b; }
+std::uint64_t AddSat(std::uint64_t a, std::uint64_t b)
+{
+    return a > kMax - b ? kMax : a + b;
+}
+std::uint64_t MulSat(std::uint64_t a, std::uint64_t b)
+{
+    return (b != 0 && a > kMax / b) ? kMax : a * b;
+}
 
-template <typename T>
-void Allocate(ChannelSlot<T>& slot, std::int64_t elements, bool pairs)
+template <typename T> void Allocate(ChannelSlot<T>& slot, std::int64_t elements, bool pairs)
 {
     slot.saved = true;
-    slot.primary.assign(static_cast<std::size_t>(elements), T{});
+    slot.primary.assign(static_cast<std::size_t>(elements), T {});
     if (pairs)
-        slot.secondary.assign(static_cast<std::size_t>(elements), T{});
+        slot.secondary.assign(static_cast<std::size_t>(elements), T {});
 }
 
 AllocateResult Fail(ChannelTables& tables, AllocateStatus status, std::string detail, std::uint64_t bytes = 0)
 {
     tables.clear();
-    return {status, bytes, std::move(detail)};
+    return { status, bytes, std::move(detail) };
 }
 
 } // namespace
@@ -49,8 +54,8 @@ std::uint64_t TableBytes(const SampleLayout& layout, std::int64_t firstPoint, st
 {
     const std::uint64_t arrays = layout.pairs ? 2 : 1;
     auto channel = [&](std::int64_t points, std::uint64_t elementSize) {
-        return MulSat(MulSat(static_cast<std::uint64_t>(PointsInRange(points, firstPoint, pointCount)), elementSize),
-                      arrays);
+        return MulSat(
+            MulSat(static_cast<std::uint64_t>(PointsInRange(points, firstPoint, pointCount)), elementSize), arrays);
     };
     std::uint64_t bytes = 0;
     for (int i = 0; i < layout.analogPositions; ++i) {
@@ -75,8 +80,7 @@ std::uint64_t TableBytes(const SampleLayout& layout, std::int64_t firstPoint, st
     return bytes;
 }
 
-bool RangeFitsFile(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
-                   std::uint64_t fileSize)
+bool RangeFitsFile(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount, std::uint64_t fileSize)
 {
     const std::uint64_t points = static_cast<std::uint64_t>(PointsInRange(layout.MaxPoints(), firstPoint, pointCount));
     const std::uint64_t limit = AllocationLimit(fileSize);
@@ -84,25 +88,24 @@ bool RangeFitsFile(const SampleLayout& layout, std::int64_t firstPoint, std::int
 }
 
 AllocateResult AllocateTables(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
-                              std::uint64_t fileSize, ChannelTables& tables)
+    std::uint64_t fileSize, ChannelTables& tables)
 {
     tables.clear();
     if (layout.noSampleData)
-        return {AllocateStatus::NoSampleData, 0, "float channels are not read under POW"};
+        return { AllocateStatus::NoSampleData, 0, "float channels are not read under POW" };
     for (int k = 0; k < layout.pulseCount; ++k)
         if (layout.pulseSaved[k] && layout.pairs)
             return Fail(tables, AllocateStatus::PulseUnderPairs, "pulse channels under a pair-valued function");
     for (int i = 0; i < kAnalogSlots; ++i)
         if ((layout.analogSaved[i] || layout.logicSaved[i]) && layout.positionPoints[i] <= 0)
-            return Fail(tables, AllocateStatus::ZeroPointCount,
-                        "position " + std::to_string(i) + " is saved with no points");
+            return Fail(
+                tables, AllocateStatus::ZeroPointCount, "position " + std::to_string(i) + " is saved with no points");
 
     const std::uint64_t bytes = TableBytes(layout, firstPoint, pointCount);
     if (!RangeFitsFile(layout, firstPoint, pointCount, fileSize))
         return Fail(tables, AllocateStatus::TooLargeForFile,
-                    "tables of " + std::to_string(bytes) + " bytes from a file of " + std::to_string(fileSize)
-                        + " bytes",
-                    bytes);
+            "tables of " + std::to_string(bytes) + " bytes from a file of " + std::to_string(fileSize) + " bytes",
+            bytes);
     if (bytes > static_cast<std::uint64_t>(std::numeric_limits<std::ptrdiff_t>::max()))
         return Fail(tables, AllocateStatus::OutOfMemory, "tables larger than the address space", bytes);
 
@@ -131,17 +134,17 @@ AllocateResult AllocateTables(const SampleLayout& layout, std::int64_t firstPoin
             Allocate(logic.groups[g], n, layout.pairs);
         }
     } catch (const std::bad_alloc&) {
-        return Fail(tables, AllocateStatus::OutOfMemory, "allocation of " + std::to_string(bytes) + " bytes failed",
-                    bytes);
+        return Fail(
+            tables, AllocateStatus::OutOfMemory, "allocation of " + std::to_string(bytes) + " bytes failed", bytes);
     } catch (const std::length_error&) {
-        return Fail(tables, AllocateStatus::OutOfMemory, "allocation of " + std::to_string(bytes) + " bytes failed",
-                    bytes);
+        return Fail(
+            tables, AllocateStatus::OutOfMemory, "allocation of " + std::to_string(bytes) + " bytes failed", bytes);
     }
-    return {AllocateStatus::Ok, bytes, {}};
+    return { AllocateStatus::Ok, bytes, {} };
 }
 
 AllocateResult AllocateTables(const CWaveHeadInfo& head, std::int64_t firstPoint, std::int64_t pointCount,
-                              std::uint64_t fileSize, ChannelTables& tables)
+    std::uint64_t fileSize, ChannelTables& tables)
 {
     return AllocateTables(DescribeSamples(head), firstPoint, pointCount, fileSize, tables);
 }

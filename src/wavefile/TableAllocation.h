@@ -15,11 +15,11 @@ class CWaveHeadInfo;
 
 enum class AllocateStatus {
     Ok,
-    NoSampleData,    // the function allows no data for these channels: tables stay empty
-    ZeroPointCount,  // a saved channel has no points: the load fails
+    NoSampleData, // the function allows no data for these channels: tables stay empty
+    ZeroPointCount, // a saved channel has no points: the load fails
     PulseUnderPairs, // pulse channels under REC/RMS: the load fails without a message
     TooLargeForFile, // the header claims far more data than the file could hold: nothing allocated
-    OutOfMemory,     // an allocation failed: everything freed
+    OutOfMemory, // an allocation failed: everything freed
 };
 
 struct AllocateResult {
@@ -41,8 +41,8 @@ std::uint64_t AllocationLimit(std::uint64_t fileSize);
 // from a file of fileSize bytes: their tables stay within AllocationLimit, and
 // so does the point count itself (a record without channels still becomes a
 // row per point when converted, so its points are counted as a byte each).
-bool RangeFitsFile(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
-                   std::uint64_t fileSize);
+bool RangeFitsFile(
+    const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount, std::uint64_t fileSize);
 
 // Bytes of all arrays for points [firstPoint, firstPoint + pointCount);
 // saturates at UINT64_MAX instead of overflowing.
@@ -56,8 +56,8 @@ std::int64_t PointsInRange(std::int64_t points, std::int64_t firstPoint, std::in
 // PointsInRange(its points) zero-filled elements, index 0 holding firstPoint.
 // Any status but Ok leaves the tables empty (all saved flags false).
 AllocateResult AllocateTables(const SampleLayout& layout, std::int64_t firstPoint, std::int64_t pointCount,
-                              std::uint64_t fileSize, ChannelTables& tables);
+    std::uint64_t fileSize, ChannelTables& tables);
 AllocateResult AllocateTables(const CWaveHeadInfo& head, std::int64_t firstPoint, std::int64_t pointCount,
-                              std::uint64_t fileSize, ChannelTables& tables);
+    std::uint64_t fileSize, ChannelTables& tables);
 
 } // namespace kp

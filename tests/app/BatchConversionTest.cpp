@@ -45,7 +45,7 @@ std::vector<fs::path> Outputs(const BatchResult& result)
     return out;
 }
 
-class BatchConversionWorkers : public testing::TestWithParam<int> {};
+class BatchConversionWorkers : public testing::TestWithParam<int> { };
 
 TEST_P(BatchConversionWorkers, NamesFollowTheSelectionAndEveryFileEqualsItsOwnConversion)
 {
@@ -55,10 +55,13 @@ TEST_P(BatchConversionWorkers, NamesFollowTheSelectionAndEveryFileEqualsItsOwnCo
     const std::vector<fs::path> sources { Demo(dir, "A.MEM", 1), Demo(dir, "B.REC", 2), Demo(dir, "x/A.MEM", 3),
         Demo(dir, "C.RMS", 4) };
     NullProgress progress;
-    const BatchResult first = RunBatchConversion(Request(sources, out, kFormatTab, GetParam()), ConvertWaveFile, progress);
+    const BatchResult first
+        = RunBatchConversion(Request(sources, out, kFormatTab, GetParam()), ConvertWaveFile, progress);
     EXPECT_TRUE(first.AllConverted());
-    EXPECT_EQ(Outputs(first), (std::vector<fs::path> { out / "A.TXT", out / "B.TXT", out / "A-000.TXT", out / "C.TXT" }));
-    const BatchResult second = RunBatchConversion(Request(sources, out, kFormatTab, GetParam()), ConvertWaveFile, progress);
+    EXPECT_EQ(
+        Outputs(first), (std::vector<fs::path> { out / "A.TXT", out / "B.TXT", out / "A-000.TXT", out / "C.TXT" }));
+    const BatchResult second
+        = RunBatchConversion(Request(sources, out, kFormatTab, GetParam()), ConvertWaveFile, progress);
     EXPECT_EQ(Outputs(second),
         (std::vector<fs::path> { out / "A-001.TXT", out / "B-000.TXT", out / "A-002.TXT", out / "C-000.TXT" }));
 
@@ -82,7 +85,8 @@ TEST(BatchConversion, AFailedFileDoesNotStopTheOthersAndTheSummarySaysWhy)
         Demo(dir, "C.MEM") };
     std::filesystem::create_directory(dir / "out");
     NullProgress progress;
-    const BatchResult result = RunBatchConversion(Request(sources, dir / "out", kFormatCsv, 3), ConvertWaveFile, progress);
+    const BatchResult result
+        = RunBatchConversion(Request(sources, dir / "out", kFormatCsv, 3), ConvertWaveFile, progress);
     ASSERT_EQ(result.files.size(), 3u);
     EXPECT_EQ(result.files[0].outcome, BatchOutcome::Converted);
     EXPECT_EQ(result.files[1].outcome, BatchOutcome::Failed);
@@ -92,7 +96,8 @@ TEST(BatchConversion, AFailedFileDoesNotStopTheOthersAndTheSummarySaysWhy)
     const std::string summary = BatchSummaryText(result);
     EXPECT_TRUE(summary.starts_with("Could not convert all files.\nConverted 2 of 3 files.\n")) << summary;
     EXPECT_NE(summary.find(sources[0].string() + " -> " + (dir / "out" / "A.CSV").string() + "\n"), std::string::npos);
-    EXPECT_NE(summary.find(sources[1].string() + ": not converted. This file is not a waveform file " + sources[1].string()),
+    EXPECT_NE(
+        summary.find(sources[1].string() + ": not converted. This file is not a waveform file " + sources[1].string()),
         std::string::npos)
         << summary;
 }
@@ -108,7 +113,8 @@ TEST(BatchConversion, AFileWithEveryNumberedNameTakenIsSkipped)
         dir.touch(name);
     }
     NullProgress progress;
-    const BatchResult result = RunBatchConversion(Request({ source }, dir / "out", kFormatCsv, 1), ConvertWaveFile, progress);
+    const BatchResult result
+        = RunBatchConversion(Request({ source }, dir / "out", kFormatCsv, 1), ConvertWaveFile, progress);
     EXPECT_EQ(result.files[0].outcome, BatchOutcome::NamesTaken);
     EXPECT_EQ(result.files[0].reason, "This file is already exist. " + (dir / "out" / "A.CSV").string());
     EXPECT_FALSE(result.LastConverted());

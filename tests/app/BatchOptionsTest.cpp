@@ -21,7 +21,8 @@ TEST(BatchOptions, EveryOptionRoundTripsAndReachesTheRequest)
     KpSettings s = KpSettings::Defaults();
     s.saveEventInfo = true;
     s.saveTime = false;
-    BatchOptions o { 7, "/out", kFormatTab, kNotationElapsed, 1, false, true, false, kHeaderChannelComments, true, true };
+    BatchOptions o { 7, "/out", kFormatTab, kNotationElapsed, 1, false, true, false, kHeaderChannelComments, true,
+        true };
     StoreBatchOptions(o, s);
     EXPECT_EQ(BatchOptionsFromSettings(s), o);
     const BatchRequest r = MakeBatchRequest(s, { "/data/A.MEM" });

@@ -29,7 +29,7 @@ TEST(CKpCommandLineInfo, SwitchesTakeTheFollowingPlainToken)
 #else
     const std::string source = "/data/A.MEM", dest = "/out";
 #endif
-    const auto info = Parse({"/CONV", source, "/DEST", dest});
+    const auto info = Parse({ "/CONV", source, "/DEST", dest });
     EXPECT_EQ(info.Lookup("CONV"), source);
     EXPECT_EQ(info.Lookup("DEST"), dest);
     EXPECT_TRUE(info.HasValue("CONV"));
@@ -40,7 +40,7 @@ TEST(CKpCommandLineInfo, SwitchesTakeTheFollowingPlainToken)
 
 TEST(CKpCommandLineInfo, SwitchFollowedBySwitchKeepsTrue)
 {
-    const auto info = Parse({"-CONV", "-TAB", "A.MEM"});
+    const auto info = Parse({ "-CONV", "-TAB", "A.MEM" });
     EXPECT_EQ(info.Lookup("CONV"), "TRUE");
     EXPECT_FALSE(info.HasValue("CONV"));
     EXPECT_EQ(info.Lookup("TAB"), "A.MEM");
@@ -48,14 +48,14 @@ TEST(CKpCommandLineInfo, SwitchFollowedBySwitchKeepsTrue)
 
 TEST(CKpCommandLineInfo, PlainTokenAfterAFilledSwitchIsOnlyAFileName)
 {
-    const auto info = Parse({"B.MEM", "-CONV", "A.MEM", "C.MEM"});
+    const auto info = Parse({ "B.MEM", "-CONV", "A.MEM", "C.MEM" });
     EXPECT_EQ(info.Lookup("CONV"), "A.MEM");
     EXPECT_EQ(info.GetFileName(), "B.MEM");
 }
 
 TEST(CKpCommandLineInfo, LastSwitchWithoutValueIsTrue)
 {
-    const auto info = Parse({"/CONV"});
+    const auto info = Parse({ "/CONV" });
     EXPECT_EQ(info.Lookup("CONV"), "TRUE");
     EXPECT_FALSE(info.HasValue("CONV"));
     EXPECT_EQ(info.GetShellCommand(), CKpCommandLineInfo::ShellCommand::FileNew);
@@ -63,14 +63,14 @@ TEST(CKpCommandLineInfo, LastSwitchWithoutValueIsTrue)
 
 TEST(CKpCommandLineInfo, RepeatedSwitchStartsOverWithoutValue)
 {
-    const auto info = Parse({"-DEST", "/a", "-DEST"});
+    const auto info = Parse({ "-DEST", "/a", "-DEST" });
     EXPECT_EQ(info.Lookup("DEST"), "TRUE");
     EXPECT_FALSE(info.HasValue("DEST"));
 }
 
 TEST(CKpCommandLineInfo, SwitchNamesAreCaseSensitive)
 {
-    const auto info = Parse({"-conv", "A.MEM"});
+    const auto info = Parse({ "-conv", "A.MEM" });
     EXPECT_FALSE(info.Lookup("CONV"));
     EXPECT_EQ(info.Lookup("conv"), "A.MEM");
 }
@@ -80,7 +80,7 @@ TEST(CKpCommandLineInfo, SlashStartsASwitchOnlyForKnownNames)
 {
     // An absolute path is a plain token, even one that looks like a switch in
     // another case or with more after the name.
-    const auto info = Parse({"/home/me/A.MEM", "/conv", "/CONVX", "/TAB"});
+    const auto info = Parse({ "/home/me/A.MEM", "/conv", "/CONVX", "/TAB" });
     EXPECT_EQ(info.GetFileName(), "/home/me/A.MEM");
     EXPECT_FALSE(info.Lookup("home/me/A.MEM"));
     EXPECT_FALSE(info.Lookup("conv"));
@@ -88,14 +88,14 @@ TEST(CKpCommandLineInfo, SlashStartsASwitchOnlyForKnownNames)
     EXPECT_EQ(info.Lookup("TAB"), "TRUE");
 
     for (std::string_view name : kConversionSwitchNames) {
-        const auto one = Parse({"/" + std::string(name)});
+        const auto one = Parse({ "/" + std::string(name) });
         EXPECT_EQ(one.Lookup(std::string(name)), "TRUE") << name;
     }
 }
 
 TEST(CKpCommandLineInfo, DashAlwaysStartsASwitch)
 {
-    const auto info = Parse({"-anything", "-", "/x"});
+    const auto info = Parse({ "-anything", "-", "/x" });
     EXPECT_EQ(info.Lookup("anything"), "TRUE");
     // "-anything" was followed by the switch "-", so "/x" went to nobody's value.
     EXPECT_EQ(info.GetFileName(), "/x");
@@ -104,7 +104,7 @@ TEST(CKpCommandLineInfo, DashAlwaysStartsASwitch)
 
 TEST(CKpCommandLineInfo, HelpAndVersionAreNotSwitches)
 {
-    const auto info = Parse({"--help", "--version", "A.MEM"});
+    const auto info = Parse({ "--help", "--version", "A.MEM" });
     EXPECT_TRUE(info.HelpRequested());
     EXPECT_TRUE(info.VersionRequested());
     EXPECT_FALSE(info.Lookup("-help"));
@@ -113,7 +113,7 @@ TEST(CKpCommandLineInfo, HelpAndVersionAreNotSwitches)
 
 TEST(CKpCommandLineInfo, ParsesArgvWithoutTheProgramName)
 {
-    const char* argv[] = {"kp", "-CONV", "A.MEM"};
+    const char* argv[] = { "kp", "-CONV", "A.MEM" };
     CKpCommandLineInfo info;
     info.ParseCommandLine(3, argv);
     EXPECT_EQ(info.Lookup("CONV"), "A.MEM");

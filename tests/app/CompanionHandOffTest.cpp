@@ -11,7 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::ScratchFolder;
 
-const std::string k4019 = "This file is Memory Stripcorder's waveform file.\n\nPlease select the execution file of Stripview. ";
+const std::string k4019
+    = "This file is Memory Stripcorder's waveform file.\n\nPlease select the execution file of Stripview. ";
 const std::string k4020 = "Could not start Stripview.";
 
 TEST(CompanionHandOff, FindsTheCompanionBesideTheProgramThenOnThePath)

@@ -27,13 +27,14 @@ TEST(FolderFileList, ListsWaveformExtensionsInAnyCaseOrderedByNameIgnoringCase)
     GTEST_SKIP() << "the names differ only in case, which a Windows file system keeps as one file";
 #endif
     ScratchFolder dir;
-    for (const char* name : { "b.rec", "A.MEM", "B.txt", "c.Pow", "a.mem", "D.XYC", "e.wav", "F.RMS", "G.R_M", "NOEXT",
-             "H.MEM.bak" })
+    for (const char* name :
+        { "b.rec", "A.MEM", "B.txt", "c.Pow", "a.mem", "D.XYC", "e.wav", "F.RMS", "G.R_M", "NOEXT", "H.MEM.bak" })
         dir.touch(name);
     std::filesystem::create_directory(dir / "Z.MEM");
     FolderFileList list;
     ASSERT_TRUE(list.ScanFolder(dir.path()));
-    EXPECT_EQ(list.GetNames(), (std::vector<std::string> { "A.MEM", "a.mem", "b.rec", "c.Pow", "D.XYC", "e.wav", "F.RMS" }));
+    EXPECT_EQ(
+        list.GetNames(), (std::vector<std::string> { "A.MEM", "a.mem", "b.rec", "c.Pow", "D.XYC", "e.wav", "F.RMS" }));
     EXPECT_EQ(list.GetFolder(), dir.path());
     EXPECT_EQ(list.FindFileIndex("a.mem"), 1);
     EXPECT_EQ(list.FindFileIndex("A.mem"), -1);

@@ -19,8 +19,7 @@ protected:
     test::ChildResult Run(const std::vector<std::string>& arguments)
     {
         return test::RunChild(KP_EXECUTABLE, arguments, dir.path(),
-                              {"-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=", "XDG_CONFIG_HOME=" + config().string(),
-                               "LC_ALL=C"});
+            { "-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=", "XDG_CONFIG_HOME=" + config().string(), "LC_ALL=C" });
     }
     fs::path config() const { return dir / "config"; }
     std::string StoredSettings() const { return test::ReadWholeFile(config() / "Voranwerk" / "Kp.conf"); }
@@ -32,11 +31,11 @@ protected:
 
 TEST_F(KpExecutable, PrintsItsVersionAndUsage)
 {
-    const auto version = Run({"--version"});
+    const auto version = Run({ "--version" });
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, std::string("Kp ") + KP_VERSION + "\n");
 
-    const auto help = Run({"--help"});
+    const auto help = Run({ "--help" });
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("/CONV"), std::string::npos);
     EXPECT_NE(help.out.find("/NOTIMEVALUE"), std::string::npos);
@@ -49,9 +48,9 @@ TEST_F(KpExecutable, PrintsItsVersionAndUsage)
 TEST_F(KpExecutable, AnUnknownLongOptionIsAUsageError)
 {
     const std::string file = dir.touch("A.MEM").string();
-    for (const std::vector<std::string>& line : std::vector<std::vector<std::string>>{
-             {"--bogus", file}, {file, "--verbose=2"}, {"--bogus", "--screenshot", "x.png"},
-             {"/CONV", file, "--tabs"}, {"--help", "--halp"}}) {
+    for (const std::vector<std::string>& line :
+        std::vector<std::vector<std::string>> { { "--bogus", file }, { file, "--verbose=2" },
+            { "--bogus", "--screenshot", "x.png" }, { "/CONV", file, "--tabs" }, { "--help", "--halp" } }) {
         const auto r = Run(line);
         EXPECT_EQ(r.exitCode, 2) << line[0];
         EXPECT_EQ(Lines(r.err), 1) << r.err;
@@ -62,7 +61,7 @@ TEST_F(KpExecutable, AnUnknownLongOptionIsAUsageError)
     EXPECT_FALSE(fs::exists(config()));
 
     // Its value would otherwise be taken for the file to open.
-    const auto r = Run({"--screen-size", "800x600"});
+    const auto r = Run({ "--screen-size", "800x600" });
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("--screenshot"), std::string::npos) << r.err;
 }
@@ -70,7 +69,7 @@ TEST_F(KpExecutable, AnUnknownLongOptionIsAUsageError)
 TEST_F(KpExecutable, AMissingSourceFailsWithOneLine)
 {
     fs::create_directory(dir / "out");
-    const auto r = Run({"/CONV", (dir / "nothing.MEM").string(), "/DEST", (dir / "out").string()});
+    const auto r = Run({ "/CONV", (dir / "nothing.MEM").string(), "/DEST", (dir / "out").string() });
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_EQ(r.err.rfind("kp: ", 0), 0u) << r.err;
@@ -81,7 +80,7 @@ TEST_F(KpExecutable, AMissingSourceFailsWithOneLine)
 
 TEST_F(KpExecutable, ConvWithoutAFileIsAUsageError)
 {
-    const auto r = Run({"-CONV"});
+    const auto r = Run({ "-CONV" });
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(Lines(r.err), 1) << r.err;
 }
@@ -95,7 +94,7 @@ TEST_F(KpExecutable, AllOutputNamesTakenWritesNothing)
         std::snprintf(name, sizeof name, "out/A-%03d.TXT", n);
         dir.touch(name);
     }
-    const auto r = Run({"-CONV", source.string(), "-DEST", (dir / "out").string(), "-SPACE"});
+    const auto r = Run({ "-CONV", source.string(), "-DEST", (dir / "out").string(), "-SPACE" });
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_NE(r.err.find("all output names exist"), std::string::npos) << r.err;
@@ -106,7 +105,7 @@ TEST_F(KpExecutable, AllOutputNamesTakenWritesNothing)
 TEST_F(KpExecutable, TheViewerWithoutADisplaySaysWhatToDo)
 {
     // Qt would abort the process; the viewer refuses to start instead.
-    const auto r = Run({dir.touch("A.MEM").string()});
+    const auto r = Run({ dir.touch("A.MEM").string() });
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_NE(r.err.find("/CONV"), std::string::npos) << r.err;
@@ -114,7 +113,7 @@ TEST_F(KpExecutable, TheViewerWithoutADisplaySaysWhatToDo)
 
 TEST_F(KpExecutable, StoresTheFormatAndNewlineWithoutADisplay)
 {
-    Run({"/CONV", (dir / "nothing.MEM").string(), "/TAB", "/LF"});
+    Run({ "/CONV", (dir / "nothing.MEM").string(), "/TAB", "/LF" });
     const std::string stored = StoredSettings();
     EXPECT_NE(stored.find("[Save]"), std::string::npos) << stored;
     EXPECT_NE(stored.find("SaveFormat=2"), std::string::npos) << stored;
@@ -123,7 +122,7 @@ TEST_F(KpExecutable, StoresTheFormatAndNewlineWithoutADisplay)
     // the desktop's.
     EXPECT_EQ(stored.find("Color"), std::string::npos) << stored;
 
-    Run({"/CONV", (dir / "nothing.MEM").string(), "/SPACE", "/CRLF"});
+    Run({ "/CONV", (dir / "nothing.MEM").string(), "/SPACE", "/CRLF" });
     const std::string again = StoredSettings();
     EXPECT_NE(again.find("SaveFormat=1"), std::string::npos) << again;
     EXPECT_NE(again.find("SaveNewLine=1"), std::string::npos) << again;

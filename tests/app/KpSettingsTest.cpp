@@ -15,7 +15,7 @@ TEST(KpSettings, AnEmptyStoreGivesTheDefaults)
     const KpSettings s = LoadSettings(store);
     EXPECT_EQ(s.saveFormat, kFormatCsv);
     EXPECT_EQ(s.saveNewLine, 0);
-    EXPECT_EQ(s.HeaderOptions(), (ExportHeaderOptions{true, true, true, false, true}));
+    EXPECT_EQ(s.HeaderOptions(), (ExportHeaderOptions { true, true, true, false, true }));
     EXPECT_EQ(s.thinOut, 1);
     EXPECT_EQ(s.saveDivideNum, 10000);
     EXPECT_EQ(s.saveChHeaderType, 0);
@@ -27,13 +27,13 @@ TEST(KpSettings, AnEmptyStoreGivesTheDefaults)
     EXPECT_EQ(s.gridType, 1);
     EXPECT_EQ(s.waveTimeNotation, 3);
     EXPECT_TRUE(s.drawTrigMark && s.drawSaveMark && s.drawDiv && s.drawChannel);
-    EXPECT_EQ(s.main.text, (RgbColour{0, 0, 0}));
-    EXPECT_EQ(s.main.back, (RgbColour{255, 255, 255}));
-    EXPECT_EQ(s.waveGridColor, (RgbColour{0, 0, 0}));
-    EXPECT_EQ(s.waveLineColor, (RgbColour{0, 0, 255}));
-    EXPECT_EQ(s.gageLineColor, (RgbColour{0, 0, 255}));
+    EXPECT_EQ(s.main.text, (RgbColour { 0, 0, 0 }));
+    EXPECT_EQ(s.main.back, (RgbColour { 255, 255, 255 }));
+    EXPECT_EQ(s.waveGridColor, (RgbColour { 0, 0, 0 }));
+    EXPECT_EQ(s.waveLineColor, (RgbColour { 0, 0, 255 }));
+    EXPECT_EQ(s.gageLineColor, (RgbColour { 0, 0, 255 }));
     for (const RgbColour& c : s.customColours)
-        EXPECT_EQ(c, (RgbColour{255, 255, 255}));
+        EXPECT_EQ(c, (RgbColour { 255, 255, 255 }));
     EXPECT_TRUE(s.waveFont.empty() && s.main.font.empty() && s.gage.font.empty());
     EXPECT_TRUE(s.stripApp.empty());
 }
@@ -41,16 +41,16 @@ TEST(KpSettings, AnEmptyStoreGivesTheDefaults)
 TEST(KpSettings, SystemColoursAreTheDefaultsOfTextAndBackground)
 {
     MemorySettingsStore store;
-    const SystemColours dark{{230, 230, 230}, {20, 20, 20}};
+    const SystemColours dark { { 230, 230, 230 }, { 20, 20, 20 } };
     const KpSettings s = LoadSettings(store, dark);
-    for (const PaneStyle* pane : {&s.main, &s.property, &s.traceAll, &s.blockFile, &s.title, &s.info, &s.gage}) {
+    for (const PaneStyle* pane : { &s.main, &s.property, &s.traceAll, &s.blockFile, &s.title, &s.info, &s.gage }) {
         EXPECT_EQ(pane->text, dark.windowText);
         EXPECT_EQ(pane->back, dark.window);
     }
     EXPECT_EQ(s.waveCharColor, dark.windowText);
     EXPECT_EQ(s.waveBackColor, dark.window);
     EXPECT_EQ(s.waveGridColor, dark.windowText);
-    EXPECT_EQ(s.waveLineColor, (RgbColour{0, 0, 255}));
+    EXPECT_EQ(s.waveLineColor, (RgbColour { 0, 0, 255 }));
 }
 
 KpSettings EveryValueChanged()
@@ -78,9 +78,9 @@ KpSettings EveryValueChanged()
     s.loadFilterIndex = 4;
     s.convFilterIndex = 5;
     s.hackMode = true;
-    s.main = {{1, 2, 3}, {4, 5, 6}, "Sans,10"};
+    s.main = { { 1, 2, 3 }, { 4, 5, 6 }, "Sans,10" };
     for (std::size_t i = 0; i < s.customColours.size(); ++i)
-        s.customColours[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(2 * i), 7};
+        s.customColours[i] = { static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(2 * i), 7 };
     s.waveStyle = 1;
     s.wavePenWidth = 3;
     s.gridType = 2;
@@ -89,18 +89,18 @@ KpSettings EveryValueChanged()
     s.drawSaveMark = false;
     s.drawDiv = false;
     s.drawChannel = false;
-    s.waveCharColor = {10, 11, 12};
-    s.waveBackColor = {13, 14, 15};
-    s.waveGridColor = {16, 17, 18};
-    s.waveLineColor = {19, 20, 21};
+    s.waveCharColor = { 10, 11, 12 };
+    s.waveBackColor = { 13, 14, 15 };
+    s.waveGridColor = { 16, 17, 18 };
+    s.waveLineColor = { 19, 20, 21 };
     s.waveFont = "Mono,9";
-    s.property = {{30, 31, 32}, {33, 34, 35}, "P"};
-    s.traceAll = {{40, 41, 42}, {43, 44, 45}, "T"};
-    s.blockFile = {{50, 51, 52}, {53, 54, 55}, "B"};
-    s.title = {{60, 61, 62}, {63, 64, 65}, "Ti"};
-    s.info = {{70, 71, 72}, {73, 74, 75}, "I"};
-    s.gage = {{80, 81, 82}, {83, 84, 85}, "G"};
-    s.gageLineColor = {86, 87, 88};
+    s.property = { { 30, 31, 32 }, { 33, 34, 35 }, "P" };
+    s.traceAll = { { 40, 41, 42 }, { 43, 44, 45 }, "T" };
+    s.blockFile = { { 50, 51, 52 }, { 53, 54, 55 }, "B" };
+    s.title = { { 60, 61, 62 }, { 63, 64, 65 }, "Ti" };
+    s.info = { { 70, 71, 72 }, { 73, 74, 75 }, "I" };
+    s.gage = { { 80, 81, 82 }, { 83, 84, 85 }, "G" };
+    s.gageLineColor = { 86, 87, 88 };
     s.stripApp = "/opt/strip/StripApp";
     return s;
 }
@@ -118,22 +118,22 @@ TEST(KpSettings, WritesEveryKeyUnderItsName)
     MemorySettingsStore store;
     SaveSettings(KpSettings::Defaults(), store);
     const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
-        {"Save",
-         {"ThinOut", "SaveTimeNotation", "SaveFolder", "CsvExecute", "SaveFormat", "SaveNewLine", "SaveHeader",
-          "SaveChInfo", "SaveChHeader", "SaveChHeaderType", "SaveTime", "SaveEventInfo", "SaveExtendSetting",
-          "SaveSameDir", "SaveDivide", "SaveDivideNum", "SaveJointFile"}},
-        {"Main",
-         {"CmdShow", "LoadFolder", "LoadFilterIndex", "ConvFilterIndex", "HackMode", "StripApp", "TextColor",
-          "BackColor", "CustomColor", "LogFont"}},
-        {"Wave",
-         {"WaveStyle", "WavePenWidth", "GridType", "WaveTimeNotation", "DrawTrigMark", "DrawSaveMark", "DrawDiv",
-          "DrawChannel", "CharColor", "BackColor", "GridColor", "LineColor", "LogFont"}},
-        {"Property", {"TextColor", "BackColor", "LogFont"}},
-        {"TraceAll", {"TextColor", "BackColor", "LogFont"}},
-        {"BlockFile", {"TextColor", "BackColor", "LogFont"}},
-        {"Title", {"TextColor", "BackColor", "LogFont"}},
-        {"Info", {"TextColor", "BackColor", "LogFont"}},
-        {"Gage", {"TextColor", "BackColor", "LogFont", "LineColor"}},
+        { "Save",
+            { "ThinOut", "SaveTimeNotation", "SaveFolder", "CsvExecute", "SaveFormat", "SaveNewLine", "SaveHeader",
+                "SaveChInfo", "SaveChHeader", "SaveChHeaderType", "SaveTime", "SaveEventInfo", "SaveExtendSetting",
+                "SaveSameDir", "SaveDivide", "SaveDivideNum", "SaveJointFile" } },
+        { "Main",
+            { "CmdShow", "LoadFolder", "LoadFilterIndex", "ConvFilterIndex", "HackMode", "StripApp", "TextColor",
+                "BackColor", "CustomColor", "LogFont" } },
+        { "Wave",
+            { "WaveStyle", "WavePenWidth", "GridType", "WaveTimeNotation", "DrawTrigMark", "DrawSaveMark", "DrawDiv",
+                "DrawChannel", "CharColor", "BackColor", "GridColor", "LineColor", "LogFont" } },
+        { "Property", { "TextColor", "BackColor", "LogFont" } },
+        { "TraceAll", { "TextColor", "BackColor", "LogFont" } },
+        { "BlockFile", { "TextColor", "BackColor", "LogFont" } },
+        { "Title", { "TextColor", "BackColor", "LogFont" } },
+        { "Info", { "TextColor", "BackColor", "LogFont" } },
+        { "Gage", { "TextColor", "BackColor", "LogFont", "LineColor" } },
     };
     std::size_t count = 0;
     for (const auto& [section, keys] : expected) {
@@ -215,8 +215,8 @@ TEST(KpSettings, DamagedValuesKeepTheirDefaults)
     store.writeBinary("Main", "CustomColor", std::vector<std::uint8_t>(47, 0));
     store.writeInt("Main", "HackMode", 5);
     const KpSettings s = LoadSettings(store);
-    EXPECT_EQ(s.main.text, (RgbColour{0, 0, 0}));
-    EXPECT_EQ(s.waveLineColor, (RgbColour{0, 0, 255}));
+    EXPECT_EQ(s.main.text, (RgbColour { 0, 0, 0 }));
+    EXPECT_EQ(s.waveLineColor, (RgbColour { 0, 0, 255 }));
     EXPECT_EQ(s.customColours, KpSettings::WhiteCustomColours());
     EXPECT_TRUE(s.hackMode);
 

@@ -28,7 +28,7 @@ struct ScreenCase {
     std::uint32_t width, height;
 };
 
-class ScreenshotScreen : public testing::TestWithParam<ScreenCase> {};
+class ScreenshotScreen : public testing::TestWithParam<ScreenCase> { };
 
 // The window is placed as on a first start: four fifths of a large screen,
 // the whole of a small one.
@@ -41,8 +41,8 @@ TEST_P(ScreenshotScreen, WritesThePngOfARecordingWithoutADisplay)
     synth::WriteRecordingFile(synth::DemoRecording(1, 20000), demo);
     std::vector<std::string> arguments = { "--screenshot", png.string(), demo.string() };
     arguments.insert(arguments.end(), GetParam().screen.begin(), GetParam().screen.end());
-    const test::ChildResult r = test::RunChild(KP_EXECUTABLE, arguments, dir.path(),
-        { "-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM" });
+    const test::ChildResult r
+        = test::RunChild(KP_EXECUTABLE, arguments, dir.path(), { "-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM" });
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string bytes = test::ReadWholeFile(png);
     ASSERT_GT(bytes.size(), 24u);
@@ -84,8 +84,8 @@ TEST(Screenshot, ToolWindowsGoBesideTheMainPicture)
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* name : { "shot-trace.png", "shot-properties.png" })
         EXPECT_EQ(test::ReadWholeFile(dir / name).substr(1, 3), "PNG") << name;
-    const test::ChildResult unknown
-        = test::RunChild(KP_EXECUTABLE, { "--screenshot", png.string(), demo.string(), "--show", "nothing" }, dir.path());
+    const test::ChildResult unknown = test::RunChild(
+        KP_EXECUTABLE, { "--screenshot", png.string(), demo.string(), "--show", "nothing" }, dir.path());
     EXPECT_NE(unknown.exitCode, 0);
 }
 

@@ -64,8 +64,8 @@ protected:
 TEST_F(UnattendedConversion, ConvertsTheWholeRecordWithTheSwitches)
 {
     fs::create_directory(out);
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string(), "/TAB", "/LF", "/THINOUT", "5", "/POINT",
-                        "/NOHEAD", "/CHHEADCOMM"});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string(), "/TAB", "/LF", "/THINOUT", "5", "/POINT",
+        "/NOHEAD", "/CHHEADCOMM" });
     ASSERT_EQ(r.status, Status::Converted) << r.reason;
     EXPECT_EQ(r.ExitCode(), 0);
     EXPECT_EQ(r.output, out / "A.TXT");
@@ -79,7 +79,7 @@ TEST_F(UnattendedConversion, ConvertsTheWholeRecordWithTheSwitches)
     EXPECT_EQ(q.format, kFormatTab);
     EXPECT_FALSE(q.crlf);
     EXPECT_EQ(q.notation, kNotationPoint);
-    EXPECT_EQ(q.header, (ExportHeaderOptions{false, false, false, false, true}));
+    EXPECT_EQ(q.header, (ExportHeaderOptions { false, false, false, false, true }));
     EXPECT_EQ(q.headerType, kHeaderChannelComments);
     EXPECT_FALSE(q.checkFile);
     EXPECT_FALSE(q.append);
@@ -89,8 +89,8 @@ TEST_F(UnattendedConversion, ConvertsTheWholeRecordWithTheSwitches)
 TEST_F(UnattendedConversion, NumbersTheOutputWhenItExists)
 {
     fs::create_directory(out);
-    for (const char* expected : {"A.CSV", "A-000.CSV", "A-001.CSV"}) {
-        const auto r = Run({"/CONV", source.string(), "/DEST", out.string()});
+    for (const char* expected : { "A.CSV", "A-000.CSV", "A-001.CSV" }) {
+        const auto r = Run({ "/CONV", source.string(), "/DEST", out.string() });
         ASSERT_EQ(r.status, Status::Converted) << r.reason;
         EXPECT_EQ(r.output, out / expected);
     }
@@ -124,7 +124,7 @@ TEST_F(UnattendedConversion, WritesNothingWhenEveryNameIsTaken)
         std::snprintf(name, sizeof name, "out/A-%03d.CSV", n);
         dir.touch(name);
     }
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string(), "/LF"});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string(), "/LF" });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_NE(r.ExitCode(), 0);
     EXPECT_TRUE(r.output.empty());
@@ -138,9 +138,9 @@ TEST_F(UnattendedConversion, WritesNothingWhenEveryNameIsTaken)
 TEST_F(UnattendedConversion, DestWithOrWithoutTrailingSeparatorGivesTheSamePath)
 {
     fs::create_directory(out);
-    const auto plain = Run({"/CONV", source.string(), "/DEST", out.string()});
+    const auto plain = Run({ "/CONV", source.string(), "/DEST", out.string() });
     fs::remove(plain.output);
-    const auto slashed = Run({"/CONV", source.string(), "/DEST", out.string() + "/"});
+    const auto slashed = Run({ "/CONV", source.string(), "/DEST", out.string() + "/" });
     ASSERT_EQ(converter.requests.size(), 2u);
     EXPECT_EQ(converter.requests[0].output, converter.requests[1].output);
     EXPECT_EQ(converter.requests[0].output, out / "A.CSV");
@@ -150,7 +150,7 @@ TEST_F(UnattendedConversion, UsesTheSaveFolderWithoutDest)
 {
     settings.saveFolder = (dir / "saved").string();
     fs::create_directory(dir / "saved");
-    const auto r = Run({"-CONV", source.string()});
+    const auto r = Run({ "-CONV", source.string() });
     EXPECT_EQ(r.status, Status::Converted) << r.reason;
     EXPECT_EQ(r.output, dir / "saved" / "A.CSV");
 }
@@ -160,7 +160,7 @@ TEST_F(UnattendedConversion, FormatAndNewlineBecomeTheNextDefaults)
     fs::create_directory(out);
     settings.saveFormat = kFormatCsv;
     settings.saveNewLine = 1;
-    Run({"/CONV", source.string(), "/DEST", out.string(), "/TAB", "/LF"});
+    Run({ "/CONV", source.string(), "/DEST", out.string(), "/TAB", "/LF" });
     EXPECT_EQ(settings.saveFormat, kFormatTab);
     EXPECT_EQ(settings.saveNewLine, 0);
 
@@ -170,7 +170,7 @@ TEST_F(UnattendedConversion, FormatAndNewlineBecomeTheNextDefaults)
     EXPECT_EQ(next.saveFormat, kFormatTab);
     EXPECT_EQ(next.saveNewLine, 0);
 
-    Run({"/CONV", source.string(), "/DEST", out.string()});
+    Run({ "/CONV", source.string(), "/DEST", out.string() });
     EXPECT_EQ(settings.saveFormat, kFormatCsv);
     EXPECT_EQ(settings.saveNewLine, 1);
 }
@@ -181,7 +181,7 @@ TEST_F(UnattendedConversion, ReportsTheConvertersMessageOnOneLine)
     converter.answer = false;
     converter.write = false;
     converter.message = "Unsupported model : 9999";
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string()});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string() });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_EQ(r.ExitCode(), 1);
     EXPECT_EQ(r.reason, "Unsupported model : 9999");
@@ -195,7 +195,7 @@ TEST_F(UnattendedConversion, ARefusedFileIsNotASuccess)
     fs::create_directory(out);
     converter.write = false;
     converter.message = "This file is not a waveform file\n\n" + source.string();
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string()});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string() });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_EQ(r.reason, "This file is not a waveform file " + source.string());
 }
@@ -204,7 +204,7 @@ TEST_F(UnattendedConversion, TrueWithoutAnOutputIsNotASuccess)
 {
     fs::create_directory(out);
     converter.write = false;
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string()});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string() });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_FALSE(r.reason.empty());
 }
@@ -213,7 +213,7 @@ TEST_F(UnattendedConversion, FalseWithoutAMessageIsNotASuccess)
 {
     fs::create_directory(out);
     converter.answer = false;
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string()});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string() });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_NE(r.reason.find("A.MEM"), std::string::npos) << r.reason;
 }
@@ -222,14 +222,14 @@ TEST_F(UnattendedConversion, AnExceptionOfTheConverterIsAFailure)
 {
     fs::create_directory(out);
     converter.throwError = true;
-    const auto r = Run({"/CONV", source.string(), "/DEST", out.string()});
+    const auto r = Run({ "/CONV", source.string(), "/DEST", out.string() });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_EQ(r.reason, "mapping failed for A.MEM");
 }
 
 TEST_F(UnattendedConversion, AMissingSourceIsReportedWithoutCallingTheConverter)
 {
-    const auto r = Run({"/CONV", (dir / "missing.MEM").string(), "/DEST", out.string()});
+    const auto r = Run({ "/CONV", (dir / "missing.MEM").string(), "/DEST", out.string() });
     EXPECT_EQ(r.status, Status::Failed);
     EXPECT_EQ(r.reason, "File not found. " + (dir / "missing.MEM").string());
     EXPECT_TRUE(converter.requests.empty());
@@ -238,9 +238,8 @@ TEST_F(UnattendedConversion, AMissingSourceIsReportedWithoutCallingTheConverter)
 TEST_F(UnattendedConversion, ASwitchWithoutItsValueIsAUsageError)
 {
     // "/CONV" as the last token would otherwise convert a file named "TRUE".
-    for (const auto& tokens : std::vector<std::vector<std::string>>{
-             {"/CONV"}, {"/CONV", "/TAB"}, {"-CONV", ""}, {"/CONV", source.string(), "/DEST"},
-             {"/CONV", source.string(), "/DEST", "/LF"}}) {
+    for (const auto& tokens : std::vector<std::vector<std::string>> { { "/CONV" }, { "/CONV", "/TAB" }, { "-CONV", "" },
+             { "/CONV", source.string(), "/DEST" }, { "/CONV", source.string(), "/DEST", "/LF" } }) {
         const auto r = Run(tokens);
         EXPECT_EQ(r.status, Status::UsageError) << tokens.size();
         EXPECT_EQ(r.ExitCode(), 2);

@@ -25,7 +25,10 @@ struct BinaryCase {
     std::vector<int> slots; // every channel of a family-7 unit gives its scaling
 };
 
-std::ostream& operator<<(std::ostream& os, const BinaryCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const BinaryCase& c)
+{
+    return os << c.name;
+}
 
 // The cells of the channel information lines, one vector per channel.
 std::vector<std::vector<std::string>> ChannelInfoCells(const std::string& text)
@@ -49,7 +52,7 @@ std::vector<std::vector<std::string>> ChannelInfoCells(const std::string& text)
     return lines;
 }
 
-class BinaryScalingCells : public ::testing::TestWithParam<BinaryCase> {};
+class BinaryScalingCells : public ::testing::TestWithParam<BinaryCase> { };
 
 TEST_P(BinaryScalingCells, PrintTheLocaleSeparatorAndEveryDigit)
 {
@@ -68,8 +71,8 @@ TEST_P(BinaryScalingCells, PrintTheLocaleSeparatorAndEveryDigit)
     ASSERT_TRUE(ConvertWaveFile(request, messages, progress));
     const std::string text = test::ReadWholeFile(request.output);
 
-    const char* expected[][2] = { { "\"0,5\"", "\"-1,25\"" }, { "\"0,1234567\"", "\"-1,25\"" },
-        { "\"2,5e-005\"", "\"-1,25\"" } };
+    const char* expected[][2]
+        = { { "\"0,5\"", "\"-1,25\"" }, { "\"0,1234567\"", "\"-1,25\"" }, { "\"2,5e-005\"", "\"-1,25\"" } };
     const auto lines = ChannelInfoCells(text);
     ASSERT_EQ(lines.size(), r.analog.size()) << text.substr(0, 600);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -81,7 +84,8 @@ TEST_P(BinaryScalingCells, PrintTheLocaleSeparatorAndEveryDigit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, BinaryScalingCells,
-    ::testing::Values(BinaryCase { "F4", "4756", "", { 0, 1, 3 } }, BinaryCase { "F7", "QX4767", "QX476701", { 0, 1, 2 } },
+    ::testing::Values(BinaryCase { "F4", "4756", "", { 0, 1, 3 } },
+        BinaryCase { "F7", "QX4767", "QX476701", { 0, 1, 2 } },
         BinaryCase { "F8", "QX3013", "QX301301", { 0, 14, 20 } }),
     [](const auto& info) { return std::string(info.param.name); });
 

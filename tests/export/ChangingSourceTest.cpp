@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/SourceProblemText.h"
 #include "platform/MappedFileGuard.h"
@@ -21,6 +20,7 @@
 #include "resources/StringTable.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/IndexTestFiles.h"
@@ -38,17 +38,21 @@ constexpr std::int64_t kPoints = 200000;
 // Runs an action once, at the given step of the progress window.
 class ActingProgress final : public ProgressWindow {
 public:
-    ActingProgress(std::int64_t at, std::function<void()> action) : at_(at), action_(std::move(action)) {}
-    void begin(const std::string&, const std::string&, std::int64_t) override {}
-    void setText(const std::string&) override {}
-    void setPosition(std::int64_t) override {}
+    ActingProgress(std::int64_t at, std::function<void()> action)
+        : at_(at)
+        , action_(std::move(action))
+    {
+    }
+    void begin(const std::string&, const std::string&, std::int64_t) override { }
+    void setText(const std::string&) override { }
+    void setPosition(std::int64_t) override { }
     bool step() override
     {
         if (++steps_ == at_)
             action_();
         return true;
     }
-    void end() override {}
+    void end() override { }
 
 private:
     std::int64_t at_;
@@ -59,7 +63,7 @@ private:
 std::string ReadText(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 // Overwrites the file in place, as a copy onto it does: truncated, then written.
@@ -81,26 +85,27 @@ struct Change {
 std::vector<Change> Changes()
 {
     return {
-        {"TruncatedToNothing", [](const fs::path& p, const auto&, std::uint64_t) { fs::resize_file(p, 0); }, true},
-        {"TruncatedIntoTheHeader", [](const fs::path& p, const auto&, std::uint64_t h) { fs::resize_file(p, h / 2); },
-         true},
-        {"TruncatedAfterTheFirstSamples",
-         [](const fs::path& p, const auto&, std::uint64_t h) { fs::resize_file(p, h + 4096 * 3 + 5); }, true},
-        {"TruncatedNearTheEnd",
-         [](const fs::path& p, const auto&, std::uint64_t) { fs::resize_file(p, fs::file_size(p) - 100); }, true},
-        {"Grown", [](const fs::path& p, const auto&, std::uint64_t) { fs::resize_file(p, fs::file_size(p) + 9000); },
-         true},
-        {"RewrittenInPlace", [](const fs::path& p, const auto& other, std::uint64_t) { Rewrite(p, other); }, true,
-         false},
-        {"UnreadableStorage", [](const fs::path&, const auto&, std::uint64_t h) { MappedFileGuard::FailEverywhereFrom(h + 70000); },
-         true},
-        {"ReplacedUnderItsName",
-         [](const fs::path& p, const auto& other, std::uint64_t) {
-             const fs::path next = p.parent_path() / "NEXT.MEM";
-             WriteBytes(next, other);
-             fs::rename(next, p);
-         },
-         false},
+        { "TruncatedToNothing", [](const fs::path& p, const auto&, std::uint64_t) { fs::resize_file(p, 0); }, true },
+        { "TruncatedIntoTheHeader", [](const fs::path& p, const auto&, std::uint64_t h) { fs::resize_file(p, h / 2); },
+            true },
+        { "TruncatedAfterTheFirstSamples",
+            [](const fs::path& p, const auto&, std::uint64_t h) { fs::resize_file(p, h + 4096 * 3 + 5); }, true },
+        { "TruncatedNearTheEnd",
+            [](const fs::path& p, const auto&, std::uint64_t) { fs::resize_file(p, fs::file_size(p) - 100); }, true },
+        { "Grown", [](const fs::path& p, const auto&, std::uint64_t) { fs::resize_file(p, fs::file_size(p) + 9000); },
+            true },
+        { "RewrittenInPlace", [](const fs::path& p, const auto& other, std::uint64_t) { Rewrite(p, other); }, true,
+            false },
+        { "UnreadableStorage",
+            [](const fs::path&, const auto&, std::uint64_t h) { MappedFileGuard::FailEverywhereFrom(h + 70000); },
+            true },
+        { "ReplacedUnderItsName",
+            [](const fs::path& p, const auto& other, std::uint64_t) {
+                const fs::path next = p.parent_path() / "NEXT.MEM";
+                WriteBytes(next, other);
+                fs::rename(next, p);
+            },
+            false },
     };
 }
 
@@ -135,7 +140,10 @@ protected:
         return request;
     }
 
-    void ApplyChange() { GetParam().apply(source_, other_, header_); }
+    void ApplyChange()
+    {
+        GetParam().apply(source_, other_, header_);
+    }
 
     TempFolder folder_;
     fs::path source_ = folder_ / "L.MEM";
@@ -213,7 +221,7 @@ TEST_P(ChangingSource, LoadGivenUpLeavesAnEmptyDocument)
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, ChangingSource, ::testing::ValuesIn(Changes()),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kp::test

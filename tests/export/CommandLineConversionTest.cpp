@@ -37,8 +37,8 @@ protected:
     test::ChildResult Kp(std::vector<std::string> arguments)
     {
         return test::RunChild(KP_EXECUTABLE, arguments, dir.path(),
-                              { "-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=",
-                                "XDG_CONFIG_HOME=" + (dir / "config").string(), "LC_ALL=C" });
+            { "-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=", "XDG_CONFIG_HOME=" + (dir / "config").string(),
+                "LC_ALL=C" });
     }
     test::ChildResult Convert(std::vector<std::string> switches)
     {
@@ -160,8 +160,8 @@ TEST_F(CommandLineConversion, EveryRecordingNamedConvertsInOrderAndEachFailureHa
     fs::copy_file(source, dir / "data" / "C.MEM");
     const fs::path missing = dir / "data" / "B.MEM";
     const fs::path notes = dir.touch("data/D.MEM", std::string(2048, 'n'));
-    const auto r = Kp({ "/CONV", source.string(), missing.string(), (dir / "data" / "C.MEM").string(),
-                        notes.string(), "/DEST", out().string(), "/LF" });
+    const auto r = Kp({ "/CONV", source.string(), missing.string(), (dir / "data" / "C.MEM").string(), notes.string(),
+        "/DEST", out().string(), "/LF" });
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(Files(), (std::vector<std::string> { "A.CSV", "C.CSV" }));
     EXPECT_EQ(Read("C.CSV"), Read("A.CSV"));
@@ -201,8 +201,8 @@ TEST_F(CommandLineConversion, RunsSideBySideEachWriteTheirOwnFile)
             + test::ShellQuote(out().string()) + " /LF & ";
     script += "wait";
     const auto r = test::RunChild("/bin/sh", { "-c", script }, dir.path(),
-                                  { "-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=",
-                                    "XDG_CONFIG_HOME=" + (dir / "config").string(), "LC_ALL=C" });
+        { "-DISPLAY", "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=", "XDG_CONFIG_HOME=" + (dir / "config").string(),
+            "LC_ALL=C" });
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(Files(), SequentialNames(kRuns));
     for (const std::string& name : Files())

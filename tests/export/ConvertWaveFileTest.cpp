@@ -19,7 +19,10 @@
 namespace kp {
 namespace {
 
-std::int64_t Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+std::int64_t Lines(const std::string& text)
+{
+    return std::count(text.begin(), text.end(), '\n');
+}
 
 struct Conversion {
     test::ScratchFolder dir;

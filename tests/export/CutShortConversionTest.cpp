@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/SaveAsText.h"
 #include "export/SourceProblemText.h"
@@ -20,6 +19,7 @@
 #include "resources/StringTable.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/IndexTestFiles.h"
@@ -41,7 +41,7 @@ std::vector<Layout> WrittenLayouts()
 {
     std::vector<Layout> layouts;
     for (int family = 0; family <= 9; ++family)
-        for (const char* function : {"MEM", "REC"}) {
+        for (const char* function : { "MEM", "REC" }) {
             if (family == 3 && std::string(function) != "MEM")
                 continue; // the loggers keep samples under MEM only
             try {
@@ -49,7 +49,7 @@ std::vector<Layout> WrittenLayouts()
                 if (family == 0)
                     r.model = "4170"; // detection refuses the model text "3518"
                 synth::WriteRecording(r);
-                layouts.push_back({family, function});
+                layouts.push_back({ family, function });
             } catch (const std::exception&) {
             }
         }
@@ -59,7 +59,7 @@ std::vector<Layout> WrittenLayouts()
 std::string ReadText(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 // The length of text's first `lines` lines, line ends included.
@@ -71,7 +71,10 @@ std::size_t LinesLength(const std::string& text, std::size_t lines)
     return at;
 }
 
-std::size_t CountLines(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+std::size_t CountLines(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 class CutShort : public ::testing::TestWithParam<Layout> {
 protected:
@@ -103,7 +106,7 @@ protected:
 
     std::vector<std::uint8_t> CutAt(std::uint64_t size) const
     {
-        return {bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(size)};
+        return { bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(size) };
     }
 
     // Sizes from the first sample to one byte before the end: a byte into a
@@ -111,7 +114,7 @@ protected:
     std::vector<std::uint64_t> Cuts() const
     {
         const std::uint64_t data = bytes_.size() - headerSize_;
-        std::vector<std::uint64_t> cuts{headerSize_, headerSize_ + 1, headerSize_ + 3};
+        std::vector<std::uint64_t> cuts { headerSize_, headerSize_ + 1, headerSize_ + 3 };
         for (std::uint64_t k = 1; k < 8; ++k)
             cuts.push_back(headerSize_ + data * k / 8);
         for (std::uint64_t b = (headerSize_ / 512 + 1) * 512; b < bytes_.size(); b += 1536)
@@ -191,9 +194,8 @@ TEST_P(CutShort, LoadKeepsThePartReadAndSaveAllWritesOnlyIt)
     EXPECT_EQ(ReadText(save.path), converted);
 }
 
-INSTANTIATE_TEST_SUITE_P(WrittenLayouts, CutShort, ::testing::ValuesIn(WrittenLayouts()), [](const auto& info) {
-    return "Family" + std::to_string(info.param.family) + info.param.function;
-});
+INSTANTIATE_TEST_SUITE_P(WrittenLayouts, CutShort, ::testing::ValuesIn(WrittenLayouts()),
+    [](const auto& info) { return "Family" + std::to_string(info.param.family) + info.param.function; });
 
 } // namespace
 } // namespace kp::test

@@ -6,13 +6,13 @@
 #include "export/ConvertWaveFile.h"
 #include "export/ExportPlan.h"
 
-#include "wavefile/BlockFileList.h"
 #include "platform/LocaleInfo.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "support/ReferenceTextWriter.h"
 #include "support/SampleRoundTrip.h"
 #include "support/ScratchFolder.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/SampleLayout.h"
 
@@ -29,14 +29,17 @@ struct ExportCase {
     std::function<synth::Recording()> make;
 };
 
-std::ostream& operator<<(std::ostream& os, const ExportCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const ExportCase& c)
+{
+    return os << c.name;
+}
 
 // Float channels and 32-bit values (logic units, or value channels where
 // the family keeps them in 32 bits) with random contents. A 32-bit logic unit
 // of family 6 is made of the words of two points: paired gives both points
 // the same value.
-synth::Recording WithFloatsAndWords(synth::Recording r, std::vector<int> floats, std::vector<int> words,
-                                    std::uint32_t salt, bool paired = false)
+synth::Recording WithFloatsAndWords(
+    synth::Recording r, std::vector<int> floats, std::vector<int> words, std::uint32_t salt, bool paired = false)
 {
     auto rng = test::SeededRandom(salt);
     const auto n = static_cast<std::size_t>(r.dataLength);
@@ -76,35 +79,64 @@ std::vector<ExportCase> Cases()
 {
     using test::Make;
     return {
-        { "F1_MEM", [] { return Make("4170", "41700003", "MEM", 90000, { 0, 2, 5, 6 }, { 0, 1, 3 }, 3); } },
-        { "F1_RMS", [] { return Make("5066", "50660001", "RMS", 70000, { 0, 7 }, { 1 }, 5); } },
-        { "F2_MEM", [] { return Make("3384", "33840001", "MEM", 6000, { 0, 1, 4 }, { 0, 1, 2 }, 7); } },
-        { "F2_REC", [] { return Make("3384", "33840001", "REC", 3000, { 2, 3 }, { 0, 3 }, 8); } },
-        { "F3_pulses", [] {
-             return test::WithPulses(
-                 test::WithRing(Make("3019", "30190001", "MEM", 5000, { 0, 3 }, { 0, 4 }, 9), 5003, 1234), { 0, 2 }, 10);
-         } },
-        { "F4_MEM", [] { return Make("4756", "", "MEM", 4000, { 0, 1, 3 }, { 0, 1, 5 }, 12); } },
-        { "F4_RMS", [] { return Make("4756", "", "RMS", 2000, { 2, 5 }, { 0, 3 }, 13, false, true); } },
+        { "F1_MEM",
+            [] {
+                return Make("4170", "41700003", "MEM", 90000, { 0, 2, 5, 6 }, { 0, 1, 3 }, 3);
+            } },
+        { "F1_RMS",
+            [] {
+                return Make("5066", "50660001", "RMS", 70000, { 0, 7 }, { 1 }, 5);
+            } },
+        { "F2_MEM",
+            [] {
+                return Make("3384", "33840001", "MEM", 6000, { 0, 1, 4 }, { 0, 1, 2 }, 7);
+            } },
+        { "F2_REC",
+            [] {
+                return Make("3384", "33840001", "REC", 3000, { 2, 3 }, { 0, 3 }, 8);
+            } },
+        { "F3_pulses",
+            [] {
+                return test::WithPulses(
+                    test::WithRing(Make("3019", "30190001", "MEM", 5000, { 0, 3 }, { 0, 4 }, 9), 5003, 1234), { 0, 2 },
+                    10);
+            } },
+        { "F4_MEM",
+            [] {
+                return Make("4756", "", "MEM", 4000, { 0, 1, 3 }, { 0, 1, 5 }, 12);
+            } },
+        { "F4_RMS",
+            [] {
+                return Make("4756", "", "RMS", 2000, { 2, 5 }, { 0, 3 }, 13, false, true);
+            } },
         { "F6_floats_words",
-          [] { return WithFloatsAndWords(Make("5228", "52280102", "MEM", 3000, { 0, 2 }, { 5, 9 }, 14), { 0, 11 }, { 1 }, 15, true); } },
-        { "F7_MEM", [] { return Make("QX4767", "QX476701", "MEM", 3000, { 0, 1 }, {}, 16); } },
-        { "F8_MEM", [] {
-             auto r = Make("QX3013", "QX301301", "MEM", 4000, { 0, 14 }, { 0, 3, 17 }, 17);
-             return test::WithPulses(WithFloatsAndWords(r, { 0, 7 }, { 15, 240, 245, 256, 263 }, 18), { 0, 1 }, 19);
-         } },
-        { "F9_MEM", [] {
-             auto r = Make("QX3122", "QX3122-01", "MEM", 3500, { 0, 9, 255 }, { 0, 3, 127 }, 20);
-             return WithFloatsAndWords(r, { 0, 16, 32, 94 }, { 5, 256, 351 }, 21);
-         } },
-        { "F9_REC", [] {
-             auto r = Make("QX3122", "QX3122", "REC", 2100, { 1, 200 }, { 4, 64 }, 22);
-             return WithFloatsAndWords(r, { 15, 31, 40 }, { 7, 300 }, 23);
-         } },
+            [] {
+                return WithFloatsAndWords(
+                    Make("5228", "52280102", "MEM", 3000, { 0, 2 }, { 5, 9 }, 14), { 0, 11 }, { 1 }, 15, true);
+            } },
+        { "F7_MEM",
+            [] {
+                return Make("QX4767", "QX476701", "MEM", 3000, { 0, 1 }, {}, 16);
+            } },
+        { "F8_MEM",
+            [] {
+                auto r = Make("QX3013", "QX301301", "MEM", 4000, { 0, 14 }, { 0, 3, 17 }, 17);
+                return test::WithPulses(WithFloatsAndWords(r, { 0, 7 }, { 15, 240, 245, 256, 263 }, 18), { 0, 1 }, 19);
+            } },
+        { "F9_MEM",
+            [] {
+                auto r = Make("QX3122", "QX3122-01", "MEM", 3500, { 0, 9, 255 }, { 0, 3, 127 }, 20);
+                return WithFloatsAndWords(r, { 0, 16, 32, 94 }, { 5, 256, 351 }, 21);
+            } },
+        { "F9_REC",
+            [] {
+                auto r = Make("QX3122", "QX3122", "REC", 2100, { 1, 200 }, { 4, 64 }, 22);
+                return WithFloatsAndWords(r, { 15, 31, 40 }, { 7, 300 }, 23);
+            } },
     };
 }
 
-class ExportAcrossFamilies : public ::testing::TestWithParam<ExportCase> {};
+class ExportAcrossFamilies : public ::testing::TestWithParam<ExportCase> { };
 
 TEST_P(ExportAcrossFamilies, BlockConversionEqualsThePlainWriterOverTheLoadedRecord)
 {
@@ -138,7 +170,7 @@ TEST_P(ExportAcrossFamilies, BlockConversionEqualsThePlainWriterOverTheLoadedRec
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, ExportAcrossFamilies, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kp

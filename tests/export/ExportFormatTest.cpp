@@ -84,13 +84,13 @@ TEST(ExportFormat, DecimalCommaLocaleSeparatesWithSemicolons)
                                  "-7,8125000e-003;-3,90625e-001;+2,75000e+000;1;0;0;0\r\n"
                                  "0,0000000e+000;+0,00000e+000;+5,25000e+000;0;1;0;0\r\n";
     EXPECT_EQ(Convert(test::ExportFamily1(8),
-                      [](ConversionRequest& r) {
-                          r.start = 0;
-                          r.end = 2;
-                          r.crlf = true;
-                          r.header = Only(false, true, true, true);
-                      }),
-              expected);
+                  [](ConversionRequest& r) {
+                      r.start = 0;
+                      r.end = 2;
+                      r.crlf = true;
+                      r.header = Only(false, true, true, true);
+                  }),
+        expected);
 }
 
 TEST(ExportFormat, SpaceSeparatedPointNotationWithCommentHeaders)
@@ -102,15 +102,15 @@ TEST(ExportFormat, SpaceSeparatedPointNotationWithCommentHeaders)
                                  "0 +0.00000e+000 +5.25000e+000 0 1 0 0\n"
                                  "1 +3.90625e-001 +7.75000e+000 1 1 0 0\n";
     EXPECT_EQ(Convert(test::ExportFamily1(8),
-                      [](ConversionRequest& r) {
-                          r.start = 0;
-                          r.end = 3;
-                          r.format = kFormatSpace;
-                          r.notation = 7; // anything above 3 is the point number
-                          r.headerType = kHeaderChannelComments;
-                          r.header = Only(false, false, true, true);
-                      }),
-              expected);
+                  [](ConversionRequest& r) {
+                      r.start = 0;
+                      r.end = 3;
+                      r.format = kFormatSpace;
+                      r.notation = 7; // anything above 3 is the point number
+                      r.headerType = kHeaderChannelComments;
+                      r.header = Only(false, false, true, true);
+                  }),
+        expected);
 }
 
 TEST(ExportFormat, TabSeparatedDataOnlyRowsStartWithTheFirstValue)
@@ -119,12 +119,12 @@ TEST(ExportFormat, TabSeparatedDataOnlyRowsStartWithTheFirstValue)
     const std::string expected = "-7.81250e-001\t+2.50000e-001\t0\t0\t0\t0\r\n"
                                  "-3.90625e-001\t+2.75000e+000\t1\t0\t0\t0\r\n";
     EXPECT_EQ(Convert(test::ExportFamily1(2),
-                      [](ConversionRequest& r) {
-                          r.format = kFormatTab;
-                          r.crlf = true;
-                          r.header = Only(false, false, false, false);
-                      }),
-              expected);
+                  [](ConversionRequest& r) {
+                      r.format = kFormatTab;
+                      r.crlf = true;
+                      r.header = Only(false, false, false, false);
+                  }),
+        expected);
 }
 
 TEST(ExportFormat, HeaderLineWithoutTimeColumnHasNoLeadingSeparator)
@@ -133,7 +133,7 @@ TEST(ExportFormat, HeaderLineWithoutTimeColumnHasNoLeadingSeparator)
     const std::string expected = "\"CH1[V]\",\"CH3[mV]\",\"LA1\",\"LA2\",\"LA3\",\"LA4\"\n"
                                  "-7.81250e-001,+2.50000e-001,0,0,0,0\n";
     EXPECT_EQ(Convert(test::ExportFamily1(1), [](ConversionRequest& r) { r.header = Only(false, false, true, false); }),
-              expected);
+        expected);
 }
 
 TEST(ExportFormat, MakersFormatAlwaysEndsLinesWithCrLfAndHasNoTimeCell)
@@ -146,26 +146,27 @@ TEST(ExportFormat, MakersFormatAlwaysEndsLinesWithCrLfAndHasNoTimeCell)
                                  "-7.81250e-001,+2.50000e-001,0,0,0,0\r\n"
                                  "+3.90625e-001,+7.75000e+000,1,1,0,0\r\n";
     EXPECT_EQ(Convert(test::ExportFamily1(5),
-                      [](ConversionRequest& r) {
-                          r.format = kFormatMakerText;
-                          r.crlf = false;
-                          r.thinOut = 3;
-                      }),
-              expected);
+                  [](ConversionRequest& r) {
+                      r.format = kFormatMakerText;
+                      r.crlf = false;
+                      r.thinOut = 3;
+                  }),
+        expected);
 }
 
 TEST(ExportFormat, EnvelopeRecordsWriteMaximumThenMinimum)
 {
     ScopedLocale locale(kDotLocale);
     // REC has no pre-trigger: the time axis starts at the first point.
-    const std::string expected =
-        "\"Time[s]\",\"CH1(Max)[V]\",\"CH1(Min)[V]\",\"CH3(Max)[mV]\",\"CH3(Min)[mV]\","
-        "\"LA1(OR)\",\"LA1(AND)\",\"LA2(OR)\",\"LA2(AND)\",\"LA3(OR)\",\"LA3(AND)\",\"LA4(OR)\",\"LA4(AND)\"\n"
-        "0.0000000e+000,-7.81250e-001,-1.17188e+000,+2.50000e-001,-4.75000e+000,0,0,0,0,0,0,0,0\n"
-        "7.8125000e-003,-3.90625e-001,-7.81250e-001,+2.75000e+000,-2.25000e+000,1,1,0,1,0,0,0,0\n"
-        "1.5625000e-002,+0.00000e+000,-3.90625e-001,+5.25000e+000,+2.50000e-001,0,0,1,1,0,1,0,0\n";
-    EXPECT_EQ(Convert(test::ExportFamily1(3, "REC"), [](ConversionRequest& r) { r.header = Only(false, false, true, true); }),
-              expected);
+    const std::string expected
+        = "\"Time[s]\",\"CH1(Max)[V]\",\"CH1(Min)[V]\",\"CH3(Max)[mV]\",\"CH3(Min)[mV]\","
+          "\"LA1(OR)\",\"LA1(AND)\",\"LA2(OR)\",\"LA2(AND)\",\"LA3(OR)\",\"LA3(AND)\",\"LA4(OR)\",\"LA4(AND)\"\n"
+          "0.0000000e+000,-7.81250e-001,-1.17188e+000,+2.50000e-001,-4.75000e+000,0,0,0,0,0,0,0,0\n"
+          "7.8125000e-003,-3.90625e-001,-7.81250e-001,+2.75000e+000,-2.25000e+000,1,1,0,1,0,0,0,0\n"
+          "1.5625000e-002,+0.00000e+000,-3.90625e-001,+5.25000e+000,+2.50000e-001,0,0,1,1,0,1,0,0\n";
+    EXPECT_EQ(
+        Convert(test::ExportFamily1(3, "REC"), [](ConversionRequest& r) { r.header = Only(false, false, true, true); }),
+        expected);
 }
 
 TEST(ExportFormat, DateAndElapsedTimeNotations)
@@ -176,22 +177,24 @@ TEST(ExportFormat, DateAndElapsedTimeNotations)
         r.notation = kNotationDate;
         r.header = Only(false, false, true, true);
     });
-    EXPECT_EQ(date, "\"Date\",\"CH1[V]\",\"CH3[mV]\"\n"
-                    "2024/06/11 12:34:55,-7.81250e-001,+2.50000e-001\n"
-                    "2024/06/11 12:34:55,-3.90625e-001,+2.75000e+000\n"
-                    "2024/06/11 12:34:56,+0.00000e+000,+5.25000e+000\n"
-                    "2024/06/11 12:34:56,+3.90625e-001,+7.75000e+000\n");
+    EXPECT_EQ(date,
+        "\"Date\",\"CH1[V]\",\"CH3[mV]\"\n"
+        "2024/06/11 12:34:55,-7.81250e-001,+2.50000e-001\n"
+        "2024/06/11 12:34:55,-3.90625e-001,+2.75000e+000\n"
+        "2024/06/11 12:34:56,+0.00000e+000,+5.25000e+000\n"
+        "2024/06/11 12:34:56,+3.90625e-001,+7.75000e+000\n");
     const auto elapsed = Convert(test::ExportFamily1(8, "MEM", false), [](ConversionRequest& r) {
         r.start = 0;
         r.end = 3;
         r.notation = kNotationElapsed;
         r.header = Only(false, false, true, true);
     });
-    EXPECT_EQ(elapsed, "\"Time\",\"CH1[V]\",\"CH3[mV]\"\n"
-                       "-15.625ms,-7.81250e-001,+2.50000e-001\n"
-                       "-7.8125ms,-3.90625e-001,+2.75000e+000\n"
-                       "0s,+0.00000e+000,+5.25000e+000\n"
-                       "+7.8125ms,+3.90625e-001,+7.75000e+000\n");
+    EXPECT_EQ(elapsed,
+        "\"Time\",\"CH1[V]\",\"CH3[mV]\"\n"
+        "-15.625ms,-7.81250e-001,+2.50000e-001\n"
+        "-7.8125ms,-3.90625e-001,+2.75000e+000\n"
+        "0s,+0.00000e+000,+5.25000e+000\n"
+        "+7.8125ms,+3.90625e-001,+7.75000e+000\n");
 }
 
 TEST(ExportFormat, PulseChannelsFollowTheAnalogChannels)
@@ -223,8 +226,8 @@ TEST(ExportFormat, FloatChannelsPrintTheirValues)
                                  "7.8125000000e-003,-2.5000000e-001\n"
                                  "1.5625000000e-002,+2.9999999e-005\n";
     EXPECT_EQ(Convert(test::ExportFamily6Floats({ 1.5f, -0.25f, 3e-5f }),
-                      [](ConversionRequest& r) { r.header = Only(false, false, true, true); }),
-              expected);
+                  [](ConversionRequest& r) { r.header = Only(false, false, true, true); }),
+        expected);
 }
 
 } // namespace

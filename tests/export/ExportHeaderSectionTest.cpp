@@ -22,12 +22,12 @@ TEST(ExportHeaderSection, ChannelLinesOfEveryKind)
     options.storeInfo = false;
     options.channelHeader = false;
     EXPECT_EQ(RenderExportHeader(texts, MakeTextStyle(0, false), options, 0, 1),
-              "\"CH\";\"Amp\";\"Range\";\"Comment\";\"Scaling\";\"Ratio\";\"Offset\";\"Filter\"\n"
-              "\"CH1\";\"VOLT\";\"1V\";\"in\";\"ON\";\"1,5\";\"-0,25\";\"OFF\"\n"
-              "\"CH2\";\"CALC\";\"-\";\"sum\";\"OFF\";\"1\";\"0\";\"-\"\n"
-              "\"Z1\";\"-\";\"-\";\"power\";\"-\";\"-\";\"-\";\"-\"\n"
-              "\"LC\";\"-\";\"-\";\"-\";\"door\";\"-\";\"-\";\"-\";\"-\"\n"
-              "\n");
+        "\"CH\";\"Amp\";\"Range\";\"Comment\";\"Scaling\";\"Ratio\";\"Offset\";\"Filter\"\n"
+        "\"CH1\";\"VOLT\";\"1V\";\"in\";\"ON\";\"1,5\";\"-0,25\";\"OFF\"\n"
+        "\"CH2\";\"CALC\";\"-\";\"sum\";\"OFF\";\"1\";\"0\";\"-\"\n"
+        "\"Z1\";\"-\";\"-\";\"power\";\"-\";\"-\";\"-\";\"-\"\n"
+        "\"LC\";\"-\";\"-\";\"-\";\"door\";\"-\";\"-\";\"-\";\"-\"\n"
+        "\n");
 }
 
 TEST(ExportHeaderSection, StoreInformationIsTrimmedAndQuoted)
@@ -44,10 +44,10 @@ TEST(ExportHeaderSection, StoreInformationIsTrimmedAndQuoted)
     options.channelInfo = false;
     options.channelHeader = false;
     EXPECT_EQ(RenderExportHeader(texts, MakeTextStyle(2, true), options, 0, 1),
-              "\"Run 7\"\r\n"
-              "\"Shot\"\t\"Interval\"\t\"Trig Date\"\t\"Trig Time\"\r\n"
-              "\"1000\"\t\"10ms\"\t\"24-06-11\"\t\"12:00:00\"\r\n"
-              "\r\n");
+        "\"Run 7\"\r\n"
+        "\"Shot\"\t\"Interval\"\t\"Trig Date\"\t\"Trig Time\"\r\n"
+        "\"1000\"\t\"10ms\"\t\"24-06-11\"\t\"12:00:00\"\r\n"
+        "\r\n");
 }
 
 TEST(ExportHeaderSection, MakerFormatFrequencyIsClipped)

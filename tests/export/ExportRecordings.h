@@ -20,24 +20,28 @@ namespace kp::test {
 //   CH3 (slot 2): 0.015625 x 100 % per code = 0.015625 mV, offset -2, scaling
 //                 ratio 2.5 and offset 0.25: value = code x 0.0390625 - 4.75;
 //   logic unit A (unit 0) when withLogic.
-inline synth::Recording ExportFamily1(std::int64_t points, const std::string& function = "MEM",
-                                      bool withLogic = true)
+inline synth::Recording ExportFamily1(std::int64_t points, const std::string& function = "MEM", bool withLogic = true)
 {
     synth::Recording r;
     r.model = "4170";
     r.function = function;
     r.dataLength = points;
     r.mainFields = {
-        { 7, "24-06-11" }, { 8, "12:34:56" }, { 10, "128" }, { 11, "1s" }, { 17, "25%" }, { 18, " Test run " },
+        { 7, "24-06-11" },
+        { 8, "12:34:56" },
+        { 10, "128" },
+        { 11, "1s" },
+        { 17, "25%" },
+        { 18, " Test run " },
     };
     synth::AnalogSpec a;
     a.slot = 0;
-    a.fields = { { 2, "4357 analog" }, { 4, "1V" }, { 15, "OFF" }, { 21, "OFF" }, { 22, "V" },
-                 { 28, "50.0" }, { 30, "probe A" }, { 33, "0.0078125" } };
+    a.fields = { { 2, "4357 analog" }, { 4, "1V" }, { 15, "OFF" }, { 21, "OFF" }, { 22, "V" }, { 28, "50.0" },
+        { 30, "probe A" }, { 33, "0.0078125" } };
     synth::AnalogSpec b;
     b.slot = 2;
     b.fields = { { 2, "4357 analog" }, { 4, "20mV" }, { 15, "ON" }, { 21, "ON" }, { 22, "mV" }, { 23, "2.5" },
-                 { 24, "0.25" }, { 28, "100.0" }, { 33, "0.015625" }, { 34, "-2" } };
+        { 24, "0.25" }, { 28, "100.0" }, { 33, "0.015625" }, { 34, "-2" } };
     const bool pairs = function == "REC" || function == "RMS";
     for (std::int64_t i = 0; i < points; ++i) {
         a.primary.push_back(static_cast<std::uint16_t>(static_cast<std::int16_t>(i * 100 - 200)));

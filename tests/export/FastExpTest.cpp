@@ -52,7 +52,7 @@ TEST(FastExp, ChoosesTheExponentNextToPowersOfTen)
     for (int k = -40; k <= 40; ++k) {
         const double power = std::pow(10.0, k);
         for (double v : { power, std::nextafter(power, 0.0), std::nextafter(power, 1e300),
-                          std::nextafter(std::nextafter(power, 0.0), 0.0) })
+                 std::nextafter(std::nextafter(power, 0.0), 0.0) })
             for (int p = 0; p <= 17; ++p)
                 ExpectSame(v, p, true);
     }

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <string>
 
-#include "wavefile/IndexTestFiles.h"
 #include "export/ConvertWaveFile.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
@@ -17,6 +16,7 @@
 #include "synth/IndexWriter.h"
 #include "synth/RecordingWriter.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/IndexTestFiles.h"
 #include "wavefile/OldHeader.h"
 
 namespace kp::test {
@@ -71,7 +71,7 @@ TEST_P(MalformedConversion, HeaderCutShortCreatesNoOutput)
 {
     for (std::uint64_t cut = 512; cut < headerSize_; cut += 512) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
-        EXPECT_FALSE(Convert({bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(cut)}));
+        EXPECT_FALSE(Convert({ bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(cut) }));
         EXPECT_EQ(OnlyMessage(), KpFormat(IDS_FILE_TOO_SHORT, source_.string()));
         EXPECT_FALSE(std::filesystem::exists(output_));
     }
@@ -123,7 +123,7 @@ TEST(MalformedConversionSource, IndexFilesAreNoRecordingToConvert)
 {
     TempFolder folder;
     synth::IndexSpec blueprint;
-    blueprint.entries = {{1, synth::Name83Stored("B0000001", "MEM")}};
+    blueprint.entries = { { 1, synth::Name83Stored("B0000001", "MEM") } };
     const auto index = folder / "A.SEQ";
     WriteBytes(index, synth::MakeIndexFile(blueprint));
     WriteBytes(folder / "B0000001.MEM", synth::WriteRecording(synth::FamilySampleRecording(1, "MEM", 20, 1)));

@@ -66,14 +66,14 @@ struct RandomRecord {
         auto& p0 = tables.pulse[0];
         p0.saved = true;
         codes16(p0.primary, points);
-        layout.columns.push_back({ ColumnSource::Pulse, 0, false, 0, 5, [](std::uint32_t c) { return c * 0.5 + 1.0; } });
+        layout.columns.push_back(
+            { ColumnSource::Pulse, 0, false, 0, 5, [](std::uint32_t c) { return c * 0.5 + 1.0; } });
         // 32-bit codes with a zero code.
         auto& l20 = tables.logic[20];
         l20.saved = true;
         words(l20.primary);
-        layout.columns.push_back({ ColumnSource::LogicWord, 20, false, 0, 9, [](std::uint32_t c) {
-                                      return static_cast<std::int32_t>(c - 0x80000000u) * 2.5e-7;
-                                  } });
+        layout.columns.push_back({ ColumnSource::LogicWord, 20, false, 0, 9,
+            [](std::uint32_t c) { return static_cast<std::int32_t>(c - 0x80000000u) * 2.5e-7; } });
         // Floats, with an infinity and a nan among them.
         auto& f3 = tables.floats[3];
         f3.saved = true;
@@ -110,7 +110,7 @@ std::string Reference(const RandomRecord& rec, std::int64_t first, std::int64_t 
 }
 
 std::string Fast(const RandomRecord& rec, std::int64_t first, std::int64_t step, std::int64_t rows, bool thread,
-                 std::size_t block = 4096)
+    std::size_t block = 4096)
 {
     test::ScratchFolder dir;
     TextFileOutput out(block, thread);
@@ -133,7 +133,7 @@ ExportTimeColumn SecondsColumn(int precision, std::int64_t trigger, double inter
     return t;
 }
 
-class RowWriterMatchesPrintf : public ::testing::TestWithParam<std::tuple<int, bool, int>> {};
+class RowWriterMatchesPrintf : public ::testing::TestWithParam<std::tuple<int, bool, int>> { };
 
 TEST_P(RowWriterMatchesPrintf, OnSeededRandomTables)
 {
@@ -143,15 +143,14 @@ TEST_P(RowWriterMatchesPrintf, OnSeededRandomTables)
     time.notation = notation;
     time.triggerMoment = DateTime::FromSeconds(1700000000);
     const std::int64_t points = 5000;
-    RandomRecord rec(static_cast<std::uint32_t>(format * 100 + notation * 10 + crlf), points,
-                     MakeTextStyle(format, crlf), time);
+    RandomRecord rec(
+        static_cast<std::uint32_t>(format * 100 + notation * 10 + crlf), points, MakeTextStyle(format, crlf), time);
     EXPECT_EQ(Fast(rec, 0, 1, points, true), Reference(rec, 0, 1, points));
     EXPECT_EQ(Fast(rec, 17, 7, (points - 17) / 7, false), Reference(rec, 17, 7, (points - 17) / 7));
 }
 
 INSTANTIATE_TEST_SUITE_P(FormatsAndNotations, RowWriterMatchesPrintf,
-                         ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Bool(),
-                                            ::testing::Values(0, 1, 2, 3, 4)));
+    ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Bool(), ::testing::Values(0, 1, 2, 3, 4)));
 
 TEST(RowWriter, TriggerPointReadsExactZeroAndRowsEndWithTheNewline)
 {

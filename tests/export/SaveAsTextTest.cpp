@@ -3,7 +3,6 @@
 
 #include "export/SaveAsText.h"
 
-#include "wavefile/BlockFileList.h"
 #include "export/ConvertWaveFile.h"
 #include "export/ExportRecordings.h"
 #include "export/FileDivision.h"
@@ -12,6 +11,7 @@
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
 #include "support/ScratchFolder.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,10 @@ namespace {
 
 const LocaleInfo kDotLocale { '.', ',', "HH:mm:ss", true };
 
-std::int64_t Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+std::int64_t Lines(const std::string& text)
+{
+    return std::count(text.begin(), text.end(), '\n');
+}
 
 // An open document of a family-1 recording of n points.
 struct OpenRecording {

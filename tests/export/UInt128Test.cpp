@@ -14,10 +14,13 @@ namespace {
 
 using Native = unsigned __int128;
 
-Native ToNative(PortableUInt128 v) { return (static_cast<Native>(v.high()) << 64) | v.low(); }
+Native ToNative(PortableUInt128 v)
+{
+    return (static_cast<Native>(v.high()) << 64) | v.low();
+}
 PortableUInt128 FromNative(Native v)
 {
-    return {static_cast<std::uint64_t>(v >> 64), static_cast<std::uint64_t>(v)};
+    return { static_cast<std::uint64_t>(v >> 64), static_cast<std::uint64_t>(v) };
 }
 
 // Operands of every width from 1 to 128 bits, so that the 64-bit shortcuts,
@@ -53,8 +56,8 @@ TEST(PortableUInt128, DividesAtTheEdgesOfTheRange)
 {
     const Native max = ~static_cast<Native>(0);
     const Native top = static_cast<Native>(1) << 127;
-    for (const auto& [a, b] : {std::pair{max, max}, {max, Native{1}}, {max, top}, {top, top + 1}, {max, max - 1},
-                               {max - 1, max}, {top + 5, Native{3}}, {top | 7, (top >> 1) | 1}}) {
+    for (const auto& [a, b] : { std::pair { max, max }, { max, Native { 1 } }, { max, top }, { top, top + 1 },
+             { max, max - 1 }, { max - 1, max }, { top + 5, Native { 3 } }, { top | 7, (top >> 1) | 1 } }) {
         ASSERT_EQ(ToNative(FromNative(a) / FromNative(b)), a / b);
         ASSERT_EQ(ToNative(FromNative(a) % FromNative(b)), a % b);
     }

@@ -8,7 +8,7 @@
 namespace kp {
 namespace {
 
-const LocaleInfo kIso{'.', ',', "HH:mm:ss", true, "yyyy/MM/dd"};
+const LocaleInfo kIso { '.', ',', "HH:mm:ss", true, "yyyy/MM/dd" };
 
 DateTime At(std::int64_t y, int mo, int d, int h, int mi, int s)
 {
@@ -17,7 +17,7 @@ DateTime At(std::int64_t y, int mo, int d, int h, int mi, int s)
 
 class DateTimeFormat : public ::testing::Test {
 protected:
-    ScopedLocale locale_{kIso};
+    ScopedLocale locale_ { kIso };
     DateTime noon_ = At(2024, 5, 1, 12, 0, 0);
 };
 
@@ -70,15 +70,15 @@ TEST_F(DateTimeFormat, FractionThatPrintsAsAWholeSecondCarries)
 
 TEST_F(DateTimeFormat, NoFractionWhenTheTimeHasNoSeconds)
 {
-    ScopedLocale minutes(LocaleInfo{'.', ',', "HH:mm", false, "yyyy/MM/dd"});
+    ScopedLocale minutes(LocaleInfo { '.', ',', "HH:mm", false, "yyyy/MM/dd" });
     EXPECT_EQ(FormatDateTime(noon_, 59.9999, false, 3), "2024/05/01 12:00");
-    ScopedLocale twelve(LocaleInfo{'.', ',', "h:mm:ss tt", false, "M/d/yyyy"});
+    ScopedLocale twelve(LocaleInfo { '.', ',', "h:mm:ss tt", false, "M/d/yyyy" });
     EXPECT_EQ(FormatDateTime(noon_, 5.25, false, 3), "5/1/2024 12:00:05 PM");
 }
 
 TEST_F(DateTimeFormat, DecimalComma)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(FormatDateTime(noon_, 5.125, false, 3), "01.05.2024 12:00:05,125");
 }
 

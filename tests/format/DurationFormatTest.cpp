@@ -45,7 +45,7 @@ TEST(DurationFormat, NoPointsIsNoLength)
 
 TEST(DurationFormat, DecimalComma)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(FormatDuration(0.5, 184, false), "1min31,5s");
     EXPECT_EQ(FormatDuration(0.25, 2, false), "0,25s");
 }

@@ -46,7 +46,7 @@ TEST(ElapsedTimeFormat, FineStepsUseSiPrefixes)
 
 TEST(ElapsedTimeFormat, DecimalComma)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(FormatElapsedTime(3725.25, 0.5, false, 0), " 0d1h2m5,3s");
     EXPECT_EQ(FormatElapsedTime(0.0125, 1e-5, false, 0), "+12,5ms");
 }

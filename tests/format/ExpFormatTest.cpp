@@ -33,7 +33,7 @@ TEST(ExpFormat, NonFiniteStaysAsPrinted)
 
 TEST(ExpFormat, LocaleSeparator)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(FormatExpValue(0.00123, false, 3), "1,230E-03");
     EXPECT_EQ(FormatExpValue(-7e-9, true, 1), "-7,0E-09");
 }

@@ -19,9 +19,9 @@ namespace {
 // (the tests run in it): the same value and the same "no number".
 TEST(HeaderNumber, ReadsWhatStrtodReadsAsAPrefix)
 {
-    const char* texts[] = {"20mV", "  -1.5e3x", "+.5", "5.", "\t\n 42", "-0.000125", "1e", "1e+", "1E-3V", "007",
-                           "0.5m/s", "12:30", "1.7976931348623157e308", "4.9e-324", "2.5e-324", "123456789012345678901234",
-                           "-", "+", ".", "", " ", "ON", "--5", "+-5", "- 5", ".e5", "e5", "1,5"};
+    const char* texts[] = { "20mV", "  -1.5e3x", "+.5", "5.", "\t\n 42", "-0.000125", "1e", "1e+", "1E-3V", "007",
+        "0.5m/s", "12:30", "1.7976931348623157e308", "4.9e-324", "2.5e-324", "123456789012345678901234", "-", "+", ".",
+        "", " ", "ON", "--5", "+-5", "- 5", ".e5", "e5", "1,5" };
     for (const char* text : texts) {
         char* end = nullptr;
         const double expected = std::strtod(text, &end);
@@ -69,7 +69,7 @@ TEST(HeaderNumber, TakesNoSpecialWordsAndSaturatesOutOfRange)
 
 TEST(HeaderNumber, IgnoresTheUserLocale)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(ParseHeaderDouble("1.5"), 1.5);
     EXPECT_EQ(ParseHeaderDouble("1,5"), 1.0);
     EXPECT_EQ(ParseHeaderDouble("0.0005", 9.0), 0.0005);

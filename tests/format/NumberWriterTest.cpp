@@ -2,8 +2,8 @@
 
 #include "format/NumberWriter.h"
 #include "platform/LocaleInfo.h"
-#include "support/SeededRandom.h"
 #include "support/PrintfCells.h"
+#include "support/SeededRandom.h"
 
 #include <bit>
 #include <cfloat>
@@ -112,13 +112,13 @@ TEST(NumberWriter, FixedMatchesPrintfOnSeededDoubles)
 
 TEST(NumberWriter, ExpEdgeValues)
 {
-    const double edges[] = {0.0, -0.0, 1.0, -1.0, 0.5, 2.5, 9.5, 1e-5, 1e100, 1e-100, 9.9999995e+99, 9.9999996e+99, 9.9999995e-100,
-                            DBL_MAX, -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, -DBL_TRUE_MIN, 2.2250738585072009e-308,
-                            std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN()};
+    const double edges[] = { 0.0, -0.0, 1.0, -1.0, 0.5, 2.5, 9.5, 1e-5, 1e100, 1e-100, 9.9999995e+99, 9.9999996e+99,
+        9.9999995e-100, DBL_MAX, -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, -DBL_TRUE_MIN, 2.2250738585072009e-308,
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN() };
     for (double value : edges) {
         for (int precision = 0; precision <= 17; ++precision) {
-            for (bool sign : {false, true}) {
+            for (bool sign : { false, true }) {
                 EXPECT_EQ(Exp(value, precision, sign), ReferenceExp(value, precision, sign, '.'))
                     << value << " precision " << precision << " sign " << sign;
                 EXPECT_EQ(Exp(value, precision, sign, ','), ReferenceExp(value, precision, sign, ','));
@@ -163,7 +163,7 @@ TEST(NumberWriter, FixedExtremes)
 
 TEST(NumberWriter, StringFormsUseTheLocaleSeparator)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     std::string text = "x";
     AppendExp(text, 1.5, 2, true);
     text += ';';
@@ -177,7 +177,7 @@ TEST(NumberWriter, StringFormsUseTheLocaleSeparator)
 
 TEST(NumberWriter, ShortestKeepsEveryStoredDigit)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(FormatShortest(0.5), "0,5");
     EXPECT_EQ(FormatShortest(0.1234567), "0,1234567");
     // A single-precision value, not the digits of its widening to double.
@@ -190,7 +190,7 @@ TEST(NumberWriter, ShortestKeepsEveryStoredDigit)
 
 TEST(NumberWriter, IntMatchesPrintf)
 {
-    for (long long value : {0LL, 7LL, -7LL, 1234567890123LL, LLONG_MAX, LLONG_MIN}) {
+    for (long long value : { 0LL, 7LL, -7LL, 1234567890123LL, LLONG_MAX, LLONG_MIN }) {
         char reference[32];
         std::snprintf(reference, sizeof reference, "%lld", value);
         char buffer[kIntCapacity];

@@ -51,7 +51,7 @@ TEST(SiFormat, PrefixBoundaries)
 
 TEST(SiFormat, LocaleSeparator)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(FormatSiValue(1.5, false, true, 3), "1,5");
     EXPECT_EQ(FormatSiValue(-0.0021, true, false, 2), "-2,10m");
 }

@@ -23,7 +23,7 @@ TEST(TextTrim, FractionZerosGoAndTheSeparatorWithThem)
 
 TEST(TextTrim, FractionZerosFollowTheLocaleSeparator)
 {
-    ScopedLocale comma(LocaleInfo{',', ';', "HH:mm:ss", true, "dd.MM.yyyy"});
+    ScopedLocale comma(LocaleInfo { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" });
     EXPECT_EQ(TrimFractionZeros("1,500"), "1,5");
     EXPECT_EQ(TrimFractionZeros("2,000"), "2");
     // A point is not this locale's separator: the text has no fraction.

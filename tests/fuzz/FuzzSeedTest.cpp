@@ -8,11 +8,11 @@
 #include "FuzzBundle.h"
 #include "FuzzEntries.h"
 #include "FuzzFolder.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "synth/DemoRecordings.h"
 #include "synth/FuzzSeeds.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 namespace kp {
@@ -20,9 +20,9 @@ namespace {
 
 TEST(FuzzBundle, SplitsWhatJoinWrote)
 {
-    const std::vector<std::uint8_t> opened{'H', 'I', 'S', 0, 1, 2};
-    const std::vector<std::uint8_t> a{1, 2, 3}, b{};
-    const auto joined = fuzz::JoinBundle(opened, {{"A.MEM", a}, {"B.MEM", b}});
+    const std::vector<std::uint8_t> opened { 'H', 'I', 'S', 0, 1, 2 };
+    const std::vector<std::uint8_t> a { 1, 2, 3 }, b {};
+    const auto joined = fuzz::JoinBundle(opened, { { "A.MEM", a }, { "B.MEM", b } });
     const fuzz::Bundle bundle = fuzz::SplitBundle(joined);
     EXPECT_EQ(std::vector<std::uint8_t>(bundle.opened.begin(), bundle.opened.end()), opened);
     ASSERT_EQ(bundle.companions.size(), 2u);
@@ -35,9 +35,9 @@ TEST(FuzzBundle, SplitsWhatJoinWrote)
 TEST(FuzzBundle, NamesThatWouldLeaveTheFolderAreDropped)
 {
     const std::vector<std::uint8_t> none;
-    const auto joined = fuzz::JoinBundle(
-        {}, {{"../X", none}, {"/etc/x", none}, {".hidden", none}, {"", none}, {"OPENED.DAT", none}, {"OK", none},
-             {"OK", none}, {std::string(41, 'A'), none}, {"A\\B", none}});
+    const auto joined = fuzz::JoinBundle({},
+        { { "../X", none }, { "/etc/x", none }, { ".hidden", none }, { "", none }, { "OPENED.DAT", none },
+            { "OK", none }, { "OK", none }, { std::string(41, 'A'), none }, { "A\\B", none } });
     const fuzz::Bundle bundle = fuzz::SplitBundle(joined);
     ASSERT_EQ(bundle.companions.size(), 1u);
     EXPECT_EQ(bundle.companions[0].name, "OK");

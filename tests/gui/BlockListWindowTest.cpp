@@ -2,9 +2,9 @@
 
 #include "FrameFixtures.h"
 #include "display/CBlockListWindow.h"
-#include "wavefile/CKpDoc.h"
 #include "export/ExportRecordings.h"
 #include "synth/IndexWriter.h"
+#include "wavefile/CKpDoc.h"
 
 #include <QAction>
 #include <QStandardItemModel>
@@ -57,7 +57,8 @@ TEST(CBlockListWindow, ShowsTheBlocksOfTheLastIndexAndOpensADoubleClickedBlock)
     ASSERT_EQ(list.table()->model()->rowCount(), 3);
     EXPECT_EQ(list.table()->model()->index(2, 1).data().toString(), "WAVE0003.MEM");
     EXPECT_EQ(list.table()->model()->index(2, 0).data().toString(), "3");
-    EXPECT_EQ(list.table()->model()->index(2, 2).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_EQ(
+        list.table()->model()->index(2, 2).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter, Qt::AlignHCenter);
 
     const std::uint64_t revision = h.frame->Document().GetRevision();
     DoubleClickRow(list, 1);

@@ -81,12 +81,14 @@ TEST(CKpApp, AFileThatCannotBeOpenedIsExplainedOnce)
     AppRun run;
     const auto notRecording = run.dir.touch("NOT_A_RECORDING.MEM", std::string(600, 'x'));
     EXPECT_FALSE(run.Open(notRecording));
-    EXPECT_EQ(run.boxes.texts(), QStringList { QString::fromStdString(KpFormat(IDS_NOT_WAVEFORM_FILE, notRecording.string())) });
+    EXPECT_EQ(run.boxes.texts(),
+        QStringList { QString::fromStdString(KpFormat(IDS_NOT_WAVEFORM_FILE, notRecording.string())) });
 
     const auto missing = run.dir / "MISSING.MEM";
     EXPECT_FALSE(run.Open(missing));
     ASSERT_EQ(run.boxes.texts().size(), 2);
-    EXPECT_EQ(run.boxes.texts()[1].toStdString(), std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + missing.string());
+    EXPECT_EQ(
+        run.boxes.texts()[1].toStdString(), std::string(KpString(IDS_UNABLE_TO_OPEN)) + "\n\n" + missing.string());
     // The settings are written on this road as well.
     EXPECT_TRUE(std::filesystem::exists(run.dir / "Kp.conf"));
 }

@@ -105,9 +105,7 @@ TEST(CMainFrame, AFileThatIsNoRecordingLeavesThePreviousOneShown)
     ASSERT_TRUE(h.frame->OpenDocumentFile(Q(good)));
     // The record stays on screen behind the refusal and behind "File not found.".
     std::vector<bool> shownBehind;
-    h.messages.whileShown([&] {
-        shownBehind.push_back(h.frame->View().IsLoaded() && !h.frame->View().IsSuspended());
-    });
+    h.messages.whileShown([&] { shownBehind.push_back(h.frame->View().IsLoaded() && !h.frame->View().IsSuspended()); });
     EXPECT_FALSE(h.frame->OpenDocumentFile(Q(bad)));
     EXPECT_FALSE(h.frame->OpenDocumentFile(Q(dir / "C.IDX")));
     ASSERT_EQ(h.messages.shown().size(), 2u);

@@ -1,8 +1,8 @@
 // The properties window as a user meets it: its tabs for the file, choosing
 // an event mark, the notation of the event times and its settings.
+#include "infowin/CPropertiesWindow.h"
 #include "FrameFixtures.h"
 #include "display/CKpView.h"
-#include "infowin/CPropertiesWindow.h"
 #include "infowin/InfoWindows.h"
 #include "infowin/TabbedLists.h"
 
@@ -46,8 +46,7 @@ TEST(PropertiesWindow, EventMarksSelectAndFollowTheNotation)
     h.frame->View().SetTimeNotation(AxisNotation::Point);
     const std::int64_t trigger = h.frame->View().GetRecord()->trigger;
     const std::int64_t mark = h.frame->View().GetRecord()->events[0];
-    EXPECT_EQ(list->model()->index(0, 1).data().toString().toStdString(),
-              std::to_string(mark - trigger) + " point");
+    EXPECT_EQ(list->model()->index(0, 1).data().toString().toStdString(), std::to_string(mark - trigger) + " point");
 
     list->horizontalHeader()->resizeSection(2, 640);
     h.CloseAndDestroy();

@@ -1,20 +1,20 @@
 // The trace window driven as a user drives it: typed positions, spin buttons
 // with and without Ctrl and Shift, tabs, formats, Copy, and its settings.
+#include "infowin/CTraceWindow.h"
 #include "FrameFixtures.h"
 #include "display/CKpView.h"
-#include "infowin/CTraceWindow.h"
 #include "infowin/CursorSpinButtons.h"
 #include "infowin/InfoWindows.h"
 #include "view/StatisticsReadout.h"
 #include "view/TraceReadout.h"
 #include "wavefile/CKpDoc.h"
 
+#include <QAction>
 #include <QClipboard>
-#include <QLabel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QAction>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
@@ -41,10 +41,7 @@ protected:
     CKpView& View() { return h.frame->View(); }
     void Notation(int n) { View().SetTimeNotation(static_cast<AxisNotation>(n)); }
     std::int64_t Trigger() const { return h.frame->View().GetRecord()->trigger; }
-    QString Cell(int row, int col) const
-    {
-        return w->List()->model()->index(row, col).data().toString();
-    }
+    QString Cell(int row, int col) const { return w->List()->model()->index(row, col).data().toString(); }
 
     ScratchFolder dir;
     FrameHarness h;

@@ -34,10 +34,18 @@ std::vector<double> Shape(std::uint32_t seed, std::int64_t n)
     for (std::int64_t i = 0; i < n; ++i) {
         double v = 0;
         switch ((i / 4000) % 4) {
-        case 0: v = 0.8 * std::sin(2 * std::numbers::pi * static_cast<double>(i) / 3000.0) + noise(rng); break;
-        case 1: v = (i % 2 ? 0.7 : -0.6) + noise(rng); break;
-        case 2: v = uniform(rng); break;
-        default: v = 0.25; break;
+        case 0:
+            v = 0.8 * std::sin(2 * std::numbers::pi * static_cast<double>(i) / 3000.0) + noise(rng);
+            break;
+        case 1:
+            v = (i % 2 ? 0.7 : -0.6) + noise(rng);
+            break;
+        case 2:
+            v = uniform(rng);
+            break;
+        default:
+            v = 0.25;
+            break;
         }
         if (i % 997 == 0)
             v = i % 2 ? 1.6 : -1.6;
@@ -62,8 +70,8 @@ struct Store {
     {
         auto& v = *u16.emplace_back(std::make_unique<std::vector<std::uint16_t>>());
         for (double s : shape) {
-            const double code = std::clamp(std::round(s * scale + offset), isSigned ? -32768.0 : 0.0,
-                isSigned ? 32767.0 : 65535.0);
+            const double code
+                = std::clamp(std::round(s * scale + offset), isSigned ? -32768.0 : 0.0, isSigned ? 32767.0 : 65535.0);
             v.push_back(static_cast<std::uint16_t>(static_cast<std::int32_t>(code)));
         }
         return isSigned ? Add<SignedCodeSummary>(v, 0) : Add<UnsignedCodeSummary>(v, 0);
@@ -187,7 +195,8 @@ std::vector<Coding> Codings()
                     hi[i] += 0.05 + 0.02 * (i % 7);
                     lo[i] -= 0.05 + 0.03 * (i % 5);
                 }
-                ValueTrace t = Trace(TraceCoding::Signed16, s.Codes16(hi, 20000, 0, true), s.Codes16(lo, 20000, 0, true));
+                ValueTrace t
+                    = Trace(TraceCoding::Signed16, s.Codes16(hi, 20000, 0, true), s.Codes16(lo, 20000, 0, true));
                 t.scaling.gain = 1.0;
                 t.scaling.span = 20000;
                 return t;

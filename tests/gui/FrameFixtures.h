@@ -2,7 +2,6 @@
 // A main frame on in-memory settings, recorded messages and a silent progress
 // window, and recordings written by the recording writer.
 
-#include "wavefile/BlockFileList.h"
 #include "app/KpSettings.h"
 #include "display/CMainFrame.h"
 #include "platform/ProgressWindow.h"
@@ -11,6 +10,7 @@
 #include "support/ScratchFolder.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 
 #include <QApplication>
 

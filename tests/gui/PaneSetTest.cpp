@@ -79,7 +79,8 @@ TEST_F(LoadedFrame, GaugeTakesTheFirstShownChannelsAndLinesUpWithTheWaveArea)
     ASSERT_EQ(c.columns.size(), 4u);
     frame().View().ToggleAnalogChannel(0);
     EXPECT_EQ(gauge.GetContent().columns.front().name.rfind(frame().View().GetRecord()->analog[1].name, 0), 0u);
-    const QPoint waveTop = frame().View().viewport()->mapTo(&frame().Client(), QPoint(0, frame().View().WaveArea().top()));
+    const QPoint waveTop
+        = frame().View().viewport()->mapTo(&frame().Client(), QPoint(0, frame().View().WaveArea().top()));
     EXPECT_EQ(c.top, waveTop.y() - gauge.y());
     // The count stays within 1 .. 64.
     for (int i = 0; i < 70; ++i)

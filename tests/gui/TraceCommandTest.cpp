@@ -1,11 +1,11 @@
 // `kp --trace` prints what the trace window's Copy puts on the clipboard, for
 // the same cursors and settings, byte for byte, in every family.
+#include "view/TraceCommand.h"
 #include "FrameFixtures.h"
 #include "display/CKpView.h"
 #include "infowin/CTraceWindow.h"
 #include "infowin/InfoWindows.h"
 #include "synth/DemoRecordings.h"
-#include "view/TraceCommand.h"
 
 #include <QClipboard>
 #include <QJsonArray>
@@ -61,7 +61,7 @@ TEST_P(TraceCommandMatchesCopy, ForTheSamePositionsAndSettings)
     synth::WriteRecordingFile(r, path);
 
     std::vector<std::string> tokens { "--trace", path.string(), "--a", c.a, "--b", c.b, "--notation", c.notation,
-                                      "--format", c.format, "--calc", c.calc };
+        "--format", c.format, "--calc", c.calc };
     if (c.unit)
         tokens.push_back("--unit");
     std::string out, err;
@@ -83,7 +83,8 @@ TEST_P(TraceCommandMatchesCopy, ForTheSamePositionsAndSettings)
     }
     const std::string format = c.format;
     w.SetNumStyle(format == "aux" ? TraceNumStyle::AuxiliaryUnit
-                                  : format == "dec" ? TraceNumStyle::Decimal : TraceNumStyle::Exponential);
+            : format == "dec"     ? TraceNumStyle::Decimal
+                                  : TraceNumStyle::Exponential);
     const std::string calc = c.calc;
     const std::array calcs { "B-A", "A-B", "A+B", "AxB", "A/B", "B/A" };
     for (std::size_t k = 0; k < calcs.size(); ++k) {
@@ -100,15 +101,15 @@ TEST_P(TraceCommandMatchesCopy, ForTheSamePositionsAndSettings)
 // swapped, clamped and timed positions among them.
 INSTANTIATE_TEST_SUITE_P(Families, TraceCommandMatchesCopy,
     ::testing::Values(CommandCase { 0, "20", "40", 20, 40, "date", "aux", "A/B", true },
-                      CommandCase { 1, "250", "40", 40, 250, "point", "aux", "B-A", false },
-                      CommandCase { 2, "7", "9999", 7, 299, "sec", "dec", "A-B", true },
-                      CommandCase { 3, "-3", "120", 0, 120, "trig", "exp", "A+B", false },
-                      CommandCase { 4, "12", "299", 12, 299, "div", "aux", "AxB", true },
-                      CommandCase { 5, "0s", "150", kAtTrigger, 150, "date", "dec", "A/B", false },
-                      CommandCase { 6, "100", "100", 100, 100, "point", "exp", "B/A", true },
-                      CommandCase { 7, "60", "0", 0, 60, "sec", "aux", "B-A", false },
-                      CommandCase { 8, "33", "66", 33, 66, "trig", "dec", "A-B", true },
-                      CommandCase { 9, "150", "5", 5, 150, "div", "exp", "AxB", false }),
+        CommandCase { 1, "250", "40", 40, 250, "point", "aux", "B-A", false },
+        CommandCase { 2, "7", "9999", 7, 299, "sec", "dec", "A-B", true },
+        CommandCase { 3, "-3", "120", 0, 120, "trig", "exp", "A+B", false },
+        CommandCase { 4, "12", "299", 12, 299, "div", "aux", "AxB", true },
+        CommandCase { 5, "0s", "150", kAtTrigger, 150, "date", "dec", "A/B", false },
+        CommandCase { 6, "100", "100", 100, 100, "point", "exp", "B/A", true },
+        CommandCase { 7, "60", "0", 0, 60, "sec", "aux", "B-A", false },
+        CommandCase { 8, "33", "66", 33, 66, "trig", "dec", "A-B", true },
+        CommandCase { 9, "150", "5", 5, 150, "div", "exp", "AxB", false }),
     [](const auto& info) { return "Family" + std::to_string(info.param.family); });
 
 // The JSON of the real executable reads back into the window's texts and

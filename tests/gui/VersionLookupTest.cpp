@@ -49,11 +49,13 @@ struct Lookup {
     std::vector<QUrl> opened;
     void Run(const QString& host, int timeoutMs = 5000)
     {
-        RunVersionLookup(host, { messages, [this](const QUrl& u) {
-                                    opened.push_back(u);
-                                    return true;
-                                },
-                                   timeoutMs });
+        RunVersionLookup(host,
+            { messages,
+                [this](const QUrl& u) {
+                    opened.push_back(u);
+                    return true;
+                },
+                timeoutMs });
     }
     std::vector<std::string> Texts() const
     {
@@ -72,7 +74,8 @@ TEST(VersionLookup, ShowsTheListAndOpensTheDownloadPageWhenTheUserAgrees)
     l.messages.scriptAnswer(MessageAnswer::Ok);
     l.messages.scriptAnswer(MessageAnswer::Yes);
     l.Run(host.url());
-    EXPECT_TRUE(host.request().startsWith("GET /Version/SoftwareVerInfoDB.csv HTTP/1.1\r\n")) << host.request().constData();
+    EXPECT_TRUE(host.request().startsWith("GET /Version/SoftwareVerInfoDB.csv HTTP/1.1\r\n"))
+        << host.request().constData();
     ASSERT_EQ(l.Texts().size(), 2u);
     EXPECT_EQ(l.Texts()[0], body.toStdString());
     EXPECT_EQ(l.Texts()[1],

@@ -5,9 +5,9 @@
 
 #include "FrameFixtures.h"
 #include "ViewFixtures.h"
-#include "view/ViewRecordBuilder.h"
 #include "interpret/ChannelDisplayValues.h"
 #include "platform/LocaleInfo.h"
+#include "view/ViewRecordBuilder.h"
 #include "wavefile/CKpDoc.h"
 
 namespace kp {

@@ -48,13 +48,13 @@ TEST(ChannelDisplayValues, ColourIsThreeNumbersOfAByte)
 TEST(ChannelDisplayValues, EachChannelClassReadsItsOwnRecord)
 {
     using namespace displayfield;
-    const CWaveHeadInfo head = HeadBuilder(3)
-                                   .Channel(1, { { kGraph, "off" }, { kColour, "1 2 3" }, { kExpand, "x4" },
-                                                   { kPosition, "75%" } })
-                                   .Channel(2, { { kExpand, "junk" } })
-                                   .Pulse(0, { { kGraph, "ON" }, { kPosition, "0%" } })
-                                   .Logic(2, { { kGraph, "OFF" }, { kColour, "9 9 9" } })
-                                   .Load();
+    const CWaveHeadInfo head
+        = HeadBuilder(3)
+              .Channel(1, { { kGraph, "off" }, { kColour, "1 2 3" }, { kExpand, "x4" }, { kPosition, "75%" } })
+              .Channel(2, { { kExpand, "junk" } })
+              .Pulse(0, { { kGraph, "ON" }, { kPosition, "0%" } })
+              .Logic(2, { { kGraph, "OFF" }, { kColour, "9 9 9" } })
+              .Load();
     const ChannelDisplayValues a = ReadChannelDisplayValues(head, DisplayChannelClass::Analog, 1);
     EXPECT_FALSE(a.shown);
     EXPECT_EQ(a.colour, (RgbColour { 1, 2, 3 }));

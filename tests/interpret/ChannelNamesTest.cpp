@@ -122,9 +122,9 @@ TEST(LogicName, Family5StylesWithUnitMarker)
 TEST(LogicName, Family6LogicUnitNumbers)
 {
     const CWaveHeadInfo head = HeadBuilder(6)
-                                   .Logic(1, {{28, "3"}})
-                                   .Logic(2, {{28, "0"}})
-                                   .Logic(5, {{28, "2"}})
+                                   .Logic(1, { { 28, "3" } })
+                                   .Logic(2, { { 28, "0" } })
+                                   .Logic(5, { { 28, "2" } })
                                    .Logic(6, {})
                                    .Load();
     EXPECT_EQ(head.GetLogicChannelName(5, 0), "L3B2");
@@ -171,7 +171,7 @@ TEST(LogicName, Family9AndOthers)
 
 TEST(ChannelName, NameWithUnit)
 {
-    const CWaveHeadInfo head = HeadBuilder(1).Channel(2, {{22, "mV"}}).Load();
+    const CWaveHeadInfo head = HeadBuilder(1).Channel(2, { { 22, "mV" } }).Load();
     EXPECT_EQ(head.GetChannelNameWithUnit(2), "CH3[mV]");
     EXPECT_EQ(head.GetChannelNameWithUnit(3), "CH4[]");
     EXPECT_EQ(JoinNameAndUnit("P1", "Hz"), "P1[Hz]");

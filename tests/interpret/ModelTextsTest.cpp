@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "format/DurationFormat.h"
-#include "wavefile/ModelNamePlaces.h"
-#include "wavefile/ModelTables.h"
 #include "support/HeaderBytes.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/ModelNamePlaces.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp {
 namespace {

@@ -74,7 +74,7 @@ TEST(RangeText, HexDoublesEitherCase)
     EXPECT_EQ(HexDoubleText(test::HexDigits(0.125)), 0.125);
     EXPECT_EQ(HexDoubleText(test::HexDigits(-3.75e-5, false)), -3.75e-5);
     EXPECT_EQ(HexDoubleText("3FF0000000000000"), 1.0);
-    EXPECT_FALSE(HexDoubleText("3FF000000000000").has_value());  // 15 digits
+    EXPECT_FALSE(HexDoubleText("3FF000000000000").has_value()); // 15 digits
     EXPECT_FALSE(HexDoubleText("3FF00000000000G0").has_value()); // not hex
     EXPECT_FALSE(HexDoubleText("").has_value());
 }
@@ -91,7 +91,7 @@ TEST(RangeText, DivisionByZeroIsInfiniteNotUndefined)
 // locale values and the C library's numeric locale.
 TEST(RangeText, DecimalCommaLocaleDoesNotChangeParsing)
 {
-    ScopedLocale locale(LocaleInfo{',', ';', "HH:mm:ss", true});
+    ScopedLocale locale(LocaleInfo { ',', ';', "HH:mm:ss", true });
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
     const bool german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
@@ -100,7 +100,7 @@ TEST(RangeText, DecimalCommaLocaleDoesNotChangeParsing)
     EXPECT_DOUBLE_EQ(RangeTextValue("2.5mV"), 0.0025);
     EXPECT_DOUBLE_EQ(LeadingNumber("2,5"), 2.0); // a comma ends the number
 
-    const CWaveHeadInfo head = test::HeadBuilder(1).Channel(0, {{33, "0.0005"}, {28, "50.0"}}).Load();
+    const CWaveHeadInfo head = test::HeadBuilder(1).Channel(0, { { 33, "0.0005" }, { 28, "50.0" } }).Load();
     EXPECT_DOUBLE_EQ(head.GetValuePerCode(0), 0.00025);
 
     if (german)

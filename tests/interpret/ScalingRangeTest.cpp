@@ -14,16 +14,17 @@ using test::OldHeaderBuilder;
 TEST(ModuleKind, TableIndexWithoutRegardToCase)
 {
     const CWaveHeadInfo head = HeadBuilder(6)
-                                   .Channel(0, {{2, "3070 CURR"}})
-                                   .Channel(1, {{2, "qx4455"}})
-                                   .Channel(2, {{2, "unknown"}})
+                                   .Channel(0, { { 2, "3070 CURR" } })
+                                   .Channel(1, { { 2, "qx4455" } })
+                                   .Channel(2, { { 2, "unknown" } })
                                    .Load();
     EXPECT_EQ(head.GetModuleKind(0), 11);
     EXPECT_EQ(head.GetModuleKind(1), 36);
     EXPECT_EQ(head.GetModuleKind(2), 128);
     EXPECT_EQ(head.GetModuleKind(3), 128); // no record
 
-    const CWaveHeadInfo logger = HeadBuilder(3).Channel(0, {{2, "HUMIDITY"}}).Channel(1, {{2, "4357 analog"}}).Load();
+    const CWaveHeadInfo logger
+        = HeadBuilder(3).Channel(0, { { 2, "HUMIDITY" } }).Channel(1, { { 2, "4357 analog" } }).Load();
     EXPECT_EQ(logger.GetModuleKind(0), 13);
     EXPECT_EQ(logger.GetModuleKind(1), 128);
 }
@@ -31,31 +32,31 @@ TEST(ModuleKind, TableIndexWithoutRegardToCase)
 TEST(RangePerDiv, RangeTextWithPrefixAndEmptyRangeDefaults)
 {
     const CWaveHeadInfo head = HeadBuilder(1)
-                                   .Channel(0, {{4, "20mV"}})
-                                   .Channel(1, {{2, "4357 analog"}})
-                                   .Channel(2, {{4, "---"}})
+                                   .Channel(0, { { 4, "20mV" } })
+                                   .Channel(1, { { 2, "4357 analog" } })
+                                   .Channel(2, { { 4, "---" } })
                                    .Load();
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(0), 0.02);
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(1), 0.05); // record without a range text
-    EXPECT_DOUBLE_EQ(head.GetRangePerDiv(2), 0.0);  // not a number
-    EXPECT_DOUBLE_EQ(head.GetRangePerDiv(3), 1.0);  // no record at all
+    EXPECT_DOUBLE_EQ(head.GetRangePerDiv(2), 0.0); // not a number
+    EXPECT_DOUBLE_EQ(head.GetRangePerDiv(3), 1.0); // no record at all
 
-    const CWaveHeadInfo rms = HeadBuilder(1, "RMS").Channel(0, {{39, "ON"}}).Channel(1, {{39, "OFF"}}).Load();
+    const CWaveHeadInfo rms = HeadBuilder(1, "RMS").Channel(0, { { 39, "ON" } }).Channel(1, { { 39, "OFF" } }).Load();
     EXPECT_DOUBLE_EQ(rms.GetRangePerDiv(0), 0.02);
     EXPECT_DOUBLE_EQ(rms.GetRangePerDiv(1), 0.05);
 }
 
 TEST(RangePerDiv, FamilyExceptions)
 {
-    EXPECT_DOUBLE_EQ(HeadBuilder(3).Channel(0, {{4, "1-5V"}}).Load().GetRangePerDiv(0), 10.0);
+    EXPECT_DOUBLE_EQ(HeadBuilder(3).Channel(0, { { 4, "1-5V" } }).Load().GetRangePerDiv(0), 10.0);
     EXPECT_DOUBLE_EQ(
-        HeadBuilder(6).Channel(0, {{2, "3354"}, {4, "500V"}, {16, "POWER"}}).Load().GetRangePerDiv(0), 1.0);
+        HeadBuilder(6).Channel(0, { { 2, "3354" }, { 4, "500V" }, { 16, "POWER" } }).Load().GetRangePerDiv(0), 1.0);
 
     // Family 2 power positions: the stored value per code times the codes per division.
     const CWaveHeadInfo power = HeadBuilder(2)
                                     .Main(23, "AP")
-                                    .Channel(0, {{4, "5V"}, {33, "0.5"}, {41, "1600"}})
-                                    .Channel(1, {{4, "5V"}, {33, "0.5"}, {41, "1600"}})
+                                    .Channel(0, { { 4, "5V" }, { 33, "0.5" }, { 41, "1600" } })
+                                    .Channel(1, { { 4, "5V" }, { 33, "0.5" }, { 41, "1600" } })
                                     .Load();
     EXPECT_DOUBLE_EQ(power.GetRangePerDiv(0), 5.0);
     EXPECT_DOUBLE_EQ(power.GetRangePerDiv(1), 800.0);
@@ -64,10 +65,10 @@ TEST(RangePerDiv, FamilyExceptions)
 TEST(RangePerDiv, Family8PositioningAndCalculationChannels)
 {
     const CWaveHeadInfo head = HeadBuilder(8)
-                                   .Channel02(240, {}, {HexField(14, 2.5)})
-                                   .Channel(257, {{41, "2000"}})
-                                   .Channel02(257, {}, {HexField(14, 0.001)})
-                                   .Channel(10, {{4, "10V"}})
+                                   .Channel02(240, {}, { HexField(14, 2.5) })
+                                   .Channel(257, { { 41, "2000" } })
+                                   .Channel02(257, {}, { HexField(14, 0.001) })
+                                   .Channel(10, { { 4, "10V" } })
                                    .Load();
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(240), 2.5);
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(246), 0.1);
@@ -80,11 +81,11 @@ TEST(RangePerDiv, Family8PositioningAndCalculationChannels)
 TEST(RangePerDiv, Family9ProbeAndModuleCases)
 {
     const CWaveHeadInfo head = HeadBuilder(9)
-                                   .Channel(0, {{4, "2V"}, {38, "1:10"}})
-                                   .Channel(1, {{4, "2V"}, {38, "100"}})
-                                   .Channel(2, {{2, "4194"}, {4, "---"}})
-                                   .Channel(3, {{2, "3354"}, {4, "2V"}, {16, "POWER"}})
-                                   .Channel(4, {{38, "1:10"}})
+                                   .Channel(0, { { 4, "2V" }, { 38, "1:10" } })
+                                   .Channel(1, { { 4, "2V" }, { 38, "100" } })
+                                   .Channel(2, { { 2, "4194" }, { 4, "---" } })
+                                   .Channel(3, { { 2, "3354" }, { 4, "2V" }, { 16, "POWER" } })
+                                   .Channel(4, { { 38, "1:10" } })
                                    .Load();
     EXPECT_DOUBLE_EQ(head.GetProbeRatio(0), 10.0);
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(0), 20.0);
@@ -97,7 +98,7 @@ TEST(RangePerDiv, Family9ProbeAndModuleCases)
 
 TEST(RangePerDiv, Family0RangeIndex)
 {
-    synth::RecordSpec ranges{"HP3518", {}, {{layout::family0::kRangeIndex, {3, 12, 11}}}};
+    synth::RecordSpec ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 3, 12, 11 } } } };
     const CWaveHeadInfo head = HeadBuilder(0).Record(ranges).Load();
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(0), 0.2);
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(1), 1.0); // beyond the table
@@ -123,7 +124,7 @@ TEST(CodesPerDiv, GeneralHeaderFields)
     EXPECT_EQ(HeadBuilder(0).Main(12, "400").Load().GetCodesPerDiv(3), 400);
     EXPECT_EQ(HeadBuilder(1).Main(14, "1600").Load().GetCodesPerDiv(0), 1600);
     EXPECT_EQ(HeadBuilder(1).Load().GetCodesPerDiv(0), 1);
-    EXPECT_EQ(HeadBuilder(7).Channel(0, {{41, "320"}}).Load().GetCodesPerDiv(0), 320);
+    EXPECT_EQ(HeadBuilder(7).Channel(0, { { 41, "320" } }).Load().GetCodesPerDiv(0), 320);
     const CWaveHeadInfo old = OldHeaderBuilder().Text(layout::family4::kCodesPerDiv, "  2000").Load();
     EXPECT_EQ(old.GetCodesPerDiv(5), 2000);
 }
@@ -131,9 +132,9 @@ TEST(CodesPerDiv, GeneralHeaderFields)
 TEST(CodesPerDiv, PresentChannelsAndFamily8Exceptions)
 {
     const CWaveHeadInfo head = HeadBuilder(8)
-                                   .Channel(0, {{41, "3200"}})
-                                   .Channel(1, {{2, "QX4455"}, {41, "3200"}})
-                                   .Channel(245, {{41, "3200"}})
+                                   .Channel(0, { { 41, "3200" } })
+                                   .Channel(1, { { 2, "QX4455" }, { 41, "3200" } })
+                                   .Channel(245, { { 41, "3200" } })
                                    .Load();
     EXPECT_EQ(head.GetCodesPerDiv(0), 3200);
     EXPECT_EQ(head.GetCodesPerDiv(1), 1);
@@ -145,12 +146,12 @@ TEST(CodesPerDiv, PresentChannelsAndFamily8Exceptions)
 TEST(CodesPerDiv, Family3ByInput)
 {
     const CWaveHeadInfo head = HeadBuilder(3)
-                                   .Channel(0, {{2, "VOLT"}})
-                                   .Channel(1, {{2, "TC"}, {4, "100"}})
-                                   .Channel(2, {{2, "RTD"}, {4, "500"}})
-                                   .Channel(3, {{2, "TC"}, {4, "200"}})
-                                   .Channel(4, {{2, "HUMIDITY"}})
-                                   .Channel(5, {{2, "STRAIN"}})
+                                   .Channel(0, { { 2, "VOLT" } })
+                                   .Channel(1, { { 2, "TC" }, { 4, "100" } })
+                                   .Channel(2, { { 2, "RTD" }, { 4, "500" } })
+                                   .Channel(3, { { 2, "TC" }, { 4, "200" } })
+                                   .Channel(4, { { 2, "HUMIDITY" } })
+                                   .Channel(5, { { 2, "STRAIN" } })
                                    .Load();
     EXPECT_EQ(head.GetCodesPerDiv(0), 2000);
     EXPECT_EQ(head.GetCodesPerDiv(1), 1000);
@@ -164,13 +165,13 @@ TEST(CodesPerDiv, Family3ByInput)
 TEST(DisplayCodesPerDiv, Family2ByModuleAndTypeByte)
 {
     const CWaveHeadInfo head = HeadBuilder(2)
-                                   .Channel(0, {{2, "3070 CURR"}, {16, "5842"}})
-                                   .Channel(1, {{2, "3070 CURR"}, {16, "5842"}})
-                                   .Channel(2, {{2, "5572 TEMP"}, {16, "TMP_K"}})
-                                   .Channel(3, {{2, "3491 F_V"}, {16, "COUNT"}})
-                                   .Channel(4, {{2, "3491 F_V"}, {16, "FREQ"}})
-                                   .Channel(5, {{2, "4357 analog"}, {41, "2000"}})
-                                   .UnitBlock(0, {{layout::family2::kType, {3, 4}}})
+                                   .Channel(0, { { 2, "3070 CURR" }, { 16, "5842" } })
+                                   .Channel(1, { { 2, "3070 CURR" }, { 16, "5842" } })
+                                   .Channel(2, { { 2, "5572 TEMP" }, { 16, "TMP_K" } })
+                                   .Channel(3, { { 2, "3491 F_V" }, { 16, "COUNT" } })
+                                   .Channel(4, { { 2, "3491 F_V" }, { 16, "FREQ" } })
+                                   .Channel(5, { { 2, "4357 analog" }, { 41, "2000" } })
+                                   .UnitBlock(0, { { layout::family2::kType, { 3, 4 } } })
                                    .Load();
     EXPECT_EQ(head.GetDisplayCodesPerDiv(0), 1600);
     EXPECT_EQ(head.GetDisplayCodesPerDiv(1), 1280);
@@ -184,12 +185,12 @@ TEST(DisplayCodesPerDiv, Family2ByModuleAndTypeByte)
 TEST(DisplayCodesPerDiv, Family9StoredModuleOrSampleBits)
 {
     const CWaveHeadInfo head = HeadBuilder(9)
-                                   .Channel(0, {{41, "500"}, {2, "4683"}})
-                                   .Channel(1, {{2, "4683"}})
-                                   .Channel(2, {{2, "Y4793"}})
-                                   .Channel(3, {{3, "12"}})
-                                   .Channel(4, {{3, "24"}})
-                                   .Channel(5, {{3, "20"}})
+                                   .Channel(0, { { 41, "500" }, { 2, "4683" } })
+                                   .Channel(1, { { 2, "4683" } })
+                                   .Channel(2, { { 2, "Y4793" } })
+                                   .Channel(3, { { 3, "12" } })
+                                   .Channel(4, { { 3, "24" } })
+                                   .Channel(5, { { 3, "20" } })
                                    .Load();
     EXPECT_EQ(head.GetDisplayCodesPerDiv(0), 500);
     EXPECT_EQ(head.GetDisplayCodesPerDiv(1), 1000);

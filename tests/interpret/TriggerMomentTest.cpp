@@ -26,7 +26,8 @@ TEST(TriggerMoment, DateAndTimeFieldsMakeTheMomentAndTheFractionTheOffset)
 
 TEST(TriggerMoment, YearsAndSeparatorsAsTheInstrumentsWriteThem)
 {
-    EXPECT_EQ(ReadTriggerMoment(WithTrigger("1999/12/31", "23:59:59", 5)), DateTime::FromCivil(1999, 12, 31, 23, 59, 59));
+    EXPECT_EQ(
+        ReadTriggerMoment(WithTrigger("1999/12/31", "23:59:59", 5)), DateTime::FromCivil(1999, 12, 31, 23, 59, 59));
     EXPECT_EQ(ReadTriggerMoment(WithTrigger("69.01.02", "00:00:01", 8)), DateTime::FromCivil(2069, 1, 2, 0, 0, 1));
     EXPECT_EQ(ReadTriggerMoment(WithTrigger("70-01-02", "")), DateTime::FromCivil(1970, 1, 2));
     EXPECT_DOUBLE_EQ(ReadTriggerStartOffset(WithTrigger("70-01-02", "10:00:00")), 0.0);

@@ -14,37 +14,35 @@ namespace tf = trigger;
 // Every trigger text of a channel, so that each case names only what it needs.
 std::map<int, std::string> TriggerFieldsOf(const std::string& kind)
 {
-    return {{tf::kKindField, kind},        {tf::kLevelField, "0.5V"},     {tf::kSlopeField, "UP"},
-            {tf::kLowerField, "1V"},       {tf::kUpperField, "2V"},       {tf::kFilterField, "OFF"},
-            {tf::kFrequencyField, "50"},   {tf::kWidthField, "10ms"},     {tf::kEventCountField, "3"},
-            {tf::kJudgeBaseField, "BASE"}, {tf::kJudgeWidthField, "5%"},  {tf::kJudgeVoltField, "100V"},
-            {tf::kSlopeLevelField, "0.2V"}};
+    return { { tf::kKindField, kind }, { tf::kLevelField, "0.5V" }, { tf::kSlopeField, "UP" },
+        { tf::kLowerField, "1V" }, { tf::kUpperField, "2V" }, { tf::kFilterField, "OFF" },
+        { tf::kFrequencyField, "50" }, { tf::kWidthField, "10ms" }, { tf::kEventCountField, "3" },
+        { tf::kJudgeBaseField, "BASE" }, { tf::kJudgeWidthField, "5%" }, { tf::kJudgeVoltField, "100V" },
+        { tf::kSlopeLevelField, "0.2V" } };
 }
 
 TEST(TriggerKind, TablesAreCaseInsensitive)
 {
     const CWaveHeadInfo f6 = HeadBuilder(6)
-                                 .Channel(0, {{tf::kKindField, "period-out"}})
-                                 .Channel(1, {{tf::kKindField, "Slope"}})
-                                 .Channel(2, {{tf::kKindField, "PERIOD OUT"}})
+                                 .Channel(0, { { tf::kKindField, "period-out" } })
+                                 .Channel(1, { { tf::kKindField, "Slope" } })
+                                 .Channel(2, { { tf::kKindField, "PERIOD OUT" } })
                                  .Load();
     EXPECT_EQ(f6.GetTriggerKind(0), 11);
     EXPECT_EQ(f6.GetTriggerKind(1), 12);
     EXPECT_EQ(f6.GetTriggerKind(2), 0); // the spaced form belongs to family 5
     EXPECT_EQ(f6.GetTriggerKind(3), 0);
 
-    const CWaveHeadInfo f5 = HeadBuilder(5).Channel(0, {{tf::kKindField, "window in"}}).Load();
+    const CWaveHeadInfo f5 = HeadBuilder(5).Channel(0, { { tf::kKindField, "window in" } }).Load();
     EXPECT_EQ(f5.GetTriggerKind(0), 2);
 
-    const CWaveHeadInfo f8 = HeadBuilder(8)
-                                 .Channel(0, {{tf::kKindField, "out"}})
-                                 .Channel(1, {{tf::kKindField, "RMS"}})
-                                 .Load();
+    const CWaveHeadInfo f8
+        = HeadBuilder(8).Channel(0, { { tf::kKindField, "out" } }).Channel(1, { { tf::kKindField, "RMS" } }).Load();
     EXPECT_EQ(f8.GetTriggerKind(0), 3);
     EXPECT_EQ(f8.GetTriggerKind(1), 0);
 
     // Family 7's empty entries make an empty text kind 5.
-    const CWaveHeadInfo f7 = HeadBuilder(7).Channel(0, {}).Channel(1, {{tf::kKindField, "comp"}}).Load();
+    const CWaveHeadInfo f7 = HeadBuilder(7).Channel(0, {}).Channel(1, { { tf::kKindField, "comp" } }).Load();
     EXPECT_EQ(f7.GetTriggerKind(0), 5);
     EXPECT_EQ(f7.GetTriggerKind(1), 7);
 }
@@ -55,20 +53,20 @@ TEST(TriggerSetting, FormatPerKind)
         const char* kind;
         const char* text;
     } cases[] = {
-        {"LEVEL", "Level : 0.5V Slope : UP Filter : OFF"},
-        {"IN", "Low : 1V Up : 2V Filter : OFF"},
-        {"out", "Low : 1V Up : 2V Filter : OFF"},
-        {"V-Drop", "Freq :  50Hz Level : 0.5V"},
-        {"RMS", "RMS Level : 0.5V Slope : UP"},
-        {"CYCLE", "Low : 1V Up : 2V Level : 0.5V"},
-        {"JUDGE", "Base : BASE Width : 5% Volt : 100V"},
-        {"GLITCH", "Level : 0.5V Slope : UP Width : 10ms"},
-        {"EVENT", "Level : 0.5V Slope : UP Event : 3 Filter : OFF"},
-        {"period-out", "Low : 1V Up : 2V Level : 0.5V Slope : UP Filter : OFF"},
-        {"PERIOD-IN", "Low : 1V Up : 2V Level : 0.5V Slope : UP Filter : OFF"},
-        {"SLOPE", "Width : 10ms Level : 0.2V Slope : UP"},
-        {"OFF", "-"},
-        {"NONSENSE", "-"},
+        { "LEVEL", "Level : 0.5V Slope : UP Filter : OFF" },
+        { "IN", "Low : 1V Up : 2V Filter : OFF" },
+        { "out", "Low : 1V Up : 2V Filter : OFF" },
+        { "V-Drop", "Freq :  50Hz Level : 0.5V" },
+        { "RMS", "RMS Level : 0.5V Slope : UP" },
+        { "CYCLE", "Low : 1V Up : 2V Level : 0.5V" },
+        { "JUDGE", "Base : BASE Width : 5% Volt : 100V" },
+        { "GLITCH", "Level : 0.5V Slope : UP Width : 10ms" },
+        { "EVENT", "Level : 0.5V Slope : UP Event : 3 Filter : OFF" },
+        { "period-out", "Low : 1V Up : 2V Level : 0.5V Slope : UP Filter : OFF" },
+        { "PERIOD-IN", "Low : 1V Up : 2V Level : 0.5V Slope : UP Filter : OFF" },
+        { "SLOPE", "Width : 10ms Level : 0.2V Slope : UP" },
+        { "OFF", "-" },
+        { "NONSENSE", "-" },
     };
     for (const Case& c : cases) {
         const CWaveHeadInfo head = HeadBuilder(6).Channel(0, TriggerFieldsOf(c.kind)).Load();
@@ -79,8 +77,8 @@ TEST(TriggerSetting, FormatPerKind)
 TEST(TriggerSetting, MissingTextsAndStoredPercentSigns)
 {
     const CWaveHeadInfo head = HeadBuilder(1)
-                                   .Channel(0, {{tf::kKindField, "LEVEL"}})
-                                   .Channel(1, {{tf::kKindField, "LEVEL"}, {tf::kLevelField, "%s%d"}})
+                                   .Channel(0, { { tf::kKindField, "LEVEL" } })
+                                   .Channel(1, { { tf::kKindField, "LEVEL" }, { tf::kLevelField, "%s%d" } })
                                    .Load();
     EXPECT_EQ(head.GetTriggerSettingText(0), "Level : - Slope : - Filter : -");
     EXPECT_EQ(head.GetTriggerFilter(0), "-");
@@ -98,22 +96,23 @@ TEST(TriggerSetting, FamilyRules)
     // Family 8 shows the setting of its calculation channels.
     EXPECT_EQ(HeadBuilder(8)
                   .Channel(300, TriggerFieldsOf("LEVEL"))
-                  .Channel02(300, {{tf::kSecondLevelField, "3V"}, {tf::kSecondFilterField, "ON"}})
+                  .Channel02(300, { { tf::kSecondLevelField, "3V" }, { tf::kSecondFilterField, "ON" } })
                   .Load()
                   .GetTriggerSettingText(300),
-              "Level : 3V Slope : UP Filter : ON");
+        "Level : 3V Slope : UP Filter : ON");
     // Only OFF, LEVEL, IN and OUT exist in family 8.
     EXPECT_EQ(HeadBuilder(8).Channel(0, TriggerFieldsOf("GLITCH")).Load().GetTriggerSettingText(0), "-");
 }
 
 TEST(TriggerSetting, Family7SecondRecordAndEmptyKind)
 {
-    const CWaveHeadInfo head = HeadBuilder(7)
-                                   .Channel(0, TriggerFieldsOf("V-DROP"))
-                                   .Channel02(0, {{tf::kSecondLevelField, "10V"}, {tf::kSecondFilterField, "1ms"}})
-                                   .Channel(1, TriggerFieldsOf("COMP"))
-                                   .Channel(2, {{tf::kLevelField, "1V"}})
-                                   .Load();
+    const CWaveHeadInfo head
+        = HeadBuilder(7)
+              .Channel(0, TriggerFieldsOf("V-DROP"))
+              .Channel02(0, { { tf::kSecondLevelField, "10V" }, { tf::kSecondFilterField, "1ms" } })
+              .Channel(1, TriggerFieldsOf("COMP"))
+              .Channel(2, { { tf::kLevelField, "1V" } })
+              .Load();
     EXPECT_EQ(head.GetTriggerSettingText(0), "Freq :  50Hz Level : 10V");
     EXPECT_EQ(head.GetTriggerLevel(0), "10V");
     EXPECT_EQ(head.GetTriggerLevel(0, true), "0.5V");

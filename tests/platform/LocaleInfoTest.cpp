@@ -52,7 +52,7 @@ protected:
         return true;
     }
 
-    ScopedLocale restore_{LocaleInfo{}};
+    ScopedLocale restore_ { LocaleInfo {} };
     std::optional<std::string> saved_;
 };
 
@@ -106,15 +106,15 @@ TEST(LocaleFromWindowsItems, TakesSingleByteSeparatorsAndWholePictures)
         LocaleInfo expected;
     };
     const Case cases[] = {
-        {",", ";", "HH:mm:ss", "dd.MM.yyyy", {',', ';', "HH:mm:ss", true, "dd.MM.yyyy"}},
-        {".", ",", "h:mm:ss tt", "M/d/yyyy", {'.', ',', "h:mm:ss tt", false, "M/d/yyyy"}},
+        { ",", ";", "HH:mm:ss", "dd.MM.yyyy", { ',', ';', "HH:mm:ss", true, "dd.MM.yyyy" } },
+        { ".", ",", "h:mm:ss tt", "M/d/yyyy", { '.', ',', "h:mm:ss tt", false, "M/d/yyyy" } },
         // Unreadable items leave the defaults; the list separator does not
         // follow the decimal separator as on POSIX.
-        {",", "", "", "", {',', ',', "HH:mm:ss", true, "yyyy/MM/dd"}},
+        { ",", "", "", "", { ',', ',', "HH:mm:ss", true, "yyyy/MM/dd" } },
         // Arabic decimal separator (two bytes of UTF-8), separators longer
         // than one character.
-        {"\xD9\xAB", "; ", "H.mm", "yyyy'\xE5\xB9\xB4'M'\xE6\x9C\x88'd'\xE6\x97\xA5'",
-         {'.', ';', "H.mm", false, "yyyy'\xE5\xB9\xB4'M'\xE6\x9C\x88'd'\xE6\x97\xA5'"}},
+        { "\xD9\xAB", "; ", "H.mm", "yyyy'\xE5\xB9\xB4'M'\xE6\x9C\x88'd'\xE6\x97\xA5'",
+            { '.', ';', "H.mm", false, "yyyy'\xE5\xB9\xB4'M'\xE6\x9C\x88'd'\xE6\x97\xA5'" } },
     };
     for (const Case& c : cases) {
         const LocaleInfo info = LocaleFromWindowsItems(c.decimal, c.list, c.time, c.date);

@@ -47,8 +47,8 @@ TEST(MappedFileChange, ShortenedFileReadsAsZerosBeyondItsNewEnd)
     TempFolder folder;
     const auto path = folder / "S.MEM";
     const auto original = Pattern();
-    for (const std::uint64_t cut : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{4095}, std::uint64_t{4096},
-                                    std::uint64_t{4097}, kSize / 2, kSize - 1}) {
+    for (const std::uint64_t cut : { std::uint64_t { 0 }, std::uint64_t { 1 }, std::uint64_t { 4095 },
+             std::uint64_t { 4096 }, std::uint64_t { 4097 }, kSize / 2, kSize - 1 }) {
         SCOPED_TRACE("cut to " + std::to_string(cut));
         WriteBytes(path, original);
         MappedFile file;

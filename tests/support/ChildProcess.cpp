@@ -22,7 +22,7 @@ std::string ShellQuote(const std::string& text)
 }
 
 ChildResult RunChild(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                     const std::filesystem::path& folder, const std::vector<std::string>& environment)
+    const std::filesystem::path& folder, const std::vector<std::string>& environment)
 {
     ScratchFolder capture;
     const auto outPath = capture / "stdout";

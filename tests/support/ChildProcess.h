@@ -12,7 +12,7 @@
 // Windows lacks: there the tests that start children skip, and
 // scripts/windows-check.sh runs kp.exe beside the Linux kp instead.
 #if defined(_WIN32)
-#define KP_SKIP_WITHOUT_POSIX_SHELL()                                                                              \
+#define KP_SKIP_WITHOUT_POSIX_SHELL()                                                                                  \
     GTEST_SKIP() << "child processes are started through a POSIX shell; scripts/windows-check.sh runs kp.exe"
 #else
 #define KP_SKIP_WITHOUT_POSIX_SHELL() static_cast<void>(0)
@@ -32,6 +32,6 @@ std::string ShellQuote(const std::string& text);
 // Runs program with arguments in folder, with the environment changed by
 // `environment` ("NAME=value" sets, "-NAME" removes).
 ChildResult RunChild(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                     const std::filesystem::path& folder, const std::vector<std::string>& environment = {});
+    const std::filesystem::path& folder, const std::vector<std::string>& environment = {});
 
 } // namespace kp::test

@@ -21,32 +21,45 @@ namespace kp::test {
 inline std::string VersionOfFamily(int family)
 {
     switch (family) {
-    case 0: return "35180001";
-    case 1: return "41700001";
-    case 2: return "33840001";
-    case 3: return "30190001";
-    case 5: return "55950002";
-    case 6: return "52280001";
-    case 7: return "QX476701";
-    case 8: return "QX301301";
-    case 9: return "QX312201";
-    default: throw std::invalid_argument("no version text for family " + std::to_string(family));
+    case 0:
+        return "35180001";
+    case 1:
+        return "41700001";
+    case 2:
+        return "33840001";
+    case 3:
+        return "30190001";
+    case 5:
+        return "55950002";
+    case 6:
+        return "52280001";
+    case 7:
+        return "QX476701";
+    case 8:
+        return "QX301301";
+    case 9:
+        return "QX312201";
+    default:
+        throw std::invalid_argument("no version text for family " + std::to_string(family));
     }
 }
 
 inline std::vector<std::uint8_t> BigEndian16(std::int16_t v)
 {
     const auto u = static_cast<std::uint16_t>(v);
-    return {static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u)};
+    return { static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u) };
 }
 
 inline std::vector<std::uint8_t> BigEndian32(std::uint32_t u)
 {
-    return {static_cast<std::uint8_t>(u >> 24), static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 8),
-            static_cast<std::uint8_t>(u)};
+    return { static_cast<std::uint8_t>(u >> 24), static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 8),
+        static_cast<std::uint8_t>(u) };
 }
 
-inline std::vector<std::uint8_t> BigEndianFloat(float f) { return BigEndian32(std::bit_cast<std::uint32_t>(f)); }
+inline std::vector<std::uint8_t> BigEndianFloat(float f)
+{
+    return BigEndian32(std::bit_cast<std::uint32_t>(f));
+}
 
 inline std::vector<std::uint8_t> BigEndianDouble(double d)
 {
@@ -62,7 +75,7 @@ inline std::string HexDigits(double d, bool upper = true)
 {
     char text[17];
     std::snprintf(text, sizeof text, upper ? "%016llX" : "%016llx",
-                  static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(d)));
+        static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(d)));
     return text;
 }
 
@@ -71,7 +84,7 @@ inline std::string HexDigits(double d, bool upper = true)
 inline std::pair<std::size_t, std::vector<std::uint8_t>> HexField(int field, double d)
 {
     const std::string digits = HexDigits(d);
-    return {static_cast<std::size_t>(field) * 12, std::vector<std::uint8_t>(digits.begin(), digits.end())};
+    return { static_cast<std::size_t>(field) * 12, std::vector<std::uint8_t>(digits.begin(), digits.end()) };
 }
 
 class HeadBuilder {
@@ -100,18 +113,18 @@ public:
 
     // A channel text record for 0-based channel ch (designation ch + 1).
     HeadBuilder& Channel(int ch, std::map<int, std::string> fields,
-                         std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes = {})
+        std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes = {})
     {
         fields[1] = std::to_string(ch + 1);
-        return Record({"HC", std::move(fields), std::move(bytes)});
+        return Record({ "HC", std::move(fields), std::move(bytes) });
     }
 
     // The channel's second record in the tag of the family.
     HeadBuilder& Channel02(int ch, std::map<int, std::string> fields,
-                           std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes = {})
+        std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes = {})
     {
         fields[1] = std::to_string(ch + 1);
-        return Record({family_ == 8 || family_ == 9 ? "HC02" : "HC_02", std::move(fields), std::move(bytes)});
+        return Record({ family_ == 8 || family_ == 9 ? "HC02" : "HC_02", std::move(fields), std::move(bytes) });
     }
 
     // A binary unit block (families 1, 2, 6, 7) for 0-based unit.
@@ -120,24 +133,24 @@ public:
         const int n = (unit + 1) % 100;
         const std::string number = std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
         const std::string tag = (family_ == 6 ? "HPD5228" : "HPF") + number;
-        return Record({tag, {}, std::move(bytes)});
+        return Record({ tag, {}, std::move(bytes) });
     }
 
     HeadBuilder& Pulse(int p, std::map<int, std::string> fields)
     {
         fields[1] = "P" + std::to_string(p + 1);
-        return Record({"HJ", std::move(fields), {}});
+        return Record({ "HJ", std::move(fields), {} });
     }
 
     HeadBuilder& Pulse02(int p, std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes)
     {
-        return Record({"HJ02", {{1, "P" + std::to_string(p + 1)}}, std::move(bytes)});
+        return Record({ "HJ02", { { 1, "P" + std::to_string(p + 1) } }, std::move(bytes) });
     }
 
     HeadBuilder& Logic(int unit, std::map<int, std::string> fields)
     {
         fields[1] = "L" + std::to_string(unit + 1);
-        return Record({"HL", std::move(fields), {}});
+        return Record({ "HL", std::move(fields), {} });
     }
 
     CWaveHeadInfo Load() const
@@ -159,7 +172,8 @@ private:
 // The 2048-byte old header of family 4.
 class OldHeaderBuilder {
 public:
-    explicit OldHeaderBuilder(const std::string& function = "MEM") : bytes_(2048, 0)
+    explicit OldHeaderBuilder(const std::string& function = "MEM")
+        : bytes_(2048, 0)
     {
         Text(0, "VORAN4756");
         Text(17, function);

@@ -3,10 +3,10 @@
 // snprintf on its own, one row at a time. The fast row writer must produce
 // exactly these bytes; the benchmark also times this writer against it.
 
+#include "PrintfCells.h"
 #include "export/ExportLayout.h"
 #include "format/DateTimeFormat.h"
 #include "format/ElapsedTimeFormat.h"
-#include "PrintfCells.h"
 #include "wavefile/ChannelTables.h"
 
 #include <bit>
@@ -21,14 +21,15 @@ namespace kp::test {
 class ReferenceTextWriter {
 public:
     ReferenceTextWriter(const ExportLayout& layout, const ChannelTables& tables, std::int64_t tableFirst)
-        : layout_(layout), tables_(tables), tableFirst_(tableFirst)
+        : layout_(layout)
+        , tables_(tables)
+        , tableFirst_(tableFirst)
     {
     }
 
     // Rows for first, first + step, ... (rows of them), each handed to sink
     // as (data, size).
-    template <typename Sink>
-    void writeRows(std::int64_t first, std::int64_t step, std::int64_t rows, Sink&& sink)
+    template <typename Sink> void writeRows(std::int64_t first, std::int64_t step, std::int64_t rows, Sink&& sink)
     {
         std::vector<char> row(256 + layout_.columns.size() * 64);
         for (std::int64_t r = 0; r < rows; ++r) {
@@ -49,12 +50,18 @@ public:
             std::string text;
             switch (t.notation) {
             case 0:
-                p += WidenPrintedExp(p, std::sprintf(p, "%.*e", t.precision, std::fabs(seconds) < 1e-10 ? 0.0 : seconds),
-                                     dec);
+                p += WidenPrintedExp(
+                    p, std::sprintf(p, "%.*e", t.precision, std::fabs(seconds) < 1e-10 ? 0.0 : seconds), dec);
                 break;
-            case 1: text = FormatDateTimeWhole(t.triggerMoment, seconds, false); break;
-            case 2: text = FormatElapsedTime(seconds, t.interval, false, t.precision); break;
-            default: p += std::sprintf(p, "%lld", static_cast<long long>(point - t.triggerPoint)); break;
+            case 1:
+                text = FormatDateTimeWhole(t.triggerMoment, seconds, false);
+                break;
+            case 2:
+                text = FormatElapsedTime(seconds, t.interval, false, t.precision);
+                break;
+            default:
+                p += std::sprintf(p, "%lld", static_cast<long long>(point - t.triggerPoint));
+                break;
             }
             if (!text.empty())
                 p += std::sprintf(p, "%s", text.c_str());
@@ -66,7 +73,10 @@ public:
                 *p++ = sep;
             firstCell = false;
             const auto slot = static_cast<std::size_t>(c.slot);
-            auto pick = [&](const auto& s) -> const auto& { return c.secondary ? s.secondary : s.primary; };
+            auto pick = [&](const auto& s) -> const auto&
+            {
+                return c.secondary ? s.secondary : s.primary;
+            };
             auto value = [&](double v) { p += WidenPrintedExp(p, std::sprintf(p, "%+.*e", c.precision, v), dec); };
             switch (c.source) {
             case ColumnSource::Analog: {
@@ -95,8 +105,8 @@ public:
             }
             case ColumnSource::LogicBit:
             case ColumnSource::GroupBit: {
-                const auto& v = pick(c.source == ColumnSource::LogicBit ? tables_.logic[slot]
-                                                                        : tables_.logicGroups.groups[slot]);
+                const auto& v
+                    = pick(c.source == ColumnSource::LogicBit ? tables_.logic[slot] : tables_.logicGroups.groups[slot]);
                 if (index < static_cast<std::int64_t>(v.size()))
                     p += std::sprintf(p, "%d", static_cast<int>((v[index] >> c.bit) & 1u));
                 break;

@@ -61,19 +61,18 @@ struct Decoded {
     DecodeResult result;
 };
 
-inline void DecodeInto(Decoded& out, std::span<const std::uint8_t> file, std::int64_t firstPoint,
-                       std::int64_t pointCount)
+inline void DecodeInto(
+    Decoded& out, std::span<const std::uint8_t> file, std::int64_t firstPoint, std::int64_t pointCount)
 {
     out.allocation = AllocateTables(out.layout, firstPoint, pointCount, file.size(), out.tables);
     if (out.allocation.status != AllocateStatus::Ok)
         return;
-    DecodeRequest request{out.head, file, out.tables, firstPoint, pointCount, {}, {}};
+    DecodeRequest request { out.head, file, out.tables, firstPoint, pointCount, {}, {} };
     out.result = DecodeSamples(request);
 }
 
 // Loads the header and decodes the whole record (pointCount < 0) or a range.
-inline Decoded DecodeFile(std::span<const std::uint8_t> file, std::int64_t firstPoint = 0,
-                          std::int64_t pointCount = -1)
+inline Decoded DecodeFile(std::span<const std::uint8_t> file, std::int64_t firstPoint = 0, std::int64_t pointCount = -1)
 {
     Decoded out;
     out.head.Load(file);

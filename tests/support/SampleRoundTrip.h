@@ -22,9 +22,15 @@ struct FamilyCase {
     std::function<Recording()> make;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const FamilyCase& c) { return os << c.name; }
+inline std::ostream& operator<<(std::ostream& os, const FamilyCase& c)
+{
+    return os << c.name;
+}
 
-inline bool Pairs(const Recording& r) { return r.function == "REC" || r.function == "RMS"; }
+inline bool Pairs(const Recording& r)
+{
+    return r.function == "REC" || r.function == "RMS";
+}
 
 inline synth::AnalogSpec Analog(int slot, std::vector<std::uint16_t> primary, std::vector<std::uint16_t> secondary = {})
 {
@@ -39,8 +45,8 @@ inline synth::AnalogSpec Analog(int slot, std::vector<std::uint16_t> primary, st
 // Analog channels at the given slots and logic units, random codes; the
 // secondary arrays only for pair-valued functions.
 inline Recording Make(const std::string& model, const std::string& version, const std::string& function,
-               std::int64_t length, std::vector<int> slots, std::vector<int> units, std::uint32_t salt,
-               bool family0Codes = false, bool secondaryInsidePrimary = false)
+    std::int64_t length, std::vector<int> slots, std::vector<int> units, std::uint32_t salt, bool family0Codes = false,
+    bool secondaryInsidePrimary = false)
 {
     auto rng = SeededRandom(salt);
     Recording r;
@@ -51,7 +57,7 @@ inline Recording Make(const std::string& model, const std::string& version, cons
     const auto n = static_cast<std::size_t>(length);
     auto codes = [&] { return family0Codes ? RandomFamily0Codes(rng, n) : RandomCodes(rng, n); };
     for (int slot : slots)
-        r.analog.push_back(Analog(slot, codes(), Pairs(r) ? codes() : std::vector<std::uint16_t>{}));
+        r.analog.push_back(Analog(slot, codes(), Pairs(r) ? codes() : std::vector<std::uint16_t> {}));
     for (int unit : units) {
         synth::LogicUnitSpec u;
         u.unit = unit;
@@ -159,7 +165,7 @@ protected:
             if (Pairs(recording_)) {
                 ASSERT_EQ(slot.secondary.size(), static_cast<std::size_t>(n));
                 check([&](std::size_t p) { return a.secondary[p]; }, slot.secondary,
-                      "analog secondary " + std::to_string(a.slot));
+                    "analog secondary " + std::to_string(a.slot));
             } else {
                 EXPECT_TRUE(slot.secondary.empty());
             }
@@ -170,7 +176,7 @@ protected:
             check([&](std::size_t p) { return w.primary[p]; }, slot.primary, "logic slot " + std::to_string(w.slot));
             if (Pairs(recording_))
                 check([&](std::size_t p) { return w.secondary[p]; }, slot.secondary,
-                      "logic slot secondary " + std::to_string(w.slot));
+                    "logic slot secondary " + std::to_string(w.slot));
         }
         // Floats compare by their bits, so NaN payloads count too.
         for (const auto& f : recording_.floats) {
@@ -178,14 +184,14 @@ protected:
             ASSERT_TRUE(slot.saved) << "float slot " << f.slot;
             std::vector<std::uint32_t> bits(slot.primary.size());
             std::transform(slot.primary.begin(), slot.primary.end(), bits.begin(),
-                           [](float v) { return std::bit_cast<std::uint32_t>(v); });
+                [](float v) { return std::bit_cast<std::uint32_t>(v); });
             check([&](std::size_t p) { return std::bit_cast<std::uint32_t>(f.primary[p]); }, bits,
-                  "float slot " + std::to_string(f.slot));
+                "float slot " + std::to_string(f.slot));
             if (Pairs(recording_)) {
                 std::transform(slot.secondary.begin(), slot.secondary.end(), bits.begin(),
-                               [](float v) { return std::bit_cast<std::uint32_t>(v); });
+                    [](float v) { return std::bit_cast<std::uint32_t>(v); });
                 check([&](std::size_t p) { return std::bit_cast<std::uint32_t>(f.secondary[p]); }, bits,
-                      "float slot secondary " + std::to_string(f.slot));
+                    "float slot secondary " + std::to_string(f.slot));
             }
         }
         for (const auto& p : recording_.pulses) {
@@ -203,16 +209,15 @@ protected:
                 continue;
             ASSERT_EQ(groups.groups[g].primary.size(), static_cast<std::size_t>(n));
             check([&](std::size_t p) { return ExpectedGroupWord(recording_, family, g, p, false); },
-                  groups.groups[g].primary, "group " + std::to_string(g));
+                groups.groups[g].primary, "group " + std::to_string(g));
             if (Pairs(recording_))
                 check([&](std::size_t p) { return ExpectedGroupWord(recording_, family, g, p, true); },
-                      groups.groups[g].secondary, "group secondary " + std::to_string(g));
+                    groups.groups[g].secondary, "group secondary " + std::to_string(g));
         }
     }
 
     Recording recording_;
     std::vector<std::uint8_t> file_;
 };
-
 
 } // namespace kp::test

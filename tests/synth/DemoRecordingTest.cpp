@@ -25,16 +25,15 @@ TEST(DemoRecording, ReadsBackWithItsShapes)
     const auto& square = d.tables.analog[1].primary;
     EXPECT_EQ(std::set<std::uint16_t>(square.begin(), square.end()).size(), 2u);
     const auto& sine = d.tables.analog[0].primary;
-    const auto top = *std::max_element(sine.begin(), sine.end(), [](auto x, auto y) {
-        return static_cast<std::int16_t>(x) < static_cast<std::int16_t>(y);
-    });
+    const auto top = *std::max_element(sine.begin(), sine.end(),
+        [](auto x, auto y) { return static_cast<std::int16_t>(x) < static_cast<std::int16_t>(y); });
     EXPECT_EQ(static_cast<std::int16_t>(top), 16000);
     EXPECT_EQ(d.tables.logicGroups.groups[0].primary[64], ExpectedGroupWord(demo, 1, 0, 64, false));
     // Same seed, same bytes.
     EXPECT_EQ(synth::WriteRecording(synth::DemoRecording()), file);
 }
 
-class FamilySample : public ::testing::TestWithParam<std::tuple<int, std::string>> {};
+class FamilySample : public ::testing::TestWithParam<std::tuple<int, std::string>> { };
 
 TEST_P(FamilySample, ReadsBackExactly)
 {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "wavefile/BlockFileList.h"
 #include "export/ExportRecordings.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserMessages.h"
 #include "support/ScratchFolder.h"
 #include "synth/IndexWriter.h"
 #include "view/BlockListRows.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CheckFile.h"
 
 namespace kp {
@@ -27,7 +27,8 @@ TEST(BlockListRows, ListsEveryBlockOfTheIndexAndOpensOnlyExistingOnes)
     ScratchFolder dir;
     synth::WriteRecordingFile(test::ExportFamily1(200), dir / "WAVE0004.MEM");
     synth::IndexSpec blueprint;
-    blueprint.entries = { { 3, synth::Name83Stored("WAVE0004", "MEM") }, { 6, synth::Name83Stored("MOVED007", "MEM") } };
+    blueprint.entries
+        = { { 3, synth::Name83Stored("WAVE0004", "MEM") }, { 6, synth::Name83Stored("MOVED007", "MEM") } };
     synth::WriteIndexFile(dir / "A.IDX", blueprint);
     CBlockFileList blocks;
     RecordingMessages messages;

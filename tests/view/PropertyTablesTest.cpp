@@ -1,9 +1,9 @@
 // The properties window's lists, from recordings of every family.
+#include "view/PropertyTables.h"
 #include "OpenedRecording.h"
 #include "platform/SettingsStore.h"
 #include "synth/DemoRecordings.h"
 #include "view/PropertyRows.h"
-#include "view/PropertyTables.h"
 #include "view/PropertyWindowSettings.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,10 @@ namespace {
 
 using test::OpenedRecording;
 
-const TextTable& Tab(const PropertyTables& t, PropertyTab tab) { return t[static_cast<std::size_t>(tab)]; }
+const TextTable& Tab(const PropertyTables& t, PropertyTab tab)
+{
+    return t[static_cast<std::size_t>(tab)];
+}
 
 std::vector<std::string> Labels(const TextTable& t)
 {
@@ -45,9 +48,9 @@ TEST_P(PropertiesOfFamily, ListsTheRecordedChannelsAndItems)
     // Every written analog channel has its column (32-bit positions too).
     for (const auto& a : r.analog) {
         const std::string title = o.doc.GetHeadInfo().GetChannelName(a.slot, 2);
-        EXPECT_TRUE(std::any_of(analog.columns.begin(), analog.columns.end(),
-                                [&](const TextColumn& c) { return c.title == title; }))
-            << title;
+        EXPECT_TRUE(std::any_of(analog.columns.begin(), analog.columns.end(), [&](const TextColumn& c) {
+            return c.title == title;
+        })) << title;
     }
     const bool probe = family == 5 || family == 6 || family == 8 || family == 9;
     EXPECT_EQ(analog.rows.size(), probe ? 22u : 21u);
@@ -56,7 +59,8 @@ TEST_P(PropertiesOfFamily, ListsTheRecordedChannelsAndItems)
     EXPECT_EQ(analog.rows[8][0], family == 9 ? "Digital Filter" : "Trig");
 
     const auto& saved = o.doc.GetLogicGroups().unitSaved;
-    EXPECT_EQ(Tab(t, PropertyTab::Logic).columns.size(), 1 + static_cast<std::size_t>(std::count(saved.begin(), saved.end(), true)));
+    EXPECT_EQ(Tab(t, PropertyTab::Logic).columns.size(),
+        1 + static_cast<std::size_t>(std::count(saved.begin(), saved.end(), true)));
     EXPECT_EQ(Tab(t, PropertyTab::System).rows.size(), 14u);
     const TextTable& pulse = Tab(t, PropertyTab::Pulse);
     if (pulse.columns.size() > 1) {
@@ -90,8 +94,10 @@ TEST(EventMarkTime, InTheViewsNotations)
         std::int64_t point;
         const char* expected;
     } cases[] = {
-        { 1, 1350, "1.250000s" },         { 2, 40, "-60 point" },
-        { 0, 1350, "  1.2500s" },         { 3, 100 + 3723500, "00d01h02m03.500s" },
+        { 1, 1350, "1.250000s" },
+        { 2, 40, "-60 point" },
+        { 0, 1350, "  1.2500s" },
+        { 3, 100 + 3723500, "00d01h02m03.500s" },
         { 4, 0, "-00d00h00m00.100s" },
     };
     for (const Case& k : cases) {

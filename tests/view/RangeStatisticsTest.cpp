@@ -19,7 +19,10 @@ struct Coding {
     bool unsignedCodes;
 };
 
-std::ostream& operator<<(std::ostream& os, const Coding& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const Coding& c)
+{
+    return os << c.name;
+}
 
 class StatisticsCoding : public ::testing::TestWithParam<Coding> {
 protected:
@@ -94,10 +97,8 @@ TEST_P(StatisticsCoding, EqualsThePlainScanOverAnyRange)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codings, StatisticsCoding,
-    ::testing::Values(
-        Coding { "Signed16", ChannelValues::Coding::Code16, ChannelScale::Rule::Linear, false },
+INSTANTIATE_TEST_SUITE_P(Codings, StatisticsCoding,
+    ::testing::Values(Coding { "Signed16", ChannelValues::Coding::Code16, ChannelScale::Rule::Linear, false },
         Coding { "Unsigned16", ChannelValues::Coding::Code16, ChannelScale::Rule::Linear, true },
         Coding { "Count16", ChannelValues::Coding::Code16, ChannelScale::Rule::Count, true },
         Coding { "ZeroReferenced16", ChannelValues::Coding::Code16, ChannelScale::Rule::ZeroReferenced, false },
@@ -147,7 +148,8 @@ TEST(StatisticsReadout, RowsOfTheDocumentsChannelsAndProbes)
     ASSERT_EQ(t.rows.size(), r.analog.size() + 1 + 4 * r.logicUnits.size());
     const CWaveHeadInfo& head = o.doc.GetHeadInfo();
     const int ch = r.analog[0].slot;
-    const std::string at7 = TraceValueText(head.GetPhysicalValue(ch, r.analog[0].primary[7]), head.GetDisplayDigits(ch), decimal, "");
+    const std::string at7
+        = TraceValueText(head.GetPhysicalValue(ch, r.analog[0].primary[7]), head.GetDisplayDigits(ch), decimal, "");
     EXPECT_EQ(t.rows[0][1], at7);
     EXPECT_EQ(t.rows[0][2], at7);
     EXPECT_EQ(t.rows[0][6], "+0");

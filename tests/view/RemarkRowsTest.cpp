@@ -64,8 +64,8 @@ TEST(RemarkRows, UpdateRewritesOnlyChecksPositionAndZoom)
 
 TEST(RemarkRows, PositionTextIsTheZeroLineInPercentOfTheHeight)
 {
-    const std::pair<double, const char*> cases[] = { { 0.0, "50%" }, { 1.0, "100%" }, { -1.0, "0%" },
-        { 20.0, "1050%" }, { -0.02, "49%" } };
+    const std::pair<double, const char*> cases[]
+        = { { 0.0, "50%" }, { 1.0, "100%" }, { -1.0, "0%" }, { 20.0, "1050%" }, { -0.02, "49%" } };
     for (const auto& [position, text] : cases)
         EXPECT_EQ(RemarkPositionText(position), text) << position;
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "view/TimeAxisText.h"
 #include "platform/LocaleInfo.h"
+#include "view/TimeAxisText.h"
 
 namespace kp {
 namespace {

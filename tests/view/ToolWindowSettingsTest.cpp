@@ -17,13 +17,13 @@ TEST(ToolWindowPlacement, SavedWhenOnScreenElseBesideBelowAboveOrOverTheFrame)
         SettingsRect frame, expected;
     } cases[] = {
         { "saved, relative to the frame", SettingsRect { 900, 10, 1200, 500 }, { 100, 50, 900, 650 },
-          { 1000, 60, 1300, 550 } },
+            { 1000, 60, 1300, 550 } },
         { "saved top just above the screen", SettingsRect { 0, -59, 300, 400 }, { 100, 50, 900, 650 },
-          { 100, -9, 400, 450 } },
+            { 100, -9, 400, 450 } },
         { "saved top too high: beside", SettingsRect { 0, -60, 300, 400 }, { 100, 50, 900, 650 },
-          { 900, 50, 1200, 650 } },
+            { 900, 50, 1200, 650 } },
         { "saved left off screen: beside", SettingsRect { 1900, 0, 2200, 400 }, { 100, 50, 900, 650 },
-          { 900, 50, 1200, 650 } },
+            { 900, 50, 1200, 650 } },
         { "right side full: left", std::nullopt, { 400, 50, 1700, 650 }, { 100, 50, 400, 650 } },
         { "left edge 300: below", std::nullopt, { 300, 50, 1700, 650 }, { 300, 650, 1700, 850 } },
         { "no room below: above", std::nullopt, { 0, 300, 1700, 1000 }, { 0, 100, 1700, 300 } },

@@ -1,9 +1,9 @@
 // `kp --trace`: reading its command line, placing the cursors, and the
 // reasons it gives for a recording it cannot measure.
+#include "view/TraceCommand.h"
 #include "support/ScratchFolder.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
-#include "view/TraceCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +24,18 @@ TEST(TracePosition, ReadsPointsAndTimesWithTheirPrefixes)
         double seconds;
     };
     const Case cases[] = {
-        { "125", true, false, 125, 0 },        { "+3", true, false, 3, 0 },
-        { "-7", true, false, -7, 0 },          { "1.5ms", true, true, 0, 1.5e-3 },
-        { "-2s", true, true, 0, -2.0 },        { "250us", true, true, 0, 250e-6 },
-        { "4\xC2\xB5s", true, true, 0, 4e-6 }, { "1e-3s", true, true, 0, 1e-3 },
-        { "1.5", false, false, 0, 0 },         { "5ms5", false, false, 0, 0 },
-        { "", false, false, 0, 0 },            { "ms", false, false, 0, 0 },
+        { "125", true, false, 125, 0 },
+        { "+3", true, false, 3, 0 },
+        { "-7", true, false, -7, 0 },
+        { "1.5ms", true, true, 0, 1.5e-3 },
+        { "-2s", true, true, 0, -2.0 },
+        { "250us", true, true, 0, 250e-6 },
+        { "4\xC2\xB5s", true, true, 0, 4e-6 },
+        { "1e-3s", true, true, 0, 1e-3 },
+        { "1.5", false, false, 0, 0 },
+        { "5ms5", false, false, 0, 0 },
+        { "", false, false, 0, 0 },
+        { "ms", false, false, 0, 0 },
         { "99999999999999999999", false, false, 0, 0 },
     };
     for (const Case& c : cases) {
@@ -53,9 +59,12 @@ TEST(TraceCursorPlacement, ClampsToTheRecordAndKeepsAFirst)
     };
     // 1000 points, trigger at 100, 1 ms apart.
     const Case cases[] = {
-        { point(10), point(20), 10, 20 },     { point(20), point(10), 10, 20 },
-        { point(-5), point(5000), 0, 999 },   { time(0.0), time(1.5e-3), 100, 102 },
-        { time(-1.0), time(1e9), 0, 999 },    { time(0.25), point(3), 3, 350 },
+        { point(10), point(20), 10, 20 },
+        { point(20), point(10), 10, 20 },
+        { point(-5), point(5000), 0, 999 },
+        { time(0.0), time(1.5e-3), 100, 102 },
+        { time(-1.0), time(1e9), 0, 999 },
+        { time(0.25), point(3), 3, 350 },
     };
     for (const Case& c : cases) {
         const TraceCursors got = PlaceTraceCursors(c.a, c.b, 100, 1e-3, 1000);
@@ -67,8 +76,7 @@ TEST(TraceCursorPlacement, ClampsToTheRecordAndKeepsAFirst)
 TEST(TraceArguments, ReadsEveryOptionInBothForms)
 {
     const TraceArguments r = ParseTraceArguments({ "--trace", "A.MEM", "--a=5", "--b", "1ms", "--lf", "--unit",
-                                                   "--notation", "SEC", "--format=exp", "--calc", "AxB", "--tab",
-                                                   "statistics", "--json" });
+        "--notation", "SEC", "--format=exp", "--calc", "AxB", "--tab", "statistics", "--json" });
     ASSERT_TRUE(r.request) << r.error;
     EXPECT_EQ(r.request->file, "A.MEM");
     EXPECT_EQ(r.request->a.point, 5);
@@ -91,10 +99,13 @@ TEST(TraceArguments, UsageErrorsExitWithTwoAndSayWhy)
         { { "--trace", "--a", "1", "--b", "2" }, "--trace needs a value" },
         { { "--a", "1", "--b", "2", "--trace" }, "--trace needs a value" },
         { { "--trace", "A.MEM", "--a", "1.5", "--b", "2" }, "--a takes a point or a time such as 1.5ms, not 1.5" },
-        { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--calc", "AB" }, "--calc takes B-A, A-B, A+B, AxB, A/B or B/A, not AB" },
-        { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--tab", "gauge" }, "--tab takes analog, pulse, logic, alarm, calc or statistics, not gauge" },
+        { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--calc", "AB" },
+            "--calc takes B-A, A-B, A+B, AxB, A/B or B/A, not AB" },
+        { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--tab", "gauge" },
+            "--tab takes analog, pulse, logic, alarm, calc or statistics, not gauge" },
         { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--lf=yes" }, "--lf takes no value" },
-        { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--screenshot", "x" }, "--screenshot does not go with --trace" },
+        { { "--trace", "A.MEM", "--a", "1", "--b", "2", "--screenshot", "x" },
+            "--screenshot does not go with --trace" },
         { { "--trace", "A.MEM", "--a", "1", "--b", "2", "extra" }, "--trace does not take extra" },
     };
     for (const Case& c : cases) {

@@ -1,10 +1,10 @@
 // The trace window's lists, cursor texts and clipboard text.
+#include "view/TraceReadout.h"
 #include "OpenedRecording.h"
 #include "platform/LocaleInfo.h"
 #include "synth/DemoRecordings.h"
 #include "view/CursorTexts.h"
 #include "view/TraceCopyText.h"
-#include "view/TraceReadout.h"
 
 #include <gtest/gtest.h>
 
@@ -59,10 +59,14 @@ TEST(TraceCalculation, CombinesTheTwoValuesAndGuardsTheQuotients)
         TraceCalcType type;
         double a, b, expected;
     } cases[] = {
-        { TraceCalcType::APlusB, 2, 3, 5 },     { TraceCalcType::ATimesB, 2, 3, 6 },
-        { TraceCalcType::AOverB, 3, 0, 0 },     { TraceCalcType::AOverB, 3, 2, 1.5 },
-        { TraceCalcType::BOverA, 0, 5, 0 },     { TraceCalcType::BOverA, 2, 5, 2.5 },
-        { TraceCalcType::BMinusA, 7, 7, 0.25 }, { TraceCalcType::AMinusB, 1, 1, -0.25 },
+        { TraceCalcType::APlusB, 2, 3, 5 },
+        { TraceCalcType::ATimesB, 2, 3, 6 },
+        { TraceCalcType::AOverB, 3, 0, 0 },
+        { TraceCalcType::AOverB, 3, 2, 1.5 },
+        { TraceCalcType::BOverA, 0, 5, 0 },
+        { TraceCalcType::BOverA, 2, 5, 2.5 },
+        { TraceCalcType::BMinusA, 7, 7, 0.25 },
+        { TraceCalcType::AMinusB, 1, 1, -0.25 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(TraceCalculate(c.type, c.a, c.b, 0.25), c.expected) << static_cast<int>(c.type);
@@ -110,7 +114,7 @@ TEST(TraceAnalogList, PairValuedRecordsAddAnUnnamedRow)
     const int ch = r.analog[0].slot;
     EXPECT_EQ(analog.rows[1][0], "");
     EXPECT_EQ(analog.rows[1][2],
-              TraceValueText(head.GetPhysicalValue(ch, r.analog[0].secondary[19]), head.GetDisplayDigits(ch), {}, ""));
+        TraceValueText(head.GetPhysicalValue(ch, r.analog[0].secondary[19]), head.GetDisplayDigits(ch), {}, ""));
 }
 
 TEST(CursorTexts, DistanceAndFrequencyInSeconds)
@@ -154,10 +158,11 @@ TEST(TraceCopy, TitlesTimeLineAndRowsByteForByte)
     TextTable t = EmptyTraceTables(TraceCalcType::AOverB)[static_cast<int>(TraceTab::Analog)];
     t.rows = { { "CH1[V]", "+1.0", "+2.0", "+0.5", "x" }, { "", "-1", "-2", "+0.5", "" } };
     const CursorEditTexts e { "-60", "5", "1ms\r\n[1kHz]" };
-    EXPECT_EQ(TraceCopyText(t, e, true), "CH\tA\tB\tA/B\tComment\r\n"
-                                         "Time\t-60\t5\t1ms  [1kHz]\t\r\n"
-                                         "CH1[V]\t+1.0\t+2.0\t+0.5\tx\r\n"
-                                         "\t-1\t-2\t+0.5\t\r\n");
+    EXPECT_EQ(TraceCopyText(t, e, true),
+        "CH\tA\tB\tA/B\tComment\r\n"
+        "Time\t-60\t5\t1ms  [1kHz]\t\r\n"
+        "CH1[V]\t+1.0\t+2.0\t+0.5\tx\r\n"
+        "\t-1\t-2\t+0.5\t\r\n");
     const TextTable logic = EmptyTraceTables(TraceCalcType::BMinusA)[static_cast<int>(TraceTab::Logic)];
     EXPECT_EQ(TraceCopyText(logic, e, false), "LCH\tA\tB\tComment\r\nTime\t-60\t5\t\r\n");
     TextTable stats;

@@ -9,12 +9,12 @@
 #include <random>
 
 #include "IndexTestFiles.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "support/SampleFixtures.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/OldHeader.h"
@@ -28,8 +28,7 @@ using kp::testing::WriteBytes;
 
 constexpr int kMutationsPerRecording = 60;
 
-template <typename Slots>
-std::uint64_t BytesOf(const Slots& slots)
+template <typename Slots> std::uint64_t BytesOf(const Slots& slots)
 {
     std::uint64_t bytes = 0;
     for (const auto& s : slots)
@@ -47,10 +46,14 @@ std::string RandomCount(std::mt19937& rng)
 {
     std::uniform_int_distribution<int> kind(0, 5), digits(1, 12);
     switch (kind(rng)) {
-    case 0: return "0";
-    case 1: return "-" + std::to_string(rng() % 100000);
-    case 2: return "abc";
-    default: break;
+    case 0:
+        return "0";
+    case 1:
+        return "-" + std::to_string(rng() % 100000);
+    case 2:
+        return "abc";
+    default:
+        break;
     }
     std::string text;
     const int n = digits(rng);
@@ -75,9 +78,9 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, int family, st
     case 0:
     case 1: {
         if (family == 4) {
-            static constexpr std::pair<std::size_t, std::size_t> kOld[] = {
-                {oldheader::kDataLength, oldheader::kDataLengthSize}, {oldheader::kAnalogCount, 3},
-                {oldheader::kLogicCount, 3}};
+            static constexpr std::pair<std::size_t, std::size_t> kOld[]
+                = { { oldheader::kDataLength, oldheader::kDataLengthSize }, { oldheader::kAnalogCount, 3 },
+                      { oldheader::kLogicCount, 3 } };
             const auto [at, width] = kOld[rng() % 3];
             PutText(bytes, at, width, RandomCount(rng));
             break;
@@ -85,7 +88,7 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, int family, st
         // Any field of any header record: the main record's counts and the
         // save positions and data counts of the others all live in fields.
         const std::size_t record = rng() % std::max<std::uint64_t>(header / 512, 1);
-        static constexpr int kMainFields[] = {1, 6, 10, 15, 21, 22, 26, 27};
+        static constexpr int kMainFields[] = { 1, 6, 10, 15, 21, 22, 26, 27 };
         const int field = record == 0 ? kMainFields[rng() % 8] : 1 + static_cast<int>(rng() % 40);
         PutText(bytes, record * 512 + static_cast<std::size_t>(field) * 12, 12, RandomCount(rng));
         break;
@@ -96,7 +99,9 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, int family, st
             bytes[rng() % bytes.size()] = static_cast<std::uint8_t>(rng());
         break;
     }
-    default: bytes.resize(rng() % bytes.size()); break;
+    default:
+        bytes.resize(rng() % bytes.size());
+        break;
     }
     return bytes;
 }
@@ -110,7 +115,7 @@ TEST(AllocationBound, MutatedHeadersNeverHoldMoreThanTheFileCanFill)
     std::uint64_t largestHeld = 0;
     int opened = 0, loaded = 0;
     for (int family = 0; family <= 9; ++family) {
-        for (const char* function : {"MEM", "REC", "RMS"}) {
+        for (const char* function : { "MEM", "REC", "RMS" }) {
             if (!synth::FamilyKeepsFunction(family, function))
                 continue;
             synth::Recording r
@@ -134,9 +139,8 @@ TEST(AllocationBound, MutatedHeadersNeverHoldMoreThanTheFileCanFill)
                     continue;
                 ++loaded;
                 const std::uint64_t held = HeldBytes(doc.GetTables());
-                ASSERT_LE(held, AllocationLimit(mutated.size()))
-                    << "family " << family << " " << function << " #" << m << ": " << held << " bytes from "
-                    << mutated.size();
+                ASSERT_LE(held, AllocationLimit(mutated.size())) << "family " << family << " " << function << " #" << m
+                                                                 << ": " << held << " bytes from " << mutated.size();
                 largestRatio = std::max(largestRatio, static_cast<double>(held) / static_cast<double>(mutated.size()));
                 largestHeld = std::max(largestHeld, held);
             }

@@ -11,7 +11,7 @@ namespace {
 
 TEST(ByteReader, ReadsBothByteOrders)
 {
-    const std::array<std::uint8_t, 8> bytes{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0};
+    const std::array<std::uint8_t, 8> bytes { 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0 };
     ByteReader be(bytes, ByteOrder::Big);
     ByteReader le(bytes, ByteOrder::Little);
     EXPECT_EQ(be.u16(0), 0x1234);
@@ -28,8 +28,8 @@ TEST(ByteReader, FloatsComeFromTheirBitPatterns)
     const float value = -1.5f;
     std::uint32_t bits;
     std::memcpy(&bits, &value, 4);
-    const std::array<std::uint8_t, 4> be{static_cast<std::uint8_t>(bits >> 24), static_cast<std::uint8_t>(bits >> 16),
-                                         static_cast<std::uint8_t>(bits >> 8), static_cast<std::uint8_t>(bits)};
+    const std::array<std::uint8_t, 4> be { static_cast<std::uint8_t>(bits >> 24), static_cast<std::uint8_t>(bits >> 16),
+        static_cast<std::uint8_t>(bits >> 8), static_cast<std::uint8_t>(bits) };
     EXPECT_EQ(ByteReader(be, ByteOrder::Big).f32(0), -1.5f);
 }
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "IndexTestFiles.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
 #include "support/SampleRoundTrip.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 namespace kp::test {
@@ -18,7 +18,7 @@ using kp::testing::WriteBytes;
 
 synth::Recording Memory(std::int64_t length, std::uint32_t salt)
 {
-    return Make("4170", "41700003", "MEM", length, {0, 3}, {0, 1}, salt);
+    return Make("4170", "41700003", "MEM", length, { 0, 3 }, { 0, 1 }, salt);
 }
 
 class DocumentOpen : public ::testing::Test {
@@ -165,7 +165,7 @@ TEST_F(DocumentOpen, LoggerFilesGoToTheCompanion)
     doc.SetCompanionFlagReset([&] { ++flagResets; });
     ASSERT_TRUE(doc.OnOpenDocument(good));
     EXPECT_FALSE(doc.OnOpenDocument(loggerPath));
-    EXPECT_EQ(launched, std::vector<std::filesystem::path>{loggerPath});
+    EXPECT_EQ(launched, std::vector<std::filesystem::path> { loggerPath });
     EXPECT_EQ(flagResets, 2);
     EXPECT_TRUE(doc.IsLoaded());
     EXPECT_EQ(doc.GetTitle(), "GOOD.MEM");
@@ -174,7 +174,7 @@ TEST_F(DocumentOpen, LoggerFilesGoToTheCompanion)
 TEST_F(DocumentOpen, IndexFileWithNoListedFileFound)
 {
     synth::IndexSpec blueprint;
-    blueprint.entries = {{1, synth::Name83Stored("WAVE0001", "MEM")}};
+    blueprint.entries = { { 1, synth::Name83Stored("WAVE0001", "MEM") } };
     const auto index = Write("A.IDX", synth::MakeIndexFile(blueprint));
     NullProgress progress;
     CKpDoc doc(messages_, progress, blockFiles_);
@@ -197,8 +197,8 @@ TEST_F(DocumentOpen, OnlyARealtimeIndexMarksTheDocumentAsOpenedFromAnIndex)
     synth::IndexSpec blueprint;
     blueprint.tag = "HIRM";
     blueprint.function = "R_M";
-    blueprint.fields = {{41, "REAL_IDX"}};
-    blueprint.entries = {{1, synth::Name83Stored("WAVE0001", "MEM")}};
+    blueprint.fields = { { 41, "REAL_IDX" } };
+    blueprint.entries = { { 1, synth::Name83Stored("WAVE0001", "MEM") } };
     const auto index = Write("A.R_M", synth::MakeIndexFile(blueprint));
     NullProgress progress;
     CKpDoc doc(messages_, progress, blockFiles_);
@@ -228,8 +228,8 @@ TEST_F(DocumentOpen, AbsurdDataLengthIsNotAllocated)
 TEST_F(DocumentOpen, PulsesUnderEnvelopeFailSilently)
 {
     const auto good = Write("GOOD.MEM", synth::WriteRecording(Memory(300, 10)));
-    const auto path =
-        Write("P.MEM", synth::WriteRecording(WithPulses(Make("3019", "30190001", "REC", 50, {0}, {}, 11), {0}, 12)));
+    const auto path = Write(
+        "P.MEM", synth::WriteRecording(WithPulses(Make("3019", "30190001", "REC", 50, { 0 }, {}, 11), { 0 }, 12)));
     NullProgress progress;
     CKpDoc doc(messages_, progress, blockFiles_);
     ASSERT_TRUE(doc.OnOpenDocument(good));

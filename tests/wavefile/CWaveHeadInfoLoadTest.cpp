@@ -12,7 +12,7 @@ using test::HeaderBytes;
 
 RecordSpec Main(const std::string& model, const std::string& version, const std::string& function = "MEM")
 {
-    return RecordSpec{"HW", {{2, model}, {4, function}, {6, "100"}, {9, version}}, {}};
+    return RecordSpec { "HW", { { 2, model }, { 4, function }, { 6, "100" }, { 9, version } }, {} };
 }
 
 TEST(HeaderLoad, MainRecordAloneEndsTheHeader)
@@ -34,9 +34,18 @@ TEST(HeaderLoad, FamilyComesFromTheVersionTextNotTheModel)
         const char* version;
         int family;
     } cases[] = {
-        {"4170", "5228ABCD", 6}, {"5228", "QX4767-1", 7}, {"4170", "QX3013", 8}, {"4170", "QX3122-01", 9},
-        {"4170", "QX519T01", 9}, {"4170", "3518", 0},     {"4170", "3384", 2},   {"4170", "5303", 3},
-        {"4170", "3945", 5},     {"5595", "9999", 1},     {"4170", "", 1},       {"4170", "QX47", 1},
+        { "4170", "5228ABCD", 6 },
+        { "5228", "QX4767-1", 7 },
+        { "4170", "QX3013", 8 },
+        { "4170", "QX3122-01", 9 },
+        { "4170", "QX519T01", 9 },
+        { "4170", "3518", 0 },
+        { "4170", "3384", 2 },
+        { "4170", "5303", 3 },
+        { "4170", "3945", 5 },
+        { "5595", "9999", 1 },
+        { "4170", "", 1 },
+        { "4170", "QX47", 1 },
     };
     for (const auto& c : cases) {
         CWaveHeadInfo head;
@@ -77,16 +86,17 @@ TEST(HeaderLoad, CountsFollowTheFamily)
 TEST(HeaderLoad, ChannelRecordsLandBySlotAndUnknownTagsAreSkipped)
 {
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(HeaderBytes(Main("4170", "4170"), {
-                                                               {"HC", {{1, "3"}, {2, "4357 analog"}}, {}},
-                                                               {"HC_02", {{1, "3"}, {2, "second"}}, {}},
-                                                               {"HXYZ", {{1, "1"}}, {}},
-                                                               {"HC02", {{1, "4"}}, {}}, // not of this family
-                                                               {"HL", {{1, "L2"}}, {}},
-                                                               {"HJ", {{1, "P1"}}, {}},
-                                                               {"HC", {{1, "353"}}, {}}, // no such slot
-                                                               {"HC", {{1, "0"}}, {}},
-                                                           })));
+    ASSERT_TRUE(head.Load(HeaderBytes(Main("4170", "4170"),
+        {
+            { "HC", { { 1, "3" }, { 2, "4357 analog" } }, {} },
+            { "HC_02", { { 1, "3" }, { 2, "second" } }, {} },
+            { "HXYZ", { { 1, "1" } }, {} },
+            { "HC02", { { 1, "4" } }, {} }, // not of this family
+            { "HL", { { 1, "L2" } }, {} },
+            { "HJ", { { 1, "P1" } }, {} },
+            { "HC", { { 1, "353" } }, {} }, // no such slot
+            { "HC", { { 1, "0" } }, {} },
+        })));
     ASSERT_NE(head.ChannelHeader(2), nullptr);
     EXPECT_EQ(FieldText(*head.ChannelHeader(2), 2), "4357 analog");
     ASSERT_NE(head.ChannelHeader02(2), nullptr);
@@ -106,21 +116,23 @@ TEST(HeaderLoad, ChannelRecordsLandBySlotAndUnknownTagsAreSkipped)
 TEST(HeaderLoad, FloatHeaderNumbersAtTheLimitAreDropped)
 {
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(HeaderBytes(Main("5228", "5228"), {
-                                                               {"HZ", {{1, "Z95"}}, {}},
-                                                               {"HZ", {{1, "Z96"}}, {}},
-                                                           })));
+    ASSERT_TRUE(head.Load(HeaderBytes(Main("5228", "5228"),
+        {
+            { "HZ", { { 1, "Z95" } }, {} },
+            { "HZ", { { 1, "Z96" } }, {} },
+        })));
     EXPECT_NE(head.FloatHeader(94), nullptr);
     EXPECT_EQ(head.FloatHeader(95), nullptr);
 
-    ASSERT_TRUE(head.Load(HeaderBytes(Main("QX3122", "QX3122"), {
-                                                                   {"HR", {{1, "R2"}}, {}},
-                                                                   {"HZ", {{1, "Z1"}}, {}},
-                                                                   {"HV", {{1, "V63"}}, {}},
-                                                                   {"HV", {{1, "V64"}}, {}},
-                                                                   {"HC02", {{1, "5"}}, {}},
-                                                                   {"HC", {{1, "5"}}, {}},
-                                                               })));
+    ASSERT_TRUE(head.Load(HeaderBytes(Main("QX3122", "QX3122"),
+        {
+            { "HR", { { 1, "R2" } }, {} },
+            { "HZ", { { 1, "Z1" } }, {} },
+            { "HV", { { 1, "V63" } }, {} },
+            { "HV", { { 1, "V64" } }, {} },
+            { "HC02", { { 1, "5" } }, {} },
+            { "HC", { { 1, "5" } }, {} },
+        })));
     EXPECT_NE(head.FloatHeader(1), nullptr);
     EXPECT_NE(head.FloatHeader(16), nullptr);
     EXPECT_NE(head.FloatHeader(94), nullptr);
@@ -132,15 +144,16 @@ TEST(HeaderLoad, FloatHeaderNumbersAtTheLimitAreDropped)
 TEST(HeaderLoad, Family8DesignationsOfGpsAndCalculationChannels)
 {
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(HeaderBytes(Main("QX3013", "QX3013"), {
-                                                                   {"HC", {{1, "GPS1"}}, {}},
-                                                                   {"HC", {{1, "GPS6"}}, {}},
-                                                                   {"HC", {{1, "GPS7"}}, {}},
-                                                                   {"HC", {{1, "W2-1"}}, {}},
-                                                                   {"HC", {{1, "12"}}, {}},
-                                                                   {"HW-002", {{2, "a"}}, {}},
-                                                                   {"HW-002", {{2, "b"}}, {}},
-                                                               })));
+    ASSERT_TRUE(head.Load(HeaderBytes(Main("QX3013", "QX3013"),
+        {
+            { "HC", { { 1, "GPS1" } }, {} },
+            { "HC", { { 1, "GPS6" } }, {} },
+            { "HC", { { 1, "GPS7" } }, {} },
+            { "HC", { { 1, "W2-1" } }, {} },
+            { "HC", { { 1, "12" } }, {} },
+            { "HW-002", { { 2, "a" } }, {} },
+            { "HW-002", { { 2, "b" } }, {} },
+        })));
     EXPECT_NE(head.ChannelHeader(240), nullptr);
     for (int s = 246; s < 253; ++s)
         EXPECT_NE(head.ChannelHeader(s), nullptr) << s;
@@ -153,11 +166,11 @@ TEST(HeaderLoad, Family8DesignationsOfGpsAndCalculationChannels)
 
 TEST(HeaderLoad, EventMarksBySlotByte)
 {
-    RecordSpec mark1{"HPE1", {}, {{8, {'1'}}}};
-    RecordSpec markC{"HPE", {}, {{8, {'C'}}}};
-    RecordSpec bad{"HPE", {}, {{8, {'a'}}}};
+    RecordSpec mark1 { "HPE1", {}, { { 8, { '1' } } } };
+    RecordSpec markC { "HPE", {}, { { 8, { 'C' } } } };
+    RecordSpec bad { "HPE", {}, { { 8, { 'a' } } } };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(HeaderBytes(Main("4170", "4170"), {mark1, markC, bad})));
+    ASSERT_TRUE(head.Load(HeaderBytes(Main("4170", "4170"), { mark1, markC, bad })));
     EXPECT_NE(head.EventMarkHeader(0), nullptr);
     EXPECT_NE(head.EventMarkHeader(2), nullptr);
     int present = 0;
@@ -168,10 +181,10 @@ TEST(HeaderLoad, EventMarksBySlotByte)
 
 TEST(HeaderLoad, SavePositionsOfFamily2)
 {
-    RecordSpec hba{"HBA", {{1, "1"}, {2, "40"}, {3, "3"}, {5, "2"}, {6, "20"}, {7, "4"}}, {}};
-    RecordSpec hbl{"HBL", {{1, "1"}, {2, "40"}, {3, "5"}}, {}};
+    RecordSpec hba { "HBA", { { 1, "1" }, { 2, "40" }, { 3, "3" }, { 5, "2" }, { 6, "20" }, { 7, "4" } }, {} };
+    RecordSpec hbl { "HBL", { { 1, "1" }, { 2, "40" }, { 3, "5" } }, {} };
     CWaveHeadInfo head;
-    ASSERT_TRUE(head.Load(HeaderBytes(Main("3384", "3384"), {hba, hbl})));
+    ASSERT_TRUE(head.Load(HeaderBytes(Main("3384", "3384"), { hba, hbl })));
     EXPECT_EQ(head.GetChannelDataCount(0), 40);
     EXPECT_EQ(head.GetChannelSavePosition(0), 3 * 512);
     EXPECT_EQ(head.GetChannelDataCount(1), 20);
@@ -205,7 +218,7 @@ TEST(HeaderLoad, OldHeaderOfFamily4)
 
 TEST(HeaderLoad, TruncatedHeaderIsAShortRead)
 {
-    auto bytes = HeaderBytes(Main("4170", "4170"), {{"HC", {{1, "1"}}, {}}, {"HC", {{1, "2"}}, {}}});
+    auto bytes = HeaderBytes(Main("4170", "4170"), { { "HC", { { 1, "1" } }, {} }, { "HC", { { 1, "2" } }, {} } });
     bytes.resize(bytes.size() - 1);
     CWaveHeadInfo head;
     EXPECT_THROW(head.Load(bytes), ShortReadError);

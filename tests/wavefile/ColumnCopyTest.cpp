@@ -11,15 +11,16 @@ namespace {
 TEST(ColumnCopy, EqualsThePlainCopy)
 {
     auto rng = SeededRandom(41);
-    for (std::size_t columns : {1u, 7u, 8u, 9u, 16u, 17u, 24u}) {
-        for (std::size_t extra : {0u, 1u, 6u}) {
-            for (std::size_t frames : {0u, 1u, 7u, 8u, 9u, 64u, 101u}) {
+    for (std::size_t columns : { 1u, 7u, 8u, 9u, 16u, 17u, 24u }) {
+        for (std::size_t extra : { 0u, 1u, 6u }) {
+            for (std::size_t frames : { 0u, 1u, 7u, 8u, 9u, 64u, 101u }) {
                 const std::size_t frameBytes = 2 * columns + extra;
                 std::vector<std::uint8_t> bytes(frameBytes * frames + 16);
                 for (auto& b : bytes)
                     b = static_cast<std::uint8_t>(rng());
                 const std::size_t offset = 3;
-                std::vector<std::vector<std::uint16_t>> fast(columns, std::vector<std::uint16_t>(offset + frames, 0xAAAA));
+                std::vector<std::vector<std::uint16_t>> fast(
+                    columns, std::vector<std::uint16_t>(offset + frames, 0xAAAA));
                 auto plain = fast;
                 std::vector<std::uint16_t*> fastOut, plainOut;
                 for (std::size_t j = 0; j < columns; ++j) {

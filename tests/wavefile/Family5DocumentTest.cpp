@@ -4,10 +4,10 @@
 
 #include "Family5TestFiles.h"
 #include "IndexTestFiles.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "support/SampleRoundTrip.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 namespace kp::test {

@@ -191,7 +191,7 @@ synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>
 TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
 {
     const auto blueprint = PairSpec({ { { { 0x1234, 0xAAAA } }, { { 0x8001, 0x5555 } }, { { 0x0002, 0x0F0F } } },
-                                   { { { 0xFFFF, 0x0001 } }, { { 0x0000, 0x0000 } } } },
+                                        { { { 0xFFFF, 0x0001 } }, { { 0x0000, 0x0000 } } } },
         5);
     const auto bytes = synth::WriteChunkedFile(blueprint).bytes;
     test5::Loaded loaded;

@@ -53,7 +53,8 @@ TEST(Family5Header, FindsSubChunksByTagIndexAndSubKindBehindLongHeaders)
 {
     ChunkedFileSpec blueprint = test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     std::vector<std::uint8_t> events(40, 0x11);
-    blueprint.infos[0].extra = { { "LX__EVNT", 0, 0, events }, { "SSACUNIT", 0, 98, { 7 } }, { "SSACUNIT", 1, 98, { 8 } } };
+    blueprint.infos[0].extra
+        = { { "LX__EVNT", 0, 0, events }, { "SSACUNIT", 0, 98, { 7 } }, { "SSACUNIT", 1, 98, { 8 } } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
 
@@ -269,7 +270,8 @@ TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
     ChunkedFileSpec blueprint = TwoInfos();
     blueprint.records
         = { { "HC", { { 1, "4" }, { 28, "50.0" }, { 41, "2000" } }, {} }, { "HC", { { 1, "5" }, { 22, "~cC" } }, {} } };
-    blueprint.infos[0].channels = { { 3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV" }, { 4, 1, 1.0, 0.0, 0, 7, "OFF", "A" } };
+    blueprint.infos[0].channels
+        = { { 3, 1, 0.5, 12.0, 1280, 0x1234, "HRS", "mV" }, { 4, 1, 1.0, 0.0, 0, 7, "OFF", "A" } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
     EXPECT_DOUBLE_EQ(head.GetValuePerCode(3), 0.25); // x the vernier of 50 %

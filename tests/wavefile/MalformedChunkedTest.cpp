@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "IndexTestFiles.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
 #include "synth/DemoRecordings.h"
 #include "synth/Family5Writer.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 namespace kp::test {
@@ -28,7 +28,7 @@ synth::ChunkedFileSpec CoarseSetSpec(std::int64_t points)
     for (auto& a : r.analog)
         a.primary.assign(8, 5);
     synth::Family5Options options;
-    options.analogSet = {{r.analog[1].slot, 1}};
+    options.analogSet = { { r.analog[1].slot, 1 } };
     options.periods[1].mantissa = 8;
     options.periods[1].exponent = 0;
     synth::ChunkedFileSpec blueprint = synth::DescribeFamily5File(r, options);
@@ -40,7 +40,8 @@ TEST(MalformedChunked, BlocksFillingTheSamePointsOverAndOverAreRefused)
 {
     constexpr std::int64_t kPoints = 400000;
     synth::ChunkedFileSpec blueprint = CoarseSetSpec(kPoints);
-    const auto coarse = std::find_if(blueprint.blocks.begin(), blueprint.blocks.end(), [](const auto& b) { return b.indexByte == 1; });
+    const auto coarse = std::find_if(
+        blueprint.blocks.begin(), blueprint.blocks.end(), [](const auto& b) { return b.indexByte == 1; });
     ASSERT_NE(coarse, blueprint.blocks.end());
     synth::ChunkBlockSpec again = *coarse;
     again.startPoint = 0;

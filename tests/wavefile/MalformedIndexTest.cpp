@@ -7,13 +7,13 @@
 #include <optional>
 
 #include "IndexTestFiles.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
 #include "synth/DemoRecordings.h"
 #include "synth/IndexWriter.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 namespace kp::test {
@@ -28,7 +28,10 @@ struct LayoutCase {
     const char* model;
 };
 
-std::ostream& operator<<(std::ostream& os, const LayoutCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const LayoutCase& c)
+{
+    return os << c.name;
+}
 
 class MalformedIndex : public ::testing::TestWithParam<LayoutCase> {
 protected:
@@ -57,7 +60,7 @@ protected:
         blueprint.model = GetParam().model;
         std::uint32_t block = 1;
         for (auto& n : names)
-            blueprint.entries.push_back({block++, std::move(n)});
+            blueprint.entries.push_back({ block++, std::move(n) });
         return blueprint;
     }
 
@@ -93,13 +96,13 @@ protected:
     RecordingMessages messages_;
     NullProgress progress_;
     CBlockFileList blockFiles_;
-    CKpDoc doc_{messages_, progress_, blockFiles_};
+    CKpDoc doc_ { messages_, progress_, blockFiles_ };
     synth::Recording previousRecording_;
 };
 
 TEST_P(MalformedIndex, ListingItselfOpensItselfAsARecordingAndFails)
 {
-    const auto index = WriteIndex(Blueprint({Stored("INDEX", "IDX")}));
+    const auto index = WriteIndex(Blueprint({ Stored("INDEX", "IDX") }));
     EXPECT_FALSE(doc_.OnOpenDocument(index));
     // The listed file is read like any recording; an index is none.
     ExpectOneMessage(KpFormat(IDS_NOT_WAVEFORM_FILE, index.string()));
@@ -108,8 +111,8 @@ TEST_P(MalformedIndex, ListingItselfOpensItselfAsARecordingAndFails)
 
 TEST_P(MalformedIndex, ListingAnotherIndexDoesNotFollowIt)
 {
-    WriteBytes(folder_ / "OTHER.IDX", synth::MakeIndexFile(Blueprint({Stored("INDEX", "IDX")})));
-    const auto index = WriteIndex(Blueprint({Stored("OTHER", "IDX")}));
+    WriteBytes(folder_ / "OTHER.IDX", synth::MakeIndexFile(Blueprint({ Stored("INDEX", "IDX") })));
+    const auto index = WriteIndex(Blueprint({ Stored("OTHER", "IDX") }));
     EXPECT_FALSE(doc_.OnOpenDocument(index));
     ExpectOneMessage(KpFormat(IDS_NOT_WAVEFORM_FILE, (folder_ / "OTHER.IDX").string()));
     ExpectEmptyDocument();
@@ -118,7 +121,7 @@ TEST_P(MalformedIndex, ListingAnotherIndexDoesNotFollowIt)
 TEST_P(MalformedIndex, ListedFilesThatCannotBeOpenedAreNotFound)
 {
     std::filesystem::create_directory(folder_ / "FOLDER.MEM");
-    std::vector<std::string> names{Stored("MISSING", "MEM"), Stored("FOLDER", "MEM")};
+    std::vector<std::string> names { Stored("MISSING", "MEM"), Stored("FOLDER", "MEM") };
     if (GetParam().layout != synth::IndexLayout::Block16)
         names.push_back("../PREVIOUS.MEM"); // leaves the index's folder: listed, never followed
     const auto index = WriteIndex(Blueprint(names));
@@ -132,10 +135,10 @@ TEST_P(MalformedIndex, ListedFilesThatCannotBeOpenedAreNotFound)
 
 TEST_P(MalformedIndex, CountsThatAreNoCountKeepThePreviousDocument)
 {
-    for (const std::string count : {"abc", "-1", "0", "", "99999", "999999999999"}) {
+    for (const std::string count : { "abc", "-1", "0", "", "99999", "999999999999" }) {
         SCOPED_TRACE("count \"" + count + "\"");
         messages_.clear();
-        synth::IndexSpec blueprint = Blueprint({Stored("PREVIOUS", "MEM")});
+        synth::IndexSpec blueprint = Blueprint({ Stored("PREVIOUS", "MEM") });
         blueprint.countText = count.empty() ? std::string(1, '\0') : count;
         const auto index = WriteIndex(blueprint);
         EXPECT_FALSE(doc_.OnOpenDocument(index));
@@ -146,7 +149,7 @@ TEST_P(MalformedIndex, CountsThatAreNoCountKeepThePreviousDocument)
 
 TEST_P(MalformedIndex, IndexCutInsideItsTableIsRefused)
 {
-    auto bytes = synth::MakeIndexFile(Blueprint({Stored("PREVIOUS", "MEM"), Stored("PREVIOUS", "MEM")}));
+    auto bytes = synth::MakeIndexFile(Blueprint({ Stored("PREVIOUS", "MEM"), Stored("PREVIOUS", "MEM") }));
     bytes.resize(bytes.size() - 1);
     const auto index = folder_ / "INDEX.IDX";
     WriteBytes(index, bytes);
@@ -161,7 +164,7 @@ TEST_P(MalformedIndex, ShortListedFileAsksWhetherToKeepItsPart)
     auto bytes = synth::WriteRecording(r);
     bytes.resize(bytes.size() - 100);
     WriteBytes(folder_ / "SHORT.MEM", bytes);
-    const auto index = WriteIndex(Blueprint({Stored("SHORT", "MEM")}));
+    const auto index = WriteIndex(Blueprint({ Stored("SHORT", "MEM") }));
 
     ASSERT_TRUE(doc_.OnOpenDocument(index));
     ASSERT_EQ(messages_.shown().size(), 1u);
@@ -176,10 +179,10 @@ TEST_P(MalformedIndex, ShortListedFileAsksWhetherToKeepItsPart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, MalformedIndex,
-                         ::testing::Values(LayoutCase{"Block16", synth::IndexLayout::Block16, "4170"},
-                                           LayoutCase{"Block132", synth::IndexLayout::Block132, "5228"},
-                                           LayoutCase{"Utf16", synth::IndexLayout::Utf16, "QX3122"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(LayoutCase { "Block16", synth::IndexLayout::Block16, "4170" },
+        LayoutCase { "Block132", synth::IndexLayout::Block132, "5228" },
+        LayoutCase { "Utf16", synth::IndexLayout::Utf16, "QX3122" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kp::test

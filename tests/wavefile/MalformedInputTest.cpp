@@ -9,12 +9,12 @@
 #include <optional>
 
 #include "IndexTestFiles.h"
-#include "wavefile/BlockFileList.h"
 #include "platform/ProgressWindow.h"
 #include "platform/UserMessages.h"
 #include "resources/StringTable.h"
 #include "synth/DemoRecordings.h"
 #include "synth/RecordingWriter.h"
+#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/OldHeader.h"
@@ -116,7 +116,10 @@ protected:
     std::optional<CKpDoc> doc_;
 };
 
-std::string FamilyName(const ::testing::TestParamInfo<int>& info) { return "Family" + std::to_string(info.param); }
+std::string FamilyName(const ::testing::TestParamInfo<int>& info)
+{
+    return "Family" + std::to_string(info.param);
+}
 
 // ------------------------------------------------------------------ cut short
 
@@ -127,13 +130,13 @@ TEST_P(MalformedRecording, CutInsideTheHeaderShowsTheShortFileMessageAndLoadsNot
     ASSERT_GT(header, 512u);
     std::vector<std::uint64_t> cuts;
     for (std::uint64_t at = 512; at < header; at += 512) {
-        cuts.push_back(at);       // at a record boundary
+        cuts.push_back(at); // at a record boundary
         cuts.push_back(at + 100); // inside the next record
     }
     cuts.push_back(100); // inside the first record, past the fields recognition reads
     for (const std::uint64_t cut : cuts) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
-        const Opened o = Open({bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)});
+        const Opened o = Open({ bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut) });
         EXPECT_FALSE(o.loaded);
         ASSERT_EQ(o.shown.size(), 1u);
         EXPECT_EQ(o.shown[0].text, ShortFileText(o));
@@ -158,7 +161,7 @@ TEST_P(MalformedRecording, CutInsideTheDataKeepsWhatWasReadWhenAskedTo)
     const auto bytes = synth::WriteRecording(r);
     const std::uint64_t header = HeaderSizeOf(bytes);
     const std::uint64_t data = bytes.size() - header;
-    for (const std::uint64_t cut : {header, header + 1, header + data / 2, bytes.size() - 1}) {
+    for (const std::uint64_t cut : { header, header + 1, header + data / 2, bytes.size() - 1 }) {
         SCOPED_TRACE("cut at " + std::to_string(cut) + " of " + std::to_string(bytes.size()));
         const std::vector<std::uint8_t> shortened(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut));
 
@@ -209,7 +212,7 @@ void SetDataLength(int family, std::vector<std::uint8_t>& bytes, const std::stri
 TEST_P(MalformedRecording, DataLengthThatIsNoCountIsRefused)
 {
     const auto bytes = synth::WriteRecording(Sample(Family()));
-    for (const std::string text : {"abc", "-5", "0", ""}) {
+    for (const std::string text : { "abc", "-5", "0", "" }) {
         SCOPED_TRACE("data length \"" + text + "\"");
         auto broken = bytes;
         SetDataLength(Family(), broken, text);
@@ -220,7 +223,8 @@ TEST_P(MalformedRecording, DataLengthThatIsNoCountIsRefused)
         // header's is first read at load, where a saved channel without
         // points fails like an allocation.
         EXPECT_EQ(o.shown[0].text,
-                  Family() == 4 ? std::string(KpString(IDS_MEMORY_INSUFFICIENT)) : std::string(KpString(IDS_DATA_LENGTH_ZERO)));
+            Family() == 4 ? std::string(KpString(IDS_MEMORY_INSUFFICIENT))
+                          : std::string(KpString(IDS_DATA_LENGTH_ZERO)));
         ExpectEmpty();
     }
 }
@@ -228,7 +232,7 @@ TEST_P(MalformedRecording, DataLengthThatIsNoCountIsRefused)
 TEST_P(MalformedRecording, DataLengthBeyondTheFileIsRefusedBeforeAllocating)
 {
     const auto bytes = synth::WriteRecording(Sample(Family()));
-    for (const std::string text : {"9999999999", "2000000", "999999999999"}) {
+    for (const std::string text : { "9999999999", "2000000", "999999999999" }) {
         if (Family() == 4 && text.size() > oldheader::kDataLengthSize)
             continue;
         SCOPED_TRACE("data length " + text);
@@ -248,7 +252,7 @@ TEST_P(MalformedRecording, RecordCountBeyondTheFileEndsInsideTheHeader)
     if (Family() == 4)
         GTEST_SKIP() << "the old header has a fixed size";
     auto bytes = synth::WriteRecording(Sample(Family()));
-    for (const std::string text : {"99999999999", "2147483648", "9000"}) {
+    for (const std::string text : { "99999999999", "2147483648", "9000" }) {
         SCOPED_TRACE("record count " + text);
         auto broken = bytes;
         SetField(broken, 0, 1, text);
@@ -282,15 +286,20 @@ TEST_P(MalformedRecording, RecordWithoutChannelsCannotClaimMorePointsThanItsFile
 std::vector<std::pair<std::size_t, std::size_t>> CountFields(int family)
 {
     switch (family) {
-    case 0: return {{21 * 12, 12}, {22 * 12, 12}};
+    case 0:
+        return { { 21 * 12, 12 }, { 22 * 12, 12 } };
     case 1:
     case 2:
     case 5:
     case 6:
-    case 7: return {{26 * 12, 12}, {27 * 12, 12}};
-    case 3: return {{10 * 12, 12}, {15 * 12, 12}}; // ring start, ring size
-    case 4: return {{oldheader::kAnalogCount, 3}, {oldheader::kLogicCount, 3}};
-    default: return {};
+    case 7:
+        return { { 26 * 12, 12 }, { 27 * 12, 12 } };
+    case 3:
+        return { { 10 * 12, 12 }, { 15 * 12, 12 } }; // ring start, ring size
+    case 4:
+        return { { oldheader::kAnalogCount, 3 }, { oldheader::kLogicCount, 3 } };
+    default:
+        return {};
     }
 }
 
@@ -298,7 +307,7 @@ TEST_P(MalformedRecording, CountsOutOfRangeNeitherCrashNorOverAllocate)
 {
     const auto bytes = synth::WriteRecording(Sample(Family()));
     for (const auto& [offset, width] : CountFields(Family())) {
-        for (const std::string text : {"-4", "abc", "999", "99999999999", "-99999999999"}) {
+        for (const std::string text : { "-4", "abc", "999", "99999999999", "-99999999999" }) {
             if (text.size() > width)
                 continue;
             SCOPED_TRACE("count at byte " + std::to_string(offset) + " \"" + text + "\"");

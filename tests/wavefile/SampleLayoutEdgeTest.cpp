@@ -11,7 +11,10 @@
 namespace kp::test {
 namespace {
 
-std::size_t HeaderSize(const std::vector<std::uint8_t>& file) { return DecodeFile(file, 0, 1).head.GetHeaderSize(); }
+std::size_t HeaderSize(const std::vector<std::uint8_t>& file)
+{
+    return DecodeFile(file, 0, 1).head.GetHeaderSize();
+}
 
 synth::LogicUnitSpec Unit(int unit, std::vector<std::uint8_t> primary, std::vector<std::uint8_t> secondary = {})
 {
@@ -25,7 +28,7 @@ synth::LogicUnitSpec Unit(int unit, std::vector<std::uint8_t> primary, std::vect
 TEST(Family0Samples, BitNineWidensWithOnes)
 {
     synth::Recording r = Make("3518", "35180001", "MEM", 2, {}, {}, 0);
-    r.analog.push_back(Analog(0, {0xF200, 0x0100}));
+    r.analog.push_back(Analog(0, { 0xF200, 0x0100 }));
     const auto file = synth::WriteRecording(r);
     const std::size_t data = HeaderSize(file);
     ASSERT_EQ(file.size(), data + 4);
@@ -33,18 +36,18 @@ TEST(Family0Samples, BitNineWidensWithOnes)
     EXPECT_EQ(LoadLE16(&file[data + 2]), 0x0100);
     Decoded d = DecodeFile(file);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(d.tables.analog[0].primary, (std::vector<std::uint16_t>{0xF200, 0x0100}));
+    EXPECT_EQ(d.tables.analog[0].primary, (std::vector<std::uint16_t> { 0xF200, 0x0100 }));
 
     // 0x0200 would come back as 0xF200: the writer refuses it.
-    r.analog[0].primary = {0x0200, 0};
+    r.analog[0].primary = { 0x0200, 0 };
     EXPECT_THROW(synth::WriteRecording(r), std::invalid_argument);
 }
 
 TEST(Family0Samples, PairWordsCrossAnalogAndLogic)
 {
     synth::Recording r = Make("3518", "35180001", "REC", 1, {}, {}, 0);
-    r.analog.push_back(Analog(1, {0x0123}, {0x0456}));
-    r.logicUnits.push_back(Unit(1, {0xA}, {0x5}));
+    r.analog.push_back(Analog(1, { 0x0123 }, { 0x0456 }));
+    r.logicUnits.push_back(Unit(1, { 0xA }, { 0x5 }));
     const auto file = synth::WriteRecording(r);
     const std::size_t block1 = HeaderSize(file) + 4; // position 0's block holds one pair
     // First word: primary analog, secondary probes; second word the other two.
@@ -65,7 +68,7 @@ TEST(Family3Samples, RingStartPlacesStoredRecords)
     r.analog.push_back(Analog(0, codes));
     const auto file = synth::WriteRecording(r);
     const std::size_t data = HeaderSize(file);
-    EXPECT_EQ(LoadBE16(&file[data]), 107);     // the first stored record is point 7
+    EXPECT_EQ(LoadBE16(&file[data]), 107); // the first stored record is point 7
     EXPECT_EQ(LoadBE16(&file[data + 6]), 100); // the fourth is point 0
     Decoded d = DecodeFile(file);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete);
@@ -74,7 +77,7 @@ TEST(Family3Samples, RingStartPlacesStoredRecords)
 
 TEST(Family3Samples, RingThatCannotHoldTheRecord)
 {
-    synth::Recording r = WithRing(Make("3019", "30190001", "MEM", 8, {0}, {}, 1), 8, 2);
+    synth::Recording r = WithRing(Make("3019", "30190001", "MEM", 8, { 0 }, {}, 1), 8, 2);
     auto file = synth::WriteRecording(r);
     // A data length beyond the ring names points the ring never held.
     auto patch = [&](int field, const std::string& text) {
@@ -84,15 +87,15 @@ TEST(Family3Samples, RingThatCannotHoldTheRecord)
     patch(6, "12");
     Decoded longer = DecodeFile(file);
     EXPECT_EQ(longer.result.status, DecodeStatus::ShortFile);
-    EXPECT_TRUE(std::equal(r.analog[0].primary.begin(), r.analog[0].primary.end(),
-                           longer.tables.analog[0].primary.begin()));
+    EXPECT_TRUE(
+        std::equal(r.analog[0].primary.begin(), r.analog[0].primary.end(), longer.tables.analog[0].primary.begin()));
     patch(10, "8"); // start outside the ring
     EXPECT_EQ(DecodeFile(file).result.status, DecodeStatus::Refused);
 }
 
 TEST(Family3Samples, PulsesUnderPairsFailTheAllocation)
 {
-    synth::Recording r = WithPulses(Make("3019", "30190001", "REC", 4, {0}, {}, 2), {1}, 3);
+    synth::Recording r = WithPulses(Make("3019", "30190001", "REC", 4, { 0 }, {}, 2), { 1 }, 3);
     Decoded d = DecodeFile(synth::WriteRecording(r));
     EXPECT_EQ(d.allocation.status, AllocateStatus::PulseUnderPairs);
     EXPECT_FALSE(d.tables.analog[0].saved);
@@ -101,7 +104,7 @@ TEST(Family3Samples, PulsesUnderPairsFailTheAllocation)
 TEST(Family1Samples, MemoryUnitsShareBytesInOrder)
 {
     synth::Recording r = Make("4170", "41700003", "MEM", 1, {}, {}, 0);
-    r.logicUnits = {Unit(0, {0x1}), Unit(1, {0x2}), Unit(3, {0x8})};
+    r.logicUnits = { Unit(0, { 0x1 }), Unit(1, { 0x2 }), Unit(3, { 0x8 }) };
     const auto file = synth::WriteRecording(r);
     const std::size_t data = HeaderSize(file);
     ASSERT_EQ(file.size(), data + 2);
@@ -118,7 +121,7 @@ TEST(Family1Samples, MemoryUnitsShareBytesInOrder)
 TEST(Family1Samples, EnvelopeUnitsTakeAReversedByteEach)
 {
     synth::Recording r = Make("4170", "41700003", "REC", 1, {}, {}, 0);
-    r.logicUnits = {Unit(2, {0x1}, {0x2})};
+    r.logicUnits = { Unit(2, { 0x1 }, { 0x2 }) };
     const auto file = synth::WriteRecording(r);
     EXPECT_EQ(file[HeaderSize(file)], ReverseBits8(0x21));
     Decoded d = DecodeFile(file);
@@ -128,7 +131,7 @@ TEST(Family1Samples, EnvelopeUnitsTakeAReversedByteEach)
 
 TEST(Family2Samples, ChannelsKeepTheirOwnDataCounts)
 {
-    synth::Recording r = Make("3384", "33840001", "MEM", 100, {}, {0}, 4);
+    synth::Recording r = Make("3384", "33840001", "MEM", 100, {}, { 0 }, 4);
     r.analog.push_back(Analog(0, std::vector<std::uint16_t>(100, 7)));
     r.analog.push_back(Analog(3, std::vector<std::uint16_t>(60, 9)));
     Decoded d = DecodeFile(synth::WriteRecording(r));
@@ -149,7 +152,7 @@ TEST(Family2Samples, ChannelsKeepTheirOwnDataCounts)
 TEST(Family2Samples, LogicIsSwappedReversedAndSignExtended)
 {
     synth::Recording r = Make("3384", "33840001", "MEM", 2, {}, {}, 0);
-    r.logicUnits = {Unit(0, {0x1, 0x0}), Unit(3, {0x0, 0x8})};
+    r.logicUnits = { Unit(0, { 0x1, 0x0 }), Unit(3, { 0x0, 0x8 }) };
     const auto file = synth::WriteRecording(r);
     const std::size_t logic = file.size() - 4;
     EXPECT_EQ(LoadBE16(&file[logic]), SwapBytes16(ReverseBits16(0x0001)));
@@ -157,15 +160,15 @@ TEST(Family2Samples, LogicIsSwappedReversedAndSignExtended)
     EXPECT_EQ(d.tables.logicGroups.groups[0].primary[0], 0x00000001u);
     EXPECT_EQ(d.tables.logicGroups.groups[0].primary[1], 0xFFFF8000u);
     // Unit 4 only repeats unit 3's last probe: a value of its own is refused.
-    r.logicUnits.push_back(Unit(4, {0x1, 0xF}));
+    r.logicUnits.push_back(Unit(4, { 0x1, 0xF }));
     EXPECT_THROW(synth::WriteRecording(r), std::invalid_argument);
 }
 
 TEST(Family4Samples, ZeroOffsetFollowsTheInputUnit)
 {
     synth::Recording r = Make("4756", "", "MEM", 1, {}, {}, 0);
-    r.analog.push_back(Analog(0, {5}));
-    r.analog.push_back(Analog(2, {0xFFFF}));
+    r.analog.push_back(Analog(0, { 5 }));
+    r.analog.push_back(Analog(2, { 0xFFFF }));
     r.analog[1].fields[2] = "4522";
     const auto file = synth::WriteRecording(r);
     ASSERT_EQ(file.size(), oldheader::kSize + 4);
@@ -180,7 +183,7 @@ TEST(Family4Samples, ZeroOffsetFollowsTheInputUnit)
 TEST(Family4Samples, EnvelopeLogicPairs)
 {
     synth::Recording r = Make("4756", "", "REC", 1, {}, {}, 0);
-    r.logicUnits = {Unit(4, {0xC}, {0x4})};
+    r.logicUnits = { Unit(4, { 0xC }, { 0x4 }) };
     const auto file = synth::WriteRecording(r);
     // Block 1 (units 4-7) follows an empty block 0; d = primary, q = primary AND NOT secondary.
     ASSERT_EQ(file.size(), oldheader::kSize + 8);
@@ -189,13 +192,13 @@ TEST(Family4Samples, EnvelopeLogicPairs)
     Decoded d = DecodeFile(file);
     EXPECT_EQ(d.tables.logicGroups.groups[0].primary[0], 0xCu << 16);
     EXPECT_EQ(d.tables.logicGroups.groups[0].secondary[0], 0x4u << 16);
-    r.logicUnits[0].secondary = {0x3}; // not inside the primary set
+    r.logicUnits[0].secondary = { 0x3 }; // not inside the primary set
     EXPECT_THROW(synth::WriteRecording(r), std::invalid_argument);
 }
 
 TEST(TableAllocation, SizesAreExactAndSecondaryOnlyForPairs)
 {
-    Decoded mem = DecodeFile(synth::WriteRecording(Make("4170", "41700003", "MEM", 37, {2}, {9}, 5)));
+    Decoded mem = DecodeFile(synth::WriteRecording(Make("4170", "41700003", "MEM", 37, { 2 }, { 9 }, 5)));
     EXPECT_EQ(mem.tables.analog[2].primary.size(), 37u);
     EXPECT_TRUE(mem.tables.analog[2].secondary.empty());
     EXPECT_FALSE(mem.tables.analog[1].saved);
@@ -204,14 +207,14 @@ TEST(TableAllocation, SizesAreExactAndSecondaryOnlyForPairs)
     EXPECT_TRUE(mem.tables.logicGroups.groups[1].saved);
     EXPECT_EQ(mem.allocation.bytes, 37u * 2 + 2 * 37u * 4);
 
-    Decoded rec = DecodeFile(synth::WriteRecording(Make("4170", "41700003", "REC", 37, {2}, {}, 6)));
+    Decoded rec = DecodeFile(synth::WriteRecording(Make("4170", "41700003", "REC", 37, { 2 }, {}, 6)));
     EXPECT_EQ(rec.tables.analog[2].secondary.size(), 37u);
     EXPECT_FALSE(rec.tables.logicGroups.logicPresent);
 }
 
 TEST(TableAllocation, ClaimsBeyondTheFileAreRefusedBeforeAllocating)
 {
-    synth::Recording r = Make("4170", "41700003", "MEM", 10, {0, 1}, {}, 7);
+    synth::Recording r = Make("4170", "41700003", "MEM", 10, { 0, 1 }, {}, 7);
     auto file = synth::WriteRecording(r);
     const std::string huge = "400000000000";
     std::fill_n(file.begin() + 72, 12, 0);
@@ -243,16 +246,16 @@ TEST(SampleProgress, StepsFollowTheLayout)
         EXPECT_EQ(ProgressRange(d.layout, r.dataLength), expectedRange) << r.model;
         ASSERT_EQ(AllocateTables(d.layout, 0, r.dataLength, file.size(), d.tables).status, AllocateStatus::Ok);
         std::int64_t count = 0;
-        DecodeRequest request{d.head, file, d.tables, 0, r.dataLength, [&] { return ++count < 3; }, {}};
+        DecodeRequest request { d.head, file, d.tables, 0, r.dataLength, [&] { return ++count < 3; }, {} };
         EXPECT_EQ(DecodeSamples(request).status, DecodeStatus::Cancelled) << r.model;
         EXPECT_EQ(count, 3) << r.model; // stops at the step that said no
     };
     // Per point: every 2000 points.
-    steps(Make("4170", "41700003", "MEM", 9000, {0, 1}, {}, 8), 9000 / 2000 + 1);
+    steps(Make("4170", "41700003", "MEM", 9000, { 0, 1 }, {}, 8), 9000 / 2000 + 1);
     // Channel blocks: (2 channels + 1 logic block) x 9000 / 5000 values.
-    steps(Make("3384", "33840001", "MEM", 9000, {0, 1}, {0}, 9), 3 * 9000 / 5000 + 1);
+    steps(Make("3384", "33840001", "MEM", 9000, { 0, 1 }, { 0 }, 9), 3 * 9000 / 5000 + 1);
     // The oldest family: once per channel position.
-    steps(Make("3518", "35180001", "MEM", 100, {0, 1, 2, 3}, {}, 10, true), 4);
+    steps(Make("3518", "35180001", "MEM", 100, { 0, 1, 2, 3 }, {}, 10, true), 4);
 }
 
 } // namespace

@@ -34,8 +34,9 @@ std::vector<std::uint8_t> BigEndianFloat(float value)
 std::pair<std::size_t, std::vector<std::uint8_t>> HexDoubleField(int field, double value)
 {
     char digits[17];
-    std::snprintf(digits, sizeof digits, "%016llX", static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
-    return {static_cast<std::size_t>(field) * 12, std::vector<std::uint8_t>(digits, digits + 16)};
+    std::snprintf(
+        digits, sizeof digits, "%016llX", static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
+    return { static_cast<std::size_t>(field) * 12, std::vector<std::uint8_t>(digits, digits + 16) };
 }
 
 } // namespace
@@ -47,8 +48,8 @@ void CheckBinaryScaling(const Recording& recording, int family)
     if (family != 4 && family != 7 && family != 8)
         throw std::invalid_argument("family " + std::to_string(family) + " keeps its scaling as text");
     for (const auto& [slot, scaling] : recording.binaryScaling) {
-        const bool saved = std::any_of(recording.analog.begin(), recording.analog.end(),
-                                       [slot](const AnalogSpec& a) { return a.slot == slot; });
+        const bool saved = std::any_of(
+            recording.analog.begin(), recording.analog.end(), [slot](const AnalogSpec& a) { return a.slot == slot; });
         if (!saved)
             throw std::invalid_argument("binary scaling for slot " + std::to_string(slot) + ", no analog channel");
     }
@@ -94,23 +95,23 @@ std::vector<RecordSpec> Family7UnitBlocks(const Recording& recording)
         units[a.slot / kUnitChannels].push_back(a.slot);
     std::vector<RecordSpec> blocks;
     for (const auto& [unit, slots] : units) {
-        const auto scaled = std::count_if(slots.begin(), slots.end(),
-                                          [&](int slot) { return BinaryScalingOf(recording, slot) != nullptr; });
+        const auto scaled = std::count_if(
+            slots.begin(), slots.end(), [&](int slot) { return BinaryScalingOf(recording, slot) != nullptr; });
         if (scaled == 0)
             continue;
         if (static_cast<std::size_t>(scaled) != slots.size() || unit >= 99)
             throw std::invalid_argument("family 7: unit " + std::to_string(unit)
-                                        + " keeps all its channels in one block: give every channel binary scaling");
+                + " keeps all its channels in one block: give every channel binary scaling");
         char tag[16];
         std::snprintf(tag, sizeof tag, "HPF%02d", unit + 1);
-        RecordSpec r{tag, {}, {}};
+        RecordSpec r { tag, {}, {} };
         for (const int slot : slots) {
             const BinaryScaling& s = *BinaryScalingOf(recording, slot);
             const std::size_t n = 8 * static_cast<std::size_t>(slot % kUnitChannels);
-            r.bytes.push_back({f7::kValuePerCode + n, BigEndianDouble(s.valuePerCode)});
-            r.bytes.push_back({f7::kOffset + n, BigEndianDouble(s.valueOffset)});
-            r.bytes.push_back({f7::kScalingRatio + n, BigEndianDouble(s.ratio)});
-            r.bytes.push_back({f7::kScalingOffset + n, BigEndianDouble(s.offset)});
+            r.bytes.push_back({ f7::kValuePerCode + n, BigEndianDouble(s.valuePerCode) });
+            r.bytes.push_back({ f7::kOffset + n, BigEndianDouble(s.valueOffset) });
+            r.bytes.push_back({ f7::kScalingRatio + n, BigEndianDouble(s.ratio) });
+            r.bytes.push_back({ f7::kScalingOffset + n, BigEndianDouble(s.offset) });
         }
         blocks.push_back(std::move(r));
     }
@@ -119,8 +120,8 @@ std::vector<RecordSpec> Family7UnitBlocks(const Recording& recording)
 
 std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> Family8ScalingBytes(const BinaryScaling& scaling)
 {
-    return {HexDoubleField(14, scaling.valuePerCode), HexDoubleField(16, scaling.valueOffset),
-            HexDoubleField(22, scaling.ratio), HexDoubleField(24, scaling.offset)};
+    return { HexDoubleField(14, scaling.valuePerCode), HexDoubleField(16, scaling.valueOffset),
+        HexDoubleField(22, scaling.ratio), HexDoubleField(24, scaling.offset) };
 }
 
 } // namespace kp::synth

@@ -13,7 +13,10 @@ namespace {
 
 constexpr double kFullScale = 16000.0; // codes of a full-scale deflection
 
-std::uint16_t Code(double value) { return static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value))); }
+std::uint16_t Code(double value)
+{
+    return static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value)));
+}
 
 std::vector<std::uint16_t> Shape(int shape, std::int64_t points, double period, std::mt19937& rng)
 {
@@ -23,10 +26,18 @@ std::vector<std::uint16_t> Shape(int shape, std::int64_t points, double period, 
         const double phase = std::fmod(static_cast<double>(k), period) / period;
         double v = 0;
         switch (shape % 4) {
-        case 0: v = kFullScale * std::sin(2 * std::numbers::pi * phase); break;
-        case 1: v = phase < 0.5 ? kFullScale * 0.8 : -kFullScale * 0.8; break;
-        case 2: v = kFullScale * (2 * phase - 1); break;
-        default: v = noise(rng); break;
+        case 0:
+            v = kFullScale * std::sin(2 * std::numbers::pi * phase);
+            break;
+        case 1:
+            v = phase < 0.5 ? kFullScale * 0.8 : -kFullScale * 0.8;
+            break;
+        case 2:
+            v = kFullScale * (2 * phase - 1);
+            break;
+        default:
+            v = noise(rng);
+            break;
         }
         out[static_cast<std::size_t>(k)] = Code(v);
     }
@@ -37,7 +48,7 @@ AnalogSpec Channel(int slot, std::vector<std::uint16_t> codes)
 {
     AnalogSpec a;
     a.slot = slot;
-    a.fields = {{2, "4357 analog"}, {4, "1V"}, {16, "VOLT"}, {22, "V"}, {41, "1600"}};
+    a.fields = { { 2, "4357 analog" }, { 4, "1V" }, { 16, "VOLT" }, { 22, "V" }, { 41, "1600" } };
     a.primary = std::move(codes);
     return a;
 }
@@ -50,20 +61,21 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
     switch (family) {
     case 6:
         if (!pairs) {
-            words = {1, 4};
-            floats = {0, 11};
+            words = { 1, 4 };
+            floats = { 0, 11 };
         }
         break;
     case 8:
-        words = {15, 240, 245, 256, 263};
-        floats = {0, 7};
-        pulses = {0, 1};
+        words = { 15, 240, 245, 256, 263 };
+        floats = { 0, 7 };
+        pulses = { 0, 1 };
         break;
     case 9:
-        words = pairs ? std::vector<int>{7, 300} : std::vector<int>{5, 256, 351};
-        floats = pairs ? std::vector<int>{15, 31, 40} : std::vector<int>{0, 16, 32, 94};
+        words = pairs ? std::vector<int> { 7, 300 } : std::vector<int> { 5, 256, 351 };
+        floats = pairs ? std::vector<int> { 15, 31, 40 } : std::vector<int> { 0, 16, 32, 94 };
         break;
-    default: return;
+    default:
+        return;
     }
     const auto n = static_cast<std::size_t>(r.dataLength);
     auto wordValues = [&] {
@@ -120,8 +132,8 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
 // colours that read on a black and on a white background alike.
 void PlaceDemoChannels(Recording& r)
 {
-    static constexpr const char* kAnalogColours[] = { "220 40 40", "30 160 30", "50 100 240", "0 165 165",
-        "200 0 200", "225 130 0", "130 90 220", "150 120 60" };
+    static constexpr const char* kAnalogColours[]
+        = { "220 40 40", "30 160 30", "50 100 240", "0 165 165", "200 0 200", "225 130 0", "130 90 220", "150 120 60" };
     static constexpr const char* kLogicColours[] = { "220 40 40", "30 160 30", "50 100 240", "225 130 0" };
     const int n = static_cast<int>(r.analog.size());
     // Percent of the wave area's height from its bottom: the analog bands
@@ -152,7 +164,8 @@ Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, s
     r.version = "41700003";
     r.function = "MEM";
     r.dataLength = points;
-    r.mainFields = {{5, "---"}, {7, "2024-06-11"}, {8, "12:34:56"}, {10, "100"}, {11, "1ms"}, {14, "1600"}};
+    r.mainFields
+        = { { 5, "---" }, { 7, "2024-06-11" }, { 8, "12:34:56" }, { 10, "100" }, { 11, "1ms" }, { 14, "1600" } };
     for (int c = 0; c < channels; ++c)
         r.analog.push_back(Channel(c, Shape(c, points, 1000.0 * (1 + c % 5), rng)));
     for (int u = 0; u < logicUnits; ++u) {
@@ -174,7 +187,7 @@ Recording DemoRecording(std::uint32_t seed, std::int64_t points)
     r.mainFields[17] = "10%";
     r.mainFields[18] = "Demo record";
     PlaceDemoChannels(r);
-    for (const std::int64_t percent : {4, 12, 35, 60, 85})
+    for (const std::int64_t percent : { 4, 12, 35, 60, 85 })
         r.events.push_back(points * percent / 100);
     return r;
 }
@@ -186,51 +199,64 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
     Recording r;
     r.function = function;
     r.dataLength = points;
-    std::vector<int> slots{0, 1, 3};
-    std::vector<int> units{0, 1, 4};
+    std::vector<int> slots { 0, 1, 3 };
+    std::vector<int> units { 0, 1, 4 };
     switch (family) {
-    case 0: r.model = "3518"; r.version = "35180001"; break;
-    case 1: r.model = "4170"; r.version = "41700003"; break;
-    case 2: r.model = "3384"; r.version = "33840001"; units = {0, 1, 3}; break;
+    case 0:
+        r.model = "3518";
+        r.version = "35180001";
+        break;
+    case 1:
+        r.model = "4170";
+        r.version = "41700003";
+        break;
+    case 2:
+        r.model = "3384";
+        r.version = "33840001";
+        units = { 0, 1, 3 };
+        break;
     case 3:
         r.model = "3019";
         r.version = "30190001";
-        r.mainFields = {{15, std::to_string(points + 3)}, {10, "2"}};
+        r.mainFields = { { 15, std::to_string(points + 3) }, { 10, "2" } };
         break;
-    case 4: r.model = "4756"; break;
+    case 4:
+        r.model = "4756";
+        break;
     case 5:
         // The chunked frames reach logic units 0-3 only.
         r.model = "5595";
         r.version = "55950002";
-        units = {0, 1, 3};
+        units = { 0, 1, 3 };
         break;
     case 6:
         r.model = "5228";
         r.version = "52280102";
-        slots = pairs ? std::vector<int>{0, 3} : std::vector<int>{0, 2, 5};
-        units = pairs ? std::vector<int>{0, 1, 4, 15} : std::vector<int>{5, 6, 9};
+        slots = pairs ? std::vector<int> { 0, 3 } : std::vector<int> { 0, 2, 5 };
+        units = pairs ? std::vector<int> { 0, 1, 4, 15 } : std::vector<int> { 5, 6, 9 };
         break;
     case 7:
         r.model = "QX4767";
         r.version = "QX476701";
-        slots = pairs ? std::vector<int>{1, 2} : std::vector<int>{0, 3, 7};
-        units = pairs ? std::vector<int>{0, 2, 3} : std::vector<int>{0, 1, 3};
+        slots = pairs ? std::vector<int> { 1, 2 } : std::vector<int> { 0, 3, 7 };
+        units = pairs ? std::vector<int> { 0, 2, 3 } : std::vector<int> { 0, 1, 3 };
         break;
     case 8:
         r.model = "QX3013";
         r.version = "QX301301";
         r.frameSlack = 2;
-        slots = {0, 14, 59};
-        units = {0, 3, 4, 9, 17, 19};
+        slots = { 0, 14, 59 };
+        units = { 0, 3, 4, 9, 17, 19 };
         break;
     case 9:
         r.model = "QX3122";
         r.version = "QX3122-01";
         r.frameSlack = pairs ? 5 : 0;
-        slots = pairs ? std::vector<int>{1, 200} : std::vector<int>{0, 9, 255};
-        units = pairs ? std::vector<int>{4, 5, 64} : std::vector<int>{0, 3, 9, 127};
+        slots = pairs ? std::vector<int> { 1, 200 } : std::vector<int> { 0, 9, 255 };
+        units = pairs ? std::vector<int> { 4, 5, 64 } : std::vector<int> { 0, 3, 9, 127 };
         break;
-    default: throw std::invalid_argument("no sample recording for family " + std::to_string(family));
+    default:
+        throw std::invalid_argument("no sample recording for family " + std::to_string(family));
     }
     std::uniform_int_distribution<int> code(0, 0xFFFF), nibble(0, 15);
     auto codes = [&] {
@@ -245,7 +271,7 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
     for (int slot : slots) {
         AnalogSpec a = Channel(slot, codes());
         if (family == 4) // the old header keeps a 4-character input unit per channel
-            a.fields = {{2, slot == 1 ? "4522" : "3541"}};
+            a.fields = { { 2, slot == 1 ? "4522" : "3541" } };
         if (pairs)
             a.secondary = codes();
         r.analog.push_back(std::move(a));

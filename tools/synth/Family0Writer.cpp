@@ -23,8 +23,8 @@ std::uint16_t EncodeAnalog(std::uint16_t code)
     if ((code & 0xF000u) != 0 && !widened)
         throw std::invalid_argument("family 0: code " + std::to_string(code) + " has more than 12 bits");
     if (widened != negative)
-        throw std::invalid_argument("family 0: code " + std::to_string(code)
-                                    + " cannot be stored (bit 9 decides the upper bits)");
+        throw std::invalid_argument(
+            "family 0: code " + std::to_string(code) + " cannot be stored (bit 9 decides the upper bits)");
     return static_cast<std::uint16_t>(code & 0x0FFFu);
 }
 
@@ -76,8 +76,8 @@ std::vector<std::uint8_t> WriteFamily0(const Recording& recording)
                 (a ? EncodeAnalog(a->primary[k]) : 0) | (u ? (pairs ? u->secondary[k] : u->primary[k]) << 12 : 0));
             PutLE16(out, first);
             if (pairs) {
-                const std::uint16_t second = static_cast<std::uint16_t>((a ? EncodeAnalog(a->secondary[k]) : 0)
-                                                                        | (u ? u->primary[k] << 12 : 0));
+                const std::uint16_t second = static_cast<std::uint16_t>(
+                    (a ? EncodeAnalog(a->secondary[k]) : 0) | (u ? u->primary[k] << 12 : 0));
                 PutLE16(out, second);
             }
         }

@@ -21,7 +21,10 @@ namespace {
 
 constexpr std::size_t kBlockUnit = 512;
 
-std::size_t Padded(std::size_t bytes) { return (bytes + kBlockUnit - 1) / kBlockUnit * kBlockUnit; }
+std::size_t Padded(std::size_t bytes)
+{
+    return (bytes + kBlockUnit - 1) / kBlockUnit * kBlockUnit;
+}
 
 RecordSpec SavePositionRecord(const std::string& tag)
 {
@@ -59,8 +62,8 @@ void CheckUpperUnits(const std::vector<const LogicUnitSpec*>& units, std::size_t
                     continue;
                 const std::uint8_t v = half == 1 ? u->secondary[k] : u->primary[k];
                 if (v != (sign ? 0xF : 0))
-                    throw std::invalid_argument("family 2: unit " + std::to_string(u->unit)
-                                                + " only repeats the last probe of unit 3");
+                    throw std::invalid_argument(
+                        "family 2: unit " + std::to_string(u->unit) + " only repeats the last probe of unit 3");
             }
         }
     }
@@ -96,20 +99,20 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
     auto listOf = [&](int slot) { return power && slot >= field26 ? std::string("HBP") : std::string("HBA"); };
     auto numberOf = [&](int slot) { return power && slot >= field26 ? slot - field26 + 1 : slot + 1; };
     std::size_t analogRecords = 0;
-    for (const std::string list : {"HBA", "HBP"}) {
+    for (const std::string list : { "HBA", "HBP" }) {
         std::size_t inList = 0;
         for (const auto* a : analog)
             inList += listOf(a->slot) == list ? 1 : 0;
         analogRecords += (inList + 7) / 8;
     }
-    const std::size_t recordCount =
-        1 + records.size() + analogRecords + (units.empty() ? 0 : 1) + recording.extraRecords.size();
+    const std::size_t recordCount
+        = 1 + records.size() + analogRecords + (units.empty() ? 0 : 1) + recording.extraRecords.size();
 
     const std::size_t pointBytes = pairs ? 4 : 2;
     std::size_t position = recordCount * kBlockUnit;
     std::size_t dataEnd = position; // the last block is not padded
     std::vector<std::size_t> blockAt(analog.size());
-    for (const std::string list : {"HBA", "HBP"}) {
+    for (const std::string list : { "HBA", "HBP" }) {
         int entry = 0;
         for (std::size_t c = 0; c < analog.size(); ++c) {
             if (listOf(analog[c]->slot) != list)
@@ -117,8 +120,8 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
             if (entry % 8 == 0)
                 records.push_back(SavePositionRecord(list));
             blockAt[c] = position;
-            SetEntry(records.back(), entry % 8, numberOf(analog[c]->slot), analog[c]->primary.size(),
-                     position / kBlockUnit);
+            SetEntry(
+                records.back(), entry % 8, numberOf(analog[c]->slot), analog[c]->primary.size(), position / kBlockUnit);
             dataEnd = position + analog[c]->primary.size() * pointBytes;
             position += Padded(analog[c]->primary.size() * pointBytes);
             ++entry;

@@ -42,8 +42,8 @@ std::vector<std::uint8_t> WriteFamily3(const Recording& recording)
     }
     for (const auto* u : units)
         if ((u->unit < 4 && !unit0) || (u->unit >= 4 && !unit4))
-            throw std::invalid_argument(what + ": unit " + std::to_string(u->unit)
-                                        + " is stored only with the first unit of its four");
+            throw std::invalid_argument(
+                what + ": unit " + std::to_string(u->unit) + " is stored only with the first unit of its four");
     std::vector<const PulseSpec*> pulses;
     for (const auto& p : recording.pulses) {
         if (p.slot < 0 || p.slot >= 4)

@@ -22,8 +22,8 @@ namespace kp::synth {
 
 namespace {
 
-void PutHeaderText(std::vector<std::uint8_t>& header, std::size_t offset, const std::string& text,
-                   std::size_t maxLength)
+void PutHeaderText(
+    std::vector<std::uint8_t>& header, std::size_t offset, const std::string& text, std::size_t maxLength)
 {
     if (text.size() > maxLength)
         throw std::invalid_argument("family 4: header text too long: " + text);
@@ -74,8 +74,8 @@ std::vector<std::uint8_t> WriteFamily4(const Recording& recording)
         PutFamily4Scaling(out, recording, a->slot);
         auto module = a->fields.find(2);
         if (module != a->fields.end() && a->slot < oh::kUnitSlotCount)
-            PutHeaderText(out, oh::kUnitSlots + static_cast<std::size_t>(a->slot) * oh::kUnitSlotSize,
-                          module->second, oh::kUnitModelSize);
+            PutHeaderText(out, oh::kUnitSlots + static_cast<std::size_t>(a->slot) * oh::kUnitSlotSize, module->second,
+                oh::kUnitModelSize);
     }
 
     const std::size_t pointBytes = pairs ? 4 : 2;

@@ -240,7 +240,8 @@ RawSubChunkSpec EventCommentChunk(const std::vector<std::string>& comments)
         raw.body[chunk::kEventInfoEntrySize + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(size >> (8 * b));
     }
     for (std::size_t i = 0; i < texts.size(); ++i)
-        std::copy(texts[i].begin(), texts[i].end(), raw.body.begin() + static_cast<std::ptrdiff_t>(chunk::kEventInfoEntries + i * size));
+        std::copy(texts[i].begin(), texts[i].end(),
+            raw.body.begin() + static_cast<std::ptrdiff_t>(chunk::kEventInfoEntries + i * size));
     return raw;
 }
 

@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "interpret/EventMarks.h"
-#include "wavefile/ModelTables.h"
 #include "synth/BinaryScalingWriter.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp::synth {
 
@@ -15,7 +15,10 @@ std::string VersionText(const Recording& recording)
     return recording.version.empty() ? recording.model : recording.version;
 }
 
-bool IsPairFunction(const std::string& function) { return function == "REC" || function == "RMS"; }
+bool IsPairFunction(const std::string& function)
+{
+    return function == "REC" || function == "RMS";
+}
 
 RecordSpec BaseMainRecord(const Recording& recording)
 {
@@ -48,17 +51,17 @@ std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
 {
     std::vector<RecordSpec> records;
     for (const auto& a : recording.analog) {
-        RecordSpec r{"HC", FieldsWithScalingSwitch(recording, a), {}};
+        RecordSpec r { "HC", FieldsWithScalingSwitch(recording, a), {} };
         r.fields[1] = std::to_string(a.slot + 1);
         records.push_back(std::move(r));
     }
     for (const auto& u : recording.logicUnits) {
-        RecordSpec r{"HL", u.fields, {}};
+        RecordSpec r { "HL", u.fields, {} };
         r.fields[1] = Designation('L', u.unit + 1);
         records.push_back(std::move(r));
     }
     for (const auto& p : recording.pulses) {
-        RecordSpec r{"HJ", p.fields, {}};
+        RecordSpec r { "HJ", p.fields, {} };
         r.fields[1] = Designation('P', p.slot + 1);
         records.push_back(std::move(r));
     }
@@ -93,8 +96,8 @@ std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family)
     return records;
 }
 
-std::vector<std::uint8_t> HeaderBytes(RecordSpec main, const std::vector<RecordSpec>& records,
-                                      const Recording& recording)
+std::vector<std::uint8_t> HeaderBytes(
+    RecordSpec main, const std::vector<RecordSpec>& records, const Recording& recording)
 {
     main.fields[1] = std::to_string(1 + records.size() + recording.extraRecords.size());
     std::vector<std::uint8_t> out;
@@ -110,11 +113,12 @@ std::vector<std::uint8_t> HeaderBytes(RecordSpec main, const std::vector<RecordS
 namespace {
 
 template <typename Blueprint>
-void CheckOne(const Blueprint& blueprint, std::size_t length, bool pairs, const std::string& what, const std::string& name)
+void CheckOne(
+    const Blueprint& blueprint, std::size_t length, bool pairs, const std::string& what, const std::string& name)
 {
     if (blueprint.primary.size() != length)
         throw std::invalid_argument(what + ": " + name + " has " + std::to_string(blueprint.primary.size())
-                                    + " points, the data length is " + std::to_string(length));
+            + " points, the data length is " + std::to_string(length));
     if constexpr (requires { blueprint.secondary; }) {
         if (blueprint.secondary.size() != (pairs ? length : 0))
             throw std::invalid_argument(what + ": " + name + " secondary array does not fit the function");
@@ -161,8 +165,14 @@ void PutLE32(std::vector<std::uint8_t>& out, std::uint32_t v)
     PutLE16(out, static_cast<std::uint16_t>(v));
     PutLE16(out, static_cast<std::uint16_t>(v >> 16));
 }
-void PutBEFloat(std::vector<std::uint8_t>& out, float value) { PutBE32(out, std::bit_cast<std::uint32_t>(value)); }
-void PutLEFloat(std::vector<std::uint8_t>& out, float value) { PutLE32(out, std::bit_cast<std::uint32_t>(value)); }
+void PutBEFloat(std::vector<std::uint8_t>& out, float value)
+{
+    PutBE32(out, std::bit_cast<std::uint32_t>(value));
+}
+void PutLEFloat(std::vector<std::uint8_t>& out, float value)
+{
+    PutLE32(out, std::bit_cast<std::uint32_t>(value));
+}
 
 } // namespace kp::synth
 
@@ -173,8 +183,8 @@ std::vector<const AnalogSpec*> SortedAnalog(const Recording& recording, int slot
     std::vector<const AnalogSpec*> out;
     for (const auto& a : recording.analog) {
         if (a.slot < 0 || a.slot >= slotLimit)
-            throw std::invalid_argument(what + ": analog slot " + std::to_string(a.slot) + " outside 0.."
-                                        + std::to_string(slotLimit - 1));
+            throw std::invalid_argument(
+                what + ": analog slot " + std::to_string(a.slot) + " outside 0.." + std::to_string(slotLimit - 1));
         out.push_back(&a);
     }
     std::sort(out.begin(), out.end(), [](const AnalogSpec* x, const AnalogSpec* y) { return x->slot < y->slot; });
@@ -189,12 +199,11 @@ std::vector<const LogicUnitSpec*> SortedUnits(const Recording& recording, int un
     std::vector<const LogicUnitSpec*> out;
     for (const auto& u : recording.logicUnits) {
         if (u.unit < 0 || u.unit >= unitLimit)
-            throw std::invalid_argument(what + ": logic unit " + std::to_string(u.unit) + " outside 0.."
-                                        + std::to_string(unitLimit - 1));
+            throw std::invalid_argument(
+                what + ": logic unit " + std::to_string(u.unit) + " outside 0.." + std::to_string(unitLimit - 1));
         out.push_back(&u);
     }
-    std::sort(out.begin(), out.end(),
-              [](const LogicUnitSpec* x, const LogicUnitSpec* y) { return x->unit < y->unit; });
+    std::sort(out.begin(), out.end(), [](const LogicUnitSpec* x, const LogicUnitSpec* y) { return x->unit < y->unit; });
     for (std::size_t i = 1; i < out.size(); ++i)
         if (out[i]->unit == out[i - 1]->unit)
             throw std::invalid_argument(what + ": logic unit " + std::to_string(out[i]->unit) + " given twice");

@@ -51,8 +51,8 @@ std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family)
 
 // Main record (field 1 = 1 + records.size()), the records, then the
 // recording's extraRecords, as bytes. The extra records count as well.
-std::vector<std::uint8_t> HeaderBytes(RecordSpec main, const std::vector<RecordSpec>& records,
-                                      const Recording& recording);
+std::vector<std::uint8_t> HeaderBytes(
+    RecordSpec main, const std::vector<RecordSpec>& records, const Recording& recording);
 
 // Throws std::invalid_argument unless every array of the recording has
 // dataLength entries (secondary arrays: dataLength under REC/RMS, empty

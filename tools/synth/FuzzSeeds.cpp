@@ -18,9 +18,12 @@ enum class Mix { Both, AnalogOnly, LogicOnly };
 const char* MixName(Mix mix)
 {
     switch (mix) {
-    case Mix::Both: return "both";
-    case Mix::AnalogOnly: return "analog";
-    case Mix::LogicOnly: return "logic";
+    case Mix::Both:
+        return "both";
+    case Mix::AnalogOnly:
+        return "analog";
+    case Mix::LogicOnly:
+        return "logic";
     }
     return "";
 }
@@ -29,8 +32,7 @@ const char* MixName(Mix mix)
 // function the family does not keep. A recording the writer refuses
 // otherwise throws: a seed set that silently lost a family would hide it from
 // every fuzzer.
-bool TryRecording(int family, const std::string& function, Mix mix, std::int64_t points,
-                  std::vector<std::uint8_t>& out)
+bool TryRecording(int family, const std::string& function, Mix mix, std::int64_t points, std::vector<std::uint8_t>& out)
 {
     if (!FamilyKeepsFunction(family, function))
         return false;
@@ -60,54 +62,57 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
     // Layout 1: 8.3 names without the dot; the second block is missing.
     IndexSpec block16;
     block16.tag = "HIS";
-    block16.entries = {{1, Name83Stored("B0000001", "MEM")}, {2, Name83Stored("B0000002", "MEM")},
-                       {3, Name83Stored("B0000003", "MEM")}};
-    seeds.push_back({"index-block16.SEQ", MakeIndexFile(block16), {{"B0000001.MEM", first}, {"B0000003.MEM", second}}});
+    block16.entries = { { 1, Name83Stored("B0000001", "MEM") }, { 2, Name83Stored("B0000002", "MEM") },
+        { 3, Name83Stored("B0000003", "MEM") } };
+    seeds.push_back(
+        { "index-block16.SEQ", MakeIndexFile(block16), { { "B0000001.MEM", first }, { "B0000003.MEM", second } } });
 
     // Layout 1 whose table starts two records in.
     IndexSpec later = block16;
     later.tableRecord = 2;
-    seeds.push_back({"index-block16-record2.SEQ", MakeIndexFile(later), {{"B0000001.MEM", first}}});
+    seeds.push_back({ "index-block16-record2.SEQ", MakeIndexFile(later), { { "B0000001.MEM", first } } });
 
     // Layout 2: NUL-terminated names.
     IndexSpec block132;
     block132.layout = IndexLayout::Block132;
     block132.model = "5228";
-    block132.entries = {{1, "WAVE0001.MEM"}, {2, "WAVE0002.MEM"}};
-    seeds.push_back({"index-block132.MUL", MakeIndexFile(block132), {{"WAVE0001.MEM", first}}});
+    block132.entries = { { 1, "WAVE0001.MEM" }, { 2, "WAVE0002.MEM" } };
+    seeds.push_back({ "index-block132.MUL", MakeIndexFile(block132), { { "WAVE0001.MEM", first } } });
 
     // Layout 3: UTF-16 names.
     IndexSpec utf16;
     utf16.layout = IndexLayout::Utf16;
     utf16.model = "QX3122";
-    utf16.entries = {{0, "REC_0001.MEM"}, {0, "REC_0002.MEM"}};
-    seeds.push_back({"index-utf16.IDX", MakeIndexFile(utf16), {{"REC_0001.MEM", first}, {"REC_0002.MEM", second}}});
+    utf16.entries = { { 0, "REC_0001.MEM" }, { 0, "REC_0002.MEM" } };
+    seeds.push_back(
+        { "index-utf16.IDX", MakeIndexFile(utf16), { { "REC_0001.MEM", first }, { "REC_0002.MEM", second } } });
 
     // REC&MEM, realtime and RMS&memory indexes.
     IndexSpec recMem = block16;
     recMem.tag = "HIRM";
     recMem.function = "R_M";
-    seeds.push_back({"index-recmem.R_M", MakeIndexFile(recMem), {{"B0000001.MEM", first}}});
+    seeds.push_back({ "index-recmem.R_M", MakeIndexFile(recMem), { { "B0000001.MEM", first } } });
     IndexSpec realtime = recMem;
     realtime.fields[41] = "REAL_IDX";
-    seeds.push_back({"index-realtime.R_M", MakeIndexFile(realtime), {{"B0000001.MEM", first}}});
+    seeds.push_back({ "index-realtime.R_M", MakeIndexFile(realtime), { { "B0000001.MEM", first } } });
     IndexSpec rmsMem = block16;
     rmsMem.tag = "HIRMM";
     rmsMem.model = "5066";
     rmsMem.function = "RMS";
-    seeds.push_back({"index-rmsmem.RMM", MakeIndexFile(rmsMem), {{"B0000001.MEM", first}}});
+    seeds.push_back({ "index-rmsmem.RMM", MakeIndexFile(rmsMem), { { "B0000001.MEM", first } } });
 
     // An index that lists itself (the fuzz entries write the opened file as
     // OPENED.DAT), and one whose every file is missing.
     IndexSpec self = block16;
-    self.entries = {{1, Name83Stored("OPENED", "DAT")}, {2, Name83Stored("B0000001", "MEM")}};
-    seeds.push_back({"index-self.SEQ", MakeIndexFile(self), {{"B0000001.MEM", first}}});
-    seeds.push_back({"index-missing.SEQ", MakeIndexFile(block16), {}});
+    self.entries = { { 1, Name83Stored("OPENED", "DAT") }, { 2, Name83Stored("B0000001", "MEM") } };
+    seeds.push_back({ "index-self.SEQ", MakeIndexFile(self), { { "B0000001.MEM", first } } });
+    seeds.push_back({ "index-missing.SEQ", MakeIndexFile(block16), {} });
 
     // The chunked family's index: file-reference chunks with UTF-16 names.
     const auto chunked = WriteRecording(FamilySampleRecording(5, "MEM", kShortPoints, 13));
-    seeds.push_back({"index-chunked.SEQ", WriteChunkedFile(ChunkedIndexSpec("5595", {"C0000001.MEM", "C0000002.MEM"})).bytes,
-                     {{"C0000001.MEM", chunked}}});
+    seeds.push_back(
+        { "index-chunked.SEQ", WriteChunkedFile(ChunkedIndexSpec("5595", { "C0000001.MEM", "C0000002.MEM" })).bytes,
+            { { "C0000001.MEM", chunked } } });
 }
 
 // Chunked recordings beyond the plain sample: channels in the second data set
@@ -116,9 +121,9 @@ void AddChunkedSeeds(std::vector<SeedFile>& seeds)
 {
     const Recording r = FamilySampleRecording(5, "MEM", kShortPoints, 14);
     Family5Options twoSets;
-    twoSets.analogSet = {{3, 1}};
+    twoSets.analogSet = { { 3, 1 } };
     twoSets.framesPerBlock = 7;
-    seeds.push_back({"family5-MEM-two-sets.MEM", WriteFamily5(r, twoSets), {}});
+    seeds.push_back({ "family5-MEM-two-sets.MEM", WriteFamily5(r, twoSets), {} });
 
     Recording runs = FamilySampleRecording(5, "REC", kShortPoints, 15);
     runs.analog.clear();
@@ -132,7 +137,7 @@ void AddChunkedSeeds(std::vector<SeedFile>& seeds)
     Family5Options runOptions;
     runOptions.runs = true;
     runOptions.framesPerBlock = 16;
-    seeds.push_back({"family5-REC-runs.MEM", WriteFamily5(runs, runOptions), {}});
+    seeds.push_back({ "family5-REC-runs.MEM", WriteFamily5(runs, runOptions), {} });
 }
 
 } // namespace
@@ -141,17 +146,17 @@ std::vector<SeedFile> FuzzSeeds()
 {
     std::vector<SeedFile> seeds;
     for (int family = 0; family <= 9; ++family) {
-        for (const std::string function : {"MEM", "REC", "RMS"}) {
-            for (const Mix mix : {Mix::Both, Mix::AnalogOnly, Mix::LogicOnly}) {
+        for (const std::string function : { "MEM", "REC", "RMS" }) {
+            for (const Mix mix : { Mix::Both, Mix::AnalogOnly, Mix::LogicOnly }) {
                 std::vector<std::uint8_t> bytes;
                 if (TryRecording(family, function, mix, kShortPoints, bytes))
-                    seeds.push_back({"family" + std::to_string(family) + "-" + function + "-" + MixName(mix) + ".MEM",
-                                     std::move(bytes), {}});
+                    seeds.push_back({ "family" + std::to_string(family) + "-" + function + "-" + MixName(mix) + ".MEM",
+                        std::move(bytes), {} });
             }
         }
         std::vector<std::uint8_t> bytes;
         if (TryRecording(family, "MEM", Mix::Both, kLongPoints, bytes))
-            seeds.push_back({"family" + std::to_string(family) + "-MEM-long.MEM", std::move(bytes), {}});
+            seeds.push_back({ "family" + std::to_string(family) + "-MEM-long.MEM", std::move(bytes), {} });
     }
     AddChunkedSeeds(seeds);
     AddIndexSeeds(seeds);

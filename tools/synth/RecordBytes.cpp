@@ -18,7 +18,7 @@ void PutText(RecordBytes& r, std::size_t offset, const std::string& text, std::s
 
 RecordBytes MakeRecord(const RecordSpec& blueprint)
 {
-    RecordBytes r{};
+    RecordBytes r {};
     PutText(r, 0, blueprint.tag, 12);
     for (const auto& [field, text] : blueprint.fields) {
         if (field < 0 || field > 41)

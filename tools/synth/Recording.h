@@ -38,9 +38,9 @@ struct BinaryScaling {
 // One analog channel position (0-based slot of the channel tables).
 struct AnalogSpec {
     int slot = 0;
-    std::map<int, std::string> fields;   // "HC" record fields beyond the designation
+    std::map<int, std::string> fields; // "HC" record fields beyond the designation
     std::map<int, std::string> fields02; // "HC02" record fields (families 8, 9); empty: none
-    std::vector<std::uint16_t> primary;   // codes as the reader must return them
+    std::vector<std::uint16_t> primary; // codes as the reader must return them
     std::vector<std::uint16_t> secondary; // pair-valued functions (REC, RMS)
 };
 
@@ -85,8 +85,8 @@ struct GpsSplitSpec {
 struct Recording {
     std::string model = "4170";
     std::string function = "MEM";
-    std::string version;    // field 9; empty: the model text (selects the family)
-    std::string subModel;   // field 15 where the family keeps it there
+    std::string version; // field 9; empty: the model text (selects the family)
+    std::string subModel; // field 15 where the family keeps it there
     std::int64_t dataLength = 0;
     std::map<int, std::string> mainFields; // further main-record fields
 

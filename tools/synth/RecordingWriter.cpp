@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "wavefile/ModelTables.h"
 #include "synth/BinaryScalingWriter.h"
 #include "synth/FamilyWriter.h"
+#include "wavefile/ModelTables.h"
 
 namespace kp::synth {
 
@@ -24,17 +24,28 @@ std::vector<std::uint8_t> WriteRecording(const Recording& recording)
         throw std::invalid_argument("family " + std::to_string(family) + " stores no event comments");
     CheckBinaryScaling(recording, family);
     switch (family) {
-    case 0: return WriteFamily0(recording);
-    case 1: return WriteFamily1(recording);
-    case 2: return WriteFamily2(recording);
-    case 3: return WriteFamily3(recording);
-    case 4: return WriteFamily4(recording);
-    case 5: return WriteFamily5(recording);
-    case 6: return WriteFamily6(recording);
-    case 7: return WriteFamily7(recording);
-    case 8: return WriteFamily8(recording);
-    case 9: return WriteFamily9(recording);
-    default: break;
+    case 0:
+        return WriteFamily0(recording);
+    case 1:
+        return WriteFamily1(recording);
+    case 2:
+        return WriteFamily2(recording);
+    case 3:
+        return WriteFamily3(recording);
+    case 4:
+        return WriteFamily4(recording);
+    case 5:
+        return WriteFamily5(recording);
+    case 6:
+        return WriteFamily6(recording);
+    case 7:
+        return WriteFamily7(recording);
+    case 8:
+        return WriteFamily8(recording);
+    case 9:
+        return WriteFamily9(recording);
+    default:
+        break;
     }
     throw std::invalid_argument("no header family for version " + VersionText(recording));
 }

@@ -22,7 +22,7 @@ void Usage()
                "                                             a small recording of header family N\n"
                "  kp-synth waves CHANNELS POINTS OUT         a family-1 MEM recording of waveforms\n"
                "  kp-synth seeds DIR                         the fuzzers' seed inputs\n",
-               stderr);
+        stderr);
 }
 
 bool Number(std::string_view text, long long& value)
@@ -64,13 +64,14 @@ int main(int argc, char** argv)
         if (command == "family" && argc >= 4 && argc <= 7) {
             long long family = 0, points = 1000, seed = 1;
             const std::string function = argc > 4 ? argv[4] : "MEM";
-            if (!Number(argv[2], family) || (argc > 5 && !Number(argv[5], points)) || (argc > 6 && !Number(argv[6], seed))) {
+            if (!Number(argv[2], family) || (argc > 5 && !Number(argv[5], points))
+                || (argc > 6 && !Number(argv[6], seed))) {
                 Usage();
                 return 2;
             }
             kp::synth::WriteRecordingFile(kp::synth::FamilySampleRecording(static_cast<int>(family), function, points,
-                                                                            static_cast<std::uint32_t>(seed)),
-                                          argv[3]);
+                                              static_cast<std::uint32_t>(seed)),
+                argv[3]);
             return 0;
         }
         if (command == "seeds" && argc == 3)
