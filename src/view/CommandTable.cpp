@@ -1,6 +1,7 @@
 #include "view/CommandTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 namespace kp {
@@ -63,13 +64,26 @@ std::vector<CommandEntry> Build()
     };
 }
 
+// Digit keys of one modifier bank: "Alt+1", "Alt+2", ...
+bool IsDigitBank(const std::vector<std::string>& keys)
+{
+    if (keys.size() < 3)
+        return false;
+    const std::string_view first = keys.front();
+    return std::all_of(keys.begin(), keys.end(), [first](const std::string& key) {
+        return key.size() == first.size() && std::isdigit(static_cast<unsigned char>(key.back()))
+            && std::string_view(key).substr(0, key.size() - 1) == first.substr(0, first.size() - 1);
+    });
+}
+
 // A bank of digit keys reads as its ends: "Alt+Shift+1 ... Alt+Shift+6", and
-// a full bank, whose 0 follows its 9, as "1 ... 9, 0".
+// a full bank, whose 0 follows its 9, as "1 ... 9, 0". Any other list names
+// every key, so that no key of a command goes unmentioned.
 std::string KeysText(const std::vector<std::string>& keys)
 {
-    if (keys.size() == 10)
+    if (IsDigitBank(keys) && keys.size() == 10)
         return keys.front() + " ... " + keys[8] + ", " + keys.back();
-    if (keys.size() > 2)
+    if (IsDigitBank(keys))
         return keys.front() + " ... " + keys.back();
     std::string text;
     for (const std::string& key : keys)

@@ -4,6 +4,7 @@
 #include "view/CommandTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <sstream>
 
@@ -57,6 +58,22 @@ TEST(CommandTable, RendersOneRowPerCommand)
     const std::size_t keysColumn = header.find("Keys");
     while (std::getline(lines, line))
         EXPECT_EQ(line.find_first_not_of(' ', keysColumn - 2), keysColumn) << line;
+}
+
+// Only a bank of digit keys is shortened; every other key of a command is
+// named in its row ("Space" beside "Ctrl+J" and "Alt+Right").
+TEST(CommandTable, RowsNameEveryKeyOutsideADigitBank)
+{
+    const std::string markdown = ShortcutsMarkdown();
+    for (const CommandEntry& e : KpCommands()) {
+        const std::string head = "| " + std::string(e.menu) + " | " + PlainLabel(e.label) + " | ";
+        const std::size_t at = markdown.find(head);
+        ASSERT_NE(at, std::string::npos) << head;
+        const std::string row = markdown.substr(at, markdown.find('\n', at) - at);
+        for (const std::string& key : e.keys)
+            if (!std::isdigit(static_cast<unsigned char>(key.back())))
+                EXPECT_NE(row.find(key), std::string::npos) << key << " missing from " << row;
+    }
 }
 
 TEST(AboutText, NamesEveryFactAndLinksTheReadme)
