@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build screenshot sanitize windows-check fuzz clean
+.PHONY: run test package deps build screenshot sanitize windows-check fuzz clean
 
 run: build
 	./scripts/run-demo.sh $(BUILD)
@@ -13,6 +13,11 @@ screenshot: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 600
+
+# The Debian package $(BUILD)/kp_<version>_<arch>.deb, from the built tree;
+# install it with `sudo apt install ./$(BUILD)/kp_*.deb`.
+package: build
+	cd $(BUILD) && cpack
 
 deps:
 	./scripts/install-deps.sh
