@@ -75,6 +75,8 @@ int CKpApp::Run(int& argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QStringLiteral("Voranwerk"));
     QApplication::setApplicationName(QStringLiteral("Kp"));
+    // Lets the desktop match the window to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kp"));
 
     CKpCommandLineInfo commandLine;
     commandLine.ParseCommandLine(argc, argv);
