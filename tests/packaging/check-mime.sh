@@ -11,7 +11,9 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$tmp/share/mime/packages" "$tmp/f"
 cp "$xml" "$tmp/share/mime/packages/kp.xml"
-update-mime-database "$tmp/share/mime" >/dev/null 2>&1
+# It reports a rule it cannot read and goes on: any word from it fails here.
+complaints=$(XDG_DATA_HOME="$tmp/share" update-mime-database "$tmp/share/mime" 2>&1)
+[ -z "$complaints" ] || { echo "update-mime-database: $complaints"; exit 1; }
 
 type_of() {
     XDG_DATA_HOME="$tmp/share" XDG_DATA_DIRS="${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
