@@ -59,6 +59,7 @@ void AddAnalog(const CKpDoc& doc, const TextTable& t, std::vector<std::string>& 
     const bool probe = HasItem(t, 7121);
     std::size_t column = 1;
     for (int ch : RecordedAnalogChannels(doc)) {
+        const int bits = head.GetSampleBits(ch); // 0: the header names none
         JsonObject o;
         o.Add("kind", JsonString("analog"))
             .Add("name", Title(t, column))
@@ -66,7 +67,7 @@ void AddAnalog(const CKpDoc& doc, const TextTable& t, std::vector<std::string>& 
             .Add("range", JsonString(Cell(t, 7103, column)))
             .Add("unit", JsonString(Cell(t, 7112, column)))
             .Add("comment", JsonString(Cell(t, 7110, column)))
-            .Add("bits", JsonInteger(head.GetSampleBits(ch)))
+            .Add("bits", bits > 0 ? JsonInteger(bits) : "null")
             .Add("valuePerCode", JsonNumber(head.GetValuePerCode(ch)))
             .Add("offset", JsonNumber(head.GetOffsetValue(ch)))
             .Add("scaling", JsonBool(head.IsScalingOn(ch)))
