@@ -10,6 +10,7 @@
 #include "platform/LocaleInfo.h"
 #include "platform/TerminalProgress.h"
 #include "platform/UserMessages.h"
+#include "view/InfoCommand.h"
 #include "view/TraceCommand.h"
 
 #if !defined(KP_NO_GUI)
@@ -58,11 +59,11 @@ int RunConversion(const kp::CKpCommandLineInfo& commandLine)
     return kp::ExitCodeOf(results);
 }
 
-// The measurement prints to stdout and never touches the settings.
-int RunTrace(int argc, char** argv)
+// The printers write to stdout and never touch the settings.
+int RunPrinter(int (*command)(const std::vector<std::string>&, std::string&, std::string&), int argc, char** argv)
 {
     std::string out, err;
-    const int status = kp::RunTraceCommand(std::vector<std::string>(argv + 1, argv + argc), out, err);
+    const int status = command(std::vector<std::string>(argv + 1, argv + argc), out, err);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fputs(err.c_str(), stderr);
     return status;
@@ -88,8 +89,16 @@ int main(int argc, char** argv)
     }
 
     if (commandLine.LongOptionGiven("trace"))
-        return RunTrace(argc, argv);
-    for (const char* option : { "a", "b", "lf", "notation", "format", "unit", "calc", "tab", "json" }) {
+        return RunPrinter(kp::RunTraceCommand, argc, argv);
+    if (commandLine.LongOptionGiven("info"))
+        return RunPrinter(kp::RunInfoCommand, argc, argv);
+    for (const char* option : { "notation", "json" }) {
+        if (commandLine.LongOptionGiven(option)) {
+            std::fprintf(stderr, "kp: --%s goes with --trace or --info (see kp --help)\n", option);
+            return 2;
+        }
+    }
+    for (const char* option : { "a", "b", "lf", "format", "unit", "calc", "tab" }) {
         if (commandLine.LongOptionGiven(option)) {
             std::fprintf(stderr, "kp: --%s goes with --trace (see kp --help)\n", option);
             return 2;

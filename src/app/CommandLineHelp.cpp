@@ -27,6 +27,7 @@ CommandLineHelp Build()
         "/CONV FILE [FILE...] [/DEST FOLDER] [SWITCH...]",
         "--screenshot OUT.png FILE [--screen-size WIDTHxHEIGHT] [--show NAMES]",
         "--trace FILE --a POSITION --b POSITION [OPTION...]",
+        "--info FILE [--json] [--notation NOTATION]",
     };
     h.description = {
         "Without /CONV, kp opens the viewer for waveform recordings of memory recorders and data recorders, "
@@ -39,6 +40,8 @@ CommandLineHelp Build()
         "With --trace, kp measures FILE between two cursors without any window and prints what the trace window "
         "copies: the values at A and B with their calculation, and the statistics between them. A recording that "
         "cannot be opened, or was cut short before the cursors, gives exit status 1 and one line with the reason.",
+        "With --info, kp prints what the properties window lists for FILE, as text or as JSON, without any window. "
+        "A recording that cannot be opened gives exit status 1 and one line with the reason.",
     };
     h.switchesIntro = "names are upper case; write them with \"/\" or \"-\"";
     h.switches = {
@@ -71,16 +74,18 @@ CommandLineHelp Build()
         "kp -CONV ~/records/B.REC -DEST ~/text -THINOUT 10 -NOHEAD",
         "kp --screenshot view.png /data/A.MEM",
         "kp --trace /data/A.MEM --a 100 --b 1.5ms --notation sec --tab statistics",
+        "kp --info /data/A.MEM --json",
     };
     h.exitStatus = {
-        { "0", "every file was converted, the measurement was printed, or the viewer ran and closed" },
+        { "0",
+            "every file was converted, the measurement or the properties were printed, or the viewer ran and "
+            "closed" },
         { "1",
             "a file was not converted completely, could not be opened or measured; the reason is printed on one line "
-            "per "
-            "file" },
+            "per file" },
         { "2",
             "the command line cannot be carried out (an unknown option, /CONV without a file, --trace without "
-            "its cursors)" },
+            "its cursors, --info without a file)" },
     };
     h.files = {
         { "~/.config/Voranwerk/Kp.conf",

@@ -6,7 +6,7 @@ namespace kp {
 
 namespace {
 
-constexpr std::array<LongOption, 16> kLongOptions = { {
+constexpr std::array<LongOption, 17> kLongOptions = { {
     { "help", "", "print this text and exit" },
     { "version", "", "print the version and exit" },
     { "screenshot", "OUT.png FILE",
@@ -26,13 +26,20 @@ constexpr std::array<LongOption, 16> kLongOptions = { {
         "1.5ms; positions are clamped to the record and A and B swapped when A lies after B" },
     { "b", "POSITION", "with --trace: cursor B, as --a" },
     { "lf", "", "with --trace: end the lines with LF instead of CR LF" },
-    { "notation", "div|sec|point|trig|date", "with --trace: the notation of the cursor positions (default point)" },
+    { "notation", "div|sec|point|trig|date",
+        "with --trace: the notation of the cursor positions; with --info: of the event mark times (default point)" },
     { "format", "aux|dec|exp",
         "with --trace: values with an SI prefix, as decimals or in exponent form (default aux)" },
     { "unit", "", "with --trace: follow every value by its unit" },
     { "calc", "B-A|A-B|A+B|AxB|A/B|B/A", "with --trace: the calculation column (default B-A)" },
     { "tab", "NAME", "with --trace: print one list only: analog, pulse, logic, alarm, calc or statistics" },
-    { "json", "", "with --trace: print the lists as one JSON object" },
+    { "info", "FILE",
+        "print the properties window's lists for FILE without a window: the recording conditions, the channels "
+        "with their names, units, ranges and comments, the system settings and the event marks; per list a title "
+        "line, the column titles and one line per row, cells apart by tabs" },
+    { "json", "",
+        "with --trace or --info: print the lists as one JSON object, each text as the window shows it and the "
+        "numbers it stands for as JSON numbers" },
 } };
 
 std::string_view NameOf(std::string_view token)

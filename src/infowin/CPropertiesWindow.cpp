@@ -66,15 +66,8 @@ void CPropertiesWindow::Refill()
         c.pointsPerDivision = r->pointsPerDivision1;
         c.sampleInterval = r->sampleInterval;
         tables_ = BuildPropertyTables(doc_, c);
-        for (int t = 0; t < kPropertyTabs; ++t) {
-            const TextTable& table = tables_[static_cast<std::size_t>(t)];
-            // A channel tab without channels, or a list without rows, is left out.
-            const bool channelTab = t == static_cast<int>(PropertyTab::Analog)
-                || t == static_cast<int>(PropertyTab::Logic) || t == static_cast<int>(PropertyTab::Pulse);
-            if (table.rows.empty() || (channelTab && table.columns.size() < 2))
-                continue;
+        for (int t : ShownPropertyTabs(tables_))
             tabs.emplace_back(t, QString::fromStdString(PropertyTabName(static_cast<PropertyTab>(t))));
-        }
     }
     lists_->SetTabs(tabs);
     ShowTable();

@@ -67,14 +67,42 @@ std::string RecordField(const HeaderRecord* record, int field)
     return record != nullptr ? TrimBoth(FieldText(*record, field)) : std::string();
 }
 
+std::vector<int> RecordedAnalogChannels(const CKpDoc& doc)
+{
+    std::vector<int> channels;
+    for (int ch = 0; ch < std::min(doc.GetAnalogCount(), kAnalogSlots); ++ch) {
+        if (AnalogRecorded(doc, ch))
+            channels.push_back(ch);
+    }
+    return channels;
+}
+
+std::vector<int> RecordedPulseChannels(const CKpDoc& doc)
+{
+    std::vector<int> pulses;
+    for (int p = 0; p < std::min(doc.GetPulseCount(), kPulseSlots); ++p) {
+        if (doc.GetPulse(p).saved)
+            pulses.push_back(p);
+    }
+    return pulses;
+}
+
+std::vector<int> RecordedWaveCalcChannels(const CKpDoc& doc)
+{
+    std::vector<int> channels;
+    for (int z = 0; z < std::min(doc.GetFloatCount(), kFloatSlots); ++z) {
+        if (doc.GetFloat(z).saved)
+            channels.push_back(z);
+    }
+    return channels;
+}
+
 SavedChannelNames ListSavedChannels(const CKpDoc& doc)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     const int family = head.GetHeaderFamily();
     SavedChannelNames s;
-    for (int ch = 0; ch < std::min(doc.GetAnalogCount(), kAnalogSlots); ++ch) {
-        if (!AnalogRecorded(doc, ch))
-            continue;
+    for (int ch : RecordedAnalogChannels(doc)) {
         const std::string name = head.GetChannelName(ch, 0);
         if (family == 8 && ch >= kFamily8FirstGps && ch <= kFamily8LastGps)
             s.gps.push_back(name);
@@ -83,14 +111,10 @@ SavedChannelNames ListSavedChannels(const CKpDoc& doc)
         else
             s.analog.push_back(name);
     }
-    for (int z = 0; z < std::min(doc.GetFloatCount(), kFloatSlots); ++z) {
-        if (doc.GetFloat(z).saved)
-            s.waveCalc.push_back(head.GetFloatChannelName(z));
-    }
-    for (int p = 0; p < std::min(doc.GetPulseCount(), kPulseSlots); ++p) {
-        if (doc.GetPulse(p).saved)
-            s.pulse.push_back(head.GetPulseChannelName(p));
-    }
+    for (int z : RecordedWaveCalcChannels(doc))
+        s.waveCalc.push_back(head.GetFloatChannelName(z));
+    for (int p : RecordedPulseChannels(doc))
+        s.pulse.push_back(head.GetPulseChannelName(p));
     for (int unit = 0; unit < kLogicUnits; ++unit) {
         if (LogicUnitRecorded(doc, unit))
             s.logicUnits.push_back(head.GetLogicChannelName(4 * unit, 2));
@@ -104,13 +128,9 @@ TextTable AnalogPropertyTable(const CKpDoc& doc)
     const int family = head.GetHeaderFamily();
     TextTable t;
     t.AddColumn(Str(7012));
-    std::vector<int> channels;
-    for (int ch = 0; ch < std::min(doc.GetAnalogCount(), kAnalogSlots); ++ch) {
-        if (AnalogRecorded(doc, ch)) {
-            channels.push_back(ch);
-            t.AddColumn(head.GetChannelName(ch, 2));
-        }
-    }
+    const std::vector<int> channels = RecordedAnalogChannels(doc);
+    for (int ch : channels)
+        t.AddColumn(head.GetChannelName(ch, 2));
     auto field = [&head](int n) {
         return Cell([&head, n](int ch) { return ShownText(RecordField(head.ChannelHeader(ch), n)); });
     };
@@ -195,14 +215,11 @@ TextTable PulsePropertyTable(const CKpDoc& doc)
     const CWaveHeadInfo& head = doc.GetHeadInfo();
     TextTable t;
     t.AddColumn(Str(7021));
-    std::vector<int> pulses;
-    for (int p = 0; p < std::min(doc.GetPulseCount(), kPulseSlots); ++p) {
-        if (doc.GetPulse(p).saved) {
-            pulses.push_back(p);
-            char title[16];
-            std::snprintf(title, sizeof title, "P%d", p + 1);
-            t.AddColumn(title);
-        }
+    const std::vector<int> pulses = RecordedPulseChannels(doc);
+    for (int p : pulses) {
+        char title[16];
+        std::snprintf(title, sizeof title, "P%d", p + 1);
+        t.AddColumn(title);
     }
     auto field
         = [&head](int n) { return Cell([&head, n](int p) { return ShownText(RecordField(head.PulseHeader(p), n)); }); };

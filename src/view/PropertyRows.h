@@ -17,6 +17,12 @@ std::string ShownText(const std::string& text);
 // Field n of a record, trimmed; "" for an absent record.
 std::string RecordField(const HeaderRecord* record, int field);
 
+// The channels the lists give a column (analog, pulse) or a row (wave
+// calculation), in channel order.
+std::vector<int> RecordedAnalogChannels(const CKpDoc& doc);
+std::vector<int> RecordedPulseChannels(const CKpDoc& doc);
+std::vector<int> RecordedWaveCalcChannels(const CKpDoc& doc);
+
 struct SavedChannelNames {
     std::vector<std::string> analog; // measured channels
     std::vector<std::string> channelCalc; // family 8: calculated channel positions

@@ -127,9 +127,7 @@ TextTable WaveCalcTable(const CKpDoc& doc)
     TextTable t;
     for (int id = 7024; id <= 7027; ++id)
         t.AddColumn(Str(id));
-    for (int z = 0; z < std::min(doc.GetFloatCount(), kFloatSlots); ++z) {
-        if (!doc.GetFloat(z).saved)
-            continue;
+    for (int z : RecordedWaveCalcChannels(doc)) {
         t.rows.push_back({ std::to_string(z + 1), ShownText(RecordField(head.FloatHeader(z), kFormula)),
             FloatComment(head, z), FloatUnitText(head, z) });
     }
@@ -184,6 +182,20 @@ std::string EventMarkTimeText(const CursorTextContext& c, double timePerDiv, std
         return text;
     }
     }
+}
+
+std::vector<int> ShownPropertyTabs(const PropertyTables& tables)
+{
+    std::vector<int> tabs;
+    for (int t = 0; t < kPropertyTabs; ++t) {
+        const TextTable& table = tables[static_cast<std::size_t>(t)];
+        // A channel tab without channels, or a list without rows, is left out.
+        const bool channelTab = t == static_cast<int>(PropertyTab::Analog) || t == static_cast<int>(PropertyTab::Logic)
+            || t == static_cast<int>(PropertyTab::Pulse);
+        if (!table.rows.empty() && !(channelTab && table.columns.size() < 2))
+            tabs.push_back(t);
+    }
+    return tabs;
 }
 
 PropertyTables BuildPropertyTables(const CKpDoc& doc, const CursorTextContext& c)

@@ -7,6 +7,7 @@
 #include "view/TextTable.h"
 
 #include <array>
+#include <vector>
 
 namespace kp {
 
@@ -21,6 +22,9 @@ using PropertyTables = std::array<TextTable, kPropertyTabs>;
 
 // Every list for the document; times of the event marks in c's notation.
 PropertyTables BuildPropertyTables(const CKpDoc& doc, const CursorTextContext& c);
+
+// The tabs the window offers for the lists, in order.
+std::vector<int> ShownPropertyTabs(const PropertyTables& tables);
 
 // The tab's title (strings 7001-7007).
 std::string PropertyTabName(PropertyTab tab);

@@ -1,13 +1,10 @@
 #include "view/TraceCommand.h"
 
-#include "platform/ProgressWindow.h"
-#include "platform/UserMessages.h"
+#include "view/CommandRecording.h"
 #include "view/StatisticsReadout.h"
 #include "view/TraceJson.h"
 #include "view/TraceTabTexts.h"
 #include "view/ViewRecord.h"
-#include "view/ViewRecordBuilder.h"
-#include "wavefile/BlockFileList.h"
 #include "wavefile/CKpDoc.h"
 
 #include <algorithm>
@@ -79,6 +76,11 @@ std::int64_t Clamp(double point, std::int64_t last)
 
 } // namespace
 
+std::optional<int> ParseTimeNotation(const std::string& text)
+{
+    return IndexOf(kNotations, text);
+}
+
 std::optional<TracePosition> ParseTracePosition(const std::string& text)
 {
     const char* first = text.data();
@@ -145,7 +147,7 @@ TraceArguments ParseTraceArguments(const std::vector<std::string>& tokens)
             (name == "a" ? r.a : r.b) = *p;
             (name == "a" ? a : b) = true;
         } else if (name == "notation") {
-            const auto n = IndexOf(kNotations, *value);
+            const auto n = ParseTimeNotation(*value);
             if (!n)
                 return fail("--notation takes div, sec, point, trig or date, not " + *value);
             r.notation = *n;
@@ -219,26 +221,13 @@ int RunTraceCommand(const std::vector<std::string>& tokens, std::string& out, st
     }
     const TraceRequest& r = *args.request;
     const std::string name = r.file.string();
-    SilentMessages messages;
-    NullProgress progress;
-    CBlockFileList blockFiles;
-    CKpDoc doc(messages, progress, blockFiles);
-    bool opened = false;
-    try {
-        opened = doc.OnOpenDocument(r.file);
-    } catch (const std::exception& e) {
-        err = "kp: " + name + ": " + e.what() + "\n";
+    CommandRecording recording;
+    if (std::string reason = recording.Open(r.file); !reason.empty()) {
+        err = std::move(reason);
         return 1;
     }
-    if (!opened || !doc.IsLoaded()) {
-        err = "kp: " + name + ": " + (messages.lastText().empty() ? "not a recording" : messages.lastText()) + "\n";
-        return 1;
-    }
-    const std::unique_ptr<ViewRecord> record = BuildViewRecord(doc);
-    if (!record || record->empty()) {
-        err = "kp: " + name + ": the recording holds no points\n";
-        return 1;
-    }
+    const CKpDoc& doc = recording.Doc();
+    const ViewRecord* record = &recording.Record();
     const bool times = r.a.isTime || r.b.isTime;
     if (times && !(record->sampleInterval > 0.0)) {
         err = "kp: " + name + ": the recording has no sampling interval; give the cursors as points\n";

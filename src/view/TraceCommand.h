@@ -41,6 +41,10 @@ struct TraceArguments {
 };
 TraceArguments ParseTraceArguments(const std::vector<std::string>& tokens);
 
+// "div", "sec", "point", "trig" or "date" (any case) as the view's time
+// notation.
+std::optional<int> ParseTimeNotation(const std::string& text);
+
 // "1.5ms", "-2s", "250us" as seconds; a plain whole number as a point.
 std::optional<TracePosition> ParseTracePosition(const std::string& text);
 

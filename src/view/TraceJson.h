@@ -11,10 +11,4 @@ namespace kp {
 std::string TraceCommandJson(
     const CKpDoc& doc, const ViewRecord& record, const TraceRequest& request, TraceCursors cursors);
 
-// A string as a JSON string literal, quotes included.
-std::string JsonString(const std::string& text);
-
-// A number in its shortest exact form; null when it is none or not finite.
-std::string JsonNumber(std::optional<double> value);
-
 } // namespace kp

@@ -5,6 +5,8 @@
 
 #include "support/ChildProcess.h"
 #include "support/ScratchFolder.h"
+#include "synth/DemoRecordings.h"
+#include "synth/RecordingWriter.h"
 
 #include <algorithm>
 
@@ -99,6 +101,38 @@ TEST_F(KpExecutable, AllOutputNamesTakenWritesNothing)
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_NE(r.err.find("all output names exist"), std::string::npos) << r.err;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 1002);
+}
+
+// Like the measurement, the header listing runs without a display and leaves
+// the settings alone; what it cannot do it says on one line.
+TEST_F(KpExecutable, ListsTheHeaderOrSaysWhyNot)
+{
+    const std::string good = (dir / "G.MEM").string();
+    synth::WriteRecordingFile(synth::FamilySampleRecording(2, "MEM", 30, 1), good);
+    const std::string missing = (dir / "NONE.MEM").string();
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string err; // the whole line, or its start ending in ": "
+    };
+    const Case cases[] = {
+        { { "--info", good }, 0, "" },
+        { { "--info", missing, "--json" }, 1, "kp: " + missing + ": " },
+        { { "--info" }, 2, "kp: --info needs a value (see kp --help)\n" },
+        { { "--info", good, "--bogus" }, 2, "kp: unknown option --bogus (see kp --help)\n" },
+        { { good, "--json" }, 2, "kp: --json goes with --trace or --info (see kp --help)\n" },
+        { { "--info", good, "--lf" }, 2, "kp: --lf does not go with --info (see kp --help)\n" },
+    };
+    for (const Case& c : cases) {
+        const auto r = Run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments.back();
+        if (c.err.ends_with(": "))
+            EXPECT_TRUE(r.err.starts_with(c.err) && Lines(r.err) == 1) << r.err;
+        else
+            EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out.starts_with("Properties - G.MEM\n"), c.exitCode == 0) << r.out;
+    }
+    EXPECT_FALSE(fs::exists(config()));
 }
 
 #if defined(KP_WITH_GUI)
