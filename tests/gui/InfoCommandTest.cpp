@@ -149,8 +149,9 @@ TEST_P(InfoCommandOfFamily, PrintsThePropertiesListsAsTextAndJson)
             // The named texts are the cells of their items.
             for (const auto& [key, item] :
                 { std::pair { "range", "Range" }, { "unit", " eu" }, { "comment", "Comment" } }) {
-                if (t.rows[row][0] == item)
+                if (t.rows[row][0] == item) {
                     EXPECT_EQ(ch[key].toString().toStdString(), cell) << kind << " " << key;
+                }
             }
         }
     }
