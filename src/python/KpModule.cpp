@@ -117,8 +117,25 @@ py::array Codes(const py::object& self, const py::object& channel, bool secondar
     return view;
 }
 
+// The caller's array when one is given (written in place, nothing allocated),
+// else a new one.
+py::array_t<double> ResultArray(const py::object& out, std::int64_t count)
+{
+    using Contiguous = py::array_t<double, py::array::c_style>;
+    if (out.is_none())
+        return py::array_t<double>(static_cast<py::ssize_t>(count));
+    if (!py::isinstance<Contiguous>(out))
+        throw py::type_error("out must be a contiguous float64 numpy array");
+    auto result = out.cast<Contiguous>();
+    if (!result.writeable())
+        throw py::value_error("out is read-only");
+    if (result.ndim() != 1 || result.size() != count)
+        throw py::value_error("out must hold " + std::to_string(count) + " values, the points of the range");
+    return result;
+}
+
 py::array_t<double> Values(const ScriptRecording& r, const py::object& channel, std::int64_t start,
-    std::optional<std::int64_t> stop, std::int64_t step, bool secondary)
+    std::optional<std::int64_t> stop, std::int64_t step, bool secondary, const py::object& out)
 {
     const int index = ChannelIndex(r, channel);
     const ScriptChannel& ch = r.Channels()[static_cast<std::size_t>(index)];
@@ -126,11 +143,11 @@ py::array_t<double> Values(const ScriptRecording& r, const py::object& channel, 
         throw py::value_error("\"" + ch.name + "\" is a logic unit: read its probes with logic()");
     CheckHalf(ch, secondary);
     const ScriptRange range = RangeOf(r.Codes(index, secondary).size, start, stop, step);
-    py::array_t<double> out(static_cast<py::ssize_t>(range.count));
-    double* data = out.mutable_data();
+    py::array_t<double> result = ResultArray(out, range.count);
+    double* data = result.mutable_data();
     py::gil_scoped_release unlocked;
     r.Values(index, secondary, range, data);
-    return out;
+    return result;
 }
 
 py::array_t<double> Times(
@@ -285,9 +302,10 @@ PYBIND11_MODULE(kp, m)
         .def_property_readonly("events", &ScriptRecording::Events)
         .def_property_readonly("blocks", &Blocks)
         .def("values", &Values, "channel"_a, "start"_a = 0, "stop"_a = py::none(), "step"_a = 1, py::kw_only(),
-            "secondary"_a = false,
+            "secondary"_a = false, "out"_a = py::none(),
             "Physical values of a channel as float64, as the text export computes them. "
-            "secondary=True reads the minima of an envelope record.")
+            "secondary=True reads the minima of an envelope record; out= a float64 array to fill instead of a new "
+            "one.")
         .def("times", &Times, "start"_a = 0, "stop"_a = py::none(), "step"_a = 1,
             "Seconds of the points from the trigger point.")
         .def("codes", &Codes, "channel"_a, py::kw_only(), "secondary"_a = false,

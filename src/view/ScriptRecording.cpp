@@ -24,7 +24,13 @@ template <typename T> const std::vector<T>& Half(const ChannelSlot<T>& slot, boo
 void Scale16(const ChannelScale& s, const std::uint16_t* codes, ScriptRange r, double* out)
 {
     const std::uint16_t* p = codes + r.first;
-    if (s.rule == ChannelScale::Rule::Linear && !s.unsignedCodes) {
+    if (s.rule == ChannelScale::Rule::Linear && !s.unsignedCodes && r.step == 1) {
+        // The whole-channel read: contiguous, so that it vectorises.
+        const double scale = s.scale;
+        const double offset = s.offset;
+        for (std::int64_t i = 0; i < r.count; ++i)
+            out[i] = static_cast<double>(static_cast<std::int16_t>(p[i])) * scale + offset;
+    } else if (s.rule == ChannelScale::Rule::Linear && !s.unsignedCodes) {
         for (std::int64_t i = 0; i < r.count; ++i)
             out[i] = static_cast<double>(static_cast<std::int16_t>(p[i * r.step])) * s.scale + s.offset;
     } else if (s.rule == ChannelScale::Rule::Linear) {

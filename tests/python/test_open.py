@@ -96,6 +96,8 @@ def test_a_cut_short_file_opens_what_was_read_or_raises(family, write_family):
     (lambda r: r.logic("CH1", 1), ValueError, "not a logic unit"),
     (lambda r: r.times(step=-1), ValueError, "step"),
     (lambda r: r.codes(1.5), TypeError, "name or its index"),
+    (lambda r: r.values("CH1", out=np.zeros(300, dtype=np.float32)), TypeError, "float64"),
+    (lambda r: r.values("CH1", out=np.zeros(299)), ValueError, "300 values"),
 ])
 def test_bad_arguments_are_refused_clearly(call, error, text, write_family):
     rec = kp.open(write_family(1, "MEM"))

@@ -66,6 +66,9 @@ def test_ranges_select_the_same_points_as_slices(write_family):
         whole = rec.values(ch.name)
         for start, stop, step in [(0, None, 1), (7, 400, 9), (499, 500, 1), (250, 250, 1), (0, 500, 1000)]:
             np.testing.assert_array_equal(rec.values(ch.name, start, stop, step), whole[start:stop:step])
+        kept = np.zeros(100)
+        assert rec.values(ch.name, 100, 200, out=kept) is kept
+        np.testing.assert_array_equal(kept, whole[100:200])
     unit = next(c for c in rec.channels if c.kind == "logic")
     np.testing.assert_array_equal(rec.logic(unit.probes[1]), rec.logic(unit.name, 2))
 
