@@ -4,7 +4,8 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-libbenchmark-dev locales ccache groff-base man-db clang-format-14"
+libbenchmark-dev locales ccache groff-base man-db clang-format-14 \
+pybind11-dev python3-dev python3-numpy python3-pytest"
 
 missing=""
 for p in $PACKAGES; do
