@@ -11,6 +11,7 @@
 #include "view/ScriptHeader.h"
 #include "view/ScriptRecording.h"
 
+#include <cerrno>
 #include <stdexcept>
 #include <string>
 
@@ -42,8 +43,7 @@ std::unique_ptr<ScriptRecording> OpenRecording(const std::filesystem::path& path
     if (result.recording)
         return std::move(result.recording);
     if (result.missing) {
-        PyErr_SetObject(
-            PyExc_FileNotFoundError, py::make_tuple(2, result.error, py::str(path.string())).ptr()); // ENOENT
+        PyErr_SetObject(PyExc_FileNotFoundError, py::make_tuple(ENOENT, result.error, py::str(path.string())).ptr());
         throw py::error_already_set();
     }
     throw RecordingError(result.error);
@@ -55,8 +55,12 @@ int ChannelIndex(const ScriptRecording& r, const py::object& channel)
     if (py::isinstance<py::str>(channel)) {
         const std::string name = channel.cast<std::string>();
         const int index = r.FindChannel(name);
-        if (index < 0)
-            throw py::value_error("no channel named \"" + name + "\"");
+        if (index < 0) {
+            std::string names;
+            for (const ScriptChannel& c : r.Channels())
+                names += (names.empty() ? "" : ", ") + c.name;
+            throw py::value_error("no channel named \"" + name + "\"; the recording holds " + names);
+        }
         return index;
     }
     if (!py::isinstance<py::int_>(channel))
@@ -296,6 +300,11 @@ PYBIND11_MODULE(kp, m)
         .def_readonly("exists", &Block::exists);
 
     py::class_<ScriptRecording>(m, "Recording")
+        .def("__repr__",
+            [](const ScriptRecording& r) {
+                return "<kp.Recording " + r.Doc().GetTitle() + ": " + std::to_string(r.Channels().size())
+                    + " channels, " + std::to_string(r.Points()) + " points>";
+            })
         .def_property_readonly("header", &Header)
         .def_property_readonly("channels", &ScriptRecording::Channels)
         .def_property_readonly("points", &ScriptRecording::Points)
