@@ -5,7 +5,8 @@ set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
 libbenchmark-dev locales ccache groff-base man-db clang-format-14 \
-dpkg-dev desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin"
+dpkg-dev desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin \
+pybind11-dev python3-dev python3-numpy python3-pytest"
 
 missing=""
 for p in $PACKAGES; do

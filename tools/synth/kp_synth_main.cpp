@@ -10,6 +10,7 @@
 #include "FuzzBundle.h"
 #include "synth/DemoRecordings.h"
 #include "synth/FuzzSeeds.h"
+#include "synth/IndexWriter.h"
 #include "synth/RecordingWriter.h"
 
 namespace {
@@ -21,7 +22,8 @@ void Usage()
                "  kp-synth family N OUT [FUNCTION [POINTS [SEED]]]\n"
                "                                             a small recording of header family N\n"
                "  kp-synth waves CHANNELS POINTS OUT         a family-1 MEM recording of waveforms\n"
-               "  kp-synth seeds DIR                         the fuzzers' seed inputs\n",
+               "  kp-synth seeds DIR                         the fuzzers' seed inputs\n"
+               "  kp-synth index OUT NAME...                 an index file listing blocks 1, 2, ... (8.3 names)\n",
         stderr);
 }
 
@@ -72,6 +74,17 @@ int main(int argc, char** argv)
             kp::synth::WriteRecordingFile(kp::synth::FamilySampleRecording(static_cast<int>(family), function, points,
                                               static_cast<std::uint32_t>(seed)),
                 argv[3]);
+            return 0;
+        }
+        if (command == "index" && argc >= 4) {
+            kp::synth::IndexSpec index;
+            for (int i = 3; i < argc; ++i) {
+                const std::filesystem::path name = argv[i];
+                const std::string extension = name.extension().string();
+                index.entries.push_back({ static_cast<std::uint32_t>(i - 2),
+                    kp::synth::Name83Stored(name.stem().string(), extension.empty() ? "" : extension.substr(1)) });
+            }
+            kp::synth::WriteIndexFile(argv[2], index);
             return 0;
         }
         if (command == "seeds" && argc == 3)
