@@ -36,7 +36,7 @@ RgbColour FromQColor(const QColor& c)
 
 CBlockListWindow::CBlockListWindow(const CBlockFileList& blocks, KpSettings& settings, SettingsStore& store,
     UserMessages& messages, BlockOpener open, QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+    : ToolWindow(parent)
     , blocks_(blocks)
     , settings_(settings)
     , store_(store)
@@ -163,7 +163,7 @@ void CBlockListWindow::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
 }
 
-void CBlockListWindow::SaveSettings()
+void CBlockListWindow::StoreSettings(const std::optional<SettingsRect>&)
 {
     BlockListSettings s;
     for (int c = 0; c < kBlockListColumns; ++c)

@@ -15,6 +15,7 @@
 #include "display/HelpMenu.h"
 #include "display/LookCommands.h"
 #include "display/PaneSet.h"
+#include "display/ToolWindowTranslucency.h"
 #include "display/ViewCommands.h"
 #include "display/ViewContextMenu.h"
 #include "infowin/InfoWindows.h"
@@ -122,6 +123,7 @@ void CMainFrame::createActions()
     blockList_ = new CBlockListWindow(
         services_.blockFiles, services_.settings, services_.store, services_.messages,
         [this](const QString& path) { OpenDocumentFile(path, true); }, this);
+    blockList_->ApplyTranslucency(services_.settings);
     blockListAction_ = MakeCommandAction(this, CommandId::BlockList);
     blockListAction_->setCheckable(true);
     connect(blockListAction_, &QAction::triggered, blockList_, &QWidget::setVisible);
@@ -131,6 +133,7 @@ void CMainFrame::createActions()
     controlPanel_ = new ControlPanelHost(*this);
     new ViewContextMenu(*this, *look_);
     infoWindows_ = new InfoWindows(*this);
+    translucency_ = new ToolWindowTranslucency(*this, services_.settings);
 }
 
 void CMainFrame::createMenus()
@@ -160,6 +163,8 @@ void CMainFrame::createMenus()
     view->addAction(infoWindows_->propertiesAction());
     view->addAction(infoWindows_->traceAction());
     view->addAction(blockListAction_);
+    view->addAction(translucency_->toggle());
+    view->addAction(translucency_->density());
     view->addSeparator();
     view->addAction(commands_->capture());
     view->addAction(commands_->fixWindowPos());

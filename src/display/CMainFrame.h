@@ -42,6 +42,7 @@ class PaneSet;
 class InfoWindows;
 class ProgressWindow;
 class SettingsStore;
+class ToolWindowTranslucency;
 class UserMessages;
 class ViewCommands;
 struct KpSettings;
@@ -95,6 +96,7 @@ public:
     FolderNavigation& Navigation() const { return *navigation_; }
     CBlockListWindow& BlockList() const { return *blockList_; }
     QAction* BlockListAction() const { return blockListAction_; }
+    ToolWindowTranslucency& Translucency() const { return *translucency_; }
     FolderFileList& FolderFiles() { return folderFiles_; }
 
     // Pane switches: re-lays out the client area.
@@ -143,6 +145,7 @@ private:
     LookCommands* look_ = nullptr;
     ControlPanelHost* controlPanel_ = nullptr;
     InfoWindows* infoWindows_ = nullptr;
+    ToolWindowTranslucency* translucency_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* dialogBar_ = nullptr;
     QComboBox* magnificationBox_ = nullptr;
