@@ -89,6 +89,7 @@ public:
     QToolBar* MainToolBar() const { return toolBar_; }
     QToolBar* DialogBar() const { return dialogBar_; }
     QLabel* StatusPane(int i) const { return statusPanes_[static_cast<std::size_t>(i)]; }
+    QLabel* StatusIconLabel(int i) const { return statusIcons_[static_cast<std::size_t>(i)]; }
     FrameClient& Client() const { return *client_; }
     PaneSet& PaneWindows() const { return *panes_; }
     LookCommands& Look() const { return *look_; }
@@ -151,6 +152,7 @@ private:
     QComboBox* magnificationBox_ = nullptr;
     QMenu* magnificationMenu_ = nullptr;
     std::array<QLabel*, 4> statusPanes_ {};
+    std::array<QLabel*, 4> statusIcons_ {};
     QString documentPath_;
     StartPlacement startPlacement_;
     bool settingsWritten_ = false;
