@@ -44,15 +44,21 @@ void ToolWindow::SaveSettings()
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
-    SaveSettings();
-    if (store_ != nullptr && shownKey_)
-        WriteInt(*store_, *shownKey_, 0);
+    // Windows closed along with the frame were saved by it, as open; only
+    // the user's own close of the window says it is no longer wanted.
+    if (!frameClosing_) {
+        SaveSettings();
+        if (store_ != nullptr && shownKey_)
+            WriteInt(*store_, *shownKey_, 0);
+    }
     QWidget::closeEvent(event);
     emit closed();
 }
 
 bool ToolWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == frame_ && event->type() == QEvent::Close)
+        frameClosing_ = true;
     if (watched == frame_ && event->type() == QEvent::Move) {
         // Hidden windows move too, so that they reopen where they stood
         // relative to the frame.

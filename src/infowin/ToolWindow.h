@@ -54,6 +54,7 @@ private:
     std::optional<SettingKey> shownKey_;
     QPoint framePos_;
     bool placed_ = false;
+    bool frameClosing_ = false;
 };
 
 } // namespace kp

@@ -62,6 +62,17 @@ TEST_F(ToolWindows, KeepTheirPlaceRelativeToTheMovingFrame)
     }
 }
 
+TEST_F(ToolWindows, ThoseClosedAlongWithTheFrameReopenNextTime)
+{
+    OpenAll();
+    frame().Windows().Properties().close(); // the user's own close
+    frame().close();
+    // The desktop closes the frame's windows after the frame itself.
+    frame().Windows().Trace().close();
+    EXPECT_EQ(h.store.readInt("Wave", "ShowTrace", -1), 1);
+    EXPECT_EQ(h.store.readInt("Wave", "ShowProperty", -1), 0);
+}
+
 TEST_F(ToolWindows, AllTakeTheTranslucencyAndItsDensityAtOnce)
 {
     ToolWindowTranslucency& t = frame().Translucency();
