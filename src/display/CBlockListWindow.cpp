@@ -73,6 +73,7 @@ CBlockListWindow::CBlockListWindow(const CBlockFileList& blocks, KpSettings& set
         setGeometry(rect);
     } else {
         resize(540, 260);
+        centreOnFirstShow_ = true;
     }
     ApplyStyle();
 }
@@ -157,10 +158,21 @@ void CBlockListWindow::contextMenuEvent(QContextMenuEvent* event)
     ApplyStyle();
 }
 
+void CBlockListWindow::showEvent(QShowEvent* event)
+{
+    // Never placed before: over the middle of the frame, where it covers
+    // neither the menus nor the bars.
+    if (centreOnFirstShow_ && Frame() != nullptr) {
+        centreOnFirstShow_ = false;
+        move(Frame()->geometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    ToolWindow::showEvent(event);
+}
+
 void CBlockListWindow::hideEvent(QHideEvent* event)
 {
     SaveSettings();
-    QWidget::hideEvent(event);
+    ToolWindow::hideEvent(event);
 }
 
 void CBlockListWindow::StoreSettings(const std::optional<SettingsRect>&)

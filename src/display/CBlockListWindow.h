@@ -37,6 +37,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     // Widths and the window's own rectangle on the screen.
     void StoreSettings(const std::optional<SettingsRect>& placement) override;
@@ -49,6 +50,7 @@ private:
     BlockOpener open_;
     QStandardItemModel* model_ = nullptr;
     QTableView* table_ = nullptr;
+    bool centreOnFirstShow_ = false;
 };
 
 } // namespace kp
