@@ -4,6 +4,7 @@
 #include "FrameFixtures.h"
 #include "display/CBlockListWindow.h"
 #include "display/ControlPanelHost.h"
+#include "display/ToolWindowPictures.h"
 #include "display/ToolWindowTranslucency.h"
 #include "display/WaveControlPanel.h"
 #include "infowin/CPropertiesWindow.h"
@@ -94,10 +95,13 @@ TEST_F(ToolWindows, AllTakeTheTranslucencyAndItsDensityAtOnce)
     t.SetDensityAsker([](int) { return std::optional<int>(); }); // cancelled
     t.AskDensity();
     expectOpacity(0.35);
+    // The picture of a window is as translucent as the window.
+    EXPECT_NEAR(GrabToolWindow(frame(), QStringLiteral("trace")).pixelColor(5, 5).alpha(), 89, 1);
     t.toggle()->trigger();
     expectOpacity(1.0);
     EXPECT_FALSE(h.settings.dlgLayered);
     EXPECT_EQ(h.settings.dlgLayeredBlend, 35);
+    EXPECT_EQ(GrabToolWindow(frame(), QStringLiteral("trace")).pixelColor(5, 5).alpha(), 255);
 }
 
 } // namespace
