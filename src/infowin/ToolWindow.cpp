@@ -61,9 +61,11 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event)
         frameClosing_ = true;
     if (watched == frame_ && event->type() == QEvent::Move) {
         // Hidden windows move too, so that they reopen where they stood
-        // relative to the frame.
+        // relative to the frame. A frame that is not shown yet is only being
+        // placed: windows restored to their own places stay there.
         const QPoint now = frame_->pos();
-        move(pos() + (now - framePos_));
+        if (frame_->isVisible())
+            move(pos() + (now - framePos_));
         framePos_ = now;
     }
     return QWidget::eventFilter(watched, event);

@@ -63,6 +63,15 @@ TEST_F(ToolWindows, KeepTheirPlaceRelativeToTheMovingFrame)
     }
 }
 
+TEST(ToolWindow, StaysWhereItWasRestoredWhileTheFrameIsPlacedAtStart)
+{
+    FrameHarness h;
+    h.frame->BlockList().setGeometry(40, 50, 420, 230);
+    h.frame->move(300, 200);
+    h.Show();
+    EXPECT_EQ(h.frame->BlockList().geometry().topLeft(), QPoint(40, 50));
+}
+
 TEST_F(ToolWindows, ThoseClosedAlongWithTheFrameReopenNextTime)
 {
     OpenAll();
