@@ -1,10 +1,10 @@
 #pragma once
 // Owns the wave control panel for the frame: "&Wave Control Panel" (Ctrl+C)
 // shows and hides it; it is created on first use at its stored offset from
-// the frame, refreshes when the
-// view's channels change, reopens at the first load when it was open at the
-// last exit ("ShowControlPanel"), and stores its offset and visibility when
-// the frame closes.
+// the frame, refreshes when the view's channels change, reopens at the first
+// load when it was open at the last exit ("ShowControlPanel"), and stores its
+// offset and visibility when the frame closes. Like every tool window it
+// follows the frame as the frame moves.
 
 #include "app/SettingsKeys.h"
 

@@ -6,9 +6,10 @@
 // a key of their own (trace, properties) give only their saved placement and
 // their own keys; placing, saving and closing are done here.
 
-#include "format/SettingsEncoding.h"
-
+// Qt first: the moc reads the date type's standard includes only after Qt's.
 #include <QWidget>
+
+#include "format/SettingsEncoding.h"
 
 #include <optional>
 
