@@ -41,6 +41,8 @@ template <class Visitor> void VisitSettings(KpSettings& s, Visitor& v)
     v.integer(kLoadFilterIndex, s.loadFilterIndex);
     v.integer(kConvFilterIndex, s.convFilterIndex);
     v.flag(kHackMode, s.hackMode);
+    v.flag(kDlgLayered, s.dlgLayered);
+    v.integer(kDlgLayeredBlend, s.dlgLayeredBlend);
 
     v.integer(kWaveStyle, s.waveStyle);
     v.integer(kWavePenWidth, s.wavePenWidth);

@@ -56,6 +56,9 @@ struct KpSettings {
     int loadFilterIndex = 0;
     int convFilterIndex = 0;
     bool hackMode = false;
+    // The tool windows drawn translucent, at this density in percent.
+    bool dlgLayered = false;
+    int dlgLayeredBlend = 80;
     PaneStyle main;
     CustomColours customColours = WhiteCustomColours();
 

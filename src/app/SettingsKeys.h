@@ -19,6 +19,7 @@ inline constexpr std::string_view kBlockFile = "BlockFile";
 inline constexpr std::string_view kTitle = "Title";
 inline constexpr std::string_view kInfo = "Info";
 inline constexpr std::string_view kGage = "Gage";
+inline constexpr std::string_view kControlPanel = "ControlPanel";
 
 // Export options.
 inline constexpr SettingKey kThinOut { kSave, "ThinOut" };
@@ -45,6 +46,9 @@ inline constexpr SettingKey kLoadFolder { kMain, "LoadFolder" };
 inline constexpr SettingKey kLoadFilterIndex { kMain, "LoadFilterIndex" };
 inline constexpr SettingKey kConvFilterIndex { kMain, "ConvFilterIndex" };
 inline constexpr SettingKey kHackMode { kMain, "HackMode" };
+// Translucent tool windows and their density in percent.
+inline constexpr SettingKey kDlgLayered { kMain, "DlgLayered" };
+inline constexpr SettingKey kDlgLayeredBlend { kMain, "DlgLayeredBlend" };
 inline constexpr SettingKey kStripApp { kMain, "StripApp" };
 inline constexpr SettingKey kMainTextColor { kMain, "TextColor" };
 inline constexpr SettingKey kMainBackColor { kMain, "BackColor" };
@@ -65,6 +69,9 @@ inline constexpr SettingKey kWaveBackColor { kWave, "BackColor" };
 inline constexpr SettingKey kWaveGridColor { kWave, "GridColor" };
 inline constexpr SettingKey kWaveLineColor { kWave, "LineColor" };
 inline constexpr SettingKey kWaveLogFont { kWave, "LogFont" };
+
+// The wave control panel's corner, relative to the frame's.
+inline constexpr SettingKey kControlPanelPlacement { kControlPanel, "Placement" };
 
 // The colour and font keys that the tool windows and panes share by name.
 inline constexpr std::string_view kTextColor = "TextColor";

@@ -36,7 +36,7 @@ RgbColour FromQColor(const QColor& c)
 
 CBlockListWindow::CBlockListWindow(const CBlockFileList& blocks, KpSettings& settings, SettingsStore& store,
     UserMessages& messages, BlockOpener open, QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+    : ToolWindow(parent)
     , blocks_(blocks)
     , settings_(settings)
     , store_(store)
@@ -73,6 +73,7 @@ CBlockListWindow::CBlockListWindow(const CBlockFileList& blocks, KpSettings& set
         setGeometry(rect);
     } else {
         resize(540, 260);
+        centreOnFirstShow_ = true;
     }
     ApplyStyle();
 }
@@ -157,13 +158,24 @@ void CBlockListWindow::contextMenuEvent(QContextMenuEvent* event)
     ApplyStyle();
 }
 
+void CBlockListWindow::showEvent(QShowEvent* event)
+{
+    // Never placed before: over the middle of the frame, where it covers
+    // neither the menus nor the bars.
+    if (centreOnFirstShow_ && Frame() != nullptr) {
+        centreOnFirstShow_ = false;
+        move(Frame()->geometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    ToolWindow::showEvent(event);
+}
+
 void CBlockListWindow::hideEvent(QHideEvent* event)
 {
     SaveSettings();
-    QWidget::hideEvent(event);
+    ToolWindow::hideEvent(event);
 }
 
-void CBlockListWindow::SaveSettings()
+void CBlockListWindow::StoreSettings(const std::optional<SettingsRect>&)
 {
     BlockListSettings s;
     for (int c = 0; c < kBlockListColumns; ++c)

@@ -5,7 +5,7 @@
 // changed through the context menu; column widths and placement persist in
 // section "BlockFile".
 
-#include <QWidget>
+#include "infowin/ToolWindow.h"
 
 #include <functional>
 
@@ -19,7 +19,7 @@ class SettingsStore;
 class UserMessages;
 struct KpSettings;
 
-class CBlockListWindow : public QWidget {
+class CBlockListWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -30,8 +30,6 @@ public:
 
     // Fills the rows from the block list (after every open).
     void Refresh();
-    // Remembers widths and placement (when the frame closes).
-    void SaveSettings();
     QTableView* table() const { return table_; }
     // Opens the last of the selected rows, or says "File not found.".
     void OpenSelected();
@@ -39,7 +37,10 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Widths and the window's own rectangle on the screen.
+    void StoreSettings(const std::optional<SettingsRect>& placement) override;
 
 private:
     const CBlockFileList& blocks_;
@@ -49,6 +50,7 @@ private:
     BlockOpener open_;
     QStandardItemModel* model_ = nullptr;
     QTableView* table_ = nullptr;
+    bool centreOnFirstShow_ = false;
 };
 
 } // namespace kp

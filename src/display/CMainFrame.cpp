@@ -15,6 +15,8 @@
 #include "display/HelpMenu.h"
 #include "display/LookCommands.h"
 #include "display/PaneSet.h"
+#include "display/StatusIcons.h"
+#include "display/ToolWindowTranslucency.h"
 #include "display/ViewCommands.h"
 #include "display/ViewContextMenu.h"
 #include "infowin/InfoWindows.h"
@@ -29,6 +31,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -52,11 +55,6 @@ QString FirstLocalFile(const QMimeData* mime)
             return url.toLocalFile();
     }
     return {};
-}
-
-QString PaneText(const std::string& text)
-{
-    return text.empty() ? QStringLiteral(" - ") : QString::fromStdString(text + " ");
 }
 
 } // namespace
@@ -122,6 +120,7 @@ void CMainFrame::createActions()
     blockList_ = new CBlockListWindow(
         services_.blockFiles, services_.settings, services_.store, services_.messages,
         [this](const QString& path) { OpenDocumentFile(path, true); }, this);
+    blockList_->ApplyTranslucency(services_.settings);
     blockListAction_ = MakeCommandAction(this, CommandId::BlockList);
     blockListAction_->setCheckable(true);
     connect(blockListAction_, &QAction::triggered, blockList_, &QWidget::setVisible);
@@ -131,6 +130,7 @@ void CMainFrame::createActions()
     controlPanel_ = new ControlPanelHost(*this);
     new ViewContextMenu(*this, *look_);
     infoWindows_ = new InfoWindows(*this);
+    translucency_ = new ToolWindowTranslucency(*this, services_.settings);
 }
 
 void CMainFrame::createMenus()
@@ -160,6 +160,8 @@ void CMainFrame::createMenus()
     view->addAction(infoWindows_->propertiesAction());
     view->addAction(infoWindows_->traceAction());
     view->addAction(blockListAction_);
+    view->addAction(translucency_->toggle());
+    view->addAction(translucency_->density());
     view->addSeparator();
     view->addAction(commands_->capture());
     view->addAction(commands_->fixWindowPos());
@@ -254,9 +256,19 @@ void CMainFrame::createToolBars()
 void CMainFrame::createStatusBar()
 {
     for (std::size_t i = 0; i < statusPanes_.size(); ++i) {
-        statusPanes_[i] = new QLabel(this);
+        // The icon stands before its text, within the same pane.
+        auto* pane = new QWidget(this);
+        auto* row = new QHBoxLayout(pane);
+        row->setContentsMargins(2, 0, 2, 0);
+        row->setSpacing(3);
+        statusIcons_[i] = new QLabel(pane);
+        statusIcons_[i]->setObjectName(QStringLiteral("StatusIcon%1").arg(i));
+        statusIcons_[i]->hide();
+        statusPanes_[i] = new QLabel(pane);
         statusPanes_[i]->setObjectName(QStringLiteral("StatusPane%1").arg(i));
-        statusBar()->addPermanentWidget(statusPanes_[i]);
+        row->addWidget(statusIcons_[i]);
+        row->addWidget(statusPanes_[i]);
+        statusBar()->addPermanentWidget(pane);
     }
 }
 
@@ -415,16 +427,14 @@ void CMainFrame::updateTitle()
 
 void CMainFrame::updateStatusPanes()
 {
-    if (!doc_->IsLoaded()) {
-        for (QLabel* pane : statusPanes_)
-            pane->clear();
-        return;
+    const StatusPanes panes = doc_->IsLoaded() ? BuildStatusPanes(doc_->GetHeadInfo()) : StatusPanes {};
+    const int side = statusPanes_[0]->fontMetrics().height();
+    for (std::size_t i = 0; i < statusPanes_.size(); ++i) {
+        statusPanes_[i]->setText(QString::fromStdString(panes[i].text));
+        const QPixmap icon = StatusIconPixmap(panes[i].icon, panes[i].tint, side, devicePixelRatioF());
+        statusIcons_[i]->setPixmap(icon);
+        statusIcons_[i]->setVisible(!icon.isNull());
     }
-    const CWaveHeadInfo& head = doc_->GetHeadInfo();
-    statusPanes_[0]->setText(PaneText(head.GetModelName(true, true)));
-    statusPanes_[1]->setText(PaneText(head.GetFunctionText()));
-    statusPanes_[2]->setText(PaneText(head.GetShotText()));
-    statusPanes_[3]->setText(PaneText(head.GetTimePerDivText()));
 }
 
 void CMainFrame::fillMagnificationBox()

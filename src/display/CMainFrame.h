@@ -42,6 +42,7 @@ class PaneSet;
 class InfoWindows;
 class ProgressWindow;
 class SettingsStore;
+class ToolWindowTranslucency;
 class UserMessages;
 class ViewCommands;
 struct KpSettings;
@@ -88,6 +89,7 @@ public:
     QToolBar* MainToolBar() const { return toolBar_; }
     QToolBar* DialogBar() const { return dialogBar_; }
     QLabel* StatusPane(int i) const { return statusPanes_[static_cast<std::size_t>(i)]; }
+    QLabel* StatusIconLabel(int i) const { return statusIcons_[static_cast<std::size_t>(i)]; }
     FrameClient& Client() const { return *client_; }
     PaneSet& PaneWindows() const { return *panes_; }
     LookCommands& Look() const { return *look_; }
@@ -95,6 +97,7 @@ public:
     FolderNavigation& Navigation() const { return *navigation_; }
     CBlockListWindow& BlockList() const { return *blockList_; }
     QAction* BlockListAction() const { return blockListAction_; }
+    ToolWindowTranslucency& Translucency() const { return *translucency_; }
     FolderFileList& FolderFiles() { return folderFiles_; }
 
     // Pane switches: re-lays out the client area.
@@ -143,11 +146,13 @@ private:
     LookCommands* look_ = nullptr;
     ControlPanelHost* controlPanel_ = nullptr;
     InfoWindows* infoWindows_ = nullptr;
+    ToolWindowTranslucency* translucency_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QToolBar* dialogBar_ = nullptr;
     QComboBox* magnificationBox_ = nullptr;
     QMenu* magnificationMenu_ = nullptr;
     std::array<QLabel*, 4> statusPanes_ {};
+    std::array<QLabel*, 4> statusIcons_ {};
     QString documentPath_;
     StartPlacement startPlacement_;
     bool settingsWritten_ = false;

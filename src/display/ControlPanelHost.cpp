@@ -23,7 +23,6 @@ ControlPanelHost::ControlPanelHost(CMainFrame& frame)
     toggle_->setCheckable(true);
     connect(toggle_, &QAction::triggered, this, [this](bool on) { SetShown(on); });
     frame.installEventFilter(this);
-    framePos_ = frame.pos();
 
     CKpView& view = frame.View();
     connect(&view, &CKpView::recordLoaded, this, [this] {
@@ -45,6 +44,7 @@ WaveControlPanel& ControlPanelHost::Panel()
     if (panel_ == nullptr) {
         panel_ = new WaveControlPanel(frame_.View(), frame_.Settings(), &frame_);
         panel_->installEventFilter(this);
+        panel_->ApplyTranslucency(frame_.Settings());
         const SettingsPoint none { -100000, -100000 };
         const SettingsPoint offset = ReadPoint(frame_.Services().store, settings::kControlPanelPlacement, none);
         const QPoint corner = frame_.pos() + QPoint(offset.x, offset.y);
@@ -83,15 +83,8 @@ void ControlPanelHost::SetShown(bool shown)
 bool ControlPanelHost::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &frame_) {
-        if (event->type() == QEvent::Move) {
-            // The panel keeps its place relative to the frame.
-            const QPoint now = frame_.pos();
-            if (panel_)
-                panel_->move(panel_->pos() + (now - framePos_));
-            framePos_ = now;
-        } else if (event->type() == QEvent::Close) {
+        if (event->type() == QEvent::Close)
             Store();
-        }
     } else if (watched == panel_ && (event->type() == QEvent::Hide || event->type() == QEvent::Show)) {
         toggle_->setChecked(event->type() == QEvent::Show);
     }

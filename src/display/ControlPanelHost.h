@@ -1,23 +1,18 @@
 #pragma once
 // Owns the wave control panel for the frame: "&Wave Control Panel" (Ctrl+C)
 // shows and hides it; it is created on first use at its stored offset from
-// the frame, follows the frame when the frame moves, refreshes when the
-// view's channels change, reopens at the first load when it was open at the
-// last exit ("ShowControlPanel"), and stores its offset and visibility when
-// the frame closes.
+// the frame, refreshes when the view's channels change, reopens at the first
+// load when it was open at the last exit ("ShowControlPanel"), and stores its
+// offset and visibility when the frame closes. Like every tool window it
+// follows the frame as the frame moves.
 
 #include "app/SettingsKeys.h"
 
 #include <QObject>
-#include <QPoint>
 
 class QAction;
 
 namespace kp {
-
-namespace settings {
-inline constexpr SettingKey kControlPanelPlacement { "ControlPanel", "Placement" };
-} // namespace settings
 
 class CMainFrame;
 class WaveControlPanel;
@@ -43,7 +38,6 @@ private:
     CMainFrame& frame_;
     QAction* toggle_ = nullptr;
     WaveControlPanel* panel_ = nullptr;
-    QPoint framePos_;
     bool firstLoad_ = true;
     bool stored_ = false;
 };

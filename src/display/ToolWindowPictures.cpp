@@ -7,6 +7,7 @@
 #include "infowin/InfoWindows.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -36,6 +37,21 @@ const std::vector<std::pair<QString, Opener>>& Table()
     return table;
 }
 
+// A translucent window as the desktop shows it: its own pixels at its
+// opacity, over whatever lies behind (here: nothing).
+QImage Translucent(const QImage& image, qreal opacity)
+{
+    if (opacity >= 1.0)
+        return image;
+    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(image.devicePixelRatio());
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    painter.setOpacity(opacity);
+    painter.drawImage(0, 0, image);
+    return out;
+}
+
 } // namespace
 
 QStringList ToolWindowNames()
@@ -61,7 +77,7 @@ QImage GrabToolWindow(CMainFrame& frame, const QString& name)
             return {};
         window->show();
         QApplication::processEvents();
-        return window->grab().toImage();
+        return Translucent(window->grab().toImage(), window->windowOpacity());
     }
     return GrabFileWindow(frame, name);
 }

@@ -42,7 +42,7 @@ QPushButton* Button(const QString& text, QWidget* parent)
 } // namespace
 
 WaveControlPanel::WaveControlPanel(CKpView& view, KpSettings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+    : ToolWindow(parent)
     , view_(view)
     , settings_(settings)
 {

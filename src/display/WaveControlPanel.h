@@ -3,7 +3,7 @@
 // the channels of one class at a time and sets the zoom, position and colour
 // of the selected ones, straight into the view's per-channel state.
 
-#include <QWidget>
+#include "infowin/ToolWindow.h"
 
 #include <vector>
 
@@ -20,7 +20,7 @@ class CKpView;
 struct ChannelClassState;
 struct KpSettings;
 
-class WaveControlPanel : public QWidget {
+class WaveControlPanel : public ToolWindow {
     Q_OBJECT
 
 public:

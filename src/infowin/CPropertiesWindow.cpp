@@ -3,12 +3,10 @@
 #include "display/CKpView.h"
 #include "infowin/ListStyle.h"
 #include "infowin/TabbedLists.h"
-#include "infowin/ToolWindowGeometry.h"
 #include "resources/StringTable.h"
 #include "view/ViewSettings.h"
 #include "wavefile/CKpDoc.h"
 
-#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTabBar>
@@ -19,12 +17,11 @@ namespace kp {
 
 CPropertiesWindow::CPropertiesWindow(
     CKpView& view, const CKpDoc& doc, SettingsStore& store, PaneStyle& style, QWidget* frame)
-    : QWidget(frame, Qt::Tool)
+    : ToolWindow(frame, &store, settings::kShowProperty)
     , view_(view)
     , doc_(doc)
     , store_(store)
     , style_(style)
-    , frame_(frame)
     , settings_(PropertyWindowSettings::Load(store))
 {
     setObjectName(QStringLiteral("PropertiesWindow"));
@@ -85,19 +82,12 @@ void CPropertiesWindow::EventChosen(int row)
         view_.SelectEvent(row);
 }
 
-void CPropertiesWindow::PlaceBesideFrame()
-{
-    setGeometry(ToolWindowGeometry(frame_, settings_.placement));
-    placed_ = true;
-}
-
-void CPropertiesWindow::SaveSettings()
+void CPropertiesWindow::StoreSettings(const std::optional<SettingsRect>& placement)
 {
     lists_->CollectWidths();
-    if (placed_ && frame_)
-        settings_.placement = ToolWindowPlacementOf(this, frame_);
+    if (placement)
+        settings_.placement = placement;
     settings_.Save(store_);
-    WriteInt(store_, settings::kShowProperty, isVisible() ? 1 : 0);
 }
 
 void CPropertiesWindow::contextMenuEvent(QContextMenuEvent* event)
@@ -105,14 +95,6 @@ void CPropertiesWindow::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     AddListStyleMenu(menu, style_, this, [this] { ApplyListStyle(*lists_->List(), style_); });
     menu.exec(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(5, 5)) : event->globalPos());
-}
-
-void CPropertiesWindow::closeEvent(QCloseEvent* event)
-{
-    SaveSettings();
-    WriteInt(store_, settings::kShowProperty, 0);
-    QWidget::closeEvent(event);
-    emit closed();
 }
 
 } // namespace kp

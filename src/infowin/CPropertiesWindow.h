@@ -4,7 +4,7 @@
 // view's current event and scrolls to it.
 
 // Qt first: the moc reads the date type's standard includes only after Qt's.
-#include <QWidget>
+#include "infowin/ToolWindow.h"
 
 #include "view/PropertyTables.h"
 #include "view/PropertyWindowSettings.h"
@@ -20,7 +20,7 @@ class SettingsStore;
 struct PaneStyle;
 class TabbedLists;
 
-class CPropertiesWindow : public QWidget {
+class CPropertiesWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -29,20 +29,15 @@ public:
 
     // New record (or the time notation changed): refills every list.
     void Refill();
-    void PlaceBesideFrame();
-    // "Property" and "ShowProperty" as the window stands now.
-    void SaveSettings();
 
     const PropertyWindowSettings& Settings() const { return settings_; }
     TabbedLists* Lists() const { return lists_; }
     const PropertyTables& Tables() const { return tables_; }
 
-signals:
-    void closed();
-
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    std::optional<SettingsRect> SavedPlacement() const override { return settings_.placement; }
+    void StoreSettings(const std::optional<SettingsRect>& placement) override;
 
 private:
     void ShowTable();
@@ -52,10 +47,8 @@ private:
     const CKpDoc& doc_;
     SettingsStore& store_;
     PaneStyle& style_;
-    QWidget* frame_;
     PropertyWindowSettings settings_;
     PropertyTables tables_;
-    bool placed_ = false;
     TabbedLists* lists_ = nullptr;
 };
 

@@ -4,7 +4,6 @@
 #include "infowin/CursorSpinButtons.h"
 #include "infowin/ListStyle.h"
 #include "infowin/TabbedLists.h"
-#include "infowin/ToolWindowGeometry.h"
 #include "resources/StringTable.h"
 #include "view/StatisticsReadout.h"
 #include "view/TraceTabTexts.h"
@@ -13,7 +12,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,12 +44,11 @@ QString TwoLines(const std::string& s)
 } // namespace
 
 CTraceWindow::CTraceWindow(CKpView& view, const CKpDoc& doc, SettingsStore& store, PaneStyle& style, QWidget* frame)
-    : QWidget(frame, Qt::Tool)
+    : ToolWindow(frame, &store, settings::kShowTrace)
     , view_(view)
     , doc_(doc)
     , store_(store)
     , style_(style)
-    , frame_(frame)
     , settings_(TraceWindowSettings::Load(store))
     , tables_(EmptyTraceTables(settings_.options.calc))
     , statistics_(std::make_unique<StatisticsReadout>())
@@ -269,27 +266,12 @@ void CTraceWindow::ToggleUnit()
     Refresh();
 }
 
-void CTraceWindow::PlaceBesideFrame()
-{
-    setGeometry(ToolWindowGeometry(frame_, settings_.placement));
-    placed_ = true;
-}
-
-void CTraceWindow::SaveSettings()
+void CTraceWindow::StoreSettings(const std::optional<SettingsRect>& placement)
 {
     lists_->CollectWidths();
-    if (placed_ && frame_)
-        settings_.placement = ToolWindowPlacementOf(this, frame_);
+    if (placement)
+        settings_.placement = placement;
     settings_.Save(store_);
-    WriteInt(store_, settings::kShowTrace, isVisible() ? 1 : 0);
-}
-
-void CTraceWindow::closeEvent(QCloseEvent* event)
-{
-    SaveSettings();
-    WriteInt(store_, settings::kShowTrace, 0);
-    QWidget::closeEvent(event);
-    emit closed();
 }
 
 } // namespace kp

@@ -6,7 +6,7 @@
 // producers of view/; the window lays them out and routes the commands.
 
 // Qt first: the moc reads the date type's standard includes only after Qt's.
-#include <QWidget>
+#include "infowin/ToolWindow.h"
 
 #include "view/CursorTexts.h"
 #include "view/TraceCopyText.h"
@@ -30,7 +30,7 @@ struct PaneStyle;
 class StatisticsReadout;
 class TabbedLists;
 
-class CTraceWindow : public QWidget {
+class CTraceWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -51,11 +51,6 @@ public:
     // The clipboard text of the visible list.
     std::string CopyText() const;
 
-    // Placed beside the frame as the saved placement or the free room says.
-    void PlaceBesideFrame();
-    // "TraceAll" and "ShowTrace" as the window stands now.
-    void SaveSettings();
-
     const TraceWindowSettings& Settings() const { return settings_; }
     // Tab data of the visible list (kStatisticsTab for the statistics).
     int CurrentTab() const;
@@ -71,14 +66,12 @@ public:
     QTableView* List() const;
     QLabel* StatisticsSummary() const { return summary_; }
 
-signals:
-    void closed();
-
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    std::optional<SettingsRect> SavedPlacement() const override { return settings_.placement; }
+    void StoreSettings(const std::optional<SettingsRect>& placement) override;
 
 private:
     void BuildLayout();
@@ -95,13 +88,11 @@ private:
     const CKpDoc& doc_;
     SettingsStore& store_;
     PaneStyle& style_;
-    QWidget* frame_;
     TraceWindowSettings settings_;
     TraceTables tables_;
     std::unique_ptr<StatisticsReadout> statistics_;
     TextTable statisticsTable_;
     CursorEditTexts edits_;
-    bool placed_ = false;
 
     QLineEdit* editA_ = nullptr;
     QLineEdit* editB_ = nullptr;

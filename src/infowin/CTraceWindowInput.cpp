@@ -51,8 +51,8 @@ bool IsTypedKeyAllowed(const QKeyEvent* e)
 
 bool CTraceWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress || watched == Frame())
+        return ToolWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     // Ctrl+Tab reaches the window from every control.
     if ((key->modifiers() & Qt::ControlModifier) && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
@@ -61,7 +61,7 @@ bool CTraceWindow::eventFilter(QObject* watched, QEvent* event)
     }
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit == nullptr || (edit != editA_ && edit != editB_))
-        return QWidget::eventFilter(watched, event);
+        return ToolWindow::eventFilter(watched, event);
     if (IsCommitKey(key->key()) && !edit->isReadOnly()) {
         CommitTyped(edit);
         // Tab goes on to the next control.
@@ -69,7 +69,7 @@ bool CTraceWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (!IsTypedKeyAllowed(key))
         return true;
-    return QWidget::eventFilter(watched, event);
+    return ToolWindow::eventFilter(watched, event);
 }
 
 bool CTraceWindow::CommitTyped(QLineEdit* edit)

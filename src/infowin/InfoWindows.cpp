@@ -24,7 +24,7 @@ QAction* ToggleAction(const QString& text, const QString& name, const QString& t
 }
 
 // Shows or hides a tool window; a window shown again goes where its rules say.
-template <typename Window> void Toggle(Window& w, bool shown, QAction* action)
+void Toggle(ToolWindow& w, bool shown, QAction* action)
 {
     if (shown) {
         if (!w.isVisible())
@@ -58,6 +58,7 @@ CTraceWindow& InfoWindows::Trace()
     if (traceWindow_ == nullptr) {
         traceWindow_ = new CTraceWindow(
             frame_.View(), frame_.Document(), frame_.Services().store, frame_.Settings().traceAll, &frame_);
+        traceWindow_->ApplyTranslucency(frame_.Settings());
         connect(traceWindow_, &QObject::destroyed, this, [this] { traceWindow_ = nullptr; });
         // The window's own close button unchecks the command.
         connect(traceWindow_, &CTraceWindow::closed, trace_, [this] { trace_->setChecked(false); });
@@ -70,6 +71,7 @@ CPropertiesWindow& InfoWindows::Properties()
     if (propertiesWindow_ == nullptr) {
         propertiesWindow_ = new CPropertiesWindow(
             frame_.View(), frame_.Document(), frame_.Services().store, frame_.Settings().property, &frame_);
+        propertiesWindow_->ApplyTranslucency(frame_.Settings());
         connect(propertiesWindow_, &QObject::destroyed, this, [this] { propertiesWindow_ = nullptr; });
         connect(propertiesWindow_, &CPropertiesWindow::closed, properties_, [this] { properties_->setChecked(false); });
     }

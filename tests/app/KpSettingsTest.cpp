@@ -78,6 +78,8 @@ KpSettings EveryValueChanged()
     s.loadFilterIndex = 4;
     s.convFilterIndex = 5;
     s.hackMode = true;
+    s.dlgLayered = true;
+    s.dlgLayeredBlend = 35;
     s.main = { { 1, 2, 3 }, { 4, 5, 6 }, "Sans,10" };
     for (std::size_t i = 0; i < s.customColours.size(); ++i)
         s.customColours[i] = { static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(2 * i), 7 };
@@ -123,8 +125,8 @@ TEST(KpSettings, WritesEveryKeyUnderItsName)
                 "SaveChInfo", "SaveChHeader", "SaveChHeaderType", "SaveTime", "SaveEventInfo", "SaveExtendSetting",
                 "SaveSameDir", "SaveDivide", "SaveDivideNum", "SaveJointFile" } },
         { "Main",
-            { "CmdShow", "LoadFolder", "LoadFilterIndex", "ConvFilterIndex", "HackMode", "StripApp", "TextColor",
-                "BackColor", "CustomColor", "LogFont" } },
+            { "CmdShow", "LoadFolder", "LoadFilterIndex", "ConvFilterIndex", "HackMode", "DlgLayered",
+                "DlgLayeredBlend", "StripApp", "TextColor", "BackColor", "CustomColor", "LogFont" } },
         { "Wave",
             { "WaveStyle", "WavePenWidth", "GridType", "WaveTimeNotation", "DrawTrigMark", "DrawSaveMark", "DrawDiv",
                 "DrawChannel", "CharColor", "BackColor", "GridColor", "LineColor", "LogFont" } },

@@ -82,6 +82,8 @@ TEST(CBlockListWindow, ColumnWidthsAndPlacementComeBackAfterTheFrameClosed)
     h.Show();
     CBlockListWindow& list = h.frame->BlockList();
     list.show();
+    // Never placed before: over the middle of the frame, clear of its menus.
+    EXPECT_LE((list.geometry().center() - h.frame->geometry().center()).manhattanLength(), 2);
     list.table()->setColumnWidth(1, 170);
     list.setGeometry(40, 50, 420, 230);
     h.CloseAndDestroy();
@@ -89,6 +91,8 @@ TEST(CBlockListWindow, ColumnWidthsAndPlacementComeBackAfterTheFrameClosed)
     h.Create();
     EXPECT_EQ(h.frame->BlockList().table()->columnWidth(1), 170);
     EXPECT_EQ(h.frame->BlockList().geometry().size(), QSize(420, 230));
+    h.frame->BlockList().show();
+    EXPECT_EQ(h.frame->BlockList().geometry().topLeft(), QPoint(40, 50));
 }
 
 } // namespace

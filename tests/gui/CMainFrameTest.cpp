@@ -81,6 +81,10 @@ TEST(CMainFrame, ADroppedRecordingIsShownAndNamedInTheTitle)
     EXPECT_EQ(h.frame->MagnificationBox()->count(), h.frame->View().GetHighestIndex() + 1);
     EXPECT_EQ(h.frame->MagnificationBox()->currentIndex(), h.frame->View().GetMagnificationIndex());
     EXPECT_FALSE(h.frame->StatusPane(0)->text().isEmpty());
+    // Model and function panes carry their icons; the other two none.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(h.frame->StatusIconLabel(i)->isVisible(), i < 2) << i;
+    EXPECT_FALSE(h.frame->StatusIconLabel(0)->pixmap().isNull());
     EXPECT_EQ(h.frame->RecentFiles().Files().front(), file.string());
     EXPECT_TRUE(h.messages.shown().empty());
 }

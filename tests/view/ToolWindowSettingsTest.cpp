@@ -1,5 +1,7 @@
-// Where tool windows open, and what the trace window keeps in "TraceAll".
+// Where tool windows open, how opaque they are, and what the trace window
+// keeps in "TraceAll".
 #include "platform/SettingsStore.h"
+#include "view/ToolWindowOpacity.h"
 #include "view/ToolWindowPlacement.h"
 #include "view/TraceWindowSettings.h"
 
@@ -31,6 +33,24 @@ TEST(ToolWindowPlacement, SavedWhenOnScreenElseBesideBelowAboveOrOverTheFrame)
     };
     for (const Case& c : cases)
         EXPECT_EQ(PlaceToolWindow(c.saved, c.frame, screen), c.expected) << c.what;
+}
+
+TEST(ToolWindowOpacity, OpaqueUnlessTranslucentAndNeverBelowTheDialogsRange)
+{
+    struct Case {
+        bool translucent;
+        int density;
+        double opacity;
+    } cases[] = {
+        { false, 35, 1.0 },
+        { true, 80, 0.8 },
+        { true, 10, 0.1 },
+        { true, 0, 0.1 }, // a stored 0 would make the windows vanish
+        { true, -5, 0.1 },
+        { true, 250, 1.0 },
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(ToolWindowOpacity(c.translucent, c.density), c.opacity) << c.translucent << " " << c.density;
 }
 
 TEST(TraceWindowSettings, RoundTripAndDamagedValuesFallBack)
