@@ -32,7 +32,7 @@ TEST(BlockListRows, ListsEveryBlockOfTheIndexAndOpensOnlyExistingOnes)
     synth::WriteIndexFile(dir / "A.IDX", blueprint);
     CBlockFileList blocks;
     RecordingMessages messages;
-    ASSERT_EQ(CheckFile(dir / "A.IDX", true, false, nullptr, blocks, messages), kFileBlockIndex);
+    ASSERT_EQ(CheckFile(dir / "A.IDX", { .showMessages = true }, blocks, messages), kFileBlockIndex);
 
     const BlockListRows rows = BuildBlockListRows(blocks);
     EXPECT_EQ(rows.caption, "Block List - A.IDX");

@@ -21,7 +21,7 @@ protected:
     int Check(const std::filesystem::path& path)
     {
         messages.clear();
-        return CheckFile(path, true, false, nullptr, blocks, messages);
+        return CheckFile(path, { .showMessages = true }, blocks, messages);
     }
     int CheckIndex(const synth::ChunkedFileSpec& blueprint, const std::filesystem::path& path)
     {
