@@ -98,7 +98,7 @@ TEST(RangePerDiv, Family9ProbeAndModuleCases)
 
 TEST(RangePerDiv, Family0RangeIndex)
 {
-    synth::RecordSpec ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 3, 12, 11 } } } };
+    synth::RecordBlueprint ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 3, 12, 11 } } } };
     const CWaveHeadInfo head = HeadBuilder(0).Record(ranges).Load();
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(0), 0.2);
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(1), 1.0); // beyond the table

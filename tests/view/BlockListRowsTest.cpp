@@ -26,7 +26,7 @@ TEST(BlockListRows, ListsEveryBlockOfTheIndexAndOpensOnlyExistingOnes)
 {
     ScratchFolder dir;
     synth::WriteRecordingFile(test::ExportFamily1(200), dir / "WAVE0004.MEM");
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     blueprint.entries
         = { { 3, synth::Name83Stored("WAVE0004", "MEM") }, { 6, synth::Name83Stored("MOVED007", "MEM") } };
     synth::WriteIndexFile(dir / "A.IDX", blueprint);

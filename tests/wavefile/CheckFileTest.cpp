@@ -46,7 +46,7 @@ protected:
         return Check(path, allowRealtime);
     }
 
-    Outcome CheckIndex(synth::IndexSpec blueprint)
+    Outcome CheckIndex(synth::IndexBlueprint blueprint)
     {
         const auto path = dir / "A.IDX";
         synth::WriteIndexFile(path, blueprint);

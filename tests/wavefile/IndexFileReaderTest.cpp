@@ -15,13 +15,13 @@ using kp::testing::Index;
 using kp::testing::TempFolder;
 using kp::testing::WaveformHeader;
 using kp::testing::WriteBytes;
+using synth::IndexBlueprint;
 using synth::IndexLayout;
-using synth::IndexSpec;
 
 class IndexFileReaderTest : public ::testing::Test {
 protected:
     // Writes the index and reads it with CheckFile, messages on.
-    int Open(const IndexSpec& blueprint)
+    int Open(const IndexBlueprint& blueprint)
     {
         synth::WriteIndexFile(dir / "A.IDX", blueprint);
         messages.clear();
