@@ -66,7 +66,7 @@ int MakeRecording(const std::string& path, std::int64_t points, int channels)
     r.mainFields = { { 10, "100" }, { 11, "1ms" }, { 17, "10%" }, { 7, "24-06-11" }, { 8, "12:00:00" } };
     std::mt19937 rng(12345);
     for (int c = 0; c < channels; ++c) {
-        kp::synth::AnalogSpec a;
+        kp::synth::AnalogBlueprint a;
         a.slot = c;
         a.fields = { { 4, "1V" }, { 22, "V" }, { 33, "0.0000625" }, { 28, "100.0" } };
         a.primary.resize(static_cast<std::size_t>(points));

@@ -22,8 +22,9 @@ void RunCheckFile(const std::uint8_t* data, std::size_t size)
         RecordingMessages shownMessages, silentMessages;
         CBlockFileList shownList, silentList;
         std::string model;
-        const int kind = CheckFile(path, true, allowRealtime, &model, shownList, shownMessages);
-        const int silentKind = CheckFile(path, false, allowRealtime, nullptr, silentList, silentMessages);
+        const FileKind kind = CheckFile(path,
+            { .showMessages = true, .allowRealtime = allowRealtime, .modelOut = &model }, shownList, shownMessages);
+        const FileKind silentKind = CheckFile(path, { .allowRealtime = allowRealtime }, silentList, silentMessages);
 
         Require(kind >= kFileNotLoadable && kind <= kFileLoggerWaveform, "CheckFile answers a file kind");
         Require(kind == silentKind, "the kind does not depend on showing messages");

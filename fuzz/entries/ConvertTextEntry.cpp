@@ -49,7 +49,7 @@ void RunConvertText(const std::uint8_t* data, std::size_t size)
     const bool written = std::filesystem::exists(output, ec);
     CBlockFileList blockFiles;
     RecordingMessages quiet;
-    if (CheckFile(source, false, false, nullptr, blockFiles, quiet) != kFileWaveform) {
+    if (CheckFile(source, {}, blockFiles, quiet) != kFileWaveform) {
         Require(!converted, "a refused source does not convert");
         Require(!written, "a refused source leaves no output");
     }

@@ -21,7 +21,7 @@ void RunIndexRead(const std::uint8_t* data, std::size_t size)
 
     RecordingMessages messages;
     CBlockFileList list;
-    const int kind = CheckFile(path, true, true, nullptr, list, messages);
+    const FileKind kind = CheckFile(path, { .showMessages = true, .allowRealtime = true }, list, messages);
     if (kind < kFileRecMemIndex || kind > kFileRmsMemIndex) {
         Require(list.GetBlockFileCount() == 0, "a file that is not an index lists nothing");
         return;

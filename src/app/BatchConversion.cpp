@@ -111,7 +111,7 @@ std::string SilentFailure(const fs::path& source)
 {
     CBlockFileList unused;
     SilentMessages silent;
-    if (CheckFile(source, false, false, nullptr, unused, silent) != kFileWaveform)
+    if (CheckFile(source, {}, unused, silent) != kFileWaveform)
         return OneLine(KpFormat(IDS_NOT_WAVEFORM_FILE, source.string()));
     return "The conversion stopped.";
 }

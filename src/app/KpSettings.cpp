@@ -44,9 +44,13 @@ template <class Visitor> void VisitSettings(KpSettings& s, Visitor& v)
     v.flag(kDlgLayered, s.dlgLayered);
     v.integer(kDlgLayeredBlend, s.dlgLayeredBlend);
 
-    v.integer(kWaveStyle, s.waveStyle);
+    int waveStyle = static_cast<int>(s.waveStyle);
+    v.integer(kWaveStyle, waveStyle);
+    s.waveStyle = WaveStyleFromStored(waveStyle);
     v.integer(kWavePenWidth, s.wavePenWidth);
-    v.integer(kGridType, s.gridType);
+    int gridType = static_cast<int>(s.gridType);
+    v.integer(kGridType, gridType);
+    s.gridType = GridTypeFromStored(gridType);
     v.integer(kWaveTimeNotation, s.waveTimeNotation);
     v.flag(kDrawTrigMark, s.drawTrigMark);
     v.flag(kDrawSaveMark, s.drawSaveMark);

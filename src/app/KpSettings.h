@@ -4,6 +4,7 @@
 // only, so a second instance started meanwhile reads the older values and the
 // last instance to exit wins.
 
+#include "app/WaveLook.h"
 #include "export/ExportOptions.h"
 #include "format/SettingsEncoding.h"
 
@@ -63,9 +64,9 @@ struct KpSettings {
     CustomColours customColours = WhiteCustomColours();
 
     // Section "Wave": the waveform view.
-    int waveStyle = 0;
+    WaveStyle waveStyle = WaveStyle::Line;
     int wavePenWidth = 1;
-    int gridType = 1;
+    GridType gridType = GridType::Standard;
     int waveTimeNotation = kNotationPoint;
     bool drawTrigMark = true;
     bool drawSaveMark = true;

@@ -234,8 +234,8 @@ PaintParams CKpView::BuildPaintParams(const QRect& logicalClip) const
     p.smallDivision = geometry_.smallDivision;
     p.divisionsPerHalf = geometry_.divisionsPerHalf;
     p.pointsPerDivision = static_cast<int>(std::clamp<std::int64_t>(record_->pointsPerDivision1, 1, 1 << 30));
-    p.grid = static_cast<GridType>(std::clamp(settings_.gridType, 0, 2));
-    p.style = settings_.waveStyle == 1 ? WaveStyle::Dots : WaveStyle::Line;
+    p.grid = settings_.gridType;
+    p.style = settings_.waveStyle;
     p.penWidth = std::clamp(settings_.wavePenWidth, 1, 16);
     p.drawDiv = settings_.drawDiv;
     p.drawChannel = settings_.drawChannel;

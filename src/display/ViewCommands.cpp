@@ -55,11 +55,11 @@ ViewCommands::ViewCommands(CKpView& view, KpSettings& settings, QObject* parent)
         styleGroup->addAction(a);
     }
     connect(line_, &QAction::triggered, this, [this] {
-        settings_.waveStyle = 0;
+        settings_.waveStyle = WaveStyle::Line;
         view_.RefreshSettings();
     });
     connect(dots_, &QAction::triggered, this, [this] {
-        settings_.waveStyle = 1;
+        settings_.waveStyle = WaveStyle::Dots;
         view_.RefreshSettings();
     });
 
@@ -125,7 +125,7 @@ void ViewCommands::UpdateStates()
     zoomOut_->setEnabled(view_.CanZoomOut());
     notations_[static_cast<std::size_t>(view_.GetTimeNotation())]->setChecked(true);
     enhancedDate_->setChecked(view_.IsEnhancedDate());
-    (settings_.waveStyle == 1 ? dots_ : line_)->setChecked(true);
+    (settings_.waveStyle == WaveStyle::Dots ? dots_ : line_)->setChecked(true);
     reverse_->setChecked(view_.IsReverseOrder());
     fixed_->setChecked(view_.IsFixed());
     allOn_->setEnabled(loaded);

@@ -21,12 +21,11 @@
 #include <string>
 #include <vector>
 
+#include "app/WaveLook.h"
+
 class QPainter;
 
 namespace kp {
-
-enum class GridType { None = 0, Standard = 1, Fine = 2 };
-enum class WaveStyle { Line = 0, Dots = 1 };
 
 // An analog, calculation or pulse trace.
 struct ValueTrace {

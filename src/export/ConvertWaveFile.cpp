@@ -41,7 +41,7 @@ public:
         // Only waveform files convert; index files and the companion
         // application's files are refused by the check like unsupported ones.
         CBlockFileList blockFiles;
-        const int kind = CheckFile(request_.source, request_.checkFile, false, nullptr, blockFiles, messages_);
+        const FileKind kind = CheckFile(request_.source, { .showMessages = request_.checkFile }, blockFiles, messages_);
         if (kind != kFileWaveform) {
             // The check accepts index files and the companion's files without
             // a word, but neither holds samples to convert.

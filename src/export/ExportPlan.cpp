@@ -47,7 +47,8 @@ public:
         texts.interval = head_.GetTimePerDivText();
         texts.trigDate = TriggerDateText(head_);
         texts.trigTime = TriggerTimeText(head_);
-        texts.intervalLabel = family_ == 3 || (head_.GetModelId() == 12 && head_.GetFunctionMode() == kFunctionRms);
+        texts.intervalLabel
+            = family_ == 3 || (head_.GetModelId() == kModelId4267 && head_.GetFunctionMode() == kFunctionRms);
         texts.secondsPerPoint = time.interval;
 
         texts_ = &texts;

@@ -1,6 +1,7 @@
 #include "format/ExpFormat.h"
 
 #include "format/NumberWriter.h"
+#include "platform/DecimalParse.h"
 #include "platform/LocaleInfo.h"
 
 #include <algorithm>
@@ -42,7 +43,7 @@ double RoundToPrecision(double value, int digits)
         = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, precision)
               .ptr;
     double rounded = value;
-    std::from_chars(buffer.data(), end, rounded, std::chars_format::scientific);
+    ParseDecimal(buffer.data(), end, rounded);
     return rounded;
 }
 

@@ -1,5 +1,7 @@
 #include "format/HeaderNumber.h"
 
+#include "platform/DecimalParse.h"
+
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -19,7 +21,7 @@ bool IsDigit(char c)
 }
 
 // Decimal order of the first significant digit of an unsigned number text
-// ("123.4" 2, "0.05" -2, "5e-400" -400). std::from_chars reports only that a
+// ("123.4" 2, "0.05" -2, "5e-400" -400). the decimal reader reports only that a
 // number is out of range; this tells an overflow (positive order) from an
 // underflow.
 long long DecimalOrder(std::string_view number)
@@ -78,7 +80,7 @@ std::optional<double> ParseHeaderDouble(std::string_view text)
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
-    // from_chars would also take "inf", "nan" and a second minus sign; a
+    // The decimal reader would also take "inf", "nan" and a second minus sign; a
     // header number starts with a digit or a point followed by a digit.
     if (i >= text.size())
         return std::nullopt;
@@ -87,7 +89,7 @@ std::optional<double> ParseHeaderDouble(std::string_view text)
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
     double value = 0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    const auto result = ParseDecimal(first, last, value);
     if (result.ec == std::errc::result_out_of_range) {
         value = DecimalOrder(std::string_view(first, static_cast<std::size_t>(result.ptr - first))) > 0
             ? std::numeric_limits<double>::infinity()

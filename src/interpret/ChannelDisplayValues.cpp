@@ -2,6 +2,7 @@
 
 #include "format/TextTrim.h"
 #include "interpret/HeaderFields.h"
+#include "platform/DecimalParse.h"
 #include "wavefile/CWaveHeadInfo.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ std::optional<double> WholeNumber(std::string_view text)
     if (text.empty())
         return std::nullopt;
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = ParseDecimal(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

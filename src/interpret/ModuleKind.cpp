@@ -67,28 +67,28 @@ constexpr std::array<std::string_view, 5> kLoggerInputs { "VOLT", "TC", "RTD", "
 
 } // namespace
 
-int ModuleTableIndex(std::string_view module)
+ModuleKind ModuleTableIndex(std::string_view module)
 {
     for (std::size_t i = 0; i < kModuleNames.size(); ++i)
         if (fields::EqualsNoCase(module, kModuleNames[i]))
-            return static_cast<int>(i);
-    return kUnknownModuleKind;
+            return static_cast<ModuleKind>(i);
+    return ModuleKind::Unknown;
 }
 
-int CWaveHeadInfo::GetModuleKind(int ch) const
+ModuleKind CWaveHeadInfo::GetModuleKind(int ch) const
 {
     const int family = GetHeaderFamily();
     if (family == 0 || family == 4)
-        return kUnknownModuleKind;
+        return ModuleKind::Unknown;
     const HeaderRecord* record = ChannelHeader(ch);
     if (!record)
-        return kUnknownModuleKind;
+        return ModuleKind::Unknown;
     const std::string module = FieldText(*record, 2);
     if (family == 3) {
         for (std::size_t i = 0; i < kLoggerInputs.size(); ++i)
             if (module == kLoggerInputs[i])
-                return 10 + static_cast<int>(i);
-        return kUnknownModuleKind;
+                return static_cast<ModuleKind>(static_cast<int>(ModuleKind::LoggerVoltage) + static_cast<int>(i));
+        return ModuleKind::Unknown;
     }
     return ModuleTableIndex(module);
 }

@@ -3,12 +3,12 @@
 
 #include <string_view>
 
+#include "wavefile/ModuleKind.h"
+
 namespace kp {
 
-inline constexpr int kUnknownModuleKind = 128;
-
-// Index of the first entry equal to the text without regard to case, or
-// kUnknownModuleKind.
-int ModuleTableIndex(std::string_view module);
+// The kind of the first entry equal to the text without regard to case, or
+// ModuleKind::Unknown.
+ModuleKind ModuleTableIndex(std::string_view module);
 
 } // namespace kp

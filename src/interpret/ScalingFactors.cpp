@@ -22,7 +22,8 @@ int Family2TypeByte(const CWaveHeadInfo& head, int ch)
 bool HasHexDoubles(const CWaveHeadInfo& head, int ch)
 {
     const int family = head.GetHeaderFamily();
-    return (family == 8 || family == 9) && fields::HexDouble(head.ChannelHeader02(ch), 14).has_value();
+    return (family == 8 || family == 9)
+        && fields::HexDouble(head.ChannelHeader02(ch), scaling::kHexValuePerCodeField).has_value();
 }
 
 } // namespace scaling

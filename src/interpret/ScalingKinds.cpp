@@ -54,7 +54,7 @@ bool CWaveHeadInfo::IsZeroReferenced(int ch) const
 
 bool CWaveHeadInfo::IsCountMode(int ch) const
 {
-    return GetModuleKind(ch) == 4 && GetModeText(ch) == "COUNT";
+    return GetModuleKind(ch) == ModuleKind::FreqVolt4113 && GetModeText(ch) == "COUNT";
 }
 
 bool CWaveHeadInfo::IsWideChannel(int ch) const
@@ -75,11 +75,11 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
 {
     switch (GetHeaderFamily()) {
     case 2: {
-        const int kind = GetModuleKind(ch);
+        const ModuleKind kind = GetModuleKind(ch);
         const std::string mode = GetModeText(ch);
-        if (kind == 14 && mode.starts_with("TMP_"))
+        if (kind == ModuleKind::Temperature5572 && mode.starts_with("TMP_"))
             return 17040;
-        if (kind == 15)
+        if (kind == ModuleKind::FreqVolt3491)
             return mode == "POWER CYCLE" ? 768 : 32768;
         return 0;
     }
@@ -97,7 +97,7 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
     case 7:
         return 8192;
     case 8:
-        if (GetModuleKind(ch) == 36)
+        if (GetModuleKind(ch) == ModuleKind::QX4455)
             return 0;
         if (ch >= 240 && ch <= 242)
             return kZeroCode32;
@@ -111,10 +111,10 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
     case 9: {
         if (const auto stored = fields::Integer(ChannelHeader(ch), 12))
             return *stored;
-        const int kind = GetModuleKind(ch);
-        if (kind == 26)
+        const ModuleKind kind = GetModuleKind(ch);
+        if (kind == ModuleKind::Module4683)
             return 25559;
-        if (kind == 29)
+        if (kind == ModuleKind::Module3354)
             return 0;
         switch (GetSampleBits(ch)) {
         case 16:

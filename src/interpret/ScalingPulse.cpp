@@ -20,9 +20,6 @@ constexpr int kPulseResolutionField = 33; // value per count
 constexpr int kPulseOffsetField3 = 34;
 constexpr int kPulseOffsetField8 = 35;
 
-// The frequency/voltage input counts ten times finer.
-constexpr int kFineCountingInput = 15;
-
 bool UsesPulseScaling(int family)
 {
     return family == 3 || family == 8;
@@ -67,8 +64,9 @@ double CWaveHeadInfo::GetPulseValuePerCount(int p) const
         if (const auto resolution = fields::Number(record, kPulseResolutionField))
             return *resolution;
         const double fullScale = RangeTextValue(fields::Text(record, kPulseRangeField));
-        const int kind = ModuleTableIndex(fields::Text(record, 2));
-        const double d = kind == kFineCountingInput ? 5000.0 : 500.0;
+        // The frequency/voltage input counts ten times finer.
+        const ModuleKind kind = ModuleTableIndex(fields::Text(record, 2));
+        const double d = kind == ModuleKind::FreqVolt3491 ? 5000.0 : 500.0;
         return fullScale / d * 0.1;
     }
     case 8:

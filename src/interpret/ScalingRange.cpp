@@ -42,11 +42,11 @@ bool IsFamily2PowerPosition(const CWaveHeadInfo& head, int ch)
 // Family 8 positioning quantities and calculation channels.
 double Family8SpecialRange(const CWaveHeadInfo& head, int ch)
 {
-    if (ch >= 246 && ch <= 248)
+    if (scaling::IsGpsSixthEntrySlot(ch))
         return 0.1;
-    if (ch >= 249 && ch <= 252)
-        return ch == 251 ? 0.1 : 1.0;
-    const double stored = fields::HexDouble(head.ChannelHeader02(ch), 14).value_or(1.0);
+    if (scaling::IsGpsSeventhEntrySlot(ch))
+        return ch == scaling::kGpsTenthsSlot ? 0.1 : 1.0;
+    const double stored = fields::HexDouble(head.ChannelHeader02(ch), scaling::kHexValuePerCodeField).value_or(1.0);
     if (ch >= 256)
         return stored * static_cast<double>(fields::Integer(head.ChannelHeader(ch), 41).value_or(1));
     return stored;
@@ -84,11 +84,11 @@ double CWaveHeadInfo::GetRangePerDiv(int ch) const
         return range.empty() ? 1.0 : RangeTextValue(range, true);
     }
     case 9: {
-        const int kind = GetModuleKind(ch);
+        const ModuleKind kind = GetModuleKind(ch);
         const std::string range = fields::Text(record, 4);
-        if (kind == 29 && GetModeText(ch) == "POWER")
+        if (kind == ModuleKind::Module3354 && GetModeText(ch) == "POWER")
             return 1.0;
-        if (kind == 30 && range == "---")
+        if (kind == ModuleKind::Module4194 && range == "---")
             return 0.1;
         if (range.empty())
             return 1.0;
@@ -108,7 +108,7 @@ double CWaveHeadInfo::GetRangePerDiv(int ch) const
         const std::string range = FieldText(*record, 4);
         if (family == 3 && range == "1-5V")
             return 10.0;
-        if (GetModuleKind(ch) == 29 && GetModeText(ch) == "POWER")
+        if (GetModuleKind(ch) == ModuleKind::Module3354 && GetModeText(ch) == "POWER")
             return 1.0;
         if (family == 2 && IsFamily2PowerPosition(*this, ch))
             return fields::Number(record, 33).value_or(1.0)
@@ -144,20 +144,20 @@ int CWaveHeadInfo::GetCodesPerDiv(int ch) const
     case 6:
     case 8:
     case 9:
-        if (family == 8 && ((ch >= 240 && ch <= 255) || GetModuleKind(ch) == 36))
+        if (family == 8 && ((ch >= 240 && ch <= 255) || GetModuleKind(ch) == ModuleKind::QX4455))
             return 1;
         return fields::ClampToInt(fields::Integer(ChannelHeader(ch), 41).value_or(1));
     case 3:
         switch (GetModuleKind(ch)) {
-        case 10: // VOLT
-        case 14: // STRAIN
+        case ModuleKind::LoggerVoltage:
+        case ModuleKind::LoggerStrain:
             return 2000;
-        case 11: // TC
-        case 12: { // RTD
+        case ModuleKind::LoggerThermocouple:
+        case ModuleKind::LoggerRtd: {
             const double range = GetRangePerDiv(ch);
             return range == 100.0 ? 1000 : range == 500.0 ? 500 : 400;
         }
-        case 13: // HUMIDITY
+        case ModuleKind::LoggerHumidity:
             return 100;
         default:
             return 1;
@@ -171,13 +171,13 @@ int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
 {
     const int family = GetHeaderFamily();
     if (family == 2) {
-        const int kind = GetModuleKind(ch);
+        const ModuleKind kind = GetModuleKind(ch);
         const std::string mode = GetModeText(ch);
-        if (kind == 11 && mode == "5842")
+        if (kind == ModuleKind::Current3070 && mode == "5842")
             return scaling::Family2TypeByte(*this, ch) % 3 != 0 ? 1280 : 1600;
-        if (kind == 14 && mode.starts_with("TMP_"))
+        if (kind == ModuleKind::Temperature5572 && mode.starts_with("TMP_"))
             return 1000;
-        if (kind == 15)
+        if (kind == ModuleKind::FreqVolt3491)
             return mode == "COUNT" ? 2000 : 3200;
         return 1600;
     }
@@ -185,17 +185,17 @@ int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
         if (const auto stored = fields::Integer(ChannelHeader(ch), 41))
             return fields::ClampToInt(*stored);
         switch (GetModuleKind(ch)) {
-        case 26:
+        case ModuleKind::Module4683:
             return 1000;
-        case 28:
-        case 43:
+        case ModuleKind::Module4531:
+        case ModuleKind::Y4531:
             return 1250;
-        case 29:
+        case ModuleKind::Module3354:
             return 500;
-        case 41:
+        case ModuleKind::Y4793:
             return 80;
-        case 38:
-        case 42:
+        case ModuleKind::QX3571:
+        case ModuleKind::Y5538:
             return 204800;
         default:
             break;

@@ -44,9 +44,10 @@ ChargeBand ChargeBandOf(int milli)
 // ranges that the unit block marks.
 double CurrentFactor(std::span<const std::uint8_t> block, std::size_t n)
 {
+    constexpr std::uint8_t kCurrentInput = 6;
     const std::uint8_t type = layout::ByteAt(block, layout::family1::kInputType + n);
     const int bits = layout::ByteAt(block, layout::family1::kCurrentBits + n) & 0x3;
-    return type == 6 && (bits == 1 || bits == 2) ? 1.25 : 1.0;
+    return type == kCurrentInput && (bits == 1 || bits == 2) ? 1.25 : 1.0;
 }
 
 } // namespace
@@ -55,7 +56,7 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
 {
     const int family = GetHeaderFamily();
     const HeaderRecord* record = ChannelHeader(ch);
-    const auto stored = fields::Number(record, 33);
+    const auto stored = fields::Number(record, scaling::kValuePerCodeField);
     auto rangePerCode = [&] { return DivideOrInfinite(GetRangePerDiv(ch), GetCodesPerDiv(ch)); };
     const std::size_t n = ch < 0 ? 0 : static_cast<std::size_t>(scaling::ChannelInUnit(ch));
     const int unit = ch < 0 ? -1 : scaling::UnitOf(ch);
@@ -68,10 +69,10 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
         const double v = GetVernier(ch);
         if (stored)
             return *stored * v;
-        const int kind = GetModuleKind(ch);
+        const ModuleKind kind = GetModuleKind(ch);
         const std::string mode = GetModeText(ch);
         const auto block = layout::UnitBlock(*this, unit);
-        if (kind == 4) {
+        if (kind == ModuleKind::FreqVolt4113) {
             if (mode == "DUTY")
                 return v * 0.0625;
             if (mode == "FREQUENCY" && GetRangeText(ch).starts_with('P'))
@@ -80,7 +81,7 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
                 return DivideOrInfinite(v * GetRangePerDiv(ch) * CurrentFactor(block, n), GetCodesPerDiv(ch));
             return v * rangePerCode();
         }
-        if (kind == 6) {
+        if (kind == ModuleKind::Charge3599) {
             if (layout::ByteAt(block, layout::family1::kChargeMode + n) == 2)
                 return v * rangePerCode();
             const ChargeBand band = ChargeBandOf(layout::Int16At(block, layout::family1::kSensitivity + 2 * n));
@@ -90,7 +91,7 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
     }
     case 2: {
         const double v = GetVernier(ch);
-        if (GetModuleKind(ch) == 11 && GetModeText(ch) == "5842")
+        if (GetModuleKind(ch) == ModuleKind::Current3070 && GetModeText(ch) == "5842")
             return v * GetRangePerDiv(ch) / (scaling::Family2TypeByte(*this, ch) % 3 != 0 ? 1280.0 : 1600.0);
         return stored ? *stored * v : 1.0;
     }
@@ -113,18 +114,20 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
         return stored.value_or(1.0);
     }
     case 8:
-        if (GetModuleKind(ch) == 36)
+        if (GetModuleKind(ch) == ModuleKind::QX4455)
             return 1.0;
-        if (ch >= 246 && ch <= 248)
+        if (scaling::IsGpsSixthEntrySlot(ch))
             return 0.1;
-        if (ch >= 249 && ch <= 252)
-            return ch == 251 ? 0.1 : 1.0;
+        if (scaling::IsGpsSeventhEntrySlot(ch))
+            return ch == scaling::kGpsTenthsSlot ? 0.1 : 1.0;
         if (scaling::HasHexDoubles(*this, ch))
-            return *fields::HexDouble(ChannelHeader02(ch), 14) * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
+            return *fields::HexDouble(ChannelHeader02(ch), scaling::kHexValuePerCodeField) * GetProbeRatio(ch)
+                * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
     case 9:
         if (scaling::HasHexDoubles(*this, ch))
-            return *fields::HexDouble(ChannelHeader02(ch), 14) * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
+            return *fields::HexDouble(ChannelHeader02(ch), scaling::kHexValuePerCodeField) * GetProbeRatio(ch)
+                * GetInvertSign(ch) * GetVernier(ch);
         // The stored value already includes the user's ratio.
         if (IsScalingOn(ch))
             return DivideOrInfinite(stored.value_or(1.0), GetScalingRatio(ch));
@@ -145,7 +148,7 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
     case 1:
         if (stored)
             return *stored;
-        if (GetModuleKind(ch) == 4 && GetModeText(ch) == "FREQUENCY") {
+        if (GetModuleKind(ch) == ModuleKind::FreqVolt4113 && GetModeText(ch) == "FREQUENCY") {
             // Frequency ranges around the mains frequency ("P50...", "P60...")
             // are shown as a deviation from it.
             const std::string range = GetRangeText(ch);
@@ -157,7 +160,7 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
         return stored.value_or(0.0);
     case 5: {
         const double v = GetVernier(ch);
-        if (GetModuleKind(ch) == 4 && GetModeText(ch) == "POWER CYCLE") {
+        if (GetModuleKind(ch) == ModuleKind::FreqVolt4113 && GetModeText(ch) == "POWER CYCLE") {
             const double f0 = GetRangeText(ch).starts_with('5') ? 50.0 : 60.0;
             return (family5::StoredOffset(*this, ch) - f0) * v + f0;
         }
@@ -176,18 +179,18 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
         return stored.value_or(0.0);
     }
     case 8:
-        if (GetModuleKind(ch) == 36 || (ch >= 246 && ch <= 248))
+        if (GetModuleKind(ch) == ModuleKind::QX4455 || scaling::IsGpsSixthEntrySlot(ch))
             return 0.0;
-        if (ch >= 249 && ch <= 252)
-            return ch == 251 ? -13107.2 : 0.0;
+        if (scaling::IsGpsSeventhEntrySlot(ch))
+            return ch == scaling::kGpsTenthsSlot ? -13107.2 : 0.0;
         if (scaling::HasHexDoubles(*this, ch))
-            return fields::HexDouble(ChannelHeader02(ch), 16).value_or(0.0) * GetProbeRatio(ch) * GetInvertSign(ch)
-                * GetVernier(ch);
+            return fields::HexDouble(ChannelHeader02(ch), scaling::kHexOffsetField).value_or(0.0) * GetProbeRatio(ch)
+                * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(0.0);
     case 9:
         if (scaling::HasHexDoubles(*this, ch))
-            return fields::HexDouble(ChannelHeader02(ch), 16).value_or(0.0) * GetProbeRatio(ch) * GetInvertSign(ch)
-                * GetVernier(ch);
+            return fields::HexDouble(ChannelHeader02(ch), scaling::kHexOffsetField).value_or(0.0) * GetProbeRatio(ch)
+                * GetInvertSign(ch) * GetVernier(ch);
         // The stored offset already includes the user's scaling.
         if (IsScalingOn(ch))
             return DivideOrInfinite(stored.value_or(0.0) - GetScalingOffset(ch), GetScalingRatio(ch));

@@ -51,7 +51,7 @@ bool CWaveHeadInfo::IsExternalSampling() const
 
 bool CWaveHeadInfo::HasSamplingIntervalText() const
 {
-    return headerFamily_ == 3 || (modelId_ == 12 && GetFunctionMode() == kFunctionRms);
+    return headerFamily_ == 3 || (modelId_ == kModelId4267 && GetFunctionMode() == kFunctionRms);
 }
 
 int CWaveHeadInfo::GetTimeAxisDataNum(bool displayValue) const

@@ -23,6 +23,9 @@ inline constexpr int kSlopeLevelField = 29; // level of the slope trigger
 inline constexpr int kSecondLevelField = 4; // families 7, 8: second record
 inline constexpr int kSecondFilterField = 9; // families 7, 8: second record
 
+// In the old header only the first eight channels carry trigger settings.
+inline constexpr int kFamily4TriggerChannels = 8;
+
 // Main record: trigger mode (field 13 in family 0, 16 elsewhere) and the
 // pre-trigger / trigger timing text (field 14 in family 0, 17 elsewhere).
 inline constexpr int kModeField0 = 13;

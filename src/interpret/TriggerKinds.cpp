@@ -84,20 +84,21 @@ std::span<const std::string_view> KindTable(int family)
 
 } // namespace
 
-int CWaveHeadInfo::GetTriggerKind(int ch) const
+TriggerKind CWaveHeadInfo::GetTriggerKind(int ch) const
 {
     const int family = GetHeaderFamily();
     if (family == 4) {
-        if (ch < 0 || ch > 7)
-            return 0;
-        return layout::ByteAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kTriggerKind);
+        if (ch < 0 || ch >= trigger::kFamily4TriggerChannels)
+            return TriggerKind::Off;
+        return static_cast<TriggerKind>(
+            layout::ByteAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kTriggerKind));
     }
     const std::string text = fields::Text(ChannelHeader(ch), trigger::kKindField);
     const auto table = KindTable(family);
     for (std::size_t i = 0; i < table.size(); ++i)
         if (fields::EqualsNoCase(text, table[i]))
-            return static_cast<int>(i);
-    return 0;
+            return static_cast<TriggerKind>(i);
+    return TriggerKind::Off;
 }
 
 } // namespace kp

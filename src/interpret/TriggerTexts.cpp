@@ -18,6 +18,20 @@ namespace {
 
 constexpr std::string_view kMissing = "-";
 
+// The numbered formats of the one-line trigger setting, named for the texts
+// they join.
+constexpr int kLevelSlopeFilter = 7300;
+constexpr int kLowUpFilter = 7301;
+constexpr int kLowUpLevel = 7302;
+constexpr int kFrequencyLevel = 7303;
+constexpr int kLevelSlope = 7304;
+constexpr int kBaseWidthVolt = 7305;
+constexpr int kLevelSlopeWidth = 7306;
+constexpr int kLevelSlopeCountFilter = 7307;
+constexpr int kPatternConditionFilter = 7308;
+constexpr int kWidthLevelSlope = 7309;
+constexpr int kLowUpLevelSlopeFilter = 7310;
+
 constexpr std::array<std::string_view, 3> kFamily4Modes { "SINGLE", "REPEAT", "AUTO" };
 constexpr std::array<std::string_view, 10> kFamily4Filters {
     "OFF",
@@ -87,7 +101,7 @@ std::string CWaveHeadInfo::GetTriggerFilter(int ch, bool primaryRecord) const
     const int family = GetHeaderFamily();
     if (family == 4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
-        if (ch > 7 || block.empty())
+        if (ch >= trigger::kFamily4TriggerChannels || block.empty())
             return std::string(kMissing);
         const std::uint8_t index = layout::ByteAt(block, layout::family4::kTriggerFilter);
         return index < kFamily4Filters.size() ? std::string(kFamily4Filters[index]) : std::string(kMissing);
@@ -104,7 +118,7 @@ std::string CWaveHeadInfo::GetTriggerLevel(int ch, bool primaryRecord) const
     const int family = GetHeaderFamily();
     if (family == 4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
-        if (ch > 7 || block.empty())
+        if (ch >= trigger::kFamily4TriggerChannels || block.empty())
             return std::string(kMissing);
         return Percent(layout::ByteAt(block, layout::family4::kTriggerLevel));
     }
@@ -122,22 +136,22 @@ std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
         return {};
     if (family == 4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
-        if (ch < 0 || ch > 7 || block.empty())
+        if (ch < 0 || ch >= trigger::kFamily4TriggerChannels || block.empty())
             return std::string(kMissing);
         auto text
             = [&](std::size_t offset, std::size_t length) { return OrMissing(layout::TextAt(block, offset, length)); };
         using namespace layout::family4;
         switch (GetTriggerKind(ch)) {
-        case 1:
-            return FormatNumbered(
-                7300, { GetTriggerLevel(ch), text(kTriggerSlope, kTriggerSlopeLength), GetTriggerFilter(ch) });
-        case 2:
-        case 3:
-            return FormatNumbered(7301,
+        case TriggerKind::Level:
+            return FormatNumbered(kLevelSlopeFilter,
+                { GetTriggerLevel(ch), text(kTriggerSlope, kTriggerSlopeLength), GetTriggerFilter(ch) });
+        case TriggerKind::WindowIn:
+        case TriggerKind::WindowOut:
+            return FormatNumbered(kLowUpFilter,
                 { Percent(layout::ByteAt(block, kTriggerLower)), Percent(layout::ByteAt(block, kTriggerUpper)),
                     GetTriggerFilter(ch) });
-        case 4:
-            return FormatNumbered(7308,
+        case TriggerKind::Pattern:
+            return FormatNumbered(kPatternConditionFilter,
                 { text(kTriggerPattern, kTriggerPatternLength), text(kTriggerCondition, kTriggerConditionLength),
                     GetTriggerFilter(ch) });
         default:
@@ -159,29 +173,31 @@ std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
     const std::string filter = GetTriggerFilter(ch);
     const std::string slope = field(trigger::kSlopeField);
     switch (GetTriggerKind(ch)) {
-    case 1:
-        return FormatNumbered(7300, { level, slope, filter });
-    case 2:
-    case 3:
-        return FormatNumbered(7301, { field(trigger::kLowerField), field(trigger::kUpperField), filter });
-    case 4:
-        return FormatNumbered(7303, { field(trigger::kFrequencyField), level });
-    case 5:
-        return FormatNumbered(7304, { level, slope });
-    case 6:
-        return FormatNumbered(7302, { field(trigger::kLowerField), field(trigger::kUpperField), level });
-    case 7:
-        return FormatNumbered(7305,
+    case TriggerKind::Level:
+        return FormatNumbered(kLevelSlopeFilter, { level, slope, filter });
+    case TriggerKind::WindowIn:
+    case TriggerKind::WindowOut:
+        return FormatNumbered(kLowUpFilter, { field(trigger::kLowerField), field(trigger::kUpperField), filter });
+    case TriggerKind::VoltageDrop:
+        return FormatNumbered(kFrequencyLevel, { field(trigger::kFrequencyField), level });
+    case TriggerKind::Rms:
+        return FormatNumbered(kLevelSlope, { level, slope });
+    case TriggerKind::Cycle:
+        return FormatNumbered(kLowUpLevel, { field(trigger::kLowerField), field(trigger::kUpperField), level });
+    case TriggerKind::Judge:
+        return FormatNumbered(kBaseWidthVolt,
             { field(trigger::kJudgeBaseField), field(trigger::kJudgeWidthField), field(trigger::kJudgeVoltField) });
-    case 8:
-        return FormatNumbered(7306, { level, slope, field(trigger::kWidthField) });
-    case 9:
-        return FormatNumbered(7307, { level, slope, field(trigger::kEventCountField), filter });
-    case 10:
-    case 11:
-        return FormatNumbered(7310, { field(trigger::kLowerField), field(trigger::kUpperField), level, slope, filter });
-    case 12:
-        return FormatNumbered(7309, { field(trigger::kWidthField), field(trigger::kSlopeLevelField), slope });
+    case TriggerKind::Glitch:
+        return FormatNumbered(kLevelSlopeWidth, { level, slope, field(trigger::kWidthField) });
+    case TriggerKind::Event:
+        return FormatNumbered(kLevelSlopeCountFilter, { level, slope, field(trigger::kEventCountField), filter });
+    case TriggerKind::PeriodIn:
+    case TriggerKind::PeriodOut:
+        return FormatNumbered(
+            kLowUpLevelSlopeFilter, { field(trigger::kLowerField), field(trigger::kUpperField), level, slope, filter });
+    case TriggerKind::Slope:
+        return FormatNumbered(
+            kWidthLevelSlope, { field(trigger::kWidthField), field(trigger::kSlopeLevelField), slope });
     default:
         return std::string(kMissing);
     }

@@ -108,7 +108,7 @@ std::optional<HeaderPreview> ReadHeaderPreview(const std::filesystem::path& path
         return std::nullopt;
     CBlockFileList unused;
     SilentMessages silent;
-    if (CheckFile(path, false, false, nullptr, unused, silent) != kFileWaveform)
+    if (CheckFile(path, {}, unused, silent) != kFileWaveform)
         return std::nullopt;
     MappedFile file;
     if (!file.open(path))

@@ -1,5 +1,6 @@
 #include "view/TraceCommand.h"
 
+#include "platform/DecimalParse.h"
 #include "view/CommandRecording.h"
 #include "view/StatisticsReadout.h"
 #include "view/TraceJson.h"
@@ -91,7 +92,7 @@ std::optional<TracePosition> ParseTracePosition(const std::string& text)
     if (auto [end, ec] = std::from_chars(first, last, point); ec == std::errc() && end == last && first != last)
         return TracePosition { false, point, 0.0 };
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(first, last, value);
+    const auto [end, ec] = ParseDecimal(first, last, value);
     if (ec != std::errc() || first == last || !std::isfinite(value))
         return std::nullopt;
     static const std::array<std::pair<std::string_view, double>, 5> kUnits { { { "s", 1.0 }, { "ms", 1e-3 },

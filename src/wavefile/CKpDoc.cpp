@@ -40,7 +40,7 @@ void CKpDoc::ResetToEmpty()
     head_.Clear();
     loaded_ = false;
     indexFile_ = false;
-    fileKind_ = 0;
+    fileKind_ = kFileNotLoadable;
     analogCount_ = floatCount_ = pulseCount_ = logicUnitCount_ = auxCount_ = 0;
     dataLength_ = maxPoints_ = pointsRead_ = 0;
     headerFamily_ = 0;
@@ -53,7 +53,7 @@ bool CKpDoc::OnOpenDocument(const std::filesystem::path& path)
     if (resetCompanionFlag_)
         resetCompanionFlag_();
 
-    const int kind = CheckFile(path, true, false, nullptr, blockFiles_, messages_);
+    const FileKind kind = CheckFile(path, { .showMessages = true }, blockFiles_, messages_);
     std::filesystem::path chosen;
     bool indexFile = false;
     switch (kind) {
@@ -85,7 +85,7 @@ bool CKpDoc::OnOpenDocument(const std::filesystem::path& path)
     loaded_ = false;
     loadFailed_ = false;
     exportError_ = false;
-    fileKind_ = 0;
+    fileKind_ = kFileNotLoadable;
     FreeSampleBuffers();
 
     title_ = chosen.filename().string();

@@ -10,6 +10,7 @@
 
 #include "wavefile/CWaveHeadInfo.h"
 #include "wavefile/ChannelTables.h"
+#include "wavefile/CheckFile.h"
 
 namespace kp {
 
@@ -94,7 +95,7 @@ public:
 
     bool IsLoaded() const { return loaded_; }
     bool IsIndexFile() const { return indexFile_; }
-    int GetFileKind() const { return fileKind_; }
+    FileKind GetFileKind() const { return fileKind_; }
     bool IsLoadFailed() const { return loadFailed_; }
     bool HasExportError() const { return exportError_; }
     void SetExportError(bool error) { exportError_ = error; }
@@ -131,7 +132,7 @@ private:
     CWaveHeadInfo head_;
     bool loaded_ = false;
     bool indexFile_ = false;
-    int fileKind_ = 0;
+    FileKind fileKind_ = kFileNotLoadable;
     ChannelTables tables_;
     int analogCount_ = 0;
     int floatCount_ = 0;

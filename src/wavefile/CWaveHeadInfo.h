@@ -17,6 +17,8 @@
 #include "wavefile/ChannelScale.h"
 #include "wavefile/ChunkedHeader.h"
 #include "wavefile/HeaderRecord.h"
+#include "wavefile/ModuleKind.h"
+#include "wavefile/TriggerKind.h"
 
 namespace kp {
 
@@ -139,7 +141,7 @@ public:
 
     // The input module kind: index into the module name table (families 1, 2,
     // 5-9), 10-14 for the logger inputs of family 3, 128 otherwise.
-    int GetModuleKind(int ch) const;
+    ModuleKind GetModuleKind(int ch) const;
 
     double GetRangePerDiv(int ch) const;
     int GetCodesPerDiv(int ch) const;
@@ -216,7 +218,7 @@ public:
     // Missing texts read "-".
 
     std::string GetTriggerMode() const;
-    int GetTriggerKind(int ch) const;
+    TriggerKind GetTriggerKind(int ch) const;
     // Families 7 and 8 keep filter and level in the channel's second record;
     // primaryRecord asks for the first record's fields instead.
     std::string GetTriggerFilter(int ch, bool primaryRecord = false) const;

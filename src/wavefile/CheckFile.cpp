@@ -26,7 +26,7 @@ public:
         , messages_(messages)
     {
     }
-    int operator()(const std::string& text, MessageIcon icon = MessageIcon::Warning) const
+    FileKind operator()(const std::string& text, MessageIcon icon = MessageIcon::Warning) const
     {
         if (show_)
             messages_.show(text, MessageButtons::Ok, icon);
@@ -56,7 +56,7 @@ bool IsRecorderModel(std::string_view model, std::string_view subModel)
     return OneOf(model, { "5228", "QX5191", "QX5210" }) || IsQx3951(model, subModel);
 }
 
-int CheckWaveform(const HeaderRecord& head, bool allowRealtime, std::string* modelOut, const Refusal& refuse)
+FileKind CheckWaveform(const HeaderRecord& head, bool allowRealtime, std::string* modelOut, const Refusal& refuse)
 {
     const std::string model = FieldText(head, 2);
     if (modelOut)
@@ -92,7 +92,7 @@ int CheckWaveform(const HeaderRecord& head, bool allowRealtime, std::string* mod
     return kFileWaveform;
 }
 
-int CheckOldHeader(const HeaderRecord& head, const Refusal& refuse)
+FileKind CheckOldHeader(const HeaderRecord& head, const Refusal& refuse)
 {
     if (BytesText(head, 20, 4) != "WAVE")
         return refuse(KpFormat(IDS_UNSUPPORTED_MODEL, ""));
@@ -101,7 +101,7 @@ int CheckOldHeader(const HeaderRecord& head, const Refusal& refuse)
     return kFileWaveform;
 }
 
-int CheckIndex(const std::filesystem::path& path, const HeaderRecord& head, bool showMessages,
+FileKind CheckIndex(const std::filesystem::path& path, const HeaderRecord& head, bool showMessages,
     CBlockFileList& blockFiles, UserMessages& messages, const Refusal& refuse)
 {
     const std::string tag = FieldText(head, 0);
@@ -111,7 +111,7 @@ int CheckIndex(const std::filesystem::path& path, const HeaderRecord& head, bool
     auto unsupportedModel = [&] { return refuse(KpFormat(IDS_UNSUPPORTED_MODEL, model)); };
     auto unsupportedFunction = [&] { return refuse(KpFormat(IDS_UNSUPPORTED_FUNCTION, function)); };
 
-    int kind = kFileNotLoadable;
+    FileKind kind = kFileNotLoadable;
     if (tag == "HIRM" && FieldText(head, 41) == "REAL_IDX") {
         if (!OneOf(model, { "4170", "4170T", "5498" }))
             return unsupportedModel();
@@ -161,26 +161,26 @@ int CheckIndex(const std::filesystem::path& path, const HeaderRecord& head, bool
 
 } // namespace
 
-int CheckFile(const std::filesystem::path& path, bool showMessages, bool allowRealtime, std::string* modelOut,
-    CBlockFileList& blockFiles, UserMessages& messages)
+FileKind CheckFile(const std::filesystem::path& path, const CheckFileOptions& options, CBlockFileList& blockFiles,
+    UserMessages& messages)
 {
-    const Refusal refuse(showMessages, messages);
+    const Refusal refuse(options.showMessages, messages);
     HeaderRecord head {};
     if (!ReadFirstRecord(path, head))
         return refuse(std::string(KpString(IDS_UNABLE_TO_OPEN)), MessageIcon::Error);
 
     if (TagStartsWith(head, "HW"))
-        return CheckWaveform(head, allowRealtime, modelOut, refuse);
+        return CheckWaveform(head, options.allowRealtime, options.modelOut, refuse);
     if (TagStartsWith(head, "VORAN4756"))
         return CheckOldHeader(head, refuse);
     if (TagStartsWith(head, "VORAN3629"))
         return refuse(KpFormat(IDS_UNSUPPORTED_MODEL, "3629"));
     if (TagStartsWith(head, "HI"))
-        return CheckIndex(path, head, showMessages, blockFiles, messages, refuse);
+        return CheckIndex(path, head, options.showMessages, blockFiles, messages, refuse);
     return refuse(KpFormat(IDS_NOT_WAVEFORM_FILE, path.string()));
 }
 
-std::filesystem::path ChooseFileToOpen(int kind, const CBlockFileList& blockFiles)
+std::filesystem::path ChooseFileToOpen(FileKind kind, const CBlockFileList& blockFiles)
 {
     int chosen = -1;
     switch (kind) {

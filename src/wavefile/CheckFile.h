@@ -20,18 +20,24 @@ enum FileKind : int {
     kFileLoggerWaveform = 6, // belongs to the companion application
 };
 
-// Returns a FileKind. Refusals return kFileNotLoadable and, when showMessages
-// is on, show one message; the result never depends on showMessages. A
-// realtime memory file is refused unless allowRealtime. modelOut, when given,
-// receives the model text of a waveform file. For an index file the listed
-// files replace blockFiles; on any refusal blockFiles is left as it was.
-int CheckFile(const std::filesystem::path& path, bool showMessages, bool allowRealtime, std::string* modelOut,
-    CBlockFileList& blockFiles, UserMessages& messages);
+struct CheckFileOptions {
+    // A refusal shows one message; the result never depends on this.
+    bool showMessages = false;
+    // A realtime memory file is refused unless this is set.
+    bool allowRealtime = false;
+    // When given, receives the model text of a waveform file.
+    std::string* modelOut = nullptr;
+};
+
+// Refusals return kFileNotLoadable. For an index file the listed files
+// replace blockFiles; on any refusal blockFiles is left as it was.
+FileKind CheckFile(const std::filesystem::path& path, const CheckFileOptions& options, CBlockFileList& blockFiles,
+    UserMessages& messages);
 
 // The waveform file that opening an index file of the given kind loads:
 // REC&MEM and realtime indexes the current entry, block indexes the first
 // selectable entry, RMS&memory indexes entry 0. Empty when the kind is not an
 // index kind or the chosen entry's file does not exist.
-std::filesystem::path ChooseFileToOpen(int kind, const CBlockFileList& blockFiles);
+std::filesystem::path ChooseFileToOpen(FileKind kind, const CBlockFileList& blockFiles);
 
 } // namespace kp

@@ -2,7 +2,9 @@
 #include <string>
 
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/MainRecordFields.h"
 #include "wavefile/ModelTables.h"
+#include "wavefile/OldHeader.h"
 
 namespace kp {
 
@@ -11,20 +13,20 @@ int CWaveHeadInfo::GetFunctionMode() const
     std::string function;
     if (headerFamily_ == 4) {
         const auto old = OldHeader();
-        if (old.size() >= 20)
-            function.assign(reinterpret_cast<const char*>(old.data() + 17), 3);
+        if (old.size() >= oldheader::kFunction + oldheader::kFunctionSize)
+            function = oldheader::Text(old, oldheader::kFunction, oldheader::kFunctionSize);
     } else {
-        function = FieldText(main_, 4);
+        function = FieldText(main_, mainrecord::kFunctionField);
     }
     if (headerFamily_ == 7) {
         if (function == "HISPEED")
             function = "MEM";
         else if (function == "REALTIME")
-            function = FieldText(main_, 15) == "ENVELOPE" ? "REC" : "MEM";
+            function = FieldText(main_, mainrecord::kVariantField) == "ENVELOPE" ? "REC" : "MEM";
     } else if (headerFamily_ == 8 && function == "MEM&FFT") {
         function = "MEM";
     }
-    if (modelId_ == 12 && function == "RMS_REC")
+    if (modelId_ == kModelId4267 && function == "RMS_REC")
         function = "RMS";
     return FunctionCodeFromText(function);
 }

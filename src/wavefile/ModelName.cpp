@@ -1,20 +1,22 @@
 // The model name that selects the ModelId.
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "format/TextTrim.h"
 #include "wavefile/CWaveHeadInfo.h"
+#include "wavefile/MainRecordFields.h"
 #include "wavefile/ModelNamePlaces.h"
+#include "wavefile/ModelTables.h"
+#include "wavefile/OldHeader.h"
 #include "wavefile/Utf16Text.h"
 
 namespace kp {
 
 namespace {
 
-// Family 6 instruments keep their exact variant in field 15.
+// Family 6 instruments keep their exact variant in the variant field.
 constexpr std::array<std::string_view, 8> kFamily6Variants {
     "QX3951",
     "QX5210",
@@ -29,11 +31,6 @@ constexpr std::array<std::string_view, 8> kFamily6Variants {
 // Input modules that only the 4229 takes.
 constexpr std::array<std::string_view, 5> k4229Modules { "5597", "3541", "4522", "4065", "4100" };
 
-// Family 4 keeps 16 unit slots of 16 bytes from byte 256 of its old header;
-// the first four characters of a slot are the unit's model.
-constexpr std::size_t kOldUnitSlots = 256;
-constexpr std::size_t kOldUnitSlotSize = 16;
-
 } // namespace
 
 std::string CWaveHeadInfo::GetModelName() const
@@ -46,7 +43,7 @@ std::string CWaveHeadInfo::GetModelName(bool fullName, bool withNumber) const
     std::string name = BaseModelName(fullName);
     // The 4267's second revision is sold under another name. The ModelId is
     // taken while modelId_ is still 0, so it stays that of the 4267.
-    if (modelId_ == 12 && FieldText(main_, 9) == "42670002")
+    if (modelId_ == kModelId4267 && FieldText(main_, mainrecord::kVersionField) == "42670002")
         name = "QX4267";
     if (withNumber) {
         const std::string number = GetInstrumentNumber();
@@ -64,7 +61,7 @@ std::string CWaveHeadInfo::GetInstrumentNumber() const
         const auto records = RecordsTagged(tag);
         return records.empty() ? nullptr : records.front();
     };
-    if (modelId_ == 12) {
+    if (modelId_ == kModelId4267) {
         if (const HeaderRecord* r = first("HPF"))
             number = BytesText(*r, kNumberOffset, kNumberLength4267);
     } else if (headerFamily_ == 6) {
@@ -89,14 +86,11 @@ std::string CWaveHeadInfo::BaseModelName(bool fullName) const
     switch (headerFamily_) {
     case 4: {
         const auto old = OldHeader();
-        for (std::size_t i = 0; i < 16; ++i) {
-            const std::size_t at = kOldUnitSlots + i * kOldUnitSlotSize;
-            if (at + 4 > old.size())
+        using namespace oldheader;
+        for (int i = 0; i < kUnitSlotCount; ++i) {
+            if (kUnitSlots + static_cast<std::size_t>(i) * kUnitSlotSize + kUnitModelSize > old.size())
                 break;
-            std::string unit(reinterpret_cast<const char*>(old.data() + at),
-                strnlen(reinterpret_cast<const char*>(old.data() + at), 4));
-            while (!unit.empty() && unit.back() == ' ')
-                unit.pop_back();
+            const std::string unit = ChannelModule(old, i);
             if (unit.empty())
                 continue;
             return std::find(k4229Modules.begin(), k4229Modules.end(), unit) != k4229Modules.end() ? "4229" : "4756";
@@ -104,10 +98,10 @@ std::string CWaveHeadInfo::BaseModelName(bool fullName) const
         return "4756/4229";
     }
     case 6: {
-        const std::string variant = FieldText(main_, 15);
+        const std::string variant = FieldText(main_, mainrecord::kVariantField);
         if (std::find(kFamily6Variants.begin(), kFamily6Variants.end(), variant) != kFamily6Variants.end())
             return variant;
-        return FieldText(main_, 2);
+        return FieldText(main_, mainrecord::kModelField);
     }
     case 3:
         if (const HeaderRecord* system = SystemHeader(); fullName && system) {
@@ -115,16 +109,16 @@ std::string CWaveHeadInfo::BaseModelName(bool fullName) const
             if (!longName.empty())
                 return longName;
         }
-        return FieldText(main_, 2);
+        return FieldText(main_, mainrecord::kModelField);
     case 8:
         if (const HeaderRecord* hardware = WaveHeader1(); fullName && hardware) {
-            std::string hardwareName = FieldText(*hardware, 2);
+            std::string hardwareName = FieldText(*hardware, modelplaces::kHardwareNameField);
             if (!hardwareName.empty())
                 return hardwareName;
         }
-        return FieldText(main_, 2);
+        return FieldText(main_, mainrecord::kModelField);
     default:
-        return FieldText(main_, 2);
+        return FieldText(main_, mainrecord::kModelField);
     }
 }
 

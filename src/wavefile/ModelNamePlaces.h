@@ -6,6 +6,7 @@
 //   instrument number, family 6                 first "HPD5228" record, 32 characters at byte 448
 //   instrument number, family 7                 first "HPF" record, 32 characters at byte 448
 //   instrument number, family 8                 hardware record "HW-001", field 20
+//   full model name, family 8                   hardware record "HW-001", field 2
 //   instrument number, family 9                 first "HPF" record, up to 39 big-endian UTF-16
 //                                               units at byte 432 (NUL-terminated when shorter)
 //   long model name, family 3                   system record "HS", field 30
@@ -23,6 +24,7 @@ inline constexpr std::size_t kNumberOffset = 448;
 inline constexpr std::size_t kNumberLength4267 = 16;
 inline constexpr std::size_t kNumberLengthBinary = 32;
 inline constexpr int kHardwareNumberField = 20;
+inline constexpr int kHardwareNameField = 2;
 inline constexpr std::size_t kFamily9NumberOffset = 432;
 inline constexpr std::size_t kFamily9NumberUnits = 39;
 inline constexpr int kFamily3LongNameField = 30;

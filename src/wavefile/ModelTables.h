@@ -25,6 +25,8 @@ enum FunctionCode : int {
 int HeaderFamilyFromVersion(std::string_view version);
 
 // ModelId from a model name text compared whole; 0 for an unknown text.
+// The one ModelId that the interpreting code tells apart by number.
+inline constexpr int kModelId4267 = 12;
 int ModelIdFromName(std::string_view modelName);
 
 // FunctionCode of a function text after the family's replacements have been

@@ -12,6 +12,7 @@ namespace kp::oldheader {
 inline constexpr std::size_t kSize = 2048;
 inline constexpr char kMagic[] = "VORAN4756";
 inline constexpr std::size_t kFunction = 17; // 3 characters: "MEM", "REC", "RMS"
+inline constexpr std::size_t kFunctionSize = 3;
 inline constexpr std::size_t kWave = 20; // "WAVE"
 inline constexpr std::size_t kPointsPerDiv = 67; // decimal text, 8 bytes
 inline constexpr std::size_t kShot = 75; // 8 characters

@@ -64,7 +64,7 @@ TEST(ChooseFileToOpen, EachIndexKindPicksItsEntry)
     EXPECT_EQ(ChooseFileToOpen(kFileBlockIndex, list), "/data/B1.MEM");
     EXPECT_EQ(ChooseFileToOpen(kFileRmsMemIndex, list), "/data/B0.MEM");
     for (int kind : { 0, 1, 6, 7, -1 })
-        EXPECT_TRUE(ChooseFileToOpen(kind, list).empty()) << kind;
+        EXPECT_TRUE(ChooseFileToOpen(static_cast<FileKind>(kind), list).empty()) << kind;
 
     // Nothing selectable, or the chosen entry gone: nothing to open.
     ASSERT_TRUE(list.SetBlockSelectableByIndex(1, false));

@@ -24,7 +24,7 @@ TEST(KpSettings, AnEmptyStoreGivesTheDefaults)
     EXPECT_EQ(s.cmdShow, 1);
     EXPECT_FALSE(s.hackMode);
     EXPECT_EQ(s.wavePenWidth, 1);
-    EXPECT_EQ(s.gridType, 1);
+    EXPECT_EQ(s.gridType, GridType::Standard);
     EXPECT_EQ(s.waveTimeNotation, 3);
     EXPECT_TRUE(s.drawTrigMark && s.drawSaveMark && s.drawDiv && s.drawChannel);
     EXPECT_EQ(s.main.text, (RgbColour { 0, 0, 0 }));
@@ -83,9 +83,9 @@ KpSettings EveryValueChanged()
     s.main = { { 1, 2, 3 }, { 4, 5, 6 }, "Sans,10" };
     for (std::size_t i = 0; i < s.customColours.size(); ++i)
         s.customColours[i] = { static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(2 * i), 7 };
-    s.waveStyle = 1;
+    s.waveStyle = WaveStyle::Dots;
     s.wavePenWidth = 3;
-    s.gridType = 2;
+    s.gridType = GridType::Fine;
     s.waveTimeNotation = 0;
     s.drawTrigMark = false;
     s.drawSaveMark = false;
@@ -225,6 +225,36 @@ TEST(KpSettings, DamagedValuesKeepTheirDefaults)
     MemorySettingsStore written;
     SaveSettings(s, written);
     EXPECT_EQ(written.readInt("Main", "HackMode", -1), 1);
+}
+
+// The view draws a stored number out of range as the nearest grid and as
+// lines; saving writes what it drew.
+TEST(KpSettings, WaveStyleAndGridReadFromTheirStoredNumbers)
+{
+    struct Case {
+        int storedStyle, storedGrid;
+        WaveStyle style;
+        GridType grid;
+    };
+    const Case cases[] = {
+        { 0, 0, WaveStyle::Line, GridType::None },
+        { 1, 1, WaveStyle::Dots, GridType::Standard },
+        { 2, 2, WaveStyle::Line, GridType::Fine },
+        { -1, -1, WaveStyle::Line, GridType::None },
+        { 7, 9, WaveStyle::Line, GridType::Fine },
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore store;
+        store.writeInt("Wave", "WaveStyle", c.storedStyle);
+        store.writeInt("Wave", "GridType", c.storedGrid);
+        const KpSettings s = LoadSettings(store);
+        EXPECT_EQ(s.waveStyle, c.style) << c.storedStyle;
+        EXPECT_EQ(s.gridType, c.grid) << c.storedGrid;
+        MemorySettingsStore written;
+        SaveSettings(s, written);
+        EXPECT_EQ(written.readInt("Wave", "WaveStyle", -9), static_cast<int>(c.style));
+        EXPECT_EQ(written.readInt("Wave", "GridType", -9), static_cast<int>(c.grid));
+    }
 }
 
 } // namespace

@@ -46,7 +46,7 @@ synth::Recording WithFloatsAndWords(
     const bool pairs = r.function == "REC" || r.function == "RMS";
     std::uniform_real_distribution<float> real(-500.0f, 500.0f);
     for (int slot : floats) {
-        synth::FloatSpec f;
+        synth::FloatBlueprint f;
         f.slot = slot;
         f.primary.resize(n);
         for (auto& v : f.primary)
@@ -57,7 +57,7 @@ synth::Recording WithFloatsAndWords(
         r.floats.push_back(std::move(f));
     }
     for (int slot : words) {
-        synth::LogicWordSpec w;
+        synth::LogicWordBlueprint w;
         w.slot = slot;
         w.primary.resize(n);
         for (std::size_t k = 0; k < n; k += paired ? 2 : 1) {

@@ -34,11 +34,11 @@ inline synth::Recording ExportFamily1(std::int64_t points, const std::string& fu
         { 17, "25%" },
         { 18, " Test run " },
     };
-    synth::AnalogSpec a;
+    synth::AnalogBlueprint a;
     a.slot = 0;
     a.fields = { { 2, "4357 analog" }, { 4, "1V" }, { 15, "OFF" }, { 21, "OFF" }, { 22, "V" }, { 28, "50.0" },
         { 30, "probe A" }, { 33, "0.0078125" } };
-    synth::AnalogSpec b;
+    synth::AnalogBlueprint b;
     b.slot = 2;
     b.fields = { { 2, "4357 analog" }, { 4, "20mV" }, { 15, "ON" }, { 21, "ON" }, { 22, "mV" }, { 23, "2.5" },
         { 24, "0.25" }, { 28, "100.0" }, { 33, "0.015625" }, { 34, "-2" } };
@@ -53,7 +53,7 @@ inline synth::Recording ExportFamily1(std::int64_t points, const std::string& fu
     }
     r.analog = { a, b };
     if (withLogic) {
-        synth::LogicUnitSpec u;
+        synth::LogicUnitBlueprint u;
         u.unit = 0;
         u.fields = { { 30, "door" } };
         for (std::int64_t i = 0; i < points; ++i) {
@@ -75,10 +75,10 @@ inline synth::Recording ExportFamily3(std::int64_t points)
     r.version = "30190001";
     r.dataLength = points;
     r.mainFields = { { 7, "24-06-11" }, { 8, "08:00:00" }, { 11, "1s" }, { 17, "0%" } };
-    synth::AnalogSpec a;
+    synth::AnalogBlueprint a;
     a.slot = 0;
     a.fields = { { 2, "VOLT" }, { 4, "10V" }, { 22, "V" }, { 33, "0.5" } };
-    synth::PulseSpec p;
+    synth::PulseBlueprint p;
     p.slot = 0;
     p.fields = { { 22, "rpm" }, { 30, "wheel" }, { 33, "0.5" }, { 34, "1" } };
     for (std::int64_t i = 0; i < points; ++i) {
@@ -98,7 +98,7 @@ inline synth::Recording ExportFamily6Floats(const std::vector<float>& values)
     r.version = "52280102";
     r.dataLength = static_cast<std::int64_t>(values.size());
     r.mainFields = { { 10, "128" }, { 11, "1s" }, { 17, "0%" } };
-    synth::FloatSpec f;
+    synth::FloatBlueprint f;
     f.slot = 0;
     f.fields = { { 22, "W" }, { 30, "power" } };
     f.primary = values;

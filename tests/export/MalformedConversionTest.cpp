@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFamily, MalformedConversion, ::testing::Range(0, 1
 TEST(MalformedConversionSource, IndexFilesAreNoRecordingToConvert)
 {
     TempFolder folder;
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     blueprint.entries = { { 1, synth::Name83Stored("B0000001", "MEM") } };
     const auto index = folder / "A.SEQ";
     WriteBytes(index, synth::MakeIndexFile(blueprint));

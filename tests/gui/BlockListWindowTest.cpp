@@ -23,7 +23,7 @@ std::filesystem::path WriteIndex(const ScratchFolder& dir)
 {
     synth::WriteRecordingFile(test::ExportFamily1(200), dir / "WAVE0001.MEM");
     synth::WriteRecordingFile(test::ExportFamily1(300), dir / "WAVE0003.MEM");
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     blueprint.entries = { { 0, synth::Name83Stored("WAVE0001", "MEM") }, { 1, synth::Name83Stored("WAVE0002", "MEM") },
         { 2, synth::Name83Stored("WAVE0003", "MEM") } };
     synth::WriteIndexFile(dir / "A.IDX", blueprint);

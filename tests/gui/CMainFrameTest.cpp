@@ -102,7 +102,7 @@ TEST(CMainFrame, AFileThatIsNoRecordingLeavesThePreviousOneShown)
     ScratchFolder dir;
     const auto good = WriteDemo(dir, "A.MEM");
     const auto bad = dir.touch("B.MEM", std::string(600, 'x'));
-    synth::IndexSpec index;
+    synth::IndexBlueprint index;
     index.entries = { { 1, synth::Name83Stored("WAVE0001", "MEM") } };
     synth::WriteIndexFile(dir / "C.IDX", index);
     FrameHarness h;

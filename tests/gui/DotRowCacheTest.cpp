@@ -362,7 +362,7 @@ TEST(DotRowCache, InfiniteScalingTermsFallBackToTheSampleScan)
 TEST(DotRowCache, TheViewStartsItsRowsAfreshWithEachRecord)
 {
     test::ViewHarness h;
-    h.settings.waveStyle = 1;
+    h.settings.waveStyle = WaveStyle::Dots;
     test::RecordData first, second;
     h.view->SetRecord(test::MakeRecord(first, 100'000, 2));
     const PaintParams p = h.view->BuildPaintParams(QRect(0, 0, 1000, 400));

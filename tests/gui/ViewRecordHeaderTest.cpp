@@ -169,8 +169,8 @@ TEST(ViewRecordFromHeader, PulseCountsDivideByTheFullScaleTimesL)
     ScratchFolder dir;
     OpenedDoc o;
     synth::Recording r = synth::FamilySampleRecording(3, "MEM", 100, 3);
-    synth::PulseSpec p0 { 0, { { 4, "1000" } }, std::vector<std::uint16_t>(100, 1000) };
-    synth::PulseSpec p1 { 1, {}, std::vector<std::uint16_t>(100, 7) };
+    synth::PulseBlueprint p0 { 0, { { 4, "1000" } }, std::vector<std::uint16_t>(100, 1000) };
+    synth::PulseBlueprint p1 { 1, {}, std::vector<std::uint16_t>(100, 7) };
     r.pulses = { p0, p1 };
     Open(o, r, dir / "P.MEM");
     const auto record = BuildViewRecord(o.doc);

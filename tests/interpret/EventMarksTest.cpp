@@ -78,8 +78,8 @@ TEST(EventMarks, TheChunkedListStopsAt10000)
 // the empty ones, and a count beyond one record's 40 fields is cut there.
 TEST(EventMarks, TextRecordsAreReadNoFurtherThanTheyHold)
 {
-    synth::RecordSpec hpe { "HPE", { { 1, "3" }, { 2, "10" }, { 3, "" }, { 4, "x" } }, { { 8, { 'B' } } } };
-    synth::RecordSpec first { "HPE", { { 1, "99" } }, { { 8, { 'A' } } } };
+    synth::RecordBlueprint hpe { "HPE", { { 1, "3" }, { 2, "10" }, { 3, "" }, { 4, "x" } }, { { 8, { 'B' } } } };
+    synth::RecordBlueprint first { "HPE", { { 1, "99" } }, { { 8, { 'A' } } } };
     for (int i = 0; i < 40; ++i)
         first.fields[2 + i] = std::to_string(100 + i);
     const CWaveHeadInfo head = test::HeadBuilder(1).Record(hpe).Record(first).Load();

@@ -9,17 +9,17 @@
 namespace kp {
 namespace {
 
-using synth::RecordSpec;
+using synth::RecordBlueprint;
 using test::HeaderBytes;
 
 // A loaded header: main record fields over a family-1 4170 default.
-CWaveHeadInfo Head(std::map<int, std::string> fields, const std::vector<RecordSpec>& records = {})
+CWaveHeadInfo Head(std::map<int, std::string> fields, const std::vector<RecordBlueprint>& records = {})
 {
     std::map<int, std::string> all { { 2, "4170" }, { 4, "MEM" }, { 6, "1000" }, { 9, "41700001" }, { 10, "100" } };
     for (auto& [k, v] : fields)
         all[k] = v;
     CWaveHeadInfo head;
-    EXPECT_TRUE(head.Load(HeaderBytes(RecordSpec { "HW", all, {} }, records)));
+    EXPECT_TRUE(head.Load(HeaderBytes(RecordBlueprint { "HW", all, {} }, records)));
     return head;
 }
 
@@ -172,12 +172,12 @@ TEST(ModelName, FamilyRules)
     EXPECT_EQ(renamed.GetModelName(), "QX4267");
     EXPECT_EQ(Head({ { 2, "4267" }, { 9, "42670001" } }).GetModelName(), "4267");
 
-    const std::vector<RecordSpec> hardware { { "HW-001", { { 2, "QX3013-01" }, { 11, "MEMORY" } }, {} } };
+    const std::vector<RecordBlueprint> hardware { { "HW-001", { { 2, "QX3013-01" }, { 11, "MEMORY" } }, {} } };
     const CWaveHeadInfo f8 = Head({ { 2, "QX3013" }, { 9, "QX301301" } }, hardware);
     EXPECT_EQ(f8.GetModelName(), "QX3013");
     EXPECT_EQ(f8.GetModelName(true, false), "QX3013-01");
 
-    const std::vector<RecordSpec> system { { "HS", { { modelplaces::kFamily3LongNameField, "3019-01" } }, {} } };
+    const std::vector<RecordBlueprint> system { { "HS", { { modelplaces::kFamily3LongNameField, "3019-01" } }, {} } };
     EXPECT_EQ(Head({ { 2, "3019" }, { 9, "30190001" } }, system).GetModelName(true, false), "3019-01");
     EXPECT_EQ(Head({ { 2, "3019" }, { 9, "30190001" } }, system).GetModelName(), "3019");
     EXPECT_EQ(Head({ { 2, "3019" }, { 9, "30190001" } }, { { "HS", {}, {} } }).GetModelName(true, false), "3019");
@@ -190,26 +190,26 @@ TEST(ModelName, FamilyRules)
 TEST(ModelName, InstrumentNumbers)
 {
     using namespace modelplaces;
-    const std::vector<RecordSpec> hardware { { "HW-001", { { kHardwareNumberField, " 081234567 " } }, {} } };
+    const std::vector<RecordBlueprint> hardware { { "HW-001", { { kHardwareNumberField, " 081234567 " } }, {} } };
     EXPECT_EQ(Head({ { 2, "QX3013" }, { 9, "QX301301" } }, hardware).GetModelName(false, true), "QX3013(No.081234567)");
 
     const std::string number32(32, '7');
-    const std::vector<RecordSpec> unit6 { { "HPD522801", {}, { { kNumberOffset, Ascii(number32 + "X") } } } };
+    const std::vector<RecordBlueprint> unit6 { { "HPD522801", {}, { { kNumberOffset, Ascii(number32 + "X") } } } };
     EXPECT_EQ(Head({ { 2, "5228" }, { 9, "52280001" } }, unit6).GetInstrumentNumber(), number32);
 
-    const std::vector<RecordSpec> unit7 { { "HPF", {}, { { kNumberOffset, Ascii("4767-0042") } } } };
+    const std::vector<RecordBlueprint> unit7 { { "HPF", {}, { { kNumberOffset, Ascii("4767-0042") } } } };
     EXPECT_EQ(Head({ { 2, "QX4767" }, { 9, "QX476701" } }, unit7).GetModelName(false, true), "QX4767(No.4767-0042)");
     // The same record says nothing about a family-1 model other than the 4267.
     EXPECT_EQ(Head({}, unit7).GetModelName(false, true), "4170");
 
-    const std::vector<RecordSpec> unit12 { { "HPF01", {}, { { kNumberOffset, Ascii("1234567890ABCDEFGHIJ") } } } };
+    const std::vector<RecordBlueprint> unit12 { { "HPF01", {}, { { kNumberOffset, Ascii("1234567890ABCDEFGHIJ") } } } };
     EXPECT_EQ(
         Head({ { 2, "4267" }, { 9, "42670002" } }, unit12).GetModelName(false, true), "QX4267(No.1234567890ABCDEF)");
 
     std::vector<std::uint8_t> utf16;
     for (char16_t c : std::u16string(u"No\u00E9-42"))
         utf16.insert(utf16.end(), { static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c & 0xFF) });
-    const std::vector<RecordSpec> unit9 { { "HPF", {}, { { kFamily9NumberOffset, utf16 } } } };
+    const std::vector<RecordBlueprint> unit9 { { "HPF", {}, { { kFamily9NumberOffset, utf16 } } } };
     EXPECT_EQ(Head({ { 2, "QX3122" }, { 9, "QX312201" } }, unit9).GetInstrumentNumber(), "No\xC3\xA9-42");
 
     // No number stored: the name alone.
@@ -225,7 +225,7 @@ TEST(RecordTexts, FunctionText)
     EXPECT_EQ(Head({ { 2, "QX4767" }, { 9, "QX476701" }, { 4, "REALTIME" }, { 15, "ENVELOPE" } }).GetFunctionText(),
         "REALTIME (ENVELOPE)");
     EXPECT_EQ(Head({ { 2, "QX4767" }, { 9, "QX476701" }, { 4, "HISPEED" }, { 15, "X" } }).GetFunctionText(), "HISPEED");
-    const std::vector<RecordSpec> realtime { { "HW-001", { { 11, "REALTIME" } }, {} } };
+    const std::vector<RecordBlueprint> realtime { { "HW-001", { { 11, "REALTIME" } }, {} } };
     EXPECT_EQ(Head({ { 2, "QX3013" }, { 9, "QX301301" }, { 4, "MEM" } }, realtime).GetFunctionText(), "REALTIME");
     EXPECT_EQ(Head({ { 2, "QX3013" }, { 9, "QX301301" }, { 4, "MEM&FFT" } }).GetFunctionText(), "MEM&FFT");
     EXPECT_EQ(Head({ { 2, "3019" }, { 9, "30190001" } }).GetFunctionText(), "-");
@@ -246,7 +246,7 @@ TEST(RecordTexts, ShotText)
     const CWaveHeadInfo logger = Head({ { 2, "3019" }, { 9, "30190001" }, { 11, "10ms" }, { 6, "1001" } });
     EXPECT_EQ(logger.GetShotText(), FormatDuration(0.01, 1001, false));
     EXPECT_EQ(logger.GetShotText(), "10s");
-    const std::vector<RecordSpec> realtime { { "HW-001", { { 11, "REALTIME" } }, {} } };
+    const std::vector<RecordBlueprint> realtime { { "HW-001", { { 11, "REALTIME" } }, {} } };
     EXPECT_EQ(
         Head({ { 2, "QX3013" }, { 9, "QX301301" }, { 10, "10" }, { 11, "1s" }, { 6, "601" }, { 5, "---" } }, realtime)
             .GetShotText(),

@@ -124,7 +124,7 @@ TEST(PhysicalValue, CalculatedChannels)
 
 TEST(PhysicalValue, OldestFamilies)
 {
-    synth::RecordSpec ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 5 } } } };
+    synth::RecordBlueprint ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 5 } } } };
     const CWaveHeadInfo f0 = HeadBuilder(0)
                                  .Main(12, "100")
                                  .Record(ranges)

@@ -18,15 +18,15 @@ TEST(ModuleKind, TableIndexWithoutRegardToCase)
                                    .Channel(1, { { 2, "qx4455" } })
                                    .Channel(2, { { 2, "unknown" } })
                                    .Load();
-    EXPECT_EQ(head.GetModuleKind(0), 11);
-    EXPECT_EQ(head.GetModuleKind(1), 36);
-    EXPECT_EQ(head.GetModuleKind(2), 128);
-    EXPECT_EQ(head.GetModuleKind(3), 128); // no record
+    EXPECT_EQ(head.GetModuleKind(0), ModuleKind::Current3070);
+    EXPECT_EQ(head.GetModuleKind(1), ModuleKind::QX4455);
+    EXPECT_EQ(head.GetModuleKind(2), ModuleKind::Unknown);
+    EXPECT_EQ(head.GetModuleKind(3), ModuleKind::Unknown); // no record
 
     const CWaveHeadInfo logger
         = HeadBuilder(3).Channel(0, { { 2, "HUMIDITY" } }).Channel(1, { { 2, "4357 analog" } }).Load();
-    EXPECT_EQ(logger.GetModuleKind(0), 13);
-    EXPECT_EQ(logger.GetModuleKind(1), 128);
+    EXPECT_EQ(logger.GetModuleKind(0), ModuleKind::LoggerHumidity);
+    EXPECT_EQ(logger.GetModuleKind(1), ModuleKind::Unknown);
 }
 
 TEST(RangePerDiv, RangeTextWithPrefixAndEmptyRangeDefaults)
@@ -98,7 +98,7 @@ TEST(RangePerDiv, Family9ProbeAndModuleCases)
 
 TEST(RangePerDiv, Family0RangeIndex)
 {
-    synth::RecordSpec ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 3, 12, 11 } } } };
+    synth::RecordBlueprint ranges { "HP3518", {}, { { layout::family0::kRangeIndex, { 3, 12, 11 } } } };
     const CWaveHeadInfo head = HeadBuilder(0).Record(ranges).Load();
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(0), 0.2);
     EXPECT_DOUBLE_EQ(head.GetRangePerDiv(1), 1.0); // beyond the table

@@ -28,23 +28,23 @@ TEST(TriggerKind, TablesAreCaseInsensitive)
                                  .Channel(1, { { tf::kKindField, "Slope" } })
                                  .Channel(2, { { tf::kKindField, "PERIOD OUT" } })
                                  .Load();
-    EXPECT_EQ(f6.GetTriggerKind(0), 11);
-    EXPECT_EQ(f6.GetTriggerKind(1), 12);
-    EXPECT_EQ(f6.GetTriggerKind(2), 0); // the spaced form belongs to family 5
-    EXPECT_EQ(f6.GetTriggerKind(3), 0);
+    EXPECT_EQ(f6.GetTriggerKind(0), TriggerKind::PeriodOut);
+    EXPECT_EQ(f6.GetTriggerKind(1), TriggerKind::Slope);
+    EXPECT_EQ(f6.GetTriggerKind(2), TriggerKind::Off); // the spaced form belongs to family 5
+    EXPECT_EQ(f6.GetTriggerKind(3), TriggerKind::Off);
 
     const CWaveHeadInfo f5 = HeadBuilder(5).Channel(0, { { tf::kKindField, "window in" } }).Load();
-    EXPECT_EQ(f5.GetTriggerKind(0), 2);
+    EXPECT_EQ(f5.GetTriggerKind(0), TriggerKind::WindowIn);
 
     const CWaveHeadInfo f8
         = HeadBuilder(8).Channel(0, { { tf::kKindField, "out" } }).Channel(1, { { tf::kKindField, "RMS" } }).Load();
-    EXPECT_EQ(f8.GetTriggerKind(0), 3);
-    EXPECT_EQ(f8.GetTriggerKind(1), 0);
+    EXPECT_EQ(f8.GetTriggerKind(0), TriggerKind::WindowOut);
+    EXPECT_EQ(f8.GetTriggerKind(1), TriggerKind::Off);
 
     // Family 7's empty entries make an empty text kind 5.
     const CWaveHeadInfo f7 = HeadBuilder(7).Channel(0, {}).Channel(1, { { tf::kKindField, "comp" } }).Load();
-    EXPECT_EQ(f7.GetTriggerKind(0), 5);
-    EXPECT_EQ(f7.GetTriggerKind(1), 7);
+    EXPECT_EQ(f7.GetTriggerKind(0), TriggerKind::Rms);
+    EXPECT_EQ(f7.GetTriggerKind(1), TriggerKind::Judge);
 }
 
 TEST(TriggerSetting, FormatPerKind)
@@ -122,7 +122,7 @@ TEST(TriggerSetting, Family7SecondRecordAndEmptyKind)
     // Without a second record the level reads "-".
     EXPECT_EQ(head.GetTriggerLevel(1), "-");
     // No trigger text: kind 5 by the table, but no setting to show.
-    EXPECT_EQ(head.GetTriggerKind(2), 5);
+    EXPECT_EQ(head.GetTriggerKind(2), TriggerKind::Rms);
     EXPECT_EQ(head.GetTriggerSettingText(2), "-");
 }
 
@@ -156,7 +156,7 @@ TEST(TriggerSetting, Family4ByteTables)
     EXPECT_EQ(head.GetTriggerSettingText(4), "-");
     EXPECT_EQ(head.GetTriggerFilter(5), "-");
     // Only channels 0-7 carry trigger settings.
-    EXPECT_EQ(head.GetTriggerKind(9), 0);
+    EXPECT_EQ(head.GetTriggerKind(9), TriggerKind::Off);
     EXPECT_EQ(head.GetTriggerFilter(9), "-");
     EXPECT_EQ(head.GetTriggerLevel(9), "-");
     EXPECT_EQ(head.GetTriggerSettingText(9), "-");

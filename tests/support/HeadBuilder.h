@@ -105,7 +105,7 @@ public:
         return *this;
     }
 
-    HeadBuilder& Record(synth::RecordSpec record)
+    HeadBuilder& Record(synth::RecordBlueprint record)
     {
         records_.push_back(std::move(record));
         return *this;
@@ -165,8 +165,8 @@ public:
 
 private:
     int family_;
-    synth::RecordSpec main_;
-    std::vector<synth::RecordSpec> records_;
+    synth::RecordBlueprint main_;
+    std::vector<synth::RecordBlueprint> records_;
 };
 
 // The 2048-byte old header of family 4.

@@ -12,7 +12,8 @@ namespace kp::test {
 
 // A main record "HW" with the given fields; field 1 (record count) is set to
 // 1 + records.size() unless given.
-inline std::vector<std::uint8_t> HeaderBytes(synth::RecordSpec main, const std::vector<synth::RecordSpec>& records)
+inline std::vector<std::uint8_t> HeaderBytes(
+    synth::RecordBlueprint main, const std::vector<synth::RecordBlueprint>& records)
 {
     if (main.tag.empty())
         main.tag = "HW";

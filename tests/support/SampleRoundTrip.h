@@ -32,9 +32,10 @@ inline bool Pairs(const Recording& r)
     return r.function == "REC" || r.function == "RMS";
 }
 
-inline synth::AnalogSpec Analog(int slot, std::vector<std::uint16_t> primary, std::vector<std::uint16_t> secondary = {})
+inline synth::AnalogBlueprint Analog(
+    int slot, std::vector<std::uint16_t> primary, std::vector<std::uint16_t> secondary = {})
 {
-    synth::AnalogSpec a;
+    synth::AnalogBlueprint a;
     a.slot = slot;
     a.fields[2] = "VOLT";
     a.primary = std::move(primary);
@@ -59,7 +60,7 @@ inline Recording Make(const std::string& model, const std::string& version, cons
     for (int slot : slots)
         r.analog.push_back(Analog(slot, codes(), Pairs(r) ? codes() : std::vector<std::uint16_t> {}));
     for (int unit : units) {
-        synth::LogicUnitSpec u;
+        synth::LogicUnitBlueprint u;
         u.unit = unit;
         u.primary = RandomNibbles(rng, n);
         if (Pairs(r)) {
@@ -84,7 +85,7 @@ inline Recording WithPulses(Recording r, std::vector<int> slots, std::uint32_t s
 {
     auto rng = SeededRandom(salt);
     for (int slot : slots) {
-        synth::PulseSpec p;
+        synth::PulseBlueprint p;
         p.slot = slot;
         p.primary = RandomCodes(rng, static_cast<std::size_t>(r.dataLength));
         r.pulses.push_back(std::move(p));

@@ -59,7 +59,7 @@ std::vector<std::uint8_t> EnvelopeFile()
         { 1, {}, {}, { 0x0A0B, 0x0A0B, 0x0C0D, 0x0C0D }, { 0x0001, 0x0001, 0x0002, 0x0002 } } };
     r.logicUnits = { { 1, {}, { 0x1, 0x2, 0x4, 0x8 }, { 0x8, 0x4, 0x2, 0x1 } } };
     synth::Family5Options options;
-    options.periods = { synth::ChunkPeriodSpec { 1, -3, "sec" }, synth::ChunkPeriodSpec { 2, -3, "sec" } };
+    options.periods = { synth::ChunkPeriodBlueprint { 1, -3, "sec" }, synth::ChunkPeriodBlueprint { 2, -3, "sec" } };
     options.analogSet = { { 1, 1 } };
     return synth::WriteFamily5(r, options);
 }

@@ -26,13 +26,13 @@ TEST(BlockListRows, ListsEveryBlockOfTheIndexAndOpensOnlyExistingOnes)
 {
     ScratchFolder dir;
     synth::WriteRecordingFile(test::ExportFamily1(200), dir / "WAVE0004.MEM");
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     blueprint.entries
         = { { 3, synth::Name83Stored("WAVE0004", "MEM") }, { 6, synth::Name83Stored("MOVED007", "MEM") } };
     synth::WriteIndexFile(dir / "A.IDX", blueprint);
     CBlockFileList blocks;
     RecordingMessages messages;
-    ASSERT_EQ(CheckFile(dir / "A.IDX", true, false, nullptr, blocks, messages), kFileBlockIndex);
+    ASSERT_EQ(CheckFile(dir / "A.IDX", { .showMessages = true }, blocks, messages), kFileBlockIndex);
 
     const BlockListRows rows = BuildBlockListRows(blocks);
     EXPECT_EQ(rows.caption, "Block List - A.IDX");

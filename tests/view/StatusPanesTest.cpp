@@ -9,7 +9,7 @@
 namespace kp {
 namespace {
 
-using synth::RecordSpec;
+using synth::RecordBlueprint;
 using test::HeaderBytes;
 
 CWaveHeadInfo Head(std::map<int, std::string> fields)
@@ -18,7 +18,7 @@ CWaveHeadInfo Head(std::map<int, std::string> fields)
     for (auto& [k, v] : fields)
         all[k] = v;
     CWaveHeadInfo head;
-    EXPECT_TRUE(head.Load(HeaderBytes(RecordSpec { "HW", all, {} }, {})));
+    EXPECT_TRUE(head.Load(HeaderBytes(RecordBlueprint { "HW", all, {} }, {})));
     return head;
 }
 

@@ -173,7 +173,7 @@ TEST_F(DocumentOpen, LoggerFilesGoToTheCompanion)
 
 TEST_F(DocumentOpen, IndexFileWithNoListedFileFound)
 {
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     blueprint.entries = { { 1, synth::Name83Stored("WAVE0001", "MEM") } };
     const auto index = Write("A.IDX", synth::MakeIndexFile(blueprint));
     NullProgress progress;
@@ -194,7 +194,7 @@ TEST_F(DocumentOpen, IndexFileWithNoListedFileFound)
 TEST_F(DocumentOpen, OnlyARealtimeIndexMarksTheDocumentAsOpenedFromAnIndex)
 {
     const auto wave = Write("WAVE0001.MEM", synth::WriteRecording(Memory(300, 14)));
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     blueprint.tag = "HIRM";
     blueprint.function = "R_M";
     blueprint.fields = { { 41, "REAL_IDX" } };

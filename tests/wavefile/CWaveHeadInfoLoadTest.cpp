@@ -7,12 +7,12 @@
 namespace kp {
 namespace {
 
-using synth::RecordSpec;
+using synth::RecordBlueprint;
 using test::HeaderBytes;
 
-RecordSpec Main(const std::string& model, const std::string& version, const std::string& function = "MEM")
+RecordBlueprint Main(const std::string& model, const std::string& version, const std::string& function = "MEM")
 {
-    return RecordSpec { "HW", { { 2, model }, { 4, function }, { 6, "100" }, { 9, version } }, {} };
+    return RecordBlueprint { "HW", { { 2, model }, { 4, function }, { 6, "100" }, { 9, version } }, {} };
 }
 
 TEST(HeaderLoad, MainRecordAloneEndsTheHeader)
@@ -57,7 +57,7 @@ TEST(HeaderLoad, FamilyComesFromTheVersionTextNotTheModel)
 TEST(HeaderLoad, CountsFollowTheFamily)
 {
     CWaveHeadInfo head;
-    RecordSpec main = Main("4170", "4170", "MEM");
+    RecordBlueprint main = Main("4170", "4170", "MEM");
     main.fields[26] = "16";
     main.fields[27] = "300"; // more than the 128 units the tables hold
     ASSERT_TRUE(head.Load(HeaderBytes(main, {})));
@@ -69,7 +69,7 @@ TEST(HeaderLoad, CountsFollowTheFamily)
     ASSERT_TRUE(head.Load(HeaderBytes(main, {})));
     EXPECT_EQ(head.GetAnalogCount(), 32);
 
-    RecordSpec f8 = Main("QX3013", "QX3013");
+    RecordBlueprint f8 = Main("QX3013", "QX3013");
     ASSERT_TRUE(head.Load(HeaderBytes(f8, {})));
     EXPECT_EQ(head.GetAnalogCount(), 352);
     EXPECT_EQ(head.GetFloatCount(), 8);
@@ -77,7 +77,7 @@ TEST(HeaderLoad, CountsFollowTheFamily)
     EXPECT_EQ(head.GetLogicUnitCount(), 20);
     EXPECT_EQ(head.GetAuxCount(), 8);
 
-    RecordSpec pow = Main("3384", "3384", "POW");
+    RecordBlueprint pow = Main("3384", "3384", "POW");
     pow.fields[26] = "4";
     ASSERT_TRUE(head.Load(HeaderBytes(pow, {})));
     EXPECT_EQ(head.GetAnalogCount(), 8);
@@ -166,9 +166,9 @@ TEST(HeaderLoad, Family8DesignationsOfGpsAndCalculationChannels)
 
 TEST(HeaderLoad, EventMarksBySlotByte)
 {
-    RecordSpec mark1 { "HPE1", {}, { { 8, { '1' } } } };
-    RecordSpec markC { "HPE", {}, { { 8, { 'C' } } } };
-    RecordSpec bad { "HPE", {}, { { 8, { 'a' } } } };
+    RecordBlueprint mark1 { "HPE1", {}, { { 8, { '1' } } } };
+    RecordBlueprint markC { "HPE", {}, { { 8, { 'C' } } } };
+    RecordBlueprint bad { "HPE", {}, { { 8, { 'a' } } } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(HeaderBytes(Main("4170", "4170"), { mark1, markC, bad })));
     EXPECT_NE(head.EventMarkHeader(0), nullptr);
@@ -181,8 +181,8 @@ TEST(HeaderLoad, EventMarksBySlotByte)
 
 TEST(HeaderLoad, SavePositionsOfFamily2)
 {
-    RecordSpec hba { "HBA", { { 1, "1" }, { 2, "40" }, { 3, "3" }, { 5, "2" }, { 6, "20" }, { 7, "4" } }, {} };
-    RecordSpec hbl { "HBL", { { 1, "1" }, { 2, "40" }, { 3, "5" } }, {} };
+    RecordBlueprint hba { "HBA", { { 1, "1" }, { 2, "40" }, { 3, "3" }, { 5, "2" }, { 6, "20" }, { 7, "4" } }, {} };
+    RecordBlueprint hbl { "HBL", { { 1, "1" }, { 2, "40" }, { 3, "5" } }, {} };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(HeaderBytes(Main("3384", "3384"), { hba, hbl })));
     EXPECT_EQ(head.GetChannelDataCount(0), 40);
@@ -224,7 +224,7 @@ TEST(HeaderLoad, TruncatedHeaderIsAShortRead)
     EXPECT_THROW(head.Load(bytes), ShortReadError);
 
     // A record count far beyond the file ends at the first missing record.
-    RecordSpec main = Main("4170", "4170");
+    RecordBlueprint main = Main("4170", "4170");
     main.fields[1] = "99999999999";
     EXPECT_THROW(head.Load(HeaderBytes(main, {})), ShortReadError);
     EXPECT_THROW(head.Load(std::vector<std::uint8_t>(100, 0)), ShortReadError);

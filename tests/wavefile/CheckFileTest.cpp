@@ -14,7 +14,7 @@ using kp::testing::WaveformHeader;
 using kp::testing::WriteBytes;
 
 struct Outcome {
-    int kind;
+    FileKind kind;
     std::vector<std::string> shown;
 };
 
@@ -26,11 +26,11 @@ protected:
     {
         RecordingMessages silent;
         CBlockFileList silentList;
-        const int quietKind = CheckFile(path, false, allowRealtime, nullptr, silentList, silent);
+        const FileKind quietKind = CheckFile(path, { .allowRealtime = allowRealtime }, silentList, silent);
         EXPECT_TRUE(silent.shown().empty());
 
         RecordingMessages loud;
-        const int kind = CheckFile(path, true, allowRealtime, nullptr, blocks, loud);
+        const FileKind kind = CheckFile(path, { .showMessages = true, .allowRealtime = allowRealtime }, blocks, loud);
         EXPECT_EQ(kind, quietKind) << "the result must not depend on the message switch";
         EXPECT_LE(loud.shown().size(), 1u);
         Outcome o { kind, {} };
@@ -46,7 +46,7 @@ protected:
         return Check(path, allowRealtime);
     }
 
-    Outcome CheckIndex(synth::IndexSpec blueprint)
+    Outcome CheckIndex(synth::IndexBlueprint blueprint)
     {
         const auto path = dir / "A.IDX";
         synth::WriteIndexFile(path, blueprint);
@@ -72,7 +72,7 @@ TEST_F(CheckFileTest, AcceptsAListedModelAndReportsIt)
     WriteBytes(path, WaveformHeader({ { 2, "QX4767" }, { 4, "HISPEED" } }));
     RecordingMessages messages;
     std::string model = "stale";
-    EXPECT_EQ(CheckFile(path, true, false, &model, blocks, messages), kFileWaveform);
+    EXPECT_EQ(CheckFile(path, { .showMessages = true, .modelOut = &model }, blocks, messages), kFileWaveform);
     EXPECT_EQ(model, "QX4767");
     EXPECT_TRUE(messages.shown().empty());
 }

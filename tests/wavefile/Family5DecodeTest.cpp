@@ -58,7 +58,7 @@ std::vector<std::uint16_t> HeldCodes(std::mt19937& random, std::int64_t n, std::
 
 void AddAnalog(std::mt19937& random, Recording& r, int slot, int step = 1)
 {
-    synth::AnalogSpec a;
+    synth::AnalogBlueprint a;
     a.slot = slot;
     a.primary = Codes(random, r.dataLength, step);
     if (r.function == "REC")
@@ -68,7 +68,7 @@ void AddAnalog(std::mt19937& random, Recording& r, int slot, int step = 1)
 
 void AddUnit(std::mt19937& random, Recording& r, int unit)
 {
-    synth::LogicUnitSpec u;
+    synth::LogicUnitBlueprint u;
     u.unit = unit;
     u.primary = Nibbles(random, r.dataLength);
     if (r.function == "REC")
@@ -216,13 +216,13 @@ TEST(Family5Decode, IndexOneFramesShiftByTheStartValues)
 {
     auto random = test::SeededRandom(505);
     // 2 ms and 10 ms: 5 points a frame; equal periods: one.
-    const synth::ChunkPeriodSpec fine { 2, -3, "sec" }, coarse { 1, -2, "sec" };
+    const synth::ChunkPeriodBlueprint fine { 2, -3, "sec" }, coarse { 1, -2, "sec" };
     for (auto [repetition, period1] : { std::pair { 5, coarse }, std::pair { 1, fine } }) {
         for (auto [start0, start1] : { std::pair { 100, 103 }, std::pair { 100, 95 }, std::pair { 7, 0 } }) {
             const std::int64_t shift = start1 != 0 ? start1 - start0 : 0;
             Recording r = Base(60);
             AddAnalog(random, r, 2);
-            synth::AnalogSpec shifted;
+            synth::AnalogBlueprint shifted;
             shifted.slot = 9;
             shifted.primary.assign(60, 0);
             for (std::int64_t p = 0; p < 60; ++p)
@@ -271,7 +271,7 @@ TEST(Family5Decode, RangesDecodeAsTheWholeRecording)
     Recording r = Base(150, "REC");
     AddAnalog(random, r, 0);
     AddAnalog(random, r, 7);
-    synth::AnalogSpec held;
+    synth::AnalogBlueprint held;
     held.slot = 3;
     held.primary = HeldCodes(random, r.dataLength, 4, -2);
     held.secondary = HeldCodes(random, r.dataLength, 4, -2);

@@ -20,8 +20,8 @@ TEST(Family5Document, AnIndexOpensItsFirstExistingFile)
     synth::Family5Options options;
     options.analogSet = { { 21, 1 } };
     kp::testing::WriteBytes(folder / "B0002.MEM", synth::WriteFamily5(r, options));
-    kp::testing::WriteBytes(
-        folder / "A.IDX", synth::WriteChunkedFile(synth::ChunkedIndexSpec("5595", { "B0001.MEM", "B0002.MEM" })).bytes);
+    kp::testing::WriteBytes(folder / "A.IDX",
+        synth::WriteChunkedFile(synth::ChunkedIndexBlueprint("5595", { "B0001.MEM", "B0002.MEM" })).bytes);
 
     RecordingMessages messages;
     CBlockFileList blocks;

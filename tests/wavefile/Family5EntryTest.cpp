@@ -7,8 +7,8 @@
 namespace kp {
 namespace {
 
-using synth::ChunkBlockSpec;
-using synth::ChunkEntrySpec;
+using synth::ChunkBlockBlueprint;
+using synth::ChunkEntryBlueprint;
 
 enum class Target { AnalogPrimary, AnalogSecondary, LogicPrimary, LogicSecondary };
 
@@ -22,7 +22,7 @@ struct Expect {
 
 struct EntryCase {
     const char* name;
-    std::vector<ChunkEntrySpec> entries;
+    std::vector<ChunkEntryBlueprint> entries;
     std::uint16_t frameSize;
     std::vector<Expect> expects;
 };
@@ -54,8 +54,8 @@ TEST_P(Family5Entry, ReadsItsValuesFromTheirPlaceInTheFrame)
         slots.push_back(s);
     auto frame = test5::Frame(0, false, c.entries);
     frame.frameSize = c.frameSize;
-    auto blueprint = test5::BareSpec(kFrames, slots, { frame }, "REC");
-    ChunkBlockSpec block;
+    auto blueprint = test5::BareBlueprint(kFrames, slots, { frame }, "REC");
+    ChunkBlockBlueprint block;
     block.frameCount = kFrames;
     block.frames = Frames(kFrames, c.frameSize);
     blueprint.blocks = { block };
@@ -171,14 +171,15 @@ std::vector<std::uint8_t> PairFrames(const std::vector<std::vector<Pair>>& frame
     return bytes;
 }
 
-synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>>& blocks, std::int64_t length)
+synth::ChunkedFileBlueprint PairBlueprint(
+    const std::vector<std::vector<std::vector<Pair>>>& blocks, std::int64_t length)
 {
     const std::size_t entries = blocks.front().front().size();
-    auto blueprint = test5::BareSpec(
-        length, {}, { test5::Frame(0, false, std::vector<ChunkEntrySpec>(entries, { 4, 4, 0, 0 })) }, "REC");
+    auto blueprint = test5::BareBlueprint(
+        length, {}, { test5::Frame(0, false, std::vector<ChunkEntryBlueprint>(entries, { 4, 4, 0, 0 })) }, "REC");
     std::uint32_t start = 0;
     for (const auto& frames : blocks) {
-        ChunkBlockSpec block;
+        ChunkBlockBlueprint block;
         block.startPoint = start;
         block.frameCount = static_cast<std::uint32_t>(frames.size());
         block.frames = PairFrames(frames);
@@ -190,8 +191,8 @@ synth::ChunkedFileSpec PairSpec(const std::vector<std::vector<std::vector<Pair>>
 
 TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
 {
-    const auto blueprint = PairSpec({ { { { 0x1234, 0xAAAA } }, { { 0x8001, 0x5555 } }, { { 0x0002, 0x0F0F } } },
-                                        { { { 0xFFFF, 0x0001 } }, { { 0x0000, 0x0000 } } } },
+    const auto blueprint = PairBlueprint({ { { { 0x1234, 0xAAAA } }, { { 0x8001, 0x5555 } }, { { 0x0002, 0x0F0F } } },
+                                             { { { 0xFFFF, 0x0001 } }, { { 0x0000, 0x0000 } } } },
         5);
     const auto bytes = synth::WriteChunkedFile(blueprint).bytes;
     test5::Loaded loaded;
@@ -214,8 +215,8 @@ TEST(Family5LogicPair, CarriesTheWordAcrossFramesAndBlocks)
 
 TEST(Family5LogicPair, ChainsThroughSeveralEntriesOfOneFrame)
 {
-    const auto blueprint
-        = PairSpec({ { { { 0x8000, 0x1111 }, { 0x0003, 0x2222 } }, { { 0x0004, 0x3333 }, { 0x7FFF, 0x4444 } } } }, 2);
+    const auto blueprint = PairBlueprint(
+        { { { { 0x8000, 0x1111 }, { 0x0003, 0x2222 } }, { { 0x0004, 0x3333 }, { 0x7FFF, 0x4444 } } } }, 2);
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
     ASSERT_EQ(loaded.result.status, DecodeStatus::Complete);
@@ -226,7 +227,7 @@ TEST(Family5LogicPair, ChainsThroughSeveralEntriesOfOneFrame)
 
 TEST(Family5LogicPair, UnderMemOnlyThePrimaryWordExists)
 {
-    auto blueprint = PairSpec({ { { { 0x8001, 0x0042 } }, { { 0x0001, 0x0000 } } } }, 2);
+    auto blueprint = PairBlueprint({ { { { 0x8001, 0x0042 } }, { { 0x0001, 0x0000 } } } }, 2);
     blueprint.main.fields[4] = "MEM";
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);

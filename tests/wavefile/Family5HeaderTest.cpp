@@ -12,14 +12,14 @@
 namespace kp {
 namespace {
 
-using synth::ChunkedFileSpec;
-using synth::ChunkInfoSpec;
-using synth::RawSubChunkSpec;
+using synth::ChunkedFileBlueprint;
+using synth::ChunkInfoBlueprint;
+using synth::RawSubChunkBlueprint;
 using synth::WriteChunkedFile;
 
-ChunkedFileSpec TwoInfos()
+ChunkedFileBlueprint TwoInfos()
 {
-    ChunkedFileSpec blueprint = test5::BareSpec(
+    ChunkedFileBlueprint blueprint = test5::BareBlueprint(
         10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }), test5::Frame(1, false, { { 1, 2, 0, 1 } }) });
     blueprint.infos[0].extra.push_back({ "SX__WCMN", 0, 0, { 1, 2, 3 } });
     blueprint.infos[1].extra.push_back({ "SX__WCMN", 1, 0, { 4, 5, 6 } });
@@ -51,7 +51,7 @@ TEST(Family5Header, StoresInformationChunksPerIndexByteAndTheDataOffset)
 
 TEST(Family5Header, FindsSubChunksByTagIndexAndSubKindBehindLongHeaders)
 {
-    ChunkedFileSpec blueprint = test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
+    ChunkedFileBlueprint blueprint = test5::BareBlueprint(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     std::vector<std::uint8_t> events(40, 0x11);
     blueprint.infos[0].extra
         = { { "LX__EVNT", 0, 0, events }, { "SSACUNIT", 0, 98, { 7 } }, { "SSACUNIT", 1, 98, { 8 } } };
@@ -70,7 +70,7 @@ TEST(Family5Header, FindsSubChunksByTagIndexAndSubKindBehindLongHeaders)
 
 TEST(Family5Header, AnEmptyTocTagEndsTheTableEvenBeforeFilledEntries)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.emptyTocEntryAt = 1; // after the first information chunk
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
@@ -81,7 +81,7 @@ TEST(Family5Header, AnEmptyTocTagEndsTheTableEvenBeforeFilledEntries)
 
 TEST(Family5Header, TheTableRunsOnIntoFurtherTocRecords)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     for (int i = 0; i < 25; ++i) // entries of chunks this reader does not follow
         blueprint.leadingToc.push_back({ "SX__WCMN", "00000000" });
     const auto file = WriteChunkedFile(blueprint);
@@ -94,7 +94,7 @@ TEST(Family5Header, TheTableRunsOnIntoFurtherTocRecords)
 
 TEST(Family5Header, IgnoresOversizeInformationChunksAndIndexBytesFromTwo)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.infos[1].padTo = chunk::kMaxInfoChunkSize + 1;
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
@@ -118,7 +118,7 @@ TEST(Family5Header, ChunksThatTheTableCannotReachAreNoted)
 {
     struct Case {
         const char* what;
-        synth::ChunkTocEntrySpec entry;
+        synth::ChunkTocEntryBlueprint entry;
         bool beyondTheEnd;
     } cases[] = {
         { "beyond the end", { "LWBBWDAT", "7FFFFFF0" }, true },
@@ -126,7 +126,7 @@ TEST(Family5Header, ChunksThatTheTableCannotReachAreNoted)
         { "another chunk there", { "LWBBWDAT", "00000000" }, false },
     };
     for (const auto& c : cases) {
-        ChunkedFileSpec blueprint = TwoInfos();
+        ChunkedFileBlueprint blueprint = TwoInfos();
         blueprint.extraToc.push_back(c.entry);
         CWaveHeadInfo head;
         ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes)) << c.what;
@@ -148,7 +148,7 @@ TEST(Family5Header, OtherFamiliesHaveNoChunks)
 {
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(TwoInfos()).bytes));
-    ChunkedFileSpec other = TwoInfos();
+    ChunkedFileBlueprint other = TwoInfos();
     other.main.fields[9] = "41700101";
     ASSERT_TRUE(head.Load(WriteChunkedFile(other).bytes));
     EXPECT_EQ(head.GetHeaderFamily(), 1);
@@ -169,7 +169,7 @@ class Family5Period : public ::testing::TestWithParam<PeriodCase> { };
 TEST_P(Family5Period, CombinesMantissaExponentAndUnit)
 {
     const PeriodCase c = GetParam();
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.infos[1].period = { c.mantissa, c.exponent, c.unit };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(EveryUnitText, Family5Period,
 
 TEST(Family5Header, AMissingMainSubChunkGivesPeriodOne)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.frames.pop_back();
     blueprint.infos[1].writeMain = false;
     CWaveHeadInfo head;
@@ -210,7 +210,7 @@ TEST(Family5Header, RepetitionFactorIsTheTruncatedRatioOfThePeriods)
 
 TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.infos[0].channels = {
         { 17, 1, 0.0125, -2.5, 1280, -32768, "HRS", "~u~eV" },
         { 18, 0, 9.0, 9.0, 9, 9, "HRS", "x" }, // not in use
@@ -248,7 +248,7 @@ TEST(Family5Header, PerChannelSettingsComeFromTheChannelSubChunk)
 
 TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.infos[0].channels = { { 3, 1, 0.5, 12.0, 0, 0x1234, "HRS", "mV" } };
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(WriteChunkedFile(blueprint).bytes));
@@ -267,7 +267,7 @@ TEST(Family5Header, ScalingAnswersFallBackWithoutASettingsEntry)
 
 TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
 {
-    ChunkedFileSpec blueprint = TwoInfos();
+    ChunkedFileBlueprint blueprint = TwoInfos();
     blueprint.records
         = { { "HC", { { 1, "4" }, { 28, "50.0" }, { 41, "2000" } }, {} }, { "HC", { { 1, "5" }, { 22, "~cC" } }, {} } };
     blueprint.infos[0].channels
@@ -289,7 +289,7 @@ TEST(Family5Header, TheChannelAccessorsUseTheSettingsEntries)
 
 TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
 {
-    ChunkedFileSpec blueprint = test5::BareSpec(10, { 0 },
+    ChunkedFileBlueprint blueprint = test5::BareBlueprint(10, { 0 },
         { test5::Frame(0, false, { { 1, 2, 0, 3 }, { 17, 16, 1, 0 } }),
             test5::Frame(1, false, { { 1, 2, 2, 5 }, { 2, 2, 0, 0 } }), test5::Frame(1, true, { { 5, 2, 3, 3 } }) });
     CWaveHeadInfo head;
@@ -312,8 +312,8 @@ TEST(Family5Header, ChannelsOfTheSecondDataSetAreMarked)
     EXPECT_EQ(head.GetLogicChannelName(16, 3), "LE1");
 
     // A reload without a second set drops the marks.
-    ASSERT_TRUE(
-        head.Load(WriteChunkedFile(test5::BareSpec(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 2, 5 } }) })).bytes));
+    ASSERT_TRUE(head.Load(
+        WriteChunkedFile(test5::BareBlueprint(10, { 0 }, { test5::Frame(0, false, { { 1, 2, 2, 5 } }) })).bytes));
     EXPECT_EQ(head.GetChannelName(37, 2), "CH3-6");
 }
 

@@ -21,9 +21,9 @@ protected:
     int Check(const std::filesystem::path& path)
     {
         messages.clear();
-        return CheckFile(path, true, false, nullptr, blocks, messages);
+        return CheckFile(path, { .showMessages = true }, blocks, messages);
     }
-    int CheckIndex(const synth::ChunkedFileSpec& blueprint, const std::filesystem::path& path)
+    int CheckIndex(const synth::ChunkedFileBlueprint& blueprint, const std::filesystem::path& path)
     {
         WriteBytes(path, synth::WriteChunkedFile(blueprint).bytes);
         return Check(path);
@@ -46,7 +46,7 @@ TEST_F(Family5Index, ListsEveryNamedFileInTableOrder)
     const std::vector<std::string> names { "WAVE0001.MEM", "Überspannung.MEM", "SUB\\W2.MEM", ".\\W3.MEM",
         "MISSING.MEM", "NOSUB\\W5.MEM", "..\\OUT.MEM", "C:\\DATA\\W4.MEM", "\\W3.MEM", ".", "SUB\\..\\W3.MEM" };
     const auto folder = dir / "IDX";
-    ASSERT_EQ(CheckIndex(synth::ChunkedIndexSpec("3945-50", names), folder / "A.IDX"), kFileBlockIndex);
+    ASSERT_EQ(CheckIndex(synth::ChunkedIndexBlueprint("3945-50", names), folder / "A.IDX"), kFileBlockIndex);
     EXPECT_TRUE(messages.shown().empty());
     ASSERT_EQ(blocks.GetBlockFileCount(), static_cast<int>(names.size()));
 
@@ -85,19 +85,19 @@ TEST_F(Family5Index, ListsEveryNamedFileInTableOrder)
 TEST_F(Family5Index, AnIndexThatNamesNoFileIsRefused)
 {
     const auto path = dir / "A.IDX";
-    EXPECT_EQ(CheckIndex(synth::ChunkedIndexSpec("5595", {}), path), kFileNotLoadable);
+    EXPECT_EQ(CheckIndex(synth::ChunkedIndexBlueprint("5595", {}), path), kFileNotLoadable);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, KpFormat(IDS_NOT_WAVEFORM_FILE, path.string()));
 
     // The list of an earlier index stays as it was.
-    ASSERT_EQ(CheckIndex(synth::ChunkedIndexSpec("5595", { "A.MEM" }), path), kFileBlockIndex);
-    EXPECT_EQ(CheckIndex(synth::ChunkedIndexSpec("5595", {}), path), kFileNotLoadable);
+    ASSERT_EQ(CheckIndex(synth::ChunkedIndexBlueprint("5595", { "A.MEM" }), path), kFileBlockIndex);
+    EXPECT_EQ(CheckIndex(synth::ChunkedIndexBlueprint("5595", {}), path), kFileNotLoadable);
     EXPECT_EQ(blocks.GetBlockFileCount(), 1);
 }
 
 TEST_F(Family5Index, TheTableEndsAtAnEmptyTagAndPassesOverBrokenEntries)
 {
-    auto blueprint = synth::ChunkedIndexSpec("5595", { "A.MEM", "B.MEM", "C.MEM" });
+    auto blueprint = synth::ChunkedIndexBlueprint("5595", { "A.MEM", "B.MEM", "C.MEM" });
     blueprint.emptyTocEntryAt = 2;
     ASSERT_EQ(CheckIndex(blueprint, dir / "A.IDX"), kFileBlockIndex);
     EXPECT_EQ(blocks.GetBlockFileCount(), 2);
@@ -135,7 +135,7 @@ TEST_F(Family5Index, TheRevisionCheckRefusesOnlyWaveformFiles)
     WriteBytes(dir / "NEW.MEM", synth::WriteFamily5(r, {}));
     EXPECT_EQ(Check(dir / "NEW.MEM"), kFileWaveform);
 
-    auto index = synth::ChunkedIndexSpec("5595", { "OLD.MEM" });
+    auto index = synth::ChunkedIndexBlueprint("5595", { "OLD.MEM" });
     index.main.fields[9] = "55950001";
     EXPECT_EQ(CheckIndex(index, dir / "A.IDX"), kFileBlockIndex);
 }

@@ -11,15 +11,15 @@
 namespace kp {
 namespace {
 
-using synth::ChunkBlockSpec;
-using synth::ChunkedFileSpec;
+using synth::ChunkBlockBlueprint;
+using synth::ChunkedFileBlueprint;
 
 // Six points of slot 0 (codes 1-6) in two blocks of three one-value frames.
-ChunkedFileSpec TwoBlocks()
+ChunkedFileBlueprint TwoBlocks()
 {
-    ChunkedFileSpec blueprint = test5::BareSpec(6, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
+    ChunkedFileBlueprint blueprint = test5::BareBlueprint(6, { 0 }, { test5::Frame(0, false, { { 1, 2, 0, 0 } }) });
     for (std::uint32_t b = 0; b < 2; ++b) {
-        ChunkBlockSpec block;
+        ChunkBlockBlueprint block;
         block.startPoint = 3 * b;
         block.frameCount = 3;
         for (std::uint8_t k = 1; k <= 3; ++k)
@@ -36,7 +36,7 @@ std::vector<std::uint16_t> Slot0(const test5::Loaded& loaded)
 
 TEST(Family5Chain, AFirstBlockWithAnotherTagLeavesAllocatedZeroChannels)
 {
-    ChunkedFileSpec blueprint = TwoBlocks();
+    ChunkedFileBlueprint blueprint = TwoBlocks();
     blueprint.blocks[0].tag = "LXIIWBLX";
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
@@ -47,7 +47,7 @@ TEST(Family5Chain, AFirstBlockWithAnotherTagLeavesAllocatedZeroChannels)
 
 TEST(Family5Chain, AParameterChunkOfAnotherTagEndsTheWalkWithWhatWasRead)
 {
-    ChunkedFileSpec blueprint = TwoBlocks();
+    ChunkedFileBlueprint blueprint = TwoBlocks();
     blueprint.blocks[1].paramTag = "SX__BLKQ";
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
@@ -57,10 +57,10 @@ TEST(Family5Chain, AParameterChunkOfAnotherTagEndsTheWalkWithWhatWasRead)
 
 TEST(Family5Chain, BlocksOfSetsWithoutADescriptionArePassedOver)
 {
-    ChunkedFileSpec blueprint = TwoBlocks();
+    ChunkedFileBlueprint blueprint = TwoBlocks();
     blueprint.blocks[0].indexByte = 1; // no frame description of index 1
     blueprint.blocks[1].subKind = chunk::kSecondPairSubKind;
-    ChunkBlockSpec third = TwoBlocks().blocks[1];
+    ChunkBlockBlueprint third = TwoBlocks().blocks[1];
     third.indexByte = 2; // no such data set
     blueprint.blocks.push_back(third);
     blueprint.blocks.push_back(TwoBlocks().blocks[1]);
@@ -72,9 +72,9 @@ TEST(Family5Chain, BlocksOfSetsWithoutADescriptionArePassedOver)
 
 TEST(Family5Chain, WithoutDescriptionOrDataChunkNothingIsRead)
 {
-    ChunkedFileSpec noData = TwoBlocks();
+    ChunkedFileBlueprint noData = TwoBlocks();
     noData.writeData = false;
-    ChunkedFileSpec noMain = TwoBlocks();
+    ChunkedFileBlueprint noMain = TwoBlocks();
     noMain.frames.clear();
     noMain.infos[0].writeMain = false;
     for (const auto& blueprint : { noData, noMain }) {
@@ -103,7 +103,7 @@ TEST(Family5Chain, AFileEndingInsideABlockKeepsTheWholeFramesBeforeTheEnd)
     EXPECT_EQ(Slot0(header), (std::vector<std::uint16_t> { 1, 2, 3, 0, 0, 0 }));
 
     // Every block read, but the chain never ends: no point is missing.
-    ChunkedFileSpec open = TwoBlocks();
+    ChunkedFileBlueprint open = TwoBlocks();
     open.endChain = false;
     test5::Loaded unended;
     test5::Load(unended, synth::WriteChunkedFile(open).bytes);
@@ -113,14 +113,14 @@ TEST(Family5Chain, AFileEndingInsideABlockKeepsTheWholeFramesBeforeTheEnd)
 
 struct MalformedCase {
     const char* name;
-    void (*change)(ChunkedFileSpec&);
+    void (*change)(ChunkedFileBlueprint&);
 };
 
 class Family5Malformed : public ::testing::TestWithParam<MalformedCase> { };
 
 TEST_P(Family5Malformed, IsRefusedBeforeAnythingIsReadFromIt)
 {
-    ChunkedFileSpec blueprint = TwoBlocks();
+    ChunkedFileBlueprint blueprint = TwoBlocks();
     GetParam().change(blueprint);
     test5::Loaded loaded;
     test5::Load(loaded, synth::WriteChunkedFile(blueprint).bytes);
@@ -129,21 +129,23 @@ TEST_P(Family5Malformed, IsRefusedBeforeAnythingIsReadFromIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Family5Malformed,
-    ::testing::Values(MalformedCase { "block size 0", [](ChunkedFileSpec& s) { s.blocks[0].size = 0; } },
-        MalformedCase { "block smaller than its headers", [](ChunkedFileSpec& s) { s.blocks[1].size = 63; } },
-        MalformedCase { "frames past the block size", [](ChunkedFileSpec& s) { s.blocks[0].size = 64 + 5; } },
-        MalformedCase { "frame count past the block", [](ChunkedFileSpec& s) { s.blocks[1].frameCount = 0xFFFFFFFF; } },
-        MalformedCase { "data offset past the block", [](ChunkedFileSpec& s) { s.blocks[0].dataOffset = 0xFFFFFFF0; } },
-        MalformedCase { "entry past the frame", [](ChunkedFileSpec& s) { s.frames[0].frameSize = 1; } },
+    ::testing::Values(MalformedCase { "block size 0", [](ChunkedFileBlueprint& s) { s.blocks[0].size = 0; } },
+        MalformedCase { "block smaller than its headers", [](ChunkedFileBlueprint& s) { s.blocks[1].size = 63; } },
+        MalformedCase { "frames past the block size", [](ChunkedFileBlueprint& s) { s.blocks[0].size = 64 + 5; } },
+        MalformedCase {
+            "frame count past the block", [](ChunkedFileBlueprint& s) { s.blocks[1].frameCount = 0xFFFFFFFF; } },
+        MalformedCase {
+            "data offset past the block", [](ChunkedFileBlueprint& s) { s.blocks[0].dataOffset = 0xFFFFFFF0; } },
+        MalformedCase { "entry past the frame", [](ChunkedFileBlueprint& s) { s.frames[0].frameSize = 1; } },
         MalformedCase { "pair secondary past the frame",
-            [](ChunkedFileSpec& s) {
+            [](ChunkedFileBlueprint& s) {
                 s.frames[0].entries = { { 3, 2, 0, 0 } };
                 s.frames[0].frameSize = 3;
             } },
         MalformedCase {
-            "more entries than the description holds", [](ChunkedFileSpec& s) { s.frames[0].entryCount = 40; } },
+            "more entries than the description holds", [](ChunkedFileBlueprint& s) { s.frames[0].entryCount = 40; } },
         MalformedCase { "table offset not a number",
-            [](ChunkedFileSpec& s) {
+            [](ChunkedFileBlueprint& s) {
                 s.extraToc.push_back({ "LWBBWDAT", "0x10" });
             } }),
     [](const ::testing::TestParamInfo<MalformedCase>& info) {
@@ -156,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Family5Malformed,
 TEST(Family5Chain, ChunksBeyondTheEndMakeAShortFile)
 {
     // The data chunk beyond the end: nothing to read.
-    ChunkedFileSpec blueprint = TwoBlocks();
+    ChunkedFileBlueprint blueprint = TwoBlocks();
     blueprint.writeData = false;
     blueprint.extraToc.push_back({ "LWBBWDAT", "00FFFFFF" });
     test5::Loaded beyond;
@@ -194,7 +196,7 @@ TEST(Family5Chain, CorruptedChunksEndInAResultNotAFault)
     // Seeded corruptions of everything after the header records: every load
     // must come back with one of its results (the sanitizer build checks that
     // no byte outside the file is read).
-    ChunkedFileSpec blueprint = TwoBlocks();
+    ChunkedFileBlueprint blueprint = TwoBlocks();
     blueprint.frames[0].entries = { { 3, 2, 0, 0 }, { 4, 4, 0, 0 }, { 19, 32, 0, 8 }, { 32, 2, 1, 0 } };
     blueprint.main.fields[4] = "REC";
     for (auto& b : blueprint.blocks)

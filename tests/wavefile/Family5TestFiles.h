@@ -16,16 +16,17 @@
 namespace kp::test5 {
 
 // "HW" main record of a 5595 recording with `length` points.
-inline synth::RecordSpec MainRecord(std::int64_t length, const std::string& function = "MEM")
+inline synth::RecordBlueprint MainRecord(std::int64_t length, const std::string& function = "MEM")
 {
     return { "HW", { { 2, "5595" }, { 4, function }, { 6, std::to_string(length) }, { 9, "55950103" }, { 27, "4" } },
         {} };
 }
 
 // "HC" records naming slots (designation = slot + 1) and "HL" records for units.
-inline std::vector<synth::RecordSpec> SavedRecords(const std::vector<int>& slots, const std::vector<int>& units = {})
+inline std::vector<synth::RecordBlueprint> SavedRecords(
+    const std::vector<int>& slots, const std::vector<int>& units = {})
 {
-    std::vector<synth::RecordSpec> records;
+    std::vector<synth::RecordBlueprint> records;
     for (int s : slots)
         records.push_back({ "HC", { { 1, std::to_string(s + 1) } }, {} });
     for (int u : units)
@@ -33,9 +34,10 @@ inline std::vector<synth::RecordSpec> SavedRecords(const std::vector<int>& slots
     return records;
 }
 
-inline synth::ChunkFrameSpec Frame(std::uint8_t indexByte, bool secondPair, std::vector<synth::ChunkEntrySpec> entries)
+inline synth::ChunkFrameBlueprint Frame(
+    std::uint8_t indexByte, bool secondPair, std::vector<synth::ChunkEntryBlueprint> entries)
 {
-    synth::ChunkFrameSpec frame;
+    synth::ChunkFrameBlueprint frame;
     frame.indexByte = indexByte;
     frame.secondPair = secondPair;
     frame.entries = std::move(entries);
@@ -43,10 +45,10 @@ inline synth::ChunkFrameSpec Frame(std::uint8_t indexByte, bool secondPair, std:
 }
 
 // A chunk file with one information chunk per index byte used by `frames`.
-inline synth::ChunkedFileSpec BareSpec(std::int64_t length, const std::vector<int>& slots,
-    const std::vector<synth::ChunkFrameSpec>& frames, const std::string& function = "MEM")
+inline synth::ChunkedFileBlueprint BareBlueprint(std::int64_t length, const std::vector<int>& slots,
+    const std::vector<synth::ChunkFrameBlueprint>& frames, const std::string& function = "MEM")
 {
-    synth::ChunkedFileSpec blueprint;
+    synth::ChunkedFileBlueprint blueprint;
     blueprint.main = MainRecord(length, function);
     blueprint.records = SavedRecords(slots, { 0, 1, 2, 3 });
     blueprint.frames = frames;
@@ -55,7 +57,7 @@ inline synth::ChunkedFileSpec BareSpec(std::int64_t length, const std::vector<in
         index1 = index1 || f.indexByte == 1;
     blueprint.infos.push_back({});
     if (index1) {
-        synth::ChunkInfoSpec info;
+        synth::ChunkInfoBlueprint info;
         info.indexByte = 1;
         blueprint.infos.push_back(info);
     }

@@ -24,7 +24,7 @@ Recording WithWords(Recording r, std::vector<int> slots, std::uint32_t salt, boo
         return v;
     };
     for (int slot : slots) {
-        synth::LogicWordSpec w;
+        synth::LogicWordBlueprint w;
         w.slot = slot;
         w.primary = words();
         if (Pairs(r))
@@ -40,7 +40,7 @@ Recording WithFloats(Recording r, std::vector<int> slots, std::uint32_t salt)
     std::uniform_real_distribution<float> d(-1e4f, 1e4f);
     const auto n = static_cast<std::size_t>(r.dataLength);
     for (int slot : slots) {
-        synth::FloatSpec f;
+        synth::FloatBlueprint f;
         f.slot = slot;
         f.primary.resize(n);
         for (auto& x : f.primary)
@@ -58,7 +58,7 @@ Recording WithFloats(Recording r, std::vector<int> slots, std::uint32_t salt)
 // The GPS quantities 246-252 share two 32-bit values through masks and shifts.
 Recording WithGpsSplits(Recording r, std::uint32_t salt)
 {
-    const std::pair<int, synth::GpsSplitSpec> splits[] = {
+    const std::pair<int, synth::GpsSplitBlueprint> splits[] = {
         { 246, { 0x3FF00000u, 20 } },
         { 247, { 0x000FFC00u, 10 } },
         { 248, { 0x000003FFu, 0 } },
@@ -70,7 +70,7 @@ Recording WithGpsSplits(Recording r, std::uint32_t salt)
     auto rng = SeededRandom(salt);
     for (const auto& [slot, split] : splits) {
         r.gpsSplits[slot] = split;
-        synth::LogicWordSpec w;
+        synth::LogicWordBlueprint w;
         w.slot = slot;
         w.primary.resize(static_cast<std::size_t>(r.dataLength));
         for (auto& x : w.primary)

@@ -69,12 +69,12 @@ TEST(Family8Map, UnusedMalformedAndOutOfRangeEntriesAreDropped)
 
 TEST(Family8Map, MapIsReadFromThirtyEntriesPerRecord)
 {
-    using synth::RecordSpec;
-    RecordSpec first { "HW-002", { { 2, "1A100000001" }, { 31, "1A100100002" } }, {} };
-    RecordSpec second { "HW-002", { { 2, "1A100200003" }, { 3, "garbage" } }, {} };
-    RecordSpec wave1 { "HW-001", { { 8, "64" } }, {} };
+    using synth::RecordBlueprint;
+    RecordBlueprint first { "HW-002", { { 2, "1A100000001" }, { 31, "1A100100002" } }, {} };
+    RecordBlueprint second { "HW-002", { { 2, "1A100200003" }, { 3, "garbage" } }, {} };
+    RecordBlueprint wave1 { "HW-001", { { 8, "64" } }, {} };
     const auto bytes = test::HeaderBytes(
-        RecordSpec { "HW", { { 2, "QX3013" }, { 4, "MEM" }, { 9, "QX301301" } }, {} }, { wave1, first, second });
+        RecordBlueprint { "HW", { { 2, "QX3013" }, { 4, "MEM" }, { 9, "QX301301" } }, {} }, { wave1, first, second });
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(bytes));
     EXPECT_EQ(ReadFrameSize(head), 64);

@@ -28,7 +28,7 @@ Recording Family8(std::size_t points, unsigned seed)
     for (int slot : { 15, 240, 241, 244, 245, 256, 263 })
         rec.logicWords.push_back({ slot, {}, values.u32(points), {} });
     // PDOP, HDOP, VDOP in 10 bits each; SAT, MODE, GEOID, TBIT in 5, 2, 18 and 1.
-    const std::pair<int, synth::GpsSplitSpec> splits[] = {
+    const std::pair<int, synth::GpsSplitBlueprint> splits[] = {
         { 246, { 0x3FF00000u, 20 } },
         { 247, { 0x000FFC00u, 10 } },
         { 248, { 0x000003FFu, 0 } },

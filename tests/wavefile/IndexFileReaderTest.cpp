@@ -15,17 +15,17 @@ using kp::testing::Index;
 using kp::testing::TempFolder;
 using kp::testing::WaveformHeader;
 using kp::testing::WriteBytes;
+using synth::IndexBlueprint;
 using synth::IndexLayout;
-using synth::IndexSpec;
 
 class IndexFileReaderTest : public ::testing::Test {
 protected:
     // Writes the index and reads it with CheckFile, messages on.
-    int Open(const IndexSpec& blueprint)
+    int Open(const IndexBlueprint& blueprint)
     {
         synth::WriteIndexFile(dir / "A.IDX", blueprint);
         messages.clear();
-        return CheckFile(dir / "A.IDX", true, false, nullptr, blocks, messages);
+        return CheckFile(dir / "A.IDX", { .showMessages = true }, blocks, messages);
     }
     std::string NotIndexText() const { return KpFormat(IDS_NOT_WAVEFORM_FILE, (dir / "A.IDX").string()); }
 
@@ -101,7 +101,7 @@ TEST_F(IndexFileReaderTest, TableStartsAtTheRecordFieldOneNames)
         std::copy(decoy.begin(), decoy.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
     WriteBytes(dir / "A.IDX", bytes);
 
-    ASSERT_EQ(CheckFile(dir / "A.IDX", true, false, nullptr, blocks, messages), kFileBlockIndex);
+    ASSERT_EQ(CheckFile(dir / "A.IDX", { .showMessages = true }, blocks, messages), kFileBlockIndex);
     ASSERT_EQ(blocks.GetBlockFileCount(), 3);
     EXPECT_EQ(blocks.GetBlockFileNameByIndex(0), dir / "B1.MEM");
     EXPECT_EQ(blocks.GetBlockFileNameByIndex(2), dir / "B3.MEM");
@@ -110,7 +110,7 @@ TEST_F(IndexFileReaderTest, TableStartsAtTheRecordFieldOneNames)
     // One more entry than the file holds: refused before anything is read.
     std::copy_n("4", 2, bytes.begin() + 72);
     WriteBytes(dir / "A.IDX", bytes);
-    EXPECT_EQ(CheckFile(dir / "A.IDX", true, false, nullptr, blocks, messages), kFileNotLoadable);
+    EXPECT_EQ(CheckFile(dir / "A.IDX", { .showMessages = true }, blocks, messages), kFileNotLoadable);
     EXPECT_EQ(messages.shown().back().text, NotIndexText());
 }
 
@@ -127,7 +127,7 @@ TEST_F(IndexFileReaderTest, CountsTheFileCannotHoldAreRefused)
         std::fill_n(bytes.begin() + 12, 12, 0);
         std::copy_n(record, std::string(record).size(), bytes.begin() + 12);
         WriteBytes(dir / "A.IDX", bytes);
-        EXPECT_EQ(CheckFile(dir / "A.IDX", false, false, nullptr, blocks, messages), kFileNotLoadable) << record;
+        EXPECT_EQ(CheckFile(dir / "A.IDX", {}, blocks, messages), kFileNotLoadable) << record;
     }
     EXPECT_EQ(blocks.GetBlockFileCount(), 0);
 }
@@ -171,7 +171,7 @@ TEST_F(IndexFileReaderTest, AllMissingIndexIsAcceptedButOpensNothing)
     ASSERT_EQ(Open(Index("HIRM", "4170", "R_M").entry83(0, "A1", "MEM").entry83(1, "A2", "MEM")), kFileRecMemIndex);
     EXPECT_TRUE(messages.shown().empty());
     ASSERT_EQ(blocks.GetBlockFileCount(), 2);
-    for (int kind : { kFileRecMemIndex, kFileBlockIndex, kFileRealtimeIndex, kFileRmsMemIndex })
+    for (FileKind kind : { kFileRecMemIndex, kFileBlockIndex, kFileRealtimeIndex, kFileRmsMemIndex })
         EXPECT_EQ(ChooseFileToOpen(kind, blocks), std::filesystem::path {}) << kind;
 }
 

@@ -61,7 +61,7 @@ inline std::vector<std::uint8_t> WaveformHeader(std::map<int, std::string> field
 
 // An index file description built step by step: Index("HIS", "4170").entry(0, "B1MEM").
 struct Index {
-    synth::IndexSpec blueprint;
+    synth::IndexBlueprint blueprint;
     Index(std::string tag, std::string model, std::string function = "MEM")
     {
         blueprint.tag = std::move(tag);
@@ -82,7 +82,7 @@ struct Index {
     {
         return entry(block, synth::Name83Stored(base, extension));
     }
-    operator const synth::IndexSpec&() const { return blueprint; }
+    operator const synth::IndexBlueprint&() const { return blueprint; }
 };
 
 } // namespace kp::testing

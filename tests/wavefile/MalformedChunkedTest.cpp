@@ -20,7 +20,7 @@ using kp::testing::WriteBytes;
 
 // Slot 1 in the second data set, whose period is 8 s against 1 us: each of
 // its frames stands for millions of points (as many as the range holds).
-synth::ChunkedFileSpec CoarseSetSpec(std::int64_t points)
+synth::ChunkedFileBlueprint CoarseSetBlueprint(std::int64_t points)
 {
     synth::Recording r = synth::FamilySampleRecording(5, "MEM", 8, 1);
     r.logicUnits.clear();
@@ -31,7 +31,7 @@ synth::ChunkedFileSpec CoarseSetSpec(std::int64_t points)
     options.analogSet = { { r.analog[1].slot, 1 } };
     options.periods[1].mantissa = 8;
     options.periods[1].exponent = 0;
-    synth::ChunkedFileSpec blueprint = synth::DescribeFamily5File(r, options);
+    synth::ChunkedFileBlueprint blueprint = synth::DescribeFamily5File(r, options);
     blueprint.main.fields[6] = std::to_string(points);
     return blueprint;
 }
@@ -39,11 +39,11 @@ synth::ChunkedFileSpec CoarseSetSpec(std::int64_t points)
 TEST(MalformedChunked, BlocksFillingTheSamePointsOverAndOverAreRefused)
 {
     constexpr std::int64_t kPoints = 400000;
-    synth::ChunkedFileSpec blueprint = CoarseSetSpec(kPoints);
+    synth::ChunkedFileBlueprint blueprint = CoarseSetBlueprint(kPoints);
     const auto coarse = std::find_if(
         blueprint.blocks.begin(), blueprint.blocks.end(), [](const auto& b) { return b.indexByte == 1; });
     ASSERT_NE(coarse, blueprint.blocks.end());
-    synth::ChunkBlockSpec again = *coarse;
+    synth::ChunkBlockBlueprint again = *coarse;
     again.startPoint = 0;
     again.frameCount = 1;
     // Each block's one frame covers all points; 900 of them would write the
@@ -70,7 +70,7 @@ TEST(MalformedChunked, CoarseFramesCoveringTheRangeOnceStillLoad)
     constexpr std::int64_t kPoints = 8;
     TempFolder folder;
     const auto path = folder / "COARSE.MEM";
-    WriteBytes(path, synth::WriteChunkedFile(CoarseSetSpec(kPoints)).bytes);
+    WriteBytes(path, synth::WriteChunkedFile(CoarseSetBlueprint(kPoints)).bytes);
     RecordingMessages messages;
     NullProgress progress;
     CBlockFileList blockFiles;

@@ -53,9 +53,9 @@ protected:
         return base + "." + extension;
     }
 
-    synth::IndexSpec Blueprint(std::vector<std::string> names) const
+    synth::IndexBlueprint Blueprint(std::vector<std::string> names) const
     {
-        synth::IndexSpec blueprint;
+        synth::IndexBlueprint blueprint;
         blueprint.layout = GetParam().layout;
         blueprint.model = GetParam().model;
         std::uint32_t block = 1;
@@ -64,7 +64,7 @@ protected:
         return blueprint;
     }
 
-    std::filesystem::path WriteIndex(const synth::IndexSpec& blueprint)
+    std::filesystem::path WriteIndex(const synth::IndexBlueprint& blueprint)
     {
         const auto path = folder_ / "INDEX.IDX";
         WriteBytes(path, synth::MakeIndexFile(blueprint));
@@ -138,7 +138,7 @@ TEST_P(MalformedIndex, CountsThatAreNoCountKeepThePreviousDocument)
     for (const std::string count : { "abc", "-1", "0", "", "99999", "999999999999" }) {
         SCOPED_TRACE("count \"" + count + "\"");
         messages_.clear();
-        synth::IndexSpec blueprint = Blueprint({ Stored("PREVIOUS", "MEM") });
+        synth::IndexBlueprint blueprint = Blueprint({ Stored("PREVIOUS", "MEM") });
         blueprint.countText = count.empty() ? std::string(1, '\0') : count;
         const auto index = WriteIndex(blueprint);
         EXPECT_FALSE(doc_.OnOpenDocument(index));

@@ -16,9 +16,9 @@ std::size_t HeaderSize(const std::vector<std::uint8_t>& file)
     return DecodeFile(file, 0, 1).head.GetHeaderSize();
 }
 
-synth::LogicUnitSpec Unit(int unit, std::vector<std::uint8_t> primary, std::vector<std::uint8_t> secondary = {})
+synth::LogicUnitBlueprint Unit(int unit, std::vector<std::uint8_t> primary, std::vector<std::uint8_t> secondary = {})
 {
-    synth::LogicUnitSpec u;
+    synth::LogicUnitBlueprint u;
     u.unit = unit;
     u.primary = std::move(primary);
     u.secondary = std::move(secondary);

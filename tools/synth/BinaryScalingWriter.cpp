@@ -48,8 +48,8 @@ void CheckBinaryScaling(const Recording& recording, int family)
     if (family != 4 && family != 7 && family != 8)
         throw std::invalid_argument("family " + std::to_string(family) + " keeps its scaling as text");
     for (const auto& [slot, scaling] : recording.binaryScaling) {
-        const bool saved = std::any_of(
-            recording.analog.begin(), recording.analog.end(), [slot](const AnalogSpec& a) { return a.slot == slot; });
+        const bool saved = std::any_of(recording.analog.begin(), recording.analog.end(),
+            [slot](const AnalogBlueprint& a) { return a.slot == slot; });
         if (!saved)
             throw std::invalid_argument("binary scaling for slot " + std::to_string(slot) + ", no analog channel");
     }
@@ -61,7 +61,7 @@ const BinaryScaling* BinaryScalingOf(const Recording& recording, int slot)
     return it == recording.binaryScaling.end() ? nullptr : &it->second;
 }
 
-std::map<int, std::string> FieldsWithScalingSwitch(const Recording& recording, const AnalogSpec& channel)
+std::map<int, std::string> FieldsWithScalingSwitch(const Recording& recording, const AnalogBlueprint& channel)
 {
     std::map<int, std::string> fields = channel.fields;
     if (BinaryScalingOf(recording, channel.slot))
@@ -87,13 +87,13 @@ void PutFamily4Scaling(std::vector<std::uint8_t>& header, const Recording& recor
     put(f4::kScalingOffset, scaling->offset);
 }
 
-std::vector<RecordSpec> Family7UnitBlocks(const Recording& recording)
+std::vector<RecordBlueprint> Family7UnitBlocks(const Recording& recording)
 {
     namespace f7 = layout::family7;
     std::map<int, std::vector<int>> units;
-    for (const AnalogSpec& a : recording.analog)
+    for (const AnalogBlueprint& a : recording.analog)
         units[a.slot / kUnitChannels].push_back(a.slot);
-    std::vector<RecordSpec> blocks;
+    std::vector<RecordBlueprint> blocks;
     for (const auto& [unit, slots] : units) {
         const auto scaled = std::count_if(
             slots.begin(), slots.end(), [&](int slot) { return BinaryScalingOf(recording, slot) != nullptr; });
@@ -104,7 +104,7 @@ std::vector<RecordSpec> Family7UnitBlocks(const Recording& recording)
                 + " keeps all its channels in one block: give every channel binary scaling");
         char tag[16];
         std::snprintf(tag, sizeof tag, "HPF%02d", unit + 1);
-        RecordSpec r { tag, {}, {} };
+        RecordBlueprint r { tag, {}, {} };
         for (const int slot : slots) {
             const BinaryScaling& s = *BinaryScalingOf(recording, slot);
             const std::size_t n = 8 * static_cast<std::size_t>(slot % kUnitChannels);

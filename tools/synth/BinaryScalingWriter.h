@@ -22,7 +22,7 @@ const BinaryScaling* BinaryScalingOf(const Recording& recording, int slot);
 
 // The channel's text-record fields, with the scaling switched on (field 21)
 // when it has binary scaling.
-std::map<int, std::string> FieldsWithScalingSwitch(const Recording& recording, const AnalogSpec& channel);
+std::map<int, std::string> FieldsWithScalingSwitch(const Recording& recording, const AnalogBlueprint& channel);
 
 // Family 4: the scaling byte and the big-endian ratio and offset floats in
 // the channel's 64-byte block of the old header. Channels from 16 on have no
@@ -31,7 +31,7 @@ void PutFamily4Scaling(std::vector<std::uint8_t>& header, const Recording& recor
 
 // Family 7: one "HPF" record per unit of eight channels that has binary
 // scaling. Throws when a unit mixes channels with and without it.
-std::vector<RecordSpec> Family7UnitBlocks(const Recording& recording);
+std::vector<RecordBlueprint> Family7UnitBlocks(const Recording& recording);
 
 // Family 8: the bytes of the "HC02" record that carry value per code, offset,
 // ratio and scaling offset as 16 hex digits each (fields 14, 16, 22, 24).

@@ -44,9 +44,9 @@ std::vector<std::uint16_t> Shape(int shape, std::int64_t points, double period, 
     return out;
 }
 
-AnalogSpec Channel(int slot, std::vector<std::uint16_t> codes)
+AnalogBlueprint Channel(int slot, std::vector<std::uint16_t> codes)
 {
-    AnalogSpec a;
+    AnalogBlueprint a;
     a.slot = slot;
     a.fields = { { 2, "4357 analog" }, { 4, "1V" }, { 16, "VOLT" }, { 22, "V" }, { 41, "1600" } };
     a.primary = std::move(codes);
@@ -93,7 +93,7 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
         return v;
     };
     for (int slot : words) {
-        LogicWordSpec w;
+        LogicWordBlueprint w;
         w.slot = slot;
         w.primary = wordValues();
         if (pairs)
@@ -108,7 +108,7 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
         return v;
     };
     for (int slot : floats) {
-        FloatSpec f;
+        FloatBlueprint f;
         f.slot = slot;
         f.primary = floatValues();
         if (pairs)
@@ -117,7 +117,7 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
     }
     std::uniform_int_distribution<int> count(0, 0xFFFF);
     for (int slot : pulses) {
-        PulseSpec p;
+        PulseBlueprint p;
         p.slot = slot;
         p.primary.resize(n);
         for (auto& x : p.primary)
@@ -141,7 +141,7 @@ void PlaceDemoChannels(Recording& r)
     const double band = 60.0 / std::max(n, 1);
     char text[16];
     for (int k = 0; k < n; ++k) {
-        AnalogSpec& a = r.analog[static_cast<std::size_t>(k)];
+        AnalogBlueprint& a = r.analog[static_cast<std::size_t>(k)];
         std::snprintf(text, sizeof text, "%g%%", 100.0 - band * (k + 0.5));
         a.fields[5] = text;
         a.fields[27] = kAnalogColours[k % 8];
@@ -169,7 +169,7 @@ Recording WaveformRecording(int channels, int logicUnits, std::int64_t points, s
     for (int c = 0; c < channels; ++c)
         r.analog.push_back(Channel(c, Shape(c, points, 1000.0 * (1 + c % 5), rng)));
     for (int u = 0; u < logicUnits; ++u) {
-        LogicUnitSpec unit;
+        LogicUnitBlueprint unit;
         unit.unit = u;
         unit.primary.resize(static_cast<std::size_t>(points));
         for (std::int64_t k = 0; k < points; ++k)
@@ -269,7 +269,7 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         return v;
     };
     for (int slot : slots) {
-        AnalogSpec a = Channel(slot, codes());
+        AnalogBlueprint a = Channel(slot, codes());
         if (family == 4) // the old header keeps a 4-character input unit per channel
             a.fields = { { 2, slot == 1 ? "4522" : "3541" } };
         if (pairs)
@@ -277,7 +277,7 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         r.analog.push_back(std::move(a));
     }
     for (int u : units) {
-        LogicUnitSpec unit;
+        LogicUnitBlueprint unit;
         unit.unit = u;
         for (std::int64_t k = 0; k < points; ++k) {
             unit.primary.push_back(static_cast<std::uint8_t>(nibble(rng)));

@@ -40,8 +40,8 @@ std::vector<std::uint8_t> WriteFamily0(const Recording& recording)
     const auto units = SortedUnits(recording, 8, what);
     const bool pairs = IsPairFunction(recording.function);
 
-    std::map<int, const AnalogSpec*> analogAt;
-    std::map<int, const LogicUnitSpec*> unitAt;
+    std::map<int, const AnalogBlueprint*> analogAt;
+    std::map<int, const LogicUnitBlueprint*> unitAt;
     int positions = 0;
     for (const auto* a : analog) {
         analogAt[a->slot] = a;
@@ -55,7 +55,7 @@ std::vector<std::uint8_t> WriteFamily0(const Recording& recording)
     for (int i = 0; i < positions; ++i)
         types += static_cast<char>('0' + (analogAt.contains(i) ? 1 : 0) + (unitAt.contains(i) ? 2 : 0));
 
-    RecordSpec main = BaseMainRecord(recording);
+    RecordBlueprint main = BaseMainRecord(recording);
     if (!recording.mainFields.contains(21))
         main.fields[21] = std::to_string(positions);
     if (!recording.mainFields.contains(22))
@@ -67,8 +67,8 @@ std::vector<std::uint8_t> WriteFamily0(const Recording& recording)
     const auto length = static_cast<std::size_t>(recording.dataLength);
     out.reserve(out.size() + static_cast<std::size_t>(positions) * length * (pairs ? 4 : 2));
     for (int i = 0; i < positions; ++i) {
-        const AnalogSpec* a = analogAt.contains(i) ? analogAt[i] : nullptr;
-        const LogicUnitSpec* u = unitAt.contains(i) ? unitAt[i] : nullptr;
+        const AnalogBlueprint* a = analogAt.contains(i) ? analogAt[i] : nullptr;
+        const LogicUnitBlueprint* u = unitAt.contains(i) ? unitAt[i] : nullptr;
         for (std::size_t k = 0; k < length; ++k) {
             // Under REC/RMS the first word pairs the primary analog value with
             // the secondary probes, the second word the other way round.

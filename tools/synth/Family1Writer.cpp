@@ -29,7 +29,7 @@ std::vector<std::uint8_t> WriteFamily1(const Recording& recording)
     const auto units = SortedUnits(recording, 128, what);
     const bool pairs = IsPairFunction(recording.function);
 
-    RecordSpec main = BaseMainRecord(recording);
+    RecordBlueprint main = BaseMainRecord(recording);
     if (!recording.mainFields.contains(26))
         main.fields[26] = std::to_string(analog.empty() ? 0 : analog.back()->slot + 1);
     if (!recording.mainFields.contains(27))
@@ -45,7 +45,7 @@ std::vector<std::uint8_t> WriteFamily1(const Recording& recording)
 
     for (std::size_t c = 0; c < analog.size(); ++c) {
         std::uint8_t* p = out.data() + start + c * 2 * wordsPerPoint;
-        const AnalogSpec& a = *analog[c];
+        const AnalogBlueprint& a = *analog[c];
         for (std::size_t k = 0; k < length; ++k, p += frame) {
             p[0] = static_cast<std::uint8_t>(a.primary[k] >> 8);
             p[1] = static_cast<std::uint8_t>(a.primary[k]);

@@ -26,14 +26,14 @@ std::size_t Padded(std::size_t bytes)
     return (bytes + kBlockUnit - 1) / kBlockUnit * kBlockUnit;
 }
 
-RecordSpec SavePositionRecord(const std::string& tag)
+RecordBlueprint SavePositionRecord(const std::string& tag)
 {
-    RecordSpec r;
+    RecordBlueprint r;
     r.tag = tag;
     return r;
 }
 
-void SetEntry(RecordSpec& r, int entry, int number, std::size_t count, std::size_t position)
+void SetEntry(RecordBlueprint& r, int entry, int number, std::size_t count, std::size_t position)
 {
     const int base = 1 + 4 * entry;
     r.fields[base] = std::to_string(number);
@@ -43,7 +43,7 @@ void SetEntry(RecordSpec& r, int entry, int number, std::size_t count, std::size
 }
 
 // Probe bits of units 0-3 (unit j at bits 4j..4j+3) for one point.
-std::uint16_t LowProbes(const std::vector<const LogicUnitSpec*>& units, std::size_t k, bool secondary)
+std::uint16_t LowProbes(const std::vector<const LogicUnitBlueprint*>& units, std::size_t k, bool secondary)
 {
     std::uint16_t word = 0;
     for (const auto* u : units)
@@ -52,7 +52,7 @@ std::uint16_t LowProbes(const std::vector<const LogicUnitSpec*>& units, std::siz
     return word;
 }
 
-void CheckUpperUnits(const std::vector<const LogicUnitSpec*>& units, std::size_t length, bool pairs)
+void CheckUpperUnits(const std::vector<const LogicUnitBlueprint*>& units, std::size_t length, bool pairs)
 {
     for (std::size_t k = 0; k < length; ++k) {
         for (int half = 0; half < (pairs ? 2 : 1); ++half) {
@@ -88,7 +88,7 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
             throw std::invalid_argument(what + ": logic arrays must hold the data length");
     CheckUpperUnits(units, length, pairs);
 
-    std::vector<RecordSpec> records = StandardChannelRecords(recording);
+    std::vector<RecordBlueprint> records = StandardChannelRecords(recording);
     // Under POW the positions are doubled: the second half are the power
     // channels, numbered from 1 again in their own "HBP" list.
     const bool power = recording.function == "POW";
@@ -134,7 +134,7 @@ std::vector<std::uint8_t> WriteFamily2(const Recording& recording)
         dataEnd = logicAt + length * pointBytes;
     }
 
-    RecordSpec main = BaseMainRecord(recording);
+    RecordBlueprint main = BaseMainRecord(recording);
     main.fields[26] = std::to_string(field26);
     if (!recording.mainFields.contains(27))
         main.fields[27] = std::to_string(units.empty() ? 0 : units.back()->unit + 1);

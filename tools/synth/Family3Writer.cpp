@@ -44,15 +44,16 @@ std::vector<std::uint8_t> WriteFamily3(const Recording& recording)
         if ((u->unit < 4 && !unit0) || (u->unit >= 4 && !unit4))
             throw std::invalid_argument(
                 what + ": unit " + std::to_string(u->unit) + " is stored only with the first unit of its four");
-    std::vector<const PulseSpec*> pulses;
+    std::vector<const PulseBlueprint*> pulses;
     for (const auto& p : recording.pulses) {
         if (p.slot < 0 || p.slot >= 4)
             throw std::invalid_argument(what + ": pulse slot outside 0..3");
         pulses.push_back(&p);
     }
-    std::sort(pulses.begin(), pulses.end(), [](const PulseSpec* x, const PulseSpec* y) { return x->slot < y->slot; });
+    std::sort(pulses.begin(), pulses.end(),
+        [](const PulseBlueprint* x, const PulseBlueprint* y) { return x->slot < y->slot; });
 
-    RecordSpec main = BaseMainRecord(recording);
+    RecordBlueprint main = BaseMainRecord(recording);
     main.fields[15] = std::to_string(ring);
     main.fields[10] = std::to_string(ringStart);
     std::vector<std::uint8_t> out = HeaderBytes(main, StandardChannelRecords(recording), recording);

@@ -18,8 +18,8 @@ namespace {
 const std::string kWhat = "family 5";
 
 struct PlannedEntry {
-    ChunkEntrySpec blueprint;
-    std::vector<const AnalogSpec*> analog; // the slots it carries (runs: 8)
+    ChunkEntryBlueprint blueprint;
+    std::vector<const AnalogBlueprint*> analog; // the slots it carries (runs: 8)
     std::uint32_t position = 0;
 };
 
@@ -30,13 +30,13 @@ struct SetPlan {
     std::uint16_t frameSize = 0;
 };
 
-ChunkEntrySpec Entry(std::uint8_t type, std::uint8_t byteSize, int slot)
+ChunkEntryBlueprint Entry(std::uint8_t type, std::uint8_t byteSize, int slot)
 {
     return { type, byteSize, static_cast<std::uint8_t>(slot / chunk::kChannelsPerUnit),
         static_cast<std::uint8_t>(slot % chunk::kChannelsPerUnit) };
 }
 
-SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool logic, bool pairs, bool runs)
+SetPlan PlanSet(int number, const std::vector<const AnalogBlueprint*>& analog, bool logic, bool pairs, bool runs)
 {
     using namespace chunk;
     SetPlan plan;
@@ -57,7 +57,7 @@ SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool l
         const bool run = runs && slot % kRunLength == 0 && i + kRunLength <= analog.size()
             && analog[i + kRunLength - 1]->slot == slot + kRunLength - 1 && slot + kRunLength <= kCalcFirstSlot;
         if (run) {
-            std::vector<const AnalogSpec*> slots(analog.begin() + static_cast<std::ptrdiff_t>(i),
+            std::vector<const AnalogBlueprint*> slots(analog.begin() + static_cast<std::ptrdiff_t>(i),
                 analog.begin() + static_cast<std::ptrdiff_t>(i + kRunLength));
             if (pairs) {
                 plan.entries.push_back({ Entry(kAnalogRunPrimary, 16, slot), slots, 0 });
@@ -87,7 +87,7 @@ SetPlan PlanSet(int number, const std::vector<const AnalogSpec*>& analog, bool l
         }
     }
     plan.secondaryDistance = static_cast<std::uint32_t>(2 * plan.entries.size());
-    std::vector<ChunkEntrySpec> blueprints;
+    std::vector<ChunkEntryBlueprint> blueprints;
     std::uint32_t position = 0;
     for (PlannedEntry& e : plan.entries) {
         e.position = position;
@@ -105,16 +105,16 @@ void Put16(std::uint8_t* p, std::uint32_t v)
 }
 
 // The group-0 logic word of units 0-3 at point k.
-std::uint32_t LogicWord(const std::vector<const LogicUnitSpec*>& units, std::size_t k, bool secondary)
+std::uint32_t LogicWord(const std::vector<const LogicUnitBlueprint*>& units, std::size_t k, bool secondary)
 {
     std::uint32_t word = 0;
-    for (const LogicUnitSpec* u : units)
+    for (const LogicUnitBlueprint* u : units)
         word |= std::uint32_t { secondary ? u->secondary[k] : u->primary[k] } << (4 * u->unit);
     return word;
 }
 
 void EncodeFrame(
-    const SetPlan& plan, const std::vector<const LogicUnitSpec*>& units, std::size_t k, std::uint8_t* frame)
+    const SetPlan& plan, const std::vector<const LogicUnitBlueprint*>& units, std::size_t k, std::uint8_t* frame)
 {
     using namespace chunk;
     for (const PlannedEntry& e : plan.entries) {
@@ -156,35 +156,35 @@ void EncodeFrame(
 
 // Throws unless every code of the set's channels is the same over the points
 // [from, to) as at `from`.
-void CheckConstant(const std::vector<const AnalogSpec*>& analog, const std::vector<const LogicUnitSpec*>& units,
-    std::size_t from, std::size_t to)
+void CheckConstant(const std::vector<const AnalogBlueprint*>& analog,
+    const std::vector<const LogicUnitBlueprint*>& units, std::size_t from, std::size_t to)
 {
     auto same = [&](const auto& values) {
         return values.empty()
             || std::all_of(values.begin() + static_cast<std::ptrdiff_t>(from),
                 values.begin() + static_cast<std::ptrdiff_t>(to), [&](auto v) { return v == values[from]; });
     };
-    for (const AnalogSpec* a : analog)
+    for (const AnalogBlueprint* a : analog)
         if (!same(a->primary) || !same(a->secondary))
             throw std::invalid_argument(kWhat + ": slot " + std::to_string(a->slot) + " changes within points "
                 + std::to_string(from) + ".." + std::to_string(to - 1) + " of one frame");
-    for (const LogicUnitSpec* u : units)
+    for (const LogicUnitBlueprint* u : units)
         if (!same(u->primary) || !same(u->secondary))
             throw std::invalid_argument(kWhat + ": logic unit changes within one frame");
 }
 
-void CheckZero(
-    const std::vector<const AnalogSpec*>& analog, const std::vector<const LogicUnitSpec*>& units, std::size_t to)
+void CheckZero(const std::vector<const AnalogBlueprint*>& analog, const std::vector<const LogicUnitBlueprint*>& units,
+    std::size_t to)
 {
     auto zero = [&](const auto& values) {
         return std::all_of(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(std::min(to, values.size())),
             [](auto v) { return v == 0; });
     };
-    for (const AnalogSpec* a : analog)
+    for (const AnalogBlueprint* a : analog)
         if (!zero(a->primary) || !zero(a->secondary))
             throw std::invalid_argument(
                 kWhat + ": slot " + std::to_string(a->slot) + " has codes before its first frame");
-    for (const LogicUnitSpec* u : units)
+    for (const LogicUnitBlueprint* u : units)
         if (!zero(u->primary) || !zero(u->secondary))
             throw std::invalid_argument(kWhat + ": logic codes before the first frame");
 }
@@ -194,16 +194,16 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-ChunkSamplingPeriod PeriodOf(const ChunkPeriodSpec& blueprint)
+ChunkSamplingPeriod PeriodOf(const ChunkPeriodBlueprint& blueprint)
 {
     return { blueprint.mantissa, blueprint.exponent, ChunkPeriodUnitSeconds(blueprint.unit) };
 }
 
 // The event marks as an "LX__EVNT" sub-chunk: its body (from the long
 // header's parameter offset) holds the count and the positions.
-RawSubChunkSpec EventChunk(const std::vector<std::int64_t>& events)
+RawSubChunkBlueprint EventChunk(const std::vector<std::int64_t>& events)
 {
-    RawSubChunkSpec raw;
+    RawSubChunkBlueprint raw;
     raw.tag = std::string(chunk::kEventTag);
     raw.body.assign(chunk::kEventPositions + events.size() * chunk::kEventPositionSize, 0);
     const auto count = static_cast<std::uint32_t>(events.size());
@@ -220,7 +220,7 @@ RawSubChunkSpec EventChunk(const std::vector<std::int64_t>& events)
 
 // The marks' comments as an "SXEEEVTI" sub-chunk: count, entry size, then
 // one NUL-padded UTF-16 entry per mark, as long as the longest comment.
-RawSubChunkSpec EventCommentChunk(const std::vector<std::string>& comments)
+RawSubChunkBlueprint EventCommentChunk(const std::vector<std::string>& comments)
 {
     std::vector<std::vector<std::uint8_t>> texts;
     std::size_t size = 2;
@@ -231,7 +231,7 @@ RawSubChunkSpec EventCommentChunk(const std::vector<std::string>& comments)
     }
     if (size > chunk::kEventInfoMaxEntrySize)
         throw std::invalid_argument(kWhat + ": an event comment is longer than an entry can hold");
-    RawSubChunkSpec raw;
+    RawSubChunkBlueprint raw;
     raw.tag = std::string(chunk::kEventInfoTag);
     raw.body.assign(chunk::kEventInfoEntries + texts.size() * size, 0);
     const auto count = static_cast<std::uint32_t>(texts.size());
@@ -247,7 +247,7 @@ RawSubChunkSpec EventCommentChunk(const std::vector<std::string>& comments)
 
 } // namespace
 
-ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Options& options)
+ChunkedFileBlueprint DescribeFamily5File(const Recording& recording, const Family5Options& options)
 {
     CheckArrayLengths(recording, kWhat);
     CheckNibbles(recording, kWhat);
@@ -265,7 +265,7 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
     if (options.logicSet < 0 || options.logicSet > 3)
         throw std::invalid_argument(kWhat + ": data set outside 0..3");
 
-    ChunkedFileSpec blueprint;
+    ChunkedFileBlueprint blueprint;
     blueprint.main = BaseMainRecord(recording);
     if (!recording.mainFields.contains(27))
         blueprint.main.fields[27] = std::to_string(units.empty() ? 0 : units.back()->unit + 1);
@@ -277,11 +277,11 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
         = options.startValue1 != 0 ? std::int64_t { options.startValue1 } - options.startValue0 : 0;
     const std::int64_t length = recording.dataLength;
 
-    std::vector<std::vector<ChunkBlockSpec>> blocksOfSet(4);
+    std::vector<std::vector<ChunkBlockBlueprint>> blocksOfSet(4);
     bool index1 = false;
     for (int g = 0; g < 4; ++g) {
-        std::vector<const AnalogSpec*> members;
-        for (const AnalogSpec* a : analog) {
+        std::vector<const AnalogBlueprint*> members;
+        for (const AnalogBlueprint* a : analog) {
             if (setOf(a->slot) < 0 || setOf(a->slot) > 3)
                 throw std::invalid_argument(kWhat + ": data set outside 0..3");
             if (setOf(a->slot) == g)
@@ -290,11 +290,11 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
         const bool logic = options.logicSet == g && !units.empty();
         if (members.empty() && !logic)
             continue;
-        const auto setUnits = logic ? units : std::vector<const LogicUnitSpec*> {};
+        const auto setUnits = logic ? units : std::vector<const LogicUnitBlueprint*> {};
         const SetPlan plan = PlanSet(g, members, logic, pairs, options.runs);
         const auto w = static_cast<std::uint8_t>(g % 2);
         index1 = index1 || w == 1;
-        ChunkFrameSpec frame;
+        ChunkFrameBlueprint frame;
         frame.indexByte = w;
         frame.secondPair = g >= 2;
         for (const PlannedEntry& e : plan.entries)
@@ -309,7 +309,7 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
             CheckZero(members, setUnits, static_cast<std::size_t>(std::min(off, length)));
         for (std::int64_t k0 = first; k0 <= last; k0 += options.framesPerBlock) {
             const std::int64_t n = std::min(options.framesPerBlock, last - k0 + 1);
-            ChunkBlockSpec block;
+            ChunkBlockBlueprint block;
             block.indexByte = w;
             block.subKind = g >= 2 ? chunk::kSecondPairSubKind : 0;
             block.startPoint = static_cast<std::uint32_t>(k0);
@@ -339,7 +339,7 @@ ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Opt
     }
 
     for (std::uint8_t w = 0; w < (index1 ? 2 : 1); ++w) {
-        ChunkInfoSpec info;
+        ChunkInfoBlueprint info;
         info.indexByte = w;
         info.period = options.periods[w];
         info.startValue0 = options.startValue0;

@@ -73,7 +73,7 @@ Bytes ShortSubChunk(
     return out;
 }
 
-Bytes RawSubChunk(const RawSubChunkSpec& raw)
+Bytes RawSubChunk(const RawSubChunkBlueprint& raw)
 {
     if (!raw.tag.empty() && raw.tag[0] == 'S')
         return ShortSubChunk(raw.tag, raw.indexByte, raw.subKind, raw.body, chunk::kSubHeaderSize);
@@ -87,7 +87,7 @@ Bytes RawSubChunk(const RawSubChunkSpec& raw)
     return out;
 }
 
-Bytes EditSubChunk(const ChunkFrameSpec& frame)
+Bytes EditSubChunk(const ChunkFrameBlueprint& frame)
 {
     const std::size_t count = frame.entries.size();
     Bytes body(chunk::kEditEntries - chunk::kSubHeaderSize + count * chunk::kEditEntrySize, 0);
@@ -95,7 +95,7 @@ Bytes EditSubChunk(const ChunkFrameSpec& frame)
     Set16(body, chunk::kEditFrameSize - base, frame.frameSize.value_or(ChunkFrameBytes(frame.entries)));
     Set16(body, chunk::kEditEntryCount - base, frame.entryCount.value_or(static_cast<std::uint16_t>(count)));
     for (std::size_t i = 0; i < count; ++i) {
-        const ChunkEntrySpec& e = frame.entries[i];
+        const ChunkEntryBlueprint& e = frame.entries[i];
         const std::size_t at = chunk::kEditEntries - base + i * chunk::kEditEntrySize;
         body[at] = e.type;
         body[at + 1] = e.byteSize;
@@ -106,12 +106,12 @@ Bytes EditSubChunk(const ChunkFrameSpec& frame)
         frame.secondPair ? chunk::kSecondPairSubKind : 0, body, chunk::kSubHeaderSize);
 }
 
-Bytes MainSubChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& frames)
+Bytes MainSubChunk(const ChunkInfoBlueprint& info, const std::vector<ChunkFrameBlueprint>& frames)
 {
     // Nested frame descriptions from byte 16, then 16 zero bytes, then the
     // parameters.
     Bytes nested;
-    for (const ChunkFrameSpec& f : frames) {
+    for (const ChunkFrameBlueprint& f : frames) {
         if (f.indexByte != info.indexByte)
             continue;
         const Bytes edit = EditSubChunk(f);
@@ -130,13 +130,13 @@ Bytes MainSubChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>&
     return ShortSubChunk(std::string(chunk::kMainTag), info.indexByte, 0, nested, q);
 }
 
-Bytes ChannelSubChunk(const ChunkInfoSpec& info)
+Bytes ChannelSubChunk(const ChunkInfoBlueprint& info)
 {
     Bytes params(chunk::kChannelEntries + info.channels.size() * chunk::kChannelEntrySize, 0);
     Set16(params, chunk::kChannelCount, static_cast<std::uint16_t>(info.channels.size()));
     Set16(params, chunk::kChannelEntrySizeField, static_cast<std::uint16_t>(chunk::kChannelEntrySize));
     for (std::size_t i = 0; i < info.channels.size(); ++i) {
-        const ChunkChannelSettingSpec& c = info.channels[i];
+        const ChunkChannelSettingBlueprint& c = info.channels[i];
         if (c.slot < 0 || c.slot >= 352)
             throw std::invalid_argument("channel settings for slot " + std::to_string(c.slot));
         const std::size_t at = chunk::kChannelEntries + i * chunk::kChannelEntrySize;
@@ -168,7 +168,7 @@ void FinishChunk(Bytes& chunkBytes)
     Set32(chunkBytes, chunk::kSize, static_cast<std::uint32_t>(chunkBytes.size()));
 }
 
-Bytes InfoChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& frames)
+Bytes InfoChunk(const ChunkInfoBlueprint& info, const std::vector<ChunkFrameBlueprint>& frames)
 {
     Bytes out = ChunkHeader(std::string(chunk::kInfoTag), info.indexByte, 0, chunk::kHeaderSize);
     auto append = [&](const Bytes& sub) {
@@ -179,7 +179,7 @@ Bytes InfoChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& fr
         append(MainSubChunk(info, frames));
     if (!info.channels.empty())
         append(ChannelSubChunk(info));
-    for (const RawSubChunkSpec& raw : info.extra)
+    for (const RawSubChunkBlueprint& raw : info.extra)
         append(RawSubChunk(raw));
     out.resize(out.size() + chunk::kSubAlign, 0);
     if (info.padTo > out.size())
@@ -188,10 +188,10 @@ Bytes InfoChunk(const ChunkInfoSpec& info, const std::vector<ChunkFrameSpec>& fr
     return out;
 }
 
-Bytes DataChunk(const ChunkedFileSpec& blueprint, std::uint64_t at, std::vector<std::uint64_t>& blockOffsets)
+Bytes DataChunk(const ChunkedFileBlueprint& blueprint, std::uint64_t at, std::vector<std::uint64_t>& blockOffsets)
 {
     Bytes out = ChunkHeader(std::string(chunk::kDataTag), blueprint.dataIndexByte, 0, chunk::kHeaderSize);
-    for (const ChunkBlockSpec& b : blueprint.blocks) {
+    for (const ChunkBlockBlueprint& b : blueprint.blocks) {
         blockOffsets.push_back(at + out.size());
         Bytes block = ChunkHeader(b.tag, b.indexByte, b.subKind, b.dataOffset.value_or(chunk::kBlockMinSize));
         Bytes param(chunk::kHeaderSize, 0);
@@ -238,7 +238,7 @@ void AppendUtf16(Bytes& out, const std::string& utf8)
 
 namespace {
 
-Bytes FileChunk(const ChunkFileEntrySpec& file)
+Bytes FileChunk(const ChunkFileEntryBlueprint& file)
 {
     const std::size_t entryAt = chunk::kHeaderSize + chunk::kSubHeaderSize;
     Bytes out = ChunkHeader(std::string(chunk::kFileRefTag), 0, 0, static_cast<std::uint32_t>(entryAt));
@@ -266,11 +266,11 @@ std::string HexText(std::uint64_t offset)
 
 } // namespace
 
-std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntrySpec>& entries)
+std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntryBlueprint>& entries)
 {
     const auto distance = static_cast<std::uint32_t>(2 * entries.size());
     std::uint32_t position = 0, reach = 0;
-    for (const ChunkEntrySpec& e : entries) {
+    for (const ChunkEntryBlueprint& e : entries) {
         const ChunkEntryShape shape = ShapeOfChunkEntry(e.type, e.byteSize, distance);
         reach = std::max(reach, position + shape.needs);
         position += shape.advance;
@@ -281,20 +281,20 @@ std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntrySpec>& entries)
     return static_cast<std::uint16_t>(reach);
 }
 
-ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint)
+ChunkedFile WriteChunkedFile(const ChunkedFileBlueprint& blueprint)
 {
-    for (const ChunkFrameSpec& f : blueprint.frames) {
+    for (const ChunkFrameBlueprint& f : blueprint.frames) {
         const bool hasInfo = std::any_of(blueprint.infos.begin(), blueprint.infos.end(),
-            [&](const ChunkInfoSpec& i) { return i.indexByte == f.indexByte && i.writeMain; });
+            [&](const ChunkInfoBlueprint& i) { return i.indexByte == f.indexByte && i.writeMain; });
         if (!hasInfo)
             throw std::invalid_argument("frame description of index " + std::to_string(f.indexByte)
                 + " without an information chunk to hold it");
     }
     std::vector<Bytes> infos;
-    for (const ChunkInfoSpec& info : blueprint.infos)
+    for (const ChunkInfoBlueprint& info : blueprint.infos)
         infos.push_back(InfoChunk(info, blueprint.frames));
     std::vector<Bytes> files;
-    for (const ChunkFileEntrySpec& f : blueprint.files)
+    for (const ChunkFileEntryBlueprint& f : blueprint.files)
         files.push_back(FileChunk(f));
 
     const std::size_t chunks = infos.size() + (blueprint.writeData ? 1 : 0) + files.size();
@@ -305,7 +305,7 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint)
 
     ChunkedFile result;
     std::uint64_t at = recordCount * 512;
-    std::vector<ChunkTocEntrySpec> toc = blueprint.leadingToc;
+    std::vector<ChunkTocEntryBlueprint> toc = blueprint.leadingToc;
     for (std::size_t i = 0; i < infos.size(); ++i) {
         result.infoOffsets.push_back(at);
         toc.push_back({ std::string(chunk::kInfoTag), HexText(at) });
@@ -327,16 +327,16 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint)
     if (blueprint.emptyTocEntryAt >= 0)
         toc.insert(
             toc.begin() + std::min<std::ptrdiff_t>(blueprint.emptyTocEntryAt, static_cast<std::ptrdiff_t>(toc.size())),
-            ChunkTocEntrySpec {});
+            ChunkTocEntryBlueprint {});
 
-    RecordSpec main = blueprint.main;
+    RecordBlueprint main = blueprint.main;
     main.fields[1] = std::to_string(recordCount);
     Bytes& out = result.bytes;
     AppendRecord(out, MakeRecord(main));
-    for (const RecordSpec& r : blueprint.records)
+    for (const RecordBlueprint& r : blueprint.records)
         AppendRecord(out, MakeRecord(r));
     for (std::size_t r = 0; r < tocRecords; ++r) {
-        RecordSpec hm { std::string(chunk::kTocRecordTag), {}, {} };
+        RecordBlueprint hm { std::string(chunk::kTocRecordTag), {}, {} };
         for (int i = 0; i < chunk::kTocEntriesPerRecord; ++i) {
             const std::size_t n = r * chunk::kTocEntriesPerRecord + static_cast<std::size_t>(i);
             if (n >= toc.size() || toc[n].tag.empty())
@@ -356,9 +356,9 @@ ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint)
     return result;
 }
 
-ChunkedFileSpec ChunkedIndexSpec(const std::string& model, const std::vector<std::string>& names)
+ChunkedFileBlueprint ChunkedIndexBlueprint(const std::string& model, const std::vector<std::string>& names)
 {
-    ChunkedFileSpec blueprint;
+    ChunkedFileBlueprint blueprint;
     blueprint.main.tag = "HIS";
     blueprint.main.fields[2] = model;
     blueprint.main.fields[6] = std::to_string(names.size());

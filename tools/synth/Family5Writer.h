@@ -5,7 +5,7 @@
 // waveform-data chunk with its chain of blocks, and the file-reference chunks
 // of an index file.
 //
-// Two levels: ChunkedFileSpec lays out chunks exactly as described (tests of
+// Two levels: ChunkedFileBlueprint lays out chunks exactly as described (tests of
 // malformed files change single fields); Family5Options turns a Recording into
 // such a description, choosing channel entries and splitting frames into
 // blocks, so that reading the file gives back the Recording's codes.
@@ -23,13 +23,13 @@ namespace kp::synth {
 
 // mantissa x 10^exponent x unit ("sec", "min", "hour", "day", "week",
 // "month", "year" or any other text, which counts as seconds).
-struct ChunkPeriodSpec {
+struct ChunkPeriodBlueprint {
     std::uint16_t mantissa = 1;
     std::int8_t exponent = -6;
     std::string unit = "sec";
 };
 
-struct ChunkEntrySpec {
+struct ChunkEntryBlueprint {
     std::uint8_t type = 1;
     std::uint8_t byteSize = 2;
     std::uint8_t unit = 0; // 0-based
@@ -38,10 +38,10 @@ struct ChunkEntrySpec {
 
 // One frame description ("SXIIWEDT"), nested in the "SXIIWFMN" of the
 // information chunk with the same index byte.
-struct ChunkFrameSpec {
+struct ChunkFrameBlueprint {
     std::uint8_t indexByte = 0;
     bool secondPair = false; // sub-kind 98
-    std::vector<ChunkEntrySpec> entries;
+    std::vector<ChunkEntryBlueprint> entries;
     // Defaults: the bytes the entries reach; the number of entries. A larger
     // count describes entries that the sub-chunk does not hold.
     std::optional<std::uint16_t> frameSize;
@@ -49,7 +49,7 @@ struct ChunkFrameSpec {
 };
 
 // One entry of the per-channel settings ("SXACAWMN").
-struct ChunkChannelSettingSpec {
+struct ChunkChannelSettingBlueprint {
     int slot = 0;
     std::uint8_t valid = 1;
     double valuePerCode = 1.0;
@@ -62,7 +62,7 @@ struct ChunkChannelSettingSpec {
 
 // Any further sub-chunk. Tags beginning with "S" get the short header (u16
 // size and parameter offset), others the long one (u32 each, body from 20).
-struct RawSubChunkSpec {
+struct RawSubChunkBlueprint {
     std::string tag;
     std::uint8_t indexByte = 0;
     std::uint8_t subKind = 0;
@@ -70,18 +70,18 @@ struct RawSubChunkSpec {
 };
 
 // One waveform-information chunk ("LWBBWINF").
-struct ChunkInfoSpec {
+struct ChunkInfoBlueprint {
     std::uint8_t indexByte = 0;
     bool writeMain = true; // the "SXIIWFMN" with its frame descriptions and period
-    ChunkPeriodSpec period;
+    ChunkPeriodBlueprint period;
     std::int32_t startValue0 = 0; // parameter byte 113: the index-0 reference
     std::int32_t startValue1 = 0; // parameter byte 117: the index-1 start
-    std::vector<ChunkChannelSettingSpec> channels; // "SXACAWMN" when not empty
-    std::vector<RawSubChunkSpec> extra;
+    std::vector<ChunkChannelSettingBlueprint> channels; // "SXACAWMN" when not empty
+    std::vector<RawSubChunkBlueprint> extra;
     std::uint32_t padTo = 0; // zeros appended until the chunk has this size
 };
 
-struct ChunkBlockSpec {
+struct ChunkBlockBlueprint {
     std::uint8_t indexByte = 0;
     std::uint8_t subKind = 0;
     std::uint32_t startPoint = 0;
@@ -93,32 +93,32 @@ struct ChunkBlockSpec {
     std::optional<std::uint32_t> dataOffset; // default: 64
 };
 
-struct ChunkFileEntrySpec {
+struct ChunkFileEntryBlueprint {
     std::string name; // UTF-8; written as little-endian UTF-16
     std::uint16_t number = 0;
 };
 
-struct ChunkTocEntrySpec {
+struct ChunkTocEntryBlueprint {
     std::string tag;
     std::string offsetText; // 8 characters as stored
 };
 
-struct ChunkedFileSpec {
-    RecordSpec main; // field 1 (record count) is set by the writer
-    std::vector<RecordSpec> records;
-    std::vector<ChunkFrameSpec> frames;
-    std::vector<ChunkInfoSpec> infos;
+struct ChunkedFileBlueprint {
+    RecordBlueprint main; // field 1 (record count) is set by the writer
+    std::vector<RecordBlueprint> records;
+    std::vector<ChunkFrameBlueprint> frames;
+    std::vector<ChunkInfoBlueprint> infos;
     bool writeData = true;
     std::uint8_t dataIndexByte = 0;
-    std::vector<ChunkBlockSpec> blocks;
+    std::vector<ChunkBlockBlueprint> blocks;
     bool endChain = true; // 32 zero bytes after the last block
-    std::vector<ChunkFileEntrySpec> files;
+    std::vector<ChunkFileEntryBlueprint> files;
     // Table of contents: an entry with an empty tag at this position (the
     // entries after it are still written); raw entries before and after the
     // entries of the chunks written.
     int emptyTocEntryAt = -1;
-    std::vector<ChunkTocEntrySpec> leadingToc;
-    std::vector<ChunkTocEntrySpec> extraToc;
+    std::vector<ChunkTocEntryBlueprint> leadingToc;
+    std::vector<ChunkTocEntryBlueprint> extraToc;
 };
 
 // Where the writer put things, for tests that change single bytes.
@@ -133,18 +133,18 @@ struct ChunkedFile {
 // Throws std::invalid_argument when a part does not fit its field (a sub-chunk
 // over 65535 bytes, a frame description without an information chunk of its
 // index byte).
-ChunkedFile WriteChunkedFile(const ChunkedFileSpec& blueprint);
+ChunkedFile WriteChunkedFile(const ChunkedFileBlueprint& blueprint);
 
 // Bytes the entries of one frame description reach (the default frame size).
-std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntrySpec>& entries);
+std::uint16_t ChunkFrameBytes(const std::vector<ChunkEntryBlueprint>& entries);
 
 // An index file (tag "HIS") of a chunked-family model listing `names`.
-ChunkedFileSpec ChunkedIndexSpec(const std::string& model, const std::vector<std::string>& names);
+ChunkedFileBlueprint ChunkedIndexBlueprint(const std::string& model, const std::vector<std::string>& names);
 
 // ---------------------------------------------------------- from a Recording
 
 struct Family5Options {
-    std::array<ChunkPeriodSpec, 2> periods {};
+    std::array<ChunkPeriodBlueprint, 2> periods {};
     // Start values of the two "SXIIWFMN": index-1 frames are shifted by
     // startValue1 - startValue0 points (none when startValue1 is 0).
     std::int32_t startValue0 = 0;
@@ -156,7 +156,7 @@ struct Family5Options {
     // Eight consecutive slots of one set from a multiple of 8 as one run entry.
     bool runs = false;
     std::int64_t framesPerBlock = 1000;
-    std::vector<ChunkChannelSettingSpec> channels;
+    std::vector<ChunkChannelSettingBlueprint> channels;
 };
 
 // Appends UTF-8 text as little-endian UTF-16 units; throws
@@ -167,7 +167,7 @@ void AppendUtf16(std::vector<std::uint8_t>& out, const std::string& utf8);
 // pulse and 32-bit logic channels, logic units from 4 on, slots from 352 on,
 // secondary values of calculation slots, and index-1 codes that change within
 // the points one frame stands for (or points no frame covers that are not 0).
-ChunkedFileSpec DescribeFamily5File(const Recording& recording, const Family5Options& options);
+ChunkedFileBlueprint DescribeFamily5File(const Recording& recording, const Family5Options& options);
 std::vector<std::uint8_t> WriteFamily5(const Recording& recording, const Family5Options& options);
 
 } // namespace kp::synth

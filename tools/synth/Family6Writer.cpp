@@ -1,4 +1,4 @@
-// Family 6 recording writer. A logic-unit position (LogicWordSpec) is stored
+// Family 6 recording writer. A logic-unit position (LogicWordBlueprint) is stored
 // as one 16-bit word per point, the even point's word the high half and the
 // odd point's the low half of one value both points share; values that do
 // not come in such pairs cannot be written and are refused.
@@ -20,11 +20,11 @@ namespace {
 }
 
 struct Position {
-    const AnalogSpec* analog = nullptr;
-    const LogicWordSpec* word = nullptr;
+    const AnalogBlueprint* analog = nullptr;
+    const LogicWordBlueprint* word = nullptr;
 };
 
-void CheckWordPairs(const LogicWordSpec& w)
+void CheckWordPairs(const LogicWordBlueprint& w)
 {
     const std::size_t n = w.primary.size();
     for (std::size_t p = 0; p + 1 < n; p += 2)
@@ -56,36 +56,36 @@ std::vector<std::uint8_t> WriteFamily6(const Recording& recording)
             positions.resize(static_cast<std::size_t>(slot) + 1);
         return positions[static_cast<std::size_t>(slot)];
     };
-    for (const AnalogSpec& a : recording.analog)
+    for (const AnalogBlueprint& a : recording.analog)
         at(a.slot).analog = &a;
-    for (const LogicWordSpec& w : recording.logicWords) {
+    for (const LogicWordBlueprint& w : recording.logicWords) {
         if (at(w.slot).analog != nullptr)
             Refuse("position " + std::to_string(w.slot) + " is both analog and logic");
         CheckWordPairs(w);
         at(w.slot).word = &w;
     }
-    for (const LogicUnitSpec& u : recording.logicUnits)
+    for (const LogicUnitBlueprint& u : recording.logicUnits)
         if (u.unit < 0 || u.unit >= 16)
             Refuse("logic unit " + std::to_string(u.unit) + " beyond the 16 units");
-    for (const FloatSpec& f : recording.floats)
+    for (const FloatBlueprint& f : recording.floats)
         if (f.slot < 0 || f.slot >= kFamily6FloatSlots)
             Refuse("float slot " + std::to_string(f.slot) + " beyond the 16 calculation channels");
 
-    RecordSpec main = BaseMainRecord(recording);
+    RecordBlueprint main = BaseMainRecord(recording);
     if (!recording.mainFields.count(26))
         main.fields[26] = std::to_string(positions.size());
 
-    std::vector<RecordSpec> records;
+    std::vector<RecordBlueprint> records;
     for (const auto& r : StandardChannelRecords(recording))
         records.push_back(r);
-    for (const LogicWordSpec& w : recording.logicWords) {
-        RecordSpec r { "HC", w.fields, {} };
+    for (const LogicWordBlueprint& w : recording.logicWords) {
+        RecordBlueprint r { "HC", w.fields, {} };
         r.fields[1] = std::to_string(w.slot + 1);
         r.fields[kFamily6ModeField] = std::string(kFamily6LogicMode);
         records.push_back(std::move(r));
     }
-    for (const FloatSpec& f : recording.floats) {
-        RecordSpec r { "HZ", f.fields, {} };
+    for (const FloatBlueprint& f : recording.floats) {
+        RecordBlueprint r { "HZ", f.fields, {} };
         r.fields[1] = "Z" + std::to_string(f.slot + 1);
         records.push_back(std::move(r));
     }
@@ -123,12 +123,12 @@ std::vector<std::uint8_t> WriteFamily6(const Recording& recording)
                 PutBE16(out, static_cast<std::uint16_t>(block.secondary[p]));
         }
     }
-    std::vector<const FloatSpec*> floats;
-    for (const FloatSpec& f : recording.floats)
+    std::vector<const FloatBlueprint*> floats;
+    for (const FloatBlueprint& f : recording.floats)
         floats.push_back(&f);
     std::sort(floats.begin(), floats.end(), [](auto* a, auto* b) { return a->slot < b->slot; });
     for (std::size_t p = 0; p < points; ++p)
-        for (const FloatSpec* f : floats)
+        for (const FloatBlueprint* f : floats)
             PutBEFloat(out, f->primary[p]);
     return out;
 }

@@ -34,7 +34,7 @@ std::string TwoDigits(int value, const char* what)
 struct Builder {
     const Recording& rec;
     std::vector<FrameValue> values;
-    std::vector<RecordSpec> channels, channels02, pulses, logic, floats;
+    std::vector<RecordBlueprint> channels, channels02, pulses, logic, floats;
 
     void Add(char letter, char width, int unit, int channel, int size, std::vector<std::uint32_t> primary)
     {
@@ -47,21 +47,21 @@ struct Builder {
 
     void Channel(const std::string& designation, const std::map<int, std::string>& fields)
     {
-        RecordSpec r { "HC", fields, {} };
+        RecordBlueprint r { "HC", fields, {} };
         r.fields[1] = designation;
         channels.push_back(std::move(r));
     }
 
     void Analog()
     {
-        for (const AnalogSpec& a : rec.analog) {
+        for (const AnalogBlueprint& a : rec.analog) {
             if (a.slot < 0 || a.slot >= kFamily8AnalogSlots)
                 Refuse("analog slot " + std::to_string(a.slot) + " is outside the 60 unit channels");
             Add('A', '1', a.slot / 15, a.slot % 15, 2, Widened(a.primary));
             Channel(std::to_string(a.slot + 1), FieldsWithScalingSwitch(rec, a));
             const BinaryScaling* scaling = BinaryScalingOf(rec, a.slot);
             if (!a.fields02.empty() || scaling) {
-                RecordSpec r { "HC02", a.fields02, {} };
+                RecordBlueprint r { "HC02", a.fields02, {} };
                 r.fields[1] = std::to_string(a.slot + 1);
                 if (scaling)
                     r.bytes = Family8ScalingBytes(*scaling);
@@ -70,9 +70,9 @@ struct Builder {
         }
     }
 
-    const LogicWordSpec* Word(int slot) const
+    const LogicWordBlueprint* Word(int slot) const
     {
-        for (const LogicWordSpec& w : rec.logicWords)
+        for (const LogicWordBlueprint& w : rec.logicWords)
             if (w.slot == slot)
                 return &w;
         return nullptr;
@@ -81,7 +81,7 @@ struct Builder {
     // One 32-bit value carries the GPS slots [first, first + count).
     void GpsSplitGroup(int first, int count, int entry)
     {
-        std::vector<const LogicWordSpec*> parts;
+        std::vector<const LogicWordBlueprint*> parts;
         for (int s = first; s < first + count; ++s)
             parts.push_back(Word(s));
         const bool anyPart = std::any_of(parts.begin(), parts.end(), [](auto* p) { return p != nullptr; });
@@ -94,13 +94,13 @@ struct Builder {
         std::vector<std::uint32_t> packed(points, 0);
         for (int k = 0; k < count; ++k) {
             const auto it = rec.gpsSplits.find(first + k);
-            const GpsSplitSpec split = it == rec.gpsSplits.end() ? GpsSplitSpec {} : it->second;
+            const GpsSplitBlueprint split = it == rec.gpsSplits.end() ? GpsSplitBlueprint {} : it->second;
             for (std::size_t p = 0; p < points; ++p)
                 packed[p] |= (parts[k]->primary[p] << split.shift) & split.mask;
         }
         for (int k = 0; k < count; ++k) {
             const auto it = rec.gpsSplits.find(first + k);
-            const GpsSplitSpec split = it == rec.gpsSplits.end() ? GpsSplitSpec {} : it->second;
+            const GpsSplitBlueprint split = it == rec.gpsSplits.end() ? GpsSplitBlueprint {} : it->second;
             for (std::size_t p = 0; p < points; ++p)
                 if (((packed[p] & split.mask) >> split.shift) != parts[k]->primary[p])
                     Refuse("GPS slot " + std::to_string(first + k) + " value at point " + std::to_string(p)
@@ -112,7 +112,7 @@ struct Builder {
 
     void Words()
     {
-        for (const LogicWordSpec& w : rec.logicWords) {
+        for (const LogicWordBlueprint& w : rec.logicWords) {
             const int s = w.slot;
             if (s >= 0 && s < kFamily8AnalogSlots) {
                 Add('A', '2', s / 15, s % 15, 4, w.primary);
@@ -139,10 +139,10 @@ struct Builder {
 
     void LogicUnits()
     {
-        for (const LogicUnitSpec& u : rec.logicUnits) {
+        for (const LogicUnitBlueprint& u : rec.logicUnits) {
             if (u.unit < 0 || u.unit >= 20)
                 Refuse("logic unit " + std::to_string(u.unit) + " beyond the 20 units");
-            RecordSpec r { "HL", u.fields, {} };
+            RecordBlueprint r { "HL", u.fields, {} };
             // Built-in logic is "INTL<n>", CAN logic "<unit>-<channel>" from unit 4.
             r.fields[1] = u.unit < 4
                 ? "INTL" + std::to_string(u.unit + 1)
@@ -159,27 +159,27 @@ struct Builder {
 
     void PulsesAndFloats()
     {
-        for (const PulseSpec& p : rec.pulses) {
+        for (const PulseBlueprint& p : rec.pulses) {
             if (p.slot < 0 || p.slot >= kFamily8PulseChannels)
                 Refuse("pulse slot " + std::to_string(p.slot) + " beyond the 2 pulse channels");
             Add('P', '1', 0, p.slot, 2, Widened(p.primary));
-            RecordSpec r { "HJ", p.fields, {} };
+            RecordBlueprint r { "HJ", p.fields, {} };
             r.fields[1] = "P" + std::to_string(p.slot + 1);
             pulses.push_back(std::move(r));
         }
-        for (const FloatSpec& f : rec.floats) {
+        for (const FloatBlueprint& f : rec.floats) {
             if (f.slot < 0 || f.slot >= kFamily8FloatChannels)
                 Refuse("float slot " + std::to_string(f.slot) + " beyond the 8 calculation channels");
             Add('S', '1', 0, f.slot, 4, FloatBits(f.primary));
-            RecordSpec r { "HZ", f.fields, {} };
+            RecordBlueprint r { "HZ", f.fields, {} };
             r.fields[1] = "Z" + std::to_string(f.slot + 1);
             floats.push_back(std::move(r));
         }
     }
 
-    RecordSpec GpsHeader() const
+    RecordBlueprint GpsHeader() const
     {
-        RecordSpec hq { "HQ", {}, {} };
+        RecordBlueprint hq { "HQ", {}, {} };
         for (const auto& [slot, split] : rec.gpsSplits) {
             const int k = slot - kFamily8GpsSplitFirstSlot;
             if (k < 0 || k >= kFamily8GpsSplitSlots || split.shift < 0 || split.shift > 31)
@@ -221,10 +221,11 @@ std::vector<std::uint8_t> WriteFamily8(const Recording& recording)
     const FrameImage image
         = LayOutFrames(b.values, static_cast<std::size_t>(recording.dataLength), false, recording.frameSlack);
 
-    std::vector<RecordSpec> records;
-    records.push_back(RecordSpec { "HW-001", { { kFamily8FrameSizeField, std::to_string(image.frameSize) } }, {} });
+    std::vector<RecordBlueprint> records;
+    records.push_back(
+        RecordBlueprint { "HW-001", { { kFamily8FrameSizeField, std::to_string(image.frameSize) } }, {} });
     for (std::size_t first = 0; first < image.entries.size(); first += kFamily8MapEntriesPerRecord) {
-        RecordSpec map { "HW-002", {}, {} };
+        RecordBlueprint map { "HW-002", {}, {} };
         for (std::size_t k = first; k < image.entries.size() && k < first + kFamily8MapEntriesPerRecord; ++k)
             map.fields[kMapFirstField + static_cast<int>(k - first)] = image.entries[k];
         records.push_back(std::move(map));

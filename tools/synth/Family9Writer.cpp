@@ -53,7 +53,7 @@ std::vector<std::uint8_t> WriteFamily9(const Recording& recording)
     const bool pairs = recording.function == "REC";
 
     std::vector<FrameValue> values;
-    std::vector<RecordSpec> channels, channels02, logic, floats;
+    std::vector<RecordBlueprint> channels, channels02, logic, floats;
     auto add = [&](char letter, int unit, int channel, bool word, int size, std::vector<std::uint32_t> primary,
                    std::vector<std::uint32_t> secondary) {
         FrameValue v;
@@ -64,31 +64,31 @@ std::vector<std::uint8_t> WriteFamily9(const Recording& recording)
         values.push_back(std::move(v));
     };
 
-    for (const AnalogSpec& a : recording.analog) {
+    for (const AnalogBlueprint& a : recording.analog) {
         if (a.slot < 0 || a.slot >= kFamily9AnalogSlots)
             Refuse("analog slot " + std::to_string(a.slot) + " beyond the 256 analog channels");
         add('A', a.slot / 8 + 1, a.slot % 8 + 1, false, 2, Widened(a.primary), Secondary(a, pairs));
-        RecordSpec r { "HC", a.fields, {} };
+        RecordBlueprint r { "HC", a.fields, {} };
         r.fields[1] = std::to_string(a.slot + 1);
         channels.push_back(std::move(r));
         if (!a.fields02.empty()) {
-            RecordSpec r02 { "HC02", a.fields02, {} };
+            RecordBlueprint r02 { "HC02", a.fields02, {} };
             r02.fields[1] = std::to_string(a.slot + 1);
             channels02.push_back(std::move(r02));
         }
     }
-    for (const LogicWordSpec& w : recording.logicWords) {
+    for (const LogicWordBlueprint& w : recording.logicWords) {
         if (w.slot < 0 || w.slot >= 352)
             Refuse("32-bit slot " + std::to_string(w.slot) + " beyond the channel table");
         add('A', w.slot / 8 + 1, w.slot % 8 + 1, true, 4, w.primary, Secondary(w, pairs));
-        RecordSpec r { "HC", w.fields, {} };
+        RecordBlueprint r { "HC", w.fields, {} };
         r.fields[1] = std::to_string(w.slot + 1);
         channels.push_back(std::move(r));
     }
-    for (const LogicUnitSpec& u : recording.logicUnits) {
+    for (const LogicUnitBlueprint& u : recording.logicUnits) {
         if (u.unit < 0 || u.unit >= 128)
             Refuse("logic unit " + std::to_string(u.unit) + " beyond the 128 units");
-        RecordSpec r { "HL", u.fields, {} };
+        RecordBlueprint r { "HL", u.fields, {} };
         r.fields[1] = "L" + std::to_string(u.unit + 1);
         logic.push_back(std::move(r));
     }
@@ -99,7 +99,7 @@ std::vector<std::uint8_t> WriteFamily9(const Recording& recording)
             add('H', half + 1, 1, false, 2, std::move(primary),
                 pairs ? ClassicLogicWords(recording, half, true, any) : std::vector<std::uint32_t> {});
     }
-    for (const FloatSpec& f : recording.floats) {
+    for (const FloatBlueprint& f : recording.floats) {
         // "HR" keeps slots 0-15 (map letter W), "HZ" 16-31 (Z), "HV" 32-94 (V);
         // the header reader names no slot 95.
         const int s = f.slot;
@@ -109,7 +109,7 @@ std::vector<std::uint8_t> WriteFamily9(const Recording& recording)
         const int number = s < 16 ? s + 1 : s < 32 ? s - 15 : s - 31;
         add(letter, 1, number, false, 4, FloatBits(f.primary),
             pairs ? FloatBits(f.secondary) : std::vector<std::uint32_t> {});
-        RecordSpec r { s < 16 ? "HR" : s < 32 ? "HZ" : "HV", f.fields, {} };
+        RecordBlueprint r { s < 16 ? "HR" : s < 32 ? "HZ" : "HV", f.fields, {} };
         r.fields[1] = std::string(1, s < 16 ? 'R' : letter) + std::to_string(number);
         floats.push_back(std::move(r));
     }
@@ -118,10 +118,10 @@ std::vector<std::uint8_t> WriteFamily9(const Recording& recording)
     const FrameImage image
         = LayOutFrames(values, static_cast<std::size_t>(recording.dataLength), pairs, recording.frameSlack);
 
-    std::vector<RecordSpec> records;
-    records.push_back(RecordSpec { "HW00", { { kFamily9FrameSizeField, std::to_string(image.frameSize) } }, {} });
+    std::vector<RecordBlueprint> records;
+    records.push_back(RecordBlueprint { "HW00", { { kFamily9FrameSizeField, std::to_string(image.frameSize) } }, {} });
     for (std::size_t first = 0; first < image.entries.size(); first += kFamily9MapEntriesPerRecord) {
-        RecordSpec map { "HW01", {}, {} };
+        RecordBlueprint map { "HW01", {}, {} };
         for (std::size_t k = first; k < image.entries.size() && k < first + kFamily9MapEntriesPerRecord; ++k)
             map.fields[kMapFirstField + static_cast<int>(k - first)] = image.entries[k];
         records.push_back(std::move(map));

@@ -20,9 +20,9 @@ bool IsPairFunction(const std::string& function)
     return function == "REC" || function == "RMS";
 }
 
-RecordSpec BaseMainRecord(const Recording& recording)
+RecordBlueprint BaseMainRecord(const Recording& recording)
 {
-    RecordSpec main;
+    RecordBlueprint main;
     main.tag = "HW";
     main.fields[2] = recording.model;
     main.fields[4] = recording.function;
@@ -47,21 +47,21 @@ std::string Designation(char letter, int number)
 
 } // namespace
 
-std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
+std::vector<RecordBlueprint> StandardChannelRecords(const Recording& recording)
 {
-    std::vector<RecordSpec> records;
+    std::vector<RecordBlueprint> records;
     for (const auto& a : recording.analog) {
-        RecordSpec r { "HC", FieldsWithScalingSwitch(recording, a), {} };
+        RecordBlueprint r { "HC", FieldsWithScalingSwitch(recording, a), {} };
         r.fields[1] = std::to_string(a.slot + 1);
         records.push_back(std::move(r));
     }
     for (const auto& u : recording.logicUnits) {
-        RecordSpec r { "HL", u.fields, {} };
+        RecordBlueprint r { "HL", u.fields, {} };
         r.fields[1] = Designation('L', u.unit + 1);
         records.push_back(std::move(r));
     }
     for (const auto& p : recording.pulses) {
-        RecordSpec r { "HJ", p.fields, {} };
+        RecordBlueprint r { "HJ", p.fields, {} };
         r.fields[1] = Designation('P', p.slot + 1);
         records.push_back(std::move(r));
     }
@@ -73,7 +73,7 @@ std::vector<RecordSpec> StandardChannelRecords(const Recording& recording)
     return records;
 }
 
-std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family)
+std::vector<RecordBlueprint> EventMarkRecords(const Recording& recording, int family)
 {
     namespace em = kp::eventmark;
     const std::string tag = family == 3 ? "HE3019" : family == 8 ? "HE-QX3013" : "HPE";
@@ -81,9 +81,9 @@ std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family)
     const std::size_t recordsNeeded = (recording.events.size() + perRecord - 1) / perRecord;
     if (tag == "HPE" && recordsNeeded > 26)
         throw std::invalid_argument("event marks: the 26 \"HPE\" slots hold at most 1040 marks");
-    std::vector<RecordSpec> records;
+    std::vector<RecordBlueprint> records;
     for (std::size_t r = 0; r < recordsNeeded; ++r) {
-        RecordSpec record { tag, {}, {} };
+        RecordBlueprint record { tag, {}, {} };
         if (tag == "HPE")
             record.bytes.push_back({ em::kSlotByte, { static_cast<std::uint8_t>('A' + r) } });
         const std::size_t first = r * perRecord;
@@ -97,7 +97,7 @@ std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family)
 }
 
 std::vector<std::uint8_t> HeaderBytes(
-    RecordSpec main, const std::vector<RecordSpec>& records, const Recording& recording)
+    RecordBlueprint main, const std::vector<RecordBlueprint>& records, const Recording& recording)
 {
     main.fields[1] = std::to_string(1 + records.size() + recording.extraRecords.size());
     std::vector<std::uint8_t> out;
@@ -178,32 +178,34 @@ void PutLEFloat(std::vector<std::uint8_t>& out, float value)
 
 namespace kp::synth {
 
-std::vector<const AnalogSpec*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what)
+std::vector<const AnalogBlueprint*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what)
 {
-    std::vector<const AnalogSpec*> out;
+    std::vector<const AnalogBlueprint*> out;
     for (const auto& a : recording.analog) {
         if (a.slot < 0 || a.slot >= slotLimit)
             throw std::invalid_argument(
                 what + ": analog slot " + std::to_string(a.slot) + " outside 0.." + std::to_string(slotLimit - 1));
         out.push_back(&a);
     }
-    std::sort(out.begin(), out.end(), [](const AnalogSpec* x, const AnalogSpec* y) { return x->slot < y->slot; });
+    std::sort(
+        out.begin(), out.end(), [](const AnalogBlueprint* x, const AnalogBlueprint* y) { return x->slot < y->slot; });
     for (std::size_t i = 1; i < out.size(); ++i)
         if (out[i]->slot == out[i - 1]->slot)
             throw std::invalid_argument(what + ": analog slot " + std::to_string(out[i]->slot) + " given twice");
     return out;
 }
 
-std::vector<const LogicUnitSpec*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what)
+std::vector<const LogicUnitBlueprint*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what)
 {
-    std::vector<const LogicUnitSpec*> out;
+    std::vector<const LogicUnitBlueprint*> out;
     for (const auto& u : recording.logicUnits) {
         if (u.unit < 0 || u.unit >= unitLimit)
             throw std::invalid_argument(
                 what + ": logic unit " + std::to_string(u.unit) + " outside 0.." + std::to_string(unitLimit - 1));
         out.push_back(&u);
     }
-    std::sort(out.begin(), out.end(), [](const LogicUnitSpec* x, const LogicUnitSpec* y) { return x->unit < y->unit; });
+    std::sort(out.begin(), out.end(),
+        [](const LogicUnitBlueprint* x, const LogicUnitBlueprint* y) { return x->unit < y->unit; });
     for (std::size_t i = 1; i < out.size(); ++i)
         if (out[i]->unit == out[i - 1]->unit)
             throw std::invalid_argument(what + ": logic unit " + std::to_string(out[i]->unit) + " given twice");

@@ -32,7 +32,7 @@ bool IsPairFunction(const std::string& function);
 // function, 6 data length, 9 version, 15 sub-model (when given), then the
 // recording's mainFields (which may override any of these). Field 1, the
 // record count, is set by HeaderBytes.
-RecordSpec BaseMainRecord(const Recording& recording);
+RecordBlueprint BaseMainRecord(const Recording& recording);
 
 // The standard channel records, in this order:
 // "HC" per analog channel, field 1 = slot + 1 ("3" names position 2);
@@ -41,18 +41,18 @@ RecordSpec BaseMainRecord(const Recording& recording);
 // then the event mark records of families 0-3, 6 and 7 (EventMarkRecords).
 // Each record also carries the blueprint's own fields. Float channel records are
 // family-specific and not part of this list.
-std::vector<RecordSpec> StandardChannelRecords(const Recording& recording);
+std::vector<RecordBlueprint> StandardChannelRecords(const Recording& recording);
 
 // The event mark records of the recording's events: "HE3019" in family 3,
 // "HE-QX3013" in family 8, "HPE" (slots "A"-"Z") in the other families that
 // write text records; 40 marks per record. Throws when the "HPE" slots cannot
 // hold them all.
-std::vector<RecordSpec> EventMarkRecords(const Recording& recording, int family);
+std::vector<RecordBlueprint> EventMarkRecords(const Recording& recording, int family);
 
 // Main record (field 1 = 1 + records.size()), the records, then the
 // recording's extraRecords, as bytes. The extra records count as well.
 std::vector<std::uint8_t> HeaderBytes(
-    RecordSpec main, const std::vector<RecordSpec>& records, const Recording& recording);
+    RecordBlueprint main, const std::vector<RecordBlueprint>& records, const Recording& recording);
 
 // Throws std::invalid_argument unless every array of the recording has
 // dataLength entries (secondary arrays: dataLength under REC/RMS, empty
@@ -73,8 +73,8 @@ namespace kp::synth {
 
 // The recording's analog channels and logic units sorted by slot/unit; throws
 // std::invalid_argument for a slot outside [0, slotLimit) or a repeated one.
-std::vector<const AnalogSpec*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what);
-std::vector<const LogicUnitSpec*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what);
+std::vector<const AnalogBlueprint*> SortedAnalog(const Recording& recording, int slotLimit, const std::string& what);
+std::vector<const LogicUnitBlueprint*> SortedUnits(const Recording& recording, int unitLimit, const std::string& what);
 // Throws unless every nibble of the recording's logic units is 0-15.
 void CheckNibbles(const Recording& recording, const std::string& what);
 

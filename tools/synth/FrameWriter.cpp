@@ -60,7 +60,7 @@ std::vector<std::uint32_t> ClassicLogicWords(const Recording& recording, int hal
     const auto points = static_cast<std::size_t>(std::max<std::int64_t>(recording.dataLength, 0));
     std::vector<std::uint32_t> words(points, 0);
     any = false;
-    for (const LogicUnitSpec& u : recording.logicUnits) {
+    for (const LogicUnitBlueprint& u : recording.logicUnits) {
         if (u.unit / 4 != half)
             continue;
         any = true;

@@ -60,7 +60,7 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
     const auto second = Listed(kShortPoints, 12);
 
     // Layout 1: 8.3 names without the dot; the second block is missing.
-    IndexSpec block16;
+    IndexBlueprint block16;
     block16.tag = "HIS";
     block16.entries = { { 1, Name83Stored("B0000001", "MEM") }, { 2, Name83Stored("B0000002", "MEM") },
         { 3, Name83Stored("B0000003", "MEM") } };
@@ -68,19 +68,19 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
         { "index-block16.SEQ", MakeIndexFile(block16), { { "B0000001.MEM", first }, { "B0000003.MEM", second } } });
 
     // Layout 1 whose table starts two records in.
-    IndexSpec later = block16;
+    IndexBlueprint later = block16;
     later.tableRecord = 2;
     seeds.push_back({ "index-block16-record2.SEQ", MakeIndexFile(later), { { "B0000001.MEM", first } } });
 
     // Layout 2: NUL-terminated names.
-    IndexSpec block132;
+    IndexBlueprint block132;
     block132.layout = IndexLayout::Block132;
     block132.model = "5228";
     block132.entries = { { 1, "WAVE0001.MEM" }, { 2, "WAVE0002.MEM" } };
     seeds.push_back({ "index-block132.MUL", MakeIndexFile(block132), { { "WAVE0001.MEM", first } } });
 
     // Layout 3: UTF-16 names.
-    IndexSpec utf16;
+    IndexBlueprint utf16;
     utf16.layout = IndexLayout::Utf16;
     utf16.model = "QX3122";
     utf16.entries = { { 0, "REC_0001.MEM" }, { 0, "REC_0002.MEM" } };
@@ -88,14 +88,14 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
         { "index-utf16.IDX", MakeIndexFile(utf16), { { "REC_0001.MEM", first }, { "REC_0002.MEM", second } } });
 
     // REC&MEM, realtime and RMS&memory indexes.
-    IndexSpec recMem = block16;
+    IndexBlueprint recMem = block16;
     recMem.tag = "HIRM";
     recMem.function = "R_M";
     seeds.push_back({ "index-recmem.R_M", MakeIndexFile(recMem), { { "B0000001.MEM", first } } });
-    IndexSpec realtime = recMem;
+    IndexBlueprint realtime = recMem;
     realtime.fields[41] = "REAL_IDX";
     seeds.push_back({ "index-realtime.R_M", MakeIndexFile(realtime), { { "B0000001.MEM", first } } });
-    IndexSpec rmsMem = block16;
+    IndexBlueprint rmsMem = block16;
     rmsMem.tag = "HIRMM";
     rmsMem.model = "5066";
     rmsMem.function = "RMS";
@@ -103,16 +103,16 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
 
     // An index that lists itself (the fuzz entries write the opened file as
     // OPENED.DAT), and one whose every file is missing.
-    IndexSpec self = block16;
+    IndexBlueprint self = block16;
     self.entries = { { 1, Name83Stored("OPENED", "DAT") }, { 2, Name83Stored("B0000001", "MEM") } };
     seeds.push_back({ "index-self.SEQ", MakeIndexFile(self), { { "B0000001.MEM", first } } });
     seeds.push_back({ "index-missing.SEQ", MakeIndexFile(block16), {} });
 
     // The chunked family's index: file-reference chunks with UTF-16 names.
     const auto chunked = WriteRecording(FamilySampleRecording(5, "MEM", kShortPoints, 13));
-    seeds.push_back(
-        { "index-chunked.SEQ", WriteChunkedFile(ChunkedIndexSpec("5595", { "C0000001.MEM", "C0000002.MEM" })).bytes,
-            { { "C0000001.MEM", chunked } } });
+    seeds.push_back({ "index-chunked.SEQ",
+        WriteChunkedFile(ChunkedIndexBlueprint("5595", { "C0000001.MEM", "C0000002.MEM" })).bytes,
+        { { "C0000001.MEM", chunked } } });
 }
 
 // Chunked recordings beyond the plain sample: channels in the second data set
@@ -128,7 +128,7 @@ void AddChunkedSeeds(std::vector<SeedFile>& seeds)
     Recording runs = FamilySampleRecording(5, "REC", kShortPoints, 15);
     runs.analog.clear();
     for (int slot = 8; slot < 16; ++slot) {
-        AnalogSpec a;
+        AnalogBlueprint a;
         a.slot = slot;
         a.primary.assign(static_cast<std::size_t>(kShortPoints), static_cast<std::uint16_t>(slot * 1000));
         a.secondary.assign(static_cast<std::size_t>(kShortPoints), static_cast<std::uint16_t>(slot));

@@ -63,9 +63,9 @@ std::string Name83Stored(const std::string& base, const std::string& extension)
     return stored + std::string(12 - stored.size(), ' ');
 }
 
-std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& blueprint)
+std::vector<std::uint8_t> MakeIndexFile(const IndexBlueprint& blueprint)
 {
-    RecordSpec head { blueprint.tag, blueprint.fields, {} };
+    RecordBlueprint head { blueprint.tag, blueprint.fields, {} };
     head.fields[2] = blueprint.model;
     head.fields[4] = blueprint.function;
     if (!blueprint.subModel.empty())
@@ -96,7 +96,7 @@ std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& blueprint)
     AppendRecord(out, MakeRecord(head));
     out.resize(start + entrySize * blueprint.entries.size(), 0);
     for (std::size_t i = 0; i < blueprint.entries.size(); ++i) {
-        const IndexEntrySpec& e = blueprint.entries[i];
+        const IndexEntryBlueprint& e = blueprint.entries[i];
         const std::size_t at = start + i * entrySize;
         switch (blueprint.layout) {
         case IndexLayout::Block16: {
@@ -128,7 +128,7 @@ std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& blueprint)
     return out;
 }
 
-void WriteIndexFile(const std::filesystem::path& path, const IndexSpec& blueprint)
+void WriteIndexFile(const std::filesystem::path& path, const IndexBlueprint& blueprint)
 {
     const std::vector<std::uint8_t> bytes = MakeIndexFile(blueprint);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -15,7 +15,7 @@ enum class IndexLayout {
     Utf16, // 240-byte entries: big-endian UTF-16 name, from byte 512
 };
 
-struct IndexEntrySpec {
+struct IndexEntryBlueprint {
     std::uint32_t blockNumber = 0; // not written in the UTF-16 layout
     // Block16: the name as it is stored, up to 12 characters without the dot
     // (a shorter text is padded with blanks; "WAVE0001MEM" is WAVE0001.MEM).
@@ -23,7 +23,7 @@ struct IndexEntrySpec {
     std::string name;
 };
 
-struct IndexSpec {
+struct IndexBlueprint {
     IndexLayout layout = IndexLayout::Block16;
     std::string tag = "HIS";
     std::string model = "4170";
@@ -35,17 +35,17 @@ struct IndexSpec {
     // UTF-16 table always starts at byte 512.
     int tableRecord = 1;
     std::map<int, std::string> fields; // further first-record fields
-    std::vector<IndexEntrySpec> entries;
+    std::vector<IndexEntryBlueprint> entries;
 };
 
 // The file image. Throws std::invalid_argument for names that do not fit
 // their layout or a table record inside the first record.
-std::vector<std::uint8_t> MakeIndexFile(const IndexSpec& blueprint);
+std::vector<std::uint8_t> MakeIndexFile(const IndexBlueprint& blueprint);
 
 // Stores a layout-1 name: 8 characters, then the extension, blank-padded to 12.
 std::string Name83Stored(const std::string& base, const std::string& extension);
 
 // Writes MakeIndexFile(blueprint) to path; throws std::runtime_error when it cannot.
-void WriteIndexFile(const std::filesystem::path& path, const IndexSpec& blueprint);
+void WriteIndexFile(const std::filesystem::path& path, const IndexBlueprint& blueprint);
 
 } // namespace kp::synth

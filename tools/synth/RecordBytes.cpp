@@ -16,7 +16,7 @@ void PutText(RecordBytes& r, std::size_t offset, const std::string& text, std::s
 
 } // namespace
 
-RecordBytes MakeRecord(const RecordSpec& blueprint)
+RecordBytes MakeRecord(const RecordBlueprint& blueprint)
 {
     RecordBytes r {};
     PutText(r, 0, blueprint.tag, 12);

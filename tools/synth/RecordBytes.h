@@ -14,7 +14,7 @@ using RecordBytes = std::array<std::uint8_t, 512>;
 
 // Throws std::invalid_argument for a field number outside 0..41, a text
 // longer than 12 characters or bytes that do not fit the record.
-RecordBytes MakeRecord(const RecordSpec& blueprint);
+RecordBytes MakeRecord(const RecordBlueprint& blueprint);
 
 // Appends a record to a growing file image.
 void AppendRecord(std::vector<std::uint8_t>& out, const RecordBytes& record);

@@ -13,7 +13,7 @@ namespace kp::synth {
 
 // A header record given as text fields (field n at byte 12n) plus raw bytes
 // for binary records. Fields longer than 12 characters are refused.
-struct RecordSpec {
+struct RecordBlueprint {
     std::string tag;
     std::map<int, std::string> fields;
     // (byte offset, bytes) written after the fields; for binary records.
@@ -36,7 +36,7 @@ struct BinaryScaling {
 };
 
 // One analog channel position (0-based slot of the channel tables).
-struct AnalogSpec {
+struct AnalogBlueprint {
     int slot = 0;
     std::map<int, std::string> fields; // "HC" record fields beyond the designation
     std::map<int, std::string> fields02; // "HC02" record fields (families 8, 9); empty: none
@@ -45,7 +45,7 @@ struct AnalogSpec {
 };
 
 // A logic position holding 32-bit logic-unit values (LogicTable slots).
-struct LogicWordSpec {
+struct LogicWordBlueprint {
     int slot = 0;
     std::map<int, std::string> fields;
     std::vector<std::uint32_t> primary;
@@ -54,21 +54,21 @@ struct LogicWordSpec {
 
 // A classic 4-probe logic unit: one nibble (0-15) per point, primary and
 // secondary (the OR/AND pair of envelope recordings).
-struct LogicUnitSpec {
+struct LogicUnitBlueprint {
     int unit = 0;
     std::map<int, std::string> fields; // "HL" record fields
     std::vector<std::uint8_t> primary;
     std::vector<std::uint8_t> secondary;
 };
 
-struct FloatSpec {
+struct FloatBlueprint {
     int slot = 0;
     std::map<int, std::string> fields;
     std::vector<float> primary;
     std::vector<float> secondary;
 };
 
-struct PulseSpec {
+struct PulseBlueprint {
     int slot = 0;
     std::map<int, std::string> fields;
     std::vector<std::uint16_t> primary;
@@ -77,7 +77,7 @@ struct PulseSpec {
 // ------------------------------------------------- families 6-9 (frames)
 // Family 8 GPS quantities that share one 32-bit value (slots 246-248 and
 // 249-252): each slot reads (value AND mask) >> shift.
-struct GpsSplitSpec {
+struct GpsSplitBlueprint {
     std::uint32_t mask = 0xFFFFFFFFu;
     int shift = 0;
 };
@@ -90,12 +90,12 @@ struct Recording {
     std::int64_t dataLength = 0;
     std::map<int, std::string> mainFields; // further main-record fields
 
-    std::vector<AnalogSpec> analog;
-    std::vector<LogicWordSpec> logicWords;
-    std::vector<LogicUnitSpec> logicUnits;
-    std::vector<FloatSpec> floats;
-    std::vector<PulseSpec> pulses;
-    std::vector<RecordSpec> extraRecords; // written after the standard records
+    std::vector<AnalogBlueprint> analog;
+    std::vector<LogicWordBlueprint> logicWords;
+    std::vector<LogicUnitBlueprint> logicUnits;
+    std::vector<FloatBlueprint> floats;
+    std::vector<PulseBlueprint> pulses;
+    std::vector<RecordBlueprint> extraRecords; // written after the standard records
     // Binary scaling by analog slot; families 4, 7 and 8 only, others refuse
     // it. In family 7 a unit's block holds all eight channels, so either every
     // saved channel of the unit gives one or none does.
@@ -110,7 +110,7 @@ struct Recording {
     // --------------------------------------------- families 6-9 (frames)
     // Family 8: mask and shift per split GPS slot (246-252), written to "HQ";
     // a slot not listed keeps the whole value.
-    std::map<int, GpsSplitSpec> gpsSplits;
+    std::map<int, GpsSplitBlueprint> gpsSplits;
     // Families 8 and 9: unused bytes at the end of every frame.
     int frameSlack = 0;
 };

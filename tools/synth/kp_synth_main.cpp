@@ -77,7 +77,7 @@ int main(int argc, char** argv)
             return 0;
         }
         if (command == "index" && argc >= 4) {
-            kp::synth::IndexSpec index;
+            kp::synth::IndexBlueprint index;
             for (int i = 3; i < argc; ++i) {
                 const std::filesystem::path name = argv[i];
                 const std::string extension = name.extension().string();
