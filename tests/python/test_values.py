@@ -3,7 +3,7 @@ import numpy as np
 import pytest
 
 import kp
-from conftest import FAMILIES, family_id
+from conftest import FAMILIES, family_id, synth
 
 
 def expected_columns(rec):
@@ -71,6 +71,17 @@ def test_ranges_select_the_same_points_as_slices(write_family):
         np.testing.assert_array_equal(kept, whole[100:200])
     unit = next(c for c in rec.channels if c.kind == "logic")
     np.testing.assert_array_equal(rec.logic(unit.probes[1]), rec.logic(unit.name, 2))
+
+
+def test_long_reads_written_in_parts_equal_the_scaling_of_the_codes(tmp_path):
+    path = tmp_path / "LONG.MEM"
+    synth("waves", 1, 5_000_003, path)
+    rec = kp.open(path)
+    ch = rec.channels[0]
+    whole = rec.values(ch.name)
+    np.testing.assert_array_equal(whole, rec.codes(ch.name).astype(np.float64) * ch.scale + ch.offset)
+    for start, stop, step in [(1, None, 1), (3, 4_999_999, 2), (0, None, 3)]:
+        np.testing.assert_array_equal(rec.values(ch.name, start, stop, step), whole[start:stop:step])
 
 
 def test_codes_are_a_read_only_view_that_keeps_the_recording(write_family):
