@@ -47,8 +47,8 @@ public:
         texts.interval = head_.GetTimePerDivText();
         texts.trigDate = TriggerDateText(head_);
         texts.trigTime = TriggerTimeText(head_);
-        texts.intervalLabel
-            = family_ == 3 || (head_.GetModelId() == kModelId4267 && head_.GetFunctionMode() == kFunctionRms);
+        texts.intervalLabel = family_ == HeaderFamily::Family3
+            || (head_.GetModelId() == kModelId4267 && head_.GetFunctionMode() == kFunctionRms);
         texts.secondsPerPoint = time.interval;
 
         texts_ = &texts;
@@ -73,7 +73,7 @@ private:
             texts_->columns.push_back({ shown, "", unit, true });
             return;
         }
-        const bool upper = family_ == 5;
+        const bool upper = family_ == HeaderFamily::Family5;
         layout_->columns.push_back({ source, slot, false, 0, digits, value });
         layout_->columns.push_back({ source, slot, true, 0, digits, value });
         texts_->columns.push_back({ shown, upper ? "(MAX)" : "(Max)", unit, true });
@@ -135,7 +135,7 @@ private:
     {
         // Pulse counts print like the family's channels: 7 significant
         // decimals in family 8, 5 elsewhere.
-        const int digits = family_ == 8 ? 7 : 5;
+        const int digits = family_ == HeaderFamily::Family8 ? 7 : 5;
         for (int p = 0; p < std::min(samples_.pulseCount, kPulseSlots); ++p) {
             if (!samples_.pulseSaved[static_cast<std::size_t>(p)])
                 continue;
@@ -201,7 +201,7 @@ private:
     const CWaveHeadInfo& head_;
     const SampleLayout& samples_;
     const ExportChoices& choices_;
-    int family_;
+    HeaderFamily family_;
     ExportHeaderTexts* texts_ = nullptr;
     ExportLayout* layout_ = nullptr;
 };
@@ -220,28 +220,28 @@ ExportChoices ChoicesOf(const ConversionRequest& request)
     return c;
 }
 
-int TimePrecision(int family, int modelId)
+int TimePrecision(HeaderFamily family, int modelId)
 {
     switch (family) {
-    case 0:
+    case HeaderFamily::Family0:
         return 6;
-    case 1:
+    case HeaderFamily::Family1:
         return modelId == 3 ? 8 : 7;
-    case 2:
+    case HeaderFamily::Family2:
         return 9;
-    case 3:
+    case HeaderFamily::Family3:
         return 9;
-    case 4:
+    case HeaderFamily::Family4:
         return 6;
-    case 5:
+    case HeaderFamily::Family5:
         return 9;
-    case 6:
+    case HeaderFamily::Family6:
         return 10;
-    case 7:
+    case HeaderFamily::Family7:
         return 11;
-    case 8:
+    case HeaderFamily::Family8:
         return 10;
-    case 9:
+    case HeaderFamily::Family9:
         return 10;
     default:
         return 7;

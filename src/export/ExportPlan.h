@@ -7,6 +7,7 @@
 #include "export/ExportHeaderSection.h"
 #include "export/ExportLayout.h"
 #include "export/ExportOptions.h"
+#include "wavefile/HeaderFamily.h"
 
 namespace kp {
 
@@ -37,7 +38,7 @@ struct ExportPlan {
 };
 
 // Decimals of the seconds and elapsed-time cells by header family.
-int TimePrecision(int family, int modelId);
+int TimePrecision(HeaderFamily family, int modelId);
 
 // Columns, in header order: the analog positions in slot order (16-bit
 // channels and 32-bit value channels), the pulse channels, the float

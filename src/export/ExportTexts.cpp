@@ -16,22 +16,23 @@ std::string Field(const HeaderRecord* record, int field)
 
 bool HasMainRecord(const CWaveHeadInfo& head)
 {
-    return head.GetHeaderFamily() != 4;
+    return head.GetHeaderFamily() != HeaderFamily::Family4;
 }
 
 // Families 4, 7 and 8 keep ratio and offset as binary numbers (or hex
 // doubles) rather than as texts.
 bool StoresScalingText(const CWaveHeadInfo& head)
 {
-    const int family = head.GetHeaderFamily();
-    return family != 4 && family != 7 && family != 8;
+    const HeaderFamily family = head.GetHeaderFamily();
+    return family != HeaderFamily::Family4 && family != HeaderFamily::Family7 && family != HeaderFamily::Family8;
 }
 
 // Every digit the file holds, with the locale's separator like every other
 // number of the file; family 4 keeps single-precision floats.
 std::string PrintedNumber(const CWaveHeadInfo& head, double value)
 {
-    return head.GetHeaderFamily() == 4 ? FormatShortest(static_cast<float>(value)) : FormatShortest(value);
+    return head.GetHeaderFamily() == HeaderFamily::Family4 ? FormatShortest(static_cast<float>(value))
+                                                           : FormatShortest(value);
 }
 
 } // namespace
@@ -89,7 +90,7 @@ std::string FloatUnitText(const CWaveHeadInfo& head, int z)
 
 std::string ScalingRatioText(const CWaveHeadInfo& head, int ch)
 {
-    const int field = head.GetHeaderFamily() == 0 ? 39 : exporttext::kRatioField;
+    const int field = head.GetHeaderFamily() == HeaderFamily::Family0 ? 39 : exporttext::kRatioField;
     const std::string stored
         = head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
     return stored.empty() ? PrintedNumber(head, head.GetScalingRatio(ch)) : stored;
@@ -97,7 +98,7 @@ std::string ScalingRatioText(const CWaveHeadInfo& head, int ch)
 
 std::string ScalingOffsetText(const CWaveHeadInfo& head, int ch)
 {
-    const int field = head.GetHeaderFamily() == 0 ? 40 : exporttext::kOffsetField;
+    const int field = head.GetHeaderFamily() == HeaderFamily::Family0 ? 40 : exporttext::kOffsetField;
     const std::string stored
         = head.IsScalingOn(ch) && StoresScalingText(head) ? Field(head.ChannelHeader(ch), field) : std::string();
     return stored.empty() ? PrintedNumber(head, head.GetScalingOffset(ch)) : stored;

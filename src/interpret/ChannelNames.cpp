@@ -67,18 +67,18 @@ std::string CWaveHeadInfo::GetChannelName(int ch, int style) const
 {
     if (ch < 0)
         return {};
-    const int family = GetHeaderFamily();
-    if (family == 2 && GetFunctionMode() == kFunctionPow && ch < 16)
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family2 && GetFunctionMode() == kFunctionPow && ch < 16)
         return std::string(kPowerNames[static_cast<std::size_t>(ch)]);
 
     switch (family) {
-    case 5: {
+    case HeaderFamily::Family5: {
         const std::string marker = WithMarker(style) ? GetChannelMarker(ch) : std::string();
         if (ch > 255)
             return "Z" + std::to_string(ch - 255) + marker;
         return UnitChannel(WithPrefix(style) ? "CH" : "", ch / 16 + 1, ch % 16 + 1) + marker;
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (ch >= 240 && ch <= 252)
             return std::string(kGpsNames[static_cast<std::size_t>(ch - 240)]);
         if (ch >= 253 && ch <= 255)
@@ -86,7 +86,7 @@ std::string CWaveHeadInfo::GetChannelName(int ch, int style) const
         if (ch >= 256 && ch <= 263)
             return UnitChannel("W", (ch - 256) / 2 + 1, ch % 2 + 1);
         return UnitChannel(WithPrefix(style) ? "CH" : "", ch / 15 + 1, ch % 15 + 1);
-    case 9:
+    case HeaderFamily::Family9:
         return UnitChannel(WithPrefix(style) ? "CH" : "", ch / 8 + 1, ch % 8 + 1);
     default:
         return (WithPrefix(style) ? "CH" : "") + std::to_string(ch + 1);
@@ -95,7 +95,7 @@ std::string CWaveHeadInfo::GetChannelName(int ch, int style) const
 
 std::string CWaveHeadInfo::GetFloatChannelName(int z) const
 {
-    if (GetHeaderFamily() == 9) {
+    if (GetHeaderFamily() == HeaderFamily::Family9) {
         if (z < 16)
             return "W" + std::to_string(z + 1);
         if (z < 32)
@@ -117,14 +117,14 @@ std::string CWaveHeadInfo::GetChannelNameWithUnit(int ch) const
 
 std::string CWaveHeadInfo::GetChannelMarker(int ch) const
 {
-    const bool flagged
-        = GetHeaderFamily() == 5 && ch >= 0 && ch < kChannelHeaderSlots && channelMarker_[static_cast<std::size_t>(ch)];
+    const bool flagged = GetHeaderFamily() == HeaderFamily::Family5 && ch >= 0 && ch < kChannelHeaderSlots
+        && channelMarker_[static_cast<std::size_t>(ch)];
     return flagged ? "*" : "";
 }
 
 std::string CWaveHeadInfo::GetLogicUnitMarker(int unit) const
 {
-    const bool flagged = GetHeaderFamily() == 5 && unit >= 0 && unit < kLogicHeaderSlots
+    const bool flagged = GetHeaderFamily() == HeaderFamily::Family5 && unit >= 0 && unit < kLogicHeaderSlots
         && logicUnitMarker_[static_cast<std::size_t>(unit)];
     return flagged ? "*" : "";
 }

@@ -14,7 +14,7 @@ namespace kp {
 std::vector<std::string> ReadEventComments(const CWaveHeadInfo& head)
 {
     std::vector<std::string> comments;
-    if (head.GetHeaderFamily() != 5)
+    if (head.GetHeaderFamily() != HeaderFamily::Family5)
         return comments;
     const auto info = head.Retrieve5595ChunkInfo(chunk::kEventInfoTag, 0, 0);
     if (!info)

@@ -47,13 +47,13 @@ EventMarkList ReadEventMarks(const CWaveHeadInfo& head)
 {
     EventMarkList list;
     switch (head.GetHeaderFamily()) {
-    case 4:
-    case 9:
+    case HeaderFamily::Family4:
+    case HeaderFamily::Family9:
         break;
-    case 5:
+    case HeaderFamily::Family5:
         AppendChunk(list, head);
         break;
-    case 8:
+    case HeaderFamily::Family8:
         for (const HeaderRecord* record : head.RecordsTagged("HE-QX3013"))
             AppendTextRecord(list, record);
         break;

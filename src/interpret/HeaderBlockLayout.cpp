@@ -26,11 +26,11 @@ int UnitOfTag(const HeaderRecord& record, std::size_t prefixLength)
 
 std::span<const std::uint8_t> UnitBlock(const CWaveHeadInfo& head, int unit)
 {
-    const int family = head.GetHeaderFamily();
+    const HeaderFamily family = head.GetHeaderFamily();
     const char* tag = nullptr;
-    if (family == 1 || family == 2 || family == 7)
+    if (family == HeaderFamily::Family1 || family == HeaderFamily::Family2 || family == HeaderFamily::Family7)
         tag = "HPF";
-    else if (family == 6)
+    else if (family == HeaderFamily::Family6)
         tag = "HPD5228";
     if (!tag || unit < 0)
         return {};
@@ -48,7 +48,7 @@ bool UnitFlagged(const CWaveHeadInfo& head, int unit)
 
 std::span<const std::uint8_t> Family4ChannelBlock(const CWaveHeadInfo& head, int ch)
 {
-    if (head.GetHeaderFamily() != 4 || ch < 0 || ch >= family4::kChannelBlockCount)
+    if (head.GetHeaderFamily() != HeaderFamily::Family4 || ch < 0 || ch >= family4::kChannelBlockCount)
         return {};
     const auto old = head.OldHeader();
     const std::size_t at = family4::kChannelBlocks + static_cast<std::size_t>(ch) * family4::kChannelBlockSize;

@@ -38,7 +38,7 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
     const int unitIndex = l / 4;
     const int probe = l % 4 + 1;
     switch (GetHeaderFamily()) {
-    case 3: {
+    case HeaderFamily::Family3: {
         // The logger's first sixteen probes are its logic inputs, the rest
         // its alarm outputs.
         const bool input = l < 16;
@@ -47,7 +47,7 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
             return prefix;
         return prefix + std::to_string(input ? l + 1 : l % 16 + 1);
     }
-    case 5: {
+    case HeaderFamily::Family5: {
         const std::string unit = Letter(unitIndex);
         const std::string marker = GetLogicUnitMarker(unitIndex);
         switch (style) {
@@ -65,7 +65,7 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
             return "L" + unit + std::to_string(probe);
         }
     }
-    case 6: {
+    case HeaderFamily::Family6: {
         // A unit of a logic-unit group carries the group's number.
         const HeaderRecord* record = LogicHeader(unitIndex);
         const long long k = record ? fields::Integer(record, 28).value_or(0) : 0;
@@ -76,7 +76,7 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
             return unit;
         return (style == 1 ? "" : "L") + unit + std::to_string(probe);
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (l <= 15) {
             const std::string unit = Letter(unitIndex);
             switch (style) {
@@ -101,7 +101,7 @@ std::string CWaveHeadInfo::GetLogicChannelName(int l, int style) const
                 return "L" + group + "-" + std::to_string(l % 16 + 1);
             }
         }
-    case 9: {
+    case HeaderFamily::Family9: {
         const std::string unit = std::to_string(l / 16 + 1) + Letter(unitIndex % 4);
         if (style == 2 || style == 3)
             return unit;

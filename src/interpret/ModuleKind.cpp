@@ -77,14 +77,14 @@ ModuleKind ModuleTableIndex(std::string_view module)
 
 ModuleKind CWaveHeadInfo::GetModuleKind(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 0 || family == 4)
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family0 || family == HeaderFamily::Family4)
         return ModuleKind::Unknown;
     const HeaderRecord* record = ChannelHeader(ch);
     if (!record)
         return ModuleKind::Unknown;
     const std::string module = FieldText(*record, 2);
-    if (family == 3) {
+    if (family == HeaderFamily::Family3) {
         for (std::size_t i = 0; i < kLoggerInputs.size(); ++i)
             if (module == kLoggerInputs[i])
                 return static_cast<ModuleKind>(static_cast<int>(ModuleKind::LoggerVoltage) + static_cast<int>(i));

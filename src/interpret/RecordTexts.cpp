@@ -35,21 +35,21 @@ std::string CWaveHeadInfo::GetFunctionText() const
     const std::string function = FieldText(main_, 4);
     auto withMode = [&] { return function + " (" + FieldText(main_, 15) + ")"; };
     switch (headerFamily_) {
-    case 0:
+    case HeaderFamily::Family0:
         return function;
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 9:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family5:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family9:
         return GetFunctionMode() == kFunctionRms ? withMode() : function;
-    case 7:
+    case HeaderFamily::Family7:
         return function == "REALTIME" ? withMode() : function;
-    case 8:
+    case HeaderFamily::Family8:
         if (const HeaderRecord* hardware = WaveHeader1(); hardware && FieldText(*hardware, 11) == "REALTIME")
             return "REALTIME";
         return function;
-    case 4:
+    case HeaderFamily::Family4:
         return OldText(OldHeader(), modelplaces::kOldFunction, 3);
     default:
         return "-";
@@ -67,31 +67,31 @@ std::string CWaveHeadInfo::GetShotText() const
         const std::string shot = FieldText(main_, 5);
         if (shot == "---")
             return WithCount(std::string(KpString(IDS_A_TO_B)), points);
-        if (headerFamily_ == 9 && shot == "CONT")
+        if (headerFamily_ == HeaderFamily::Family9 && shot == "CONT")
             return WithCount(shot, points);
         if (shot.empty())
             return std::to_string(points);
         return shot;
     };
     switch (headerFamily_) {
-    case 0: {
+    case HeaderFamily::Family0: {
         const std::string shot = FieldText(main_, 5);
         return FieldInt(main_, 5) != 0 ? shot + " DIV" : shot;
     }
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 7:
-    case 9:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family5:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family7:
+    case HeaderFamily::Family9:
         return stored();
-    case 8:
+    case HeaderFamily::Family8:
         if (const HeaderRecord* hardware = WaveHeader1(); hardware && FieldText(*hardware, 11) == "REALTIME")
             return recordingTime();
         return stored();
-    case 3:
+    case HeaderFamily::Family3:
         return recordingTime();
-    case 4:
+    case HeaderFamily::Family4:
         return WithCount(OldText(OldHeader(), modelplaces::kOldShot, modelplaces::kOldShotLength), points);
     default:
         return {};

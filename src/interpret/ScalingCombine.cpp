@@ -6,9 +6,10 @@ namespace kp {
 
 ChannelScale CWaveHeadInfo::GetChannelScale(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     ChannelScale s;
-    s.unsignedCodes = family == 5 || family == 6 || family == 8 || family == 9;
+    s.unsignedCodes = family == HeaderFamily::Family5 || family == HeaderFamily::Family6
+        || family == HeaderFamily::Family8 || family == HeaderFamily::Family9;
     const double ratio = GetScalingRatio(ch);
     const double scalingOffset = GetScalingOffset(ch);
 
@@ -20,7 +21,7 @@ ChannelScale CWaveHeadInfo::GetChannelScale(int ch) const
     } else if (IsCalcChannel(ch)) {
         s.scale = GetCalcValuePerCode(ch) * ratio;
         s.offset = GetCalcOffset(ch) * ratio + scalingOffset;
-    } else if (family == 5 && IsCountMode(ch)) {
+    } else if (family == HeaderFamily::Family5 && IsCountMode(ch)) {
         // Counters report whole counts; the user's scaling applies to those.
         s.rule = ChannelScale::Rule::Count;
         s.countScale = GetValuePerCode(ch);

@@ -21,8 +21,8 @@ int Family2TypeByte(const CWaveHeadInfo& head, int ch)
 
 bool HasHexDoubles(const CWaveHeadInfo& head, int ch)
 {
-    const int family = head.GetHeaderFamily();
-    return (family == 8 || family == 9)
+    const HeaderFamily family = head.GetHeaderFamily();
+    return (family == HeaderFamily::Family8 || family == HeaderFamily::Family9)
         && fields::HexDouble(head.ChannelHeader02(ch), scaling::kHexValuePerCodeField).has_value();
 }
 
@@ -48,28 +48,28 @@ double CWaveHeadInfo::GetVernier(int ch) const
 {
     if (ch < 0)
         return 1.0;
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     const int unit = scaling::UnitOf(ch);
     const std::size_t n = static_cast<std::size_t>(scaling::ChannelInUnit(ch));
     double vernier = 1.0;
     switch (family) {
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 9:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family5:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family9:
         if (IsCalcChannel(ch))
             return 1.0;
-        if (family == 2 && layout::UnitFlagged(*this, unit))
+        if (family == HeaderFamily::Family2 && layout::UnitFlagged(*this, unit))
             vernier = VernierFromDeviation(
                 layout::Int16At(layout::UnitBlock(*this, unit), layout::family2::kVernier + 2 * n));
-        else if (family == 6 && layout::UnitFlagged(*this, unit))
+        else if (family == HeaderFamily::Family6 && layout::UnitFlagged(*this, unit))
             vernier = VernierFromDeviation(
                 layout::Int16At(layout::UnitBlock(*this, unit), layout::family6::kVernier + 2 * n));
         else if (const auto percent = fields::Number(ChannelHeader(ch), 28))
             vernier = *percent * 0.01;
         break;
-    case 8:
+    case HeaderFamily::Family8:
         if (const auto v = fields::Integer(ChannelHeader02(ch), 12))
             vernier = VernierFromDeviation(*v);
         break;
@@ -84,7 +84,7 @@ double CWaveHeadInfo::GetProbeRatio(int ch) const
     if (ch < 0)
         return 1.0;
     switch (GetHeaderFamily()) {
-    case 6: {
+    case HeaderFamily::Family6: {
         const int unit = scaling::UnitOf(ch);
         if (!layout::UnitFlagged(*this, unit))
             return 1.0;
@@ -93,9 +93,9 @@ double CWaveHeadInfo::GetProbeRatio(int ch) const
             layout::family6::kProbe + static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
         return index < kRatios.size() ? kRatios[index] : 1.0;
     }
-    case 8:
+    case HeaderFamily::Family8:
         return ProbeOrOne(fields::Integer(ChannelHeader(ch), 38).value_or(1));
-    case 9: {
+    case HeaderFamily::Family9: {
         const std::string probe = fields::Text(ChannelHeader(ch), 38);
         if (probe.find_first_not_of(' ') == std::string::npos)
             return 1.0;
@@ -112,7 +112,7 @@ int CWaveHeadInfo::GetInvertSign(int ch) const
     if (ch < 0)
         return 1;
     switch (GetHeaderFamily()) {
-    case 6: {
+    case HeaderFamily::Family6: {
         const int unit = scaling::UnitOf(ch);
         if (!layout::UnitFlagged(*this, unit))
             return 1;
@@ -122,9 +122,9 @@ int CWaveHeadInfo::GetInvertSign(int ch) const
             ? -1
             : 1;
     }
-    case 8:
+    case HeaderFamily::Family8:
         return fields::Text(ChannelHeader02(ch), 13) == "ON" ? -1 : 1;
-    case 9:
+    case HeaderFamily::Family9:
         return fields::Text(ChannelHeader(ch), 37) == "ON" ? -1 : 1;
     default:
         return 1;

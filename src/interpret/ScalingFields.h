@@ -35,9 +35,9 @@ inline bool IsGpsSeventhEntrySlot(int ch)
 inline constexpr int kGpsTenthsSlot = kFamily8GpsSplitFirstSlot + 5;
 
 // Channel record field of the stored offset: 35 in families 6-9, else 34.
-inline int OffsetField(int family)
+inline int OffsetField(HeaderFamily family)
 {
-    return family >= 6 ? 35 : 34;
+    return family >= HeaderFamily::Family6 ? 35 : 34;
 }
 
 // Unit of eight channels and the channel within it.

@@ -25,21 +25,21 @@ constexpr std::int64_t kZeroCode32 = 0x80000000LL;
 
 bool CWaveHeadInfo::IsCalcChannel(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 0 || GetModelId() == 3)
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family0 || GetModelId() == 3)
         return false;
     switch (family) {
-    case 1:
-    case 2:
-    case 5:
-    case 6:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family5:
+    case HeaderFamily::Family6:
         return fields::Text(ChannelHeader(ch), 32) == "CAL";
-    case 4: {
+    case HeaderFamily::Family4: {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         return !block.empty() && layout::ByteAt(block, layout::family4::kKind) == 2;
     }
-    case 8:
-    case 9:
+    case HeaderFamily::Family8:
+    case HeaderFamily::Family9:
         return ch > 255;
     default:
         return false;
@@ -48,8 +48,9 @@ bool CWaveHeadInfo::IsCalcChannel(int ch) const
 
 bool CWaveHeadInfo::IsZeroReferenced(int ch) const
 {
-    const int family = GetHeaderFamily();
-    return (family == 8 && ch >= 256 && ch <= 263) || (family == 9 && ch >= 256 && ch <= 271);
+    const HeaderFamily family = GetHeaderFamily();
+    return (family == HeaderFamily::Family8 && ch >= 256 && ch <= 263)
+        || (family == HeaderFamily::Family9 && ch >= 256 && ch <= 271);
 }
 
 bool CWaveHeadInfo::IsCountMode(int ch) const
@@ -60,11 +61,11 @@ bool CWaveHeadInfo::IsCountMode(int ch) const
 bool CWaveHeadInfo::IsWideChannel(int ch) const
 {
     switch (GetHeaderFamily()) {
-    case 6:
+    case HeaderFamily::Family6:
         return GetSampleBits(ch) == 32;
-    case 8:
+    case HeaderFamily::Family8:
         return ch >= 240 && ch <= 263;
-    case 9:
+    case HeaderFamily::Family9:
         return ch >= 256 && ch <= 271;
     default:
         return false;
@@ -74,7 +75,7 @@ bool CWaveHeadInfo::IsWideChannel(int ch) const
 std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
 {
     switch (GetHeaderFamily()) {
-    case 2: {
+    case HeaderFamily::Family2: {
         const ModuleKind kind = GetModuleKind(ch);
         const std::string mode = GetModeText(ch);
         if (kind == ModuleKind::Temperature5572 && mode.starts_with("TMP_"))
@@ -83,20 +84,20 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
             return mode == "POWER CYCLE" ? 768 : 32768;
         return 0;
     }
-    case 5:
+    case HeaderFamily::Family5:
         // The chunked family's zero code comes from its per-channel chunk
         // entry; without one the signed middle of the code range is zero.
         return family5::ZeroCode(*this, ch);
-    case 6:
+    case HeaderFamily::Family6:
         if (IsWideChannel(ch))
             return kZeroCode32;
         if (ch >= 0 && layout::UnitFlagged(*this, scaling::UnitOf(ch)))
             return layout::Int32At(layout::UnitBlock(*this, scaling::UnitOf(ch)),
                 layout::family6::kZeroCode + 4 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
         return -32768;
-    case 7:
+    case HeaderFamily::Family7:
         return 8192;
-    case 8:
+    case HeaderFamily::Family8:
         if (GetModuleKind(ch) == ModuleKind::QX4455)
             return 0;
         if (ch >= 240 && ch <= 242)
@@ -108,7 +109,7 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
         if (ch >= 256 && ch <= 263)
             return kZeroCode32;
         return 32768;
-    case 9: {
+    case HeaderFamily::Family9: {
         if (const auto stored = fields::Integer(ChannelHeader(ch), 12))
             return *stored;
         const ModuleKind kind = GetModuleKind(ch);
@@ -133,18 +134,18 @@ std::int64_t CWaveHeadInfo::GetZeroCode(int ch) const
 int CWaveHeadInfo::GetDisplayDigits(int ch) const
 {
     switch (GetHeaderFamily()) {
-    case 0:
+    case HeaderFamily::Family0:
         return 4;
-    case 2:
-    case 6:
-    case 9:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family9:
         return GetSampleBits(ch) < 13 ? 5 : 7;
-    case 5:
+    case HeaderFamily::Family5:
         // The per-channel chunk entry can ask for 7 digits as well.
         return GetSampleBits(ch) > 12 || family5::WantsMoreDigits(*this, ch) ? 7 : 5;
-    case 7:
+    case HeaderFamily::Family7:
         return 8;
-    case 8:
+    case HeaderFamily::Family8:
         if (ch >= 240 && ch <= 252)
             return kFamily8GpsDigits[static_cast<std::size_t>(ch - 240)];
         return IsWideChannel(ch) ? 9 : 7;
@@ -155,22 +156,22 @@ int CWaveHeadInfo::GetDisplayDigits(int ch) const
 
 double CWaveHeadInfo::GetCalcValuePerCode(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     switch (family) {
-    case 1:
-    case 2:
-    case 6:
-    case 9:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family9:
         return IsCalcChannel(ch) ? fields::Number(ChannelHeader(ch), 33).value_or(1.0) : 1.0;
-    case 4: {
+    case HeaderFamily::Family4: {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         if (block.empty())
             return 1.0;
         return DivideOrInfinite(layout::FloatAt(block, layout::family4::kCalcValue) * 0.05, GetCodesPerDiv(ch));
     }
-    case 5:
+    case HeaderFamily::Family5:
         return IsCalcChannel(ch) ? family5::StoredValuePerCode(*this, ch) : 1.0;
-    case 8:
+    case HeaderFamily::Family8:
         return GetValuePerCode(ch);
     default:
         return 1.0;
@@ -179,20 +180,20 @@ double CWaveHeadInfo::GetCalcValuePerCode(int ch) const
 
 double CWaveHeadInfo::GetCalcOffset(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     switch (family) {
-    case 1:
-    case 2:
-    case 6:
-    case 9:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family9:
         return IsCalcChannel(ch) ? fields::Number(ChannelHeader(ch), scaling::OffsetField(family)).value_or(0.0) : 0.0;
-    case 4: {
+    case HeaderFamily::Family4: {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         return block.empty() ? 0.0 : layout::FloatAt(block, layout::family4::kCalcOffset);
     }
-    case 5:
+    case HeaderFamily::Family5:
         return IsCalcChannel(ch) ? family5::StoredOffset(*this, ch) : 0.0;
-    case 8:
+    case HeaderFamily::Family8:
         return GetOffsetValue(ch);
     default:
         return 0.0;

@@ -20,9 +20,9 @@ constexpr int kPulseResolutionField = 33; // value per count
 constexpr int kPulseOffsetField3 = 34;
 constexpr int kPulseOffsetField8 = 35;
 
-bool UsesPulseScaling(int family)
+bool UsesPulseScaling(HeaderFamily family)
 {
-    return family == 3 || family == 8;
+    return family == HeaderFamily::Family3 || family == HeaderFamily::Family8;
 }
 
 } // namespace
@@ -34,10 +34,10 @@ bool CWaveHeadInfo::IsPulseScalingOn(int p) const
 
 double CWaveHeadInfo::GetPulseScalingRatio(int p) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     if (!UsesPulseScaling(family) || !IsPulseScalingOn(p))
         return 1.0;
-    if (family == 8 && fields::HexDouble(PulseHeader02(p), 14))
+    if (family == HeaderFamily::Family8 && fields::HexDouble(PulseHeader02(p), 14))
         if (const auto hex = fields::HexDouble(PulseHeader02(p), 22))
             return *hex;
     return fields::Number(PulseHeader(p), kPulseRatioField).value_or(1.0);
@@ -45,10 +45,10 @@ double CWaveHeadInfo::GetPulseScalingRatio(int p) const
 
 double CWaveHeadInfo::GetPulseScalingOffset(int p) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     if (!UsesPulseScaling(family) || !IsPulseScalingOn(p))
         return 0.0;
-    if (family == 8 && fields::HexDouble(PulseHeader02(p), 14))
+    if (family == HeaderFamily::Family8 && fields::HexDouble(PulseHeader02(p), 14))
         if (const auto hex = fields::HexDouble(PulseHeader02(p), 24))
             return *hex;
     return fields::Number(PulseHeader(p), kPulseScalingOffsetField).value_or(0.0);
@@ -58,7 +58,7 @@ double CWaveHeadInfo::GetPulseValuePerCount(int p) const
 {
     const HeaderRecord* record = PulseHeader(p);
     switch (GetHeaderFamily()) {
-    case 3: {
+    case HeaderFamily::Family3: {
         if (!record)
             return 1.0;
         if (const auto resolution = fields::Number(record, kPulseResolutionField))
@@ -69,7 +69,7 @@ double CWaveHeadInfo::GetPulseValuePerCount(int p) const
         const double d = kind == ModuleKind::FreqVolt3491 ? 5000.0 : 500.0;
         return fullScale / d * 0.1;
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (const auto hex = fields::HexDouble(PulseHeader02(p), 14))
             return *hex;
         return fields::Number(record, kPulseResolutionField).value_or(1.0);
@@ -81,9 +81,9 @@ double CWaveHeadInfo::GetPulseValuePerCount(int p) const
 double CWaveHeadInfo::GetPulseOffset(int p) const
 {
     switch (GetHeaderFamily()) {
-    case 3:
+    case HeaderFamily::Family3:
         return fields::Number(PulseHeader(p), kPulseOffsetField3).value_or(0.0);
-    case 8:
+    case HeaderFamily::Family8:
         if (fields::HexDouble(PulseHeader02(p), 14))
             if (const auto hex = fields::HexDouble(PulseHeader02(p), 16))
                 return *hex;

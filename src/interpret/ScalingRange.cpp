@@ -56,7 +56,7 @@ double Family8SpecialRange(const CWaveHeadInfo& head, int ch)
 
 std::string CWaveHeadInfo::GetRangeText(int ch) const
 {
-    if (GetHeaderFamily() == 4)
+    if (GetHeaderFamily() == HeaderFamily::Family4)
         return layout::TextAt(
             layout::Family4ChannelBlock(*this, ch), layout::family4::kRange, layout::family4::kRangeLength);
     return fields::Text(ChannelHeader(ch), 4);
@@ -74,16 +74,16 @@ int CWaveHeadInfo::GetSampleBits(int ch) const
 
 double CWaveHeadInfo::GetRangePerDiv(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     const HeaderRecord* record = ChannelHeader(ch);
     switch (family) {
-    case 0:
+    case HeaderFamily::Family0:
         return Family0Range(*this, ch);
-    case 4: {
+    case HeaderFamily::Family4: {
         const std::string range = GetRangeText(ch);
         return range.empty() ? 1.0 : RangeTextValue(range, true);
     }
-    case 9: {
+    case HeaderFamily::Family9: {
         const ModuleKind kind = GetModuleKind(ch);
         const std::string range = fields::Text(record, 4);
         if (kind == ModuleKind::Module3354 && GetModeText(ch) == "POWER")
@@ -94,23 +94,23 @@ double CWaveHeadInfo::GetRangePerDiv(int ch) const
             return 1.0;
         return RangeTextValue(range) * GetProbeRatio(ch);
     }
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 8: {
-        if (family == 8 && ch >= 240 && ch <= 263)
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family3:
+    case HeaderFamily::Family5:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family7:
+    case HeaderFamily::Family8: {
+        if (family == HeaderFamily::Family8 && ch >= 240 && ch <= 263)
             return Family8SpecialRange(*this, ch);
         if (!record)
             return 1.0;
         const std::string range = FieldText(*record, 4);
-        if (family == 3 && range == "1-5V")
+        if (family == HeaderFamily::Family3 && range == "1-5V")
             return 10.0;
         if (GetModuleKind(ch) == ModuleKind::Module3354 && GetModeText(ch) == "POWER")
             return 1.0;
-        if (family == 2 && IsFamily2PowerPosition(*this, ch))
+        if (family == HeaderFamily::Family2 && IsFamily2PowerPosition(*this, ch))
             return fields::Number(record, 33).value_or(1.0)
                 * static_cast<double>(fields::Integer(record, 41).value_or(1));
         if (range.empty())
@@ -124,13 +124,13 @@ double CWaveHeadInfo::GetRangePerDiv(int ch) const
 
 int CWaveHeadInfo::GetCodesPerDiv(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     switch (family) {
-    case 0:
+    case HeaderFamily::Family0:
         return fields::ClampToInt(fields::Integer(&MainRecord(), 12).value_or(1));
-    case 1:
+    case HeaderFamily::Family1:
         return fields::ClampToInt(fields::Integer(&MainRecord(), 14).value_or(1));
-    case 4: {
+    case HeaderFamily::Family4: {
         const auto old = OldHeader();
         const std::string text
             = layout::TextAt(old, layout::family4::kCodesPerDiv, layout::family4::kCodesPerDivLength);
@@ -138,16 +138,16 @@ int CWaveHeadInfo::GetCodesPerDiv(int ch) const
             return 1;
         return fields::ClampToInt(ParseIntPrefix(text));
     }
-    case 7:
+    case HeaderFamily::Family7:
         return fields::ClampToInt(fields::Integer(ChannelHeader(ch), 41).value_or(1));
-    case 2:
-    case 6:
-    case 8:
-    case 9:
-        if (family == 8 && ((ch >= 240 && ch <= 255) || GetModuleKind(ch) == ModuleKind::QX4455))
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family8:
+    case HeaderFamily::Family9:
+        if (family == HeaderFamily::Family8 && ((ch >= 240 && ch <= 255) || GetModuleKind(ch) == ModuleKind::QX4455))
             return 1;
         return fields::ClampToInt(fields::Integer(ChannelHeader(ch), 41).value_or(1));
-    case 3:
+    case HeaderFamily::Family3:
         switch (GetModuleKind(ch)) {
         case ModuleKind::LoggerVoltage:
         case ModuleKind::LoggerStrain:
@@ -169,8 +169,8 @@ int CWaveHeadInfo::GetCodesPerDiv(int ch) const
 
 int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 2) {
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family2) {
         const ModuleKind kind = GetModuleKind(ch);
         const std::string mode = GetModeText(ch);
         if (kind == ModuleKind::Current3070 && mode == "5842")
@@ -181,7 +181,7 @@ int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
             return mode == "COUNT" ? 2000 : 3200;
         return 1600;
     }
-    if (family == 9) {
+    if (family == HeaderFamily::Family9) {
         if (const auto stored = fields::Integer(ChannelHeader(ch), 41))
             return fields::ClampToInt(*stored);
         switch (GetModuleKind(ch)) {
@@ -213,7 +213,7 @@ int CWaveHeadInfo::GetDisplayCodesPerDiv(int ch) const
     }
     // Family 5 takes this from its chunk records; without one it draws with
     // the codes per division like the others.
-    if (family == 5)
+    if (family == HeaderFamily::Family5)
         return family5::DisplayCodesPerDiv(*this, ch).value_or(GetCodesPerDiv(ch));
     return GetCodesPerDiv(ch);
 }

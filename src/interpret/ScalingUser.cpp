@@ -15,17 +15,17 @@ struct ScalingFieldNumbers {
     int onOff, ratio, offset;
 };
 
-ScalingFieldNumbers ScalingFieldsOf(int family)
+ScalingFieldNumbers ScalingFieldsOf(HeaderFamily family)
 {
-    return family == 0 ? ScalingFieldNumbers { 38, 39, 40 } : ScalingFieldNumbers { 21, 23, 24 };
+    return family == HeaderFamily::Family0 ? ScalingFieldNumbers { 38, 39, 40 } : ScalingFieldNumbers { 21, 23, 24 };
 }
 
 } // namespace
 
 std::string CWaveHeadInfo::GetScalingText(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 4) {
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         if (block.empty() || IsCalcChannel(ch))
             return "-";
@@ -40,7 +40,7 @@ std::string CWaveHeadInfo::GetScalingText(int ch) const
             return "-";
         }
     }
-    if (family != 8 && IsCalcChannel(ch))
+    if (family != HeaderFamily::Family8 && IsCalcChannel(ch))
         return "-";
     const std::string text = fields::Text(ChannelHeader(ch), ScalingFieldsOf(family).onOff);
     return text.empty() ? "-" : text;
@@ -48,7 +48,7 @@ std::string CWaveHeadInfo::GetScalingText(int ch) const
 
 bool CWaveHeadInfo::IsScalingOn(int ch) const
 {
-    if (GetHeaderFamily() == 4) {
+    if (GetHeaderFamily() == HeaderFamily::Family4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         return !block.empty() && !IsCalcChannel(ch) && layout::ByteAt(block, layout::family4::kScaling) != 0;
     }
@@ -59,18 +59,18 @@ double CWaveHeadInfo::GetScalingRatio(int ch) const
 {
     if (!IsScalingOn(ch))
         return 1.0;
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     switch (family) {
-    case 4:
+    case HeaderFamily::Family4:
         return layout::FloatAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kScalingRatio);
-    case 7: {
+    case HeaderFamily::Family7: {
         const auto block = layout::UnitBlock(*this, scaling::UnitOf(ch));
         if (block.empty())
             return 1.0;
         return layout::DoubleAt(
             block, layout::family7::kScalingRatio + 8 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (scaling::HasHexDoubles(*this, ch))
             if (const auto hex = fields::HexDouble(ChannelHeader02(ch), 22))
                 return *hex;
@@ -84,18 +84,18 @@ double CWaveHeadInfo::GetScalingOffset(int ch) const
 {
     if (!IsScalingOn(ch))
         return 0.0;
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     switch (family) {
-    case 4:
+    case HeaderFamily::Family4:
         return layout::FloatAt(layout::Family4ChannelBlock(*this, ch), layout::family4::kScalingOffset);
-    case 7: {
+    case HeaderFamily::Family7: {
         const auto block = layout::UnitBlock(*this, scaling::UnitOf(ch));
         if (block.empty())
             return 0.0;
         return layout::DoubleAt(
             block, layout::family7::kScalingOffset + 8 * static_cast<std::size_t>(scaling::ChannelInUnit(ch)));
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (scaling::HasHexDoubles(*this, ch))
             if (const auto hex = fields::HexDouble(ChannelHeader02(ch), 24))
                 return *hex;

@@ -54,7 +54,7 @@ double CurrentFactor(std::span<const std::uint8_t> block, std::size_t n)
 
 double CWaveHeadInfo::GetValuePerCode(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     const HeaderRecord* record = ChannelHeader(ch);
     const auto stored = fields::Number(record, scaling::kValuePerCodeField);
     auto rangePerCode = [&] { return DivideOrInfinite(GetRangePerDiv(ch), GetCodesPerDiv(ch)); };
@@ -62,10 +62,10 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
     const int unit = ch < 0 ? -1 : scaling::UnitOf(ch);
 
     switch (family) {
-    case 0:
-    case 4:
+    case HeaderFamily::Family0:
+    case HeaderFamily::Family4:
         return rangePerCode();
-    case 1: {
+    case HeaderFamily::Family1: {
         const double v = GetVernier(ch);
         if (stored)
             return *stored * v;
@@ -89,31 +89,31 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
         }
         return v * rangePerCode();
     }
-    case 2: {
+    case HeaderFamily::Family2: {
         const double v = GetVernier(ch);
         if (GetModuleKind(ch) == ModuleKind::Current3070 && GetModeText(ch) == "5842")
             return v * GetRangePerDiv(ch) / (scaling::Family2TypeByte(*this, ch) % 3 != 0 ? 1280.0 : 1600.0);
         return stored ? *stored * v : 1.0;
     }
-    case 3: {
+    case HeaderFamily::Family3: {
         const double v = GetVernier(ch);
         return stored ? *stored * v : v * rangePerCode() * 0.1;
     }
-    case 5:
+    case HeaderFamily::Family5:
         return family5::StoredValuePerCode(*this, ch) * GetVernier(ch);
-    case 6:
+    case HeaderFamily::Family6:
         if (unit >= 0 && layout::UnitFlagged(*this, unit))
             return layout::DoubleAt(layout::UnitBlock(*this, unit), layout::family6::kValuePerCode + 8 * n)
                 * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
-    case 7: {
+    case HeaderFamily::Family7: {
         const auto block = layout::UnitBlock(*this, unit);
         if (!block.empty())
             return layout::DoubleAt(block, layout::family7::kValuePerCode + 8 * n) * GetProbeRatio(ch)
                 * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (GetModuleKind(ch) == ModuleKind::QX4455)
             return 1.0;
         if (scaling::IsGpsSixthEntrySlot(ch))
@@ -124,7 +124,7 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
             return *fields::HexDouble(ChannelHeader02(ch), scaling::kHexValuePerCodeField) * GetProbeRatio(ch)
                 * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(1.0);
-    case 9:
+    case HeaderFamily::Family9:
         if (scaling::HasHexDoubles(*this, ch))
             return *fields::HexDouble(ChannelHeader02(ch), scaling::kHexValuePerCodeField) * GetProbeRatio(ch)
                 * GetInvertSign(ch) * GetVernier(ch);
@@ -139,13 +139,13 @@ double CWaveHeadInfo::GetValuePerCode(int ch) const
 
 double CWaveHeadInfo::GetOffsetValue(int ch) const
 {
-    const int family = GetHeaderFamily();
+    const HeaderFamily family = GetHeaderFamily();
     const auto stored = fields::Number(ChannelHeader(ch), scaling::OffsetField(family));
     const std::size_t n = ch < 0 ? 0 : static_cast<std::size_t>(scaling::ChannelInUnit(ch));
     const int unit = ch < 0 ? -1 : scaling::UnitOf(ch);
 
     switch (family) {
-    case 1:
+    case HeaderFamily::Family1:
         if (stored)
             return *stored;
         if (GetModuleKind(ch) == ModuleKind::FreqVolt4113 && GetModeText(ch) == "FREQUENCY") {
@@ -156,9 +156,9 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
                 return range.size() > 1 && range[1] == '5' ? 50.0 : 60.0;
         }
         return 0.0;
-    case 2:
+    case HeaderFamily::Family2:
         return stored.value_or(0.0);
-    case 5: {
+    case HeaderFamily::Family5: {
         const double v = GetVernier(ch);
         if (GetModuleKind(ch) == ModuleKind::FreqVolt4113 && GetModeText(ch) == "POWER CYCLE") {
             const double f0 = GetRangeText(ch).starts_with('5') ? 50.0 : 60.0;
@@ -166,19 +166,19 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
         }
         return family5::StoredOffset(*this, ch) * v;
     }
-    case 6:
+    case HeaderFamily::Family6:
         if (unit >= 0 && layout::UnitFlagged(*this, unit))
             return layout::DoubleAt(layout::UnitBlock(*this, unit), layout::family6::kOffset + 8 * n)
                 * GetProbeRatio(ch) * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(0.0);
-    case 7: {
+    case HeaderFamily::Family7: {
         const auto block = layout::UnitBlock(*this, unit);
         if (!block.empty())
             return layout::DoubleAt(block, layout::family7::kOffset + 8 * n) * GetProbeRatio(ch) * GetInvertSign(ch)
                 * GetVernier(ch);
         return stored.value_or(0.0);
     }
-    case 8:
+    case HeaderFamily::Family8:
         if (GetModuleKind(ch) == ModuleKind::QX4455 || scaling::IsGpsSixthEntrySlot(ch))
             return 0.0;
         if (scaling::IsGpsSeventhEntrySlot(ch))
@@ -187,7 +187,7 @@ double CWaveHeadInfo::GetOffsetValue(int ch) const
             return fields::HexDouble(ChannelHeader02(ch), scaling::kHexOffsetField).value_or(0.0) * GetProbeRatio(ch)
                 * GetInvertSign(ch) * GetVernier(ch);
         return stored.value_or(0.0);
-    case 9:
+    case HeaderFamily::Family9:
         if (scaling::HasHexDoubles(*this, ch))
             return fields::HexDouble(ChannelHeader02(ch), scaling::kHexOffsetField).value_or(0.0) * GetProbeRatio(ch)
                 * GetInvertSign(ch) * GetVernier(ch);

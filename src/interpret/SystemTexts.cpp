@@ -44,22 +44,22 @@ std::string CWaveHeadInfo::GetSystemSettingText(int item) const
 
 std::string CWaveHeadInfo::GetPreTriggerText() const
 {
-    const int family = GetHeaderFamily();
-    if (family == 4)
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family4)
         return std::to_string(layout::ByteAt(OldHeader(), layout::family4::kPreTrigger)) + "%";
-    const std::string text
-        = FieldText(MainRecord(), family == 0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
+    const std::string text = FieldText(
+        MainRecord(), family == HeaderFamily::Family0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
     return text.empty() ? "-" : text;
 }
 
 int CWaveHeadInfo::GetWaveFormatIndex() const
 {
     switch (GetHeaderFamily()) {
-    case 1:
-    case 2:
-    case 6:
-    case 7:
-    case 9: {
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family7:
+    case HeaderFamily::Family9: {
         const std::string format = fields::Text(DisplaySettings(*this), kWaveFormatField);
         for (std::size_t i = 0; i < kWaveFormats.size(); ++i)
             if (format == kWaveFormats[i])
@@ -76,11 +76,11 @@ int CWaveHeadInfo::GetScreenFlag() const
     if (GetModelId() == 3 && fields::Text(DisplaySettings(*this), kScreenTextField) == "WIDE")
         return 0;
     switch (GetHeaderFamily()) {
-    case 7:
+    case HeaderFamily::Family7:
         if (const HeaderRecord* display = DisplaySettings(*this))
             return (*display)[layout::kDisplayScreenByte];
         return 1;
-    case 8:
+    case HeaderFamily::Family8:
         return fields::Text(SystemHeader(), kFamily8ScreenField) == "STANDARD" ? 0 : 1;
     default:
         return 1;

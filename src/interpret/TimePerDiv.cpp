@@ -35,7 +35,7 @@ std::string OldText(std::span<const std::uint8_t> old, std::size_t offset, std::
 
 std::string CWaveHeadInfo::TimePerDivFieldText() const
 {
-    if (headerFamily_ == 4)
+    if (headerFamily_ == HeaderFamily::Family4)
         return OldText(OldHeader(), modelplaces::kOldTimePerDiv, modelplaces::kOldTimePerDivLength);
     return FieldText(main_, 11);
 }
@@ -44,33 +44,33 @@ bool CWaveHeadInfo::IsExternalSampling() const
 {
     // The recorder family's X-Y records are clocked by the input, whatever
     // their time/div field says.
-    if (headerFamily_ == 6 && GetFunctionMode() == kFunctionXyc)
+    if (headerFamily_ == HeaderFamily::Family6 && GetFunctionMode() == kFunctionXyc)
         return true;
     return IsExternalText(TrimmedView(TimePerDivFieldText()));
 }
 
 bool CWaveHeadInfo::HasSamplingIntervalText() const
 {
-    return headerFamily_ == 3 || (modelId_ == kModelId4267 && GetFunctionMode() == kFunctionRms);
+    return headerFamily_ == HeaderFamily::Family3 || (modelId_ == kModelId4267 && GetFunctionMode() == kFunctionRms);
 }
 
 int CWaveHeadInfo::GetTimeAxisDataNum(bool displayValue) const
 {
     long long points = 100;
     switch (headerFamily_) {
-    case 0:
-    case 1:
-    case 2:
-    case 5:
-    case 6:
-    case 8:
+    case HeaderFamily::Family0:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family5:
+    case HeaderFamily::Family6:
+    case HeaderFamily::Family8:
         points = FieldInt(main_, 10);
         break;
-    case 7:
+    case HeaderFamily::Family7:
         if (!displayValue && FieldText(main_, 4) == "REALTIME")
             points = FieldInt(main_, 10);
         break;
-    case 4:
+    case HeaderFamily::Family4:
         points
             = ParseIntPrefix(OldText(OldHeader(), modelplaces::kOldPointsPerDiv, modelplaces::kOldPointsPerDivLength));
         break;
@@ -85,7 +85,7 @@ int CWaveHeadInfo::GetTimeAxisDataNum(bool displayValue) const
 
 double CWaveHeadInfo::GetTimePerDiv() const
 {
-    if (headerFamily_ < 0 || headerFamily_ > 9)
+    if (headerFamily_ < HeaderFamily::Family0 || headerFamily_ > HeaderFamily::Family9)
         return 0;
     const std::string text = TimePerDivFieldText();
     if (IsExternalText(text))
@@ -104,7 +104,8 @@ double CWaveHeadInfo::GetSamplingInterval() const
         return SamplingIntervalSeconds(text);
     // The chunked family stores the sampling period of its data sets; the
     // finest (index 0) is the interval between the points it loads into.
-    if (headerFamily_ == 5 && !IsExternalText(text) && Retrieve5595ChunkInfo(chunk::kMainTag, 0, 0)) {
+    if (headerFamily_ == HeaderFamily::Family5 && !IsExternalText(text)
+        && Retrieve5595ChunkInfo(chunk::kMainTag, 0, 0)) {
         const double period = GetChunkSamplingPeriod(0);
         if (period > 0 && std::isfinite(period))
             return period;

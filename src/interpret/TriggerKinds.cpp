@@ -61,21 +61,21 @@ constexpr std::array<std::string_view, 13> kFamily6Kinds {
 constexpr std::array<std::string_view, 8> kFamily7Kinds { "OFF", "LEVEL", "IN", "OUT", "V-DROP", "", "", "COMP" };
 constexpr std::array<std::string_view, 4> kFamily8Kinds { "OFF", "LEVEL", "IN", "OUT" };
 
-std::span<const std::string_view> KindTable(int family)
+std::span<const std::string_view> KindTable(HeaderFamily family)
 {
     switch (family) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
+    case HeaderFamily::Family0:
+    case HeaderFamily::Family1:
+    case HeaderFamily::Family2:
+    case HeaderFamily::Family3:
         return kClassicKinds;
-    case 5:
+    case HeaderFamily::Family5:
         return kFamily5Kinds;
-    case 6:
+    case HeaderFamily::Family6:
         return kFamily6Kinds;
-    case 7:
+    case HeaderFamily::Family7:
         return kFamily7Kinds;
-    case 8:
+    case HeaderFamily::Family8:
         return kFamily8Kinds;
     default:
         return {};
@@ -86,8 +86,8 @@ std::span<const std::string_view> KindTable(int family)
 
 TriggerKind CWaveHeadInfo::GetTriggerKind(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 4) {
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family4) {
         if (ch < 0 || ch >= trigger::kFamily4TriggerChannels)
             return TriggerKind::Off;
         return static_cast<TriggerKind>(

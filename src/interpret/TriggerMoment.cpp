@@ -45,7 +45,7 @@ std::string MainText(const CWaveHeadInfo& head, int field)
 
 bool HasMainRecord(const CWaveHeadInfo& head)
 {
-    return head.GetHeaderFamily() != 4;
+    return head.GetHeaderFamily() != HeaderFamily::Family4;
 }
 
 } // namespace

@@ -26,15 +26,15 @@ std::int64_t Share(std::int64_t length, double percent)
 std::optional<std::int64_t> TriggerPointOf(const CWaveHeadInfo& head)
 {
     const std::int64_t length = head.GetDataLength();
-    const int family = head.GetHeaderFamily();
-    if (family == 4)
+    const HeaderFamily family = head.GetHeaderFamily();
+    if (family == HeaderFamily::Family4)
         return Share(length, layout::ByteAt(head.OldHeader(), layout::family4::kPreTrigger));
     // Under REC the field holds the trigger timing ("START", "STOP"), which
     // puts no point at time 0.
     if (head.GetFunctionMode() == kFunctionRec)
         return std::nullopt;
-    std::string text
-        = FieldText(head.MainRecord(), family == 0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
+    std::string text = FieldText(
+        head.MainRecord(), family == HeaderFamily::Family0 ? trigger::kPreTriggerField0 : trigger::kPreTriggerField);
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos)
         return std::nullopt;

@@ -74,32 +74,33 @@ std::string FormatNumbered(int id, std::initializer_list<std::string> arguments)
 
 // Families whose trigger level and filter normally live in the channel's
 // second record.
-bool UsesSecondRecord(int family)
+bool UsesSecondRecord(HeaderFamily family)
 {
-    return family == 7 || family == 8;
+    return family == HeaderFamily::Family7 || family == HeaderFamily::Family8;
 }
 
-bool ReadsChannelRecord(int family)
+bool ReadsChannelRecord(HeaderFamily family)
 {
-    return family <= 3 || family == 5 || family == 6;
+    return family <= HeaderFamily::Family3 || family == HeaderFamily::Family5 || family == HeaderFamily::Family6;
 }
 
 } // namespace
 
 std::string CWaveHeadInfo::GetTriggerMode() const
 {
-    const int family = GetHeaderFamily();
-    if (family == 4) {
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family4) {
         const std::uint8_t mode = layout::ByteAt(OldHeader(), layout::family4::kTriggerMode);
         return mode < kFamily4Modes.size() ? std::string(kFamily4Modes[mode]) : std::string(kMissing);
     }
-    return OrMissing(FieldText(MainRecord(), family == 0 ? trigger::kModeField0 : trigger::kModeField));
+    return OrMissing(
+        FieldText(MainRecord(), family == HeaderFamily::Family0 ? trigger::kModeField0 : trigger::kModeField));
 }
 
 std::string CWaveHeadInfo::GetTriggerFilter(int ch, bool primaryRecord) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 4) {
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         if (ch >= trigger::kFamily4TriggerChannels || block.empty())
             return std::string(kMissing);
@@ -115,8 +116,8 @@ std::string CWaveHeadInfo::GetTriggerFilter(int ch, bool primaryRecord) const
 
 std::string CWaveHeadInfo::GetTriggerLevel(int ch, bool primaryRecord) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 4) {
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         if (ch >= trigger::kFamily4TriggerChannels || block.empty())
             return std::string(kMissing);
@@ -131,10 +132,10 @@ std::string CWaveHeadInfo::GetTriggerLevel(int ch, bool primaryRecord) const
 
 std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 0)
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family0)
         return {};
-    if (family == 4) {
+    if (family == HeaderFamily::Family4) {
         const auto block = layout::Family4ChannelBlock(*this, ch);
         if (ch < 0 || ch >= trigger::kFamily4TriggerChannels || block.empty())
             return std::string(kMissing);
@@ -158,9 +159,9 @@ std::string CWaveHeadInfo::GetTriggerSettingText(int ch) const
             return std::string(kMissing);
         }
     }
-    if (family > 8)
+    if (family > HeaderFamily::Family8)
         return std::string(kMissing);
-    if (family != 8 && IsCalcChannel(ch))
+    if (family != HeaderFamily::Family8 && IsCalcChannel(ch))
         return std::string(kMissing);
 
     const HeaderRecord* record = ChannelHeader(ch);

@@ -11,13 +11,13 @@ namespace kp {
 
 namespace {
 
-bool RewritesControlBytes(int family)
+bool RewritesControlBytes(HeaderFamily family)
 {
-    return family >= 1 && family <= 9 && family != 5;
+    return family >= HeaderFamily::Family1 && family <= HeaderFamily::Family9 && family != HeaderFamily::Family5;
 }
-bool RewritesEscapes(int family)
+bool RewritesEscapes(HeaderFamily family)
 {
-    return family >= 1 && family <= 9 && family != 7;
+    return family >= HeaderFamily::Family1 && family <= HeaderFamily::Family9 && family != HeaderFamily::Family7;
 }
 
 // Control bytes of the instruments' character sets: 6 strain "e", 11 plus-minus,
@@ -75,9 +75,9 @@ std::string RewriteEscapes(std::string text)
 
 } // namespace
 
-std::string DisplayUnitText(std::string_view stored, int family)
+std::string DisplayUnitText(std::string_view stored, HeaderFamily family)
 {
-    if (family == 8 && stored == std::string_view("\x15\x06", 2))
+    if (family == HeaderFamily::Family8 && stored == std::string_view("\x15\x06", 2))
         return "uE";
     std::string text = RewritesControlBytes(family) ? RewriteControlBytes(stored) : std::string(stored);
     return RewritesEscapes(family) ? RewriteEscapes(std::move(text)) : text;
@@ -93,10 +93,10 @@ std::string JoinNameAndUnit(std::string_view name, std::string_view unit)
 
 std::string CWaveHeadInfo::GetUnitText(int ch) const
 {
-    const int family = GetHeaderFamily();
-    if (family == 0)
+    const HeaderFamily family = GetHeaderFamily();
+    if (family == HeaderFamily::Family0)
         return fields::Text(ChannelHeader(ch), 8);
-    if (family == 4) {
+    if (family == HeaderFamily::Family4) {
         // With scaling on the channel shows its engineering unit; otherwise
         // the unit of its range ("mV" of "20mV/DIV").
         if (IsScalingOn(ch))
@@ -110,7 +110,7 @@ std::string CWaveHeadInfo::GetUnitText(int ch) const
     }
     std::string stored = fields::Text(ChannelHeader(ch), 22);
     // The chunked family also keeps the unit in its per-channel settings.
-    if (family == 5 && stored.empty())
+    if (family == HeaderFamily::Family5 && stored.empty())
         stored = family5::StoredUnitText(*this, ch);
     return DisplayUnitText(stored, family);
 }

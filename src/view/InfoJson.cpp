@@ -174,7 +174,7 @@ std::string InfoCommandJson(
     return JsonObject()
                .Add("file", JsonString(record.fileName))
                .Add("title", JsonString(KpFormat(7000, record.fileName)))
-               .Add("family", JsonInteger(doc.GetHeadInfo().GetHeaderFamily()))
+               .Add("family", JsonInteger(FamilyNumber(doc.GetHeadInfo().GetHeaderFamily())))
                .Add("points", JsonInteger(record.points))
                .Add("recordedPoints", JsonInteger(record.recordedPoints))
                .Add("trigger", trigger ? JsonInteger(record.trigger) : "null")

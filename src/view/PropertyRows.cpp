@@ -100,13 +100,13 @@ std::vector<int> RecordedWaveCalcChannels(const CKpDoc& doc)
 SavedChannelNames ListSavedChannels(const CKpDoc& doc)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
-    const int family = head.GetHeaderFamily();
+    const HeaderFamily family = head.GetHeaderFamily();
     SavedChannelNames s;
     for (int ch : RecordedAnalogChannels(doc)) {
         const std::string name = head.GetChannelName(ch, 0);
-        if (family == 8 && ch >= kFamily8FirstGps && ch <= kFamily8LastGps)
+        if (family == HeaderFamily::Family8 && ch >= kFamily8FirstGps && ch <= kFamily8LastGps)
             s.gps.push_back(name);
-        else if (family == 8 && head.IsCalcChannel(ch))
+        else if (family == HeaderFamily::Family8 && head.IsCalcChannel(ch))
             s.channelCalc.push_back(name);
         else
             s.analog.push_back(name);
@@ -125,7 +125,7 @@ SavedChannelNames ListSavedChannels(const CKpDoc& doc)
 TextTable AnalogPropertyTable(const CKpDoc& doc)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
-    const int family = head.GetHeaderFamily();
+    const HeaderFamily family = head.GetHeaderFamily();
     TextTable t;
     t.AddColumn(Str(7012));
     const std::vector<int> channels = RecordedAnalogChannels(doc);
@@ -162,14 +162,15 @@ TextTable AnalogPropertyTable(const CKpDoc& doc)
         { Str(7119), field(kExpandFactor) },
         { Str(7120), field(kGraph) },
     };
-    if (family == 5 || family == 6 || family == 8 || family == 9) {
+    if (family == HeaderFamily::Family5 || family == HeaderFamily::Family6 || family == HeaderFamily::Family8
+        || family == HeaderFamily::Family9) {
         items.push_back({ Str(7121), [&](int ch) {
                              char buf[64];
                              std::snprintf(buf, sizeof buf, "x%g", head.GetProbeRatio(ch));
                              return std::string(buf);
                          } });
     }
-    if (family == 9) {
+    if (family == HeaderFamily::Family9) {
         // No trigger per channel: the digital filter instead.
         items[8] = { "Digital Filter", field(kDigitalFilter) };
         items[9] = { "", Cell() };
@@ -181,7 +182,7 @@ TextTable AnalogPropertyTable(const CKpDoc& doc)
 TextTable LogicPropertyTable(const CKpDoc& doc)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
-    const bool family3 = head.GetHeaderFamily() == 3;
+    const bool family3 = head.GetHeaderFamily() == HeaderFamily::Family3;
     TextTable t;
     t.AddColumn(Str(7015));
     std::vector<int> units;
@@ -228,7 +229,7 @@ TextTable PulsePropertyTable(const CKpDoc& doc)
         { Str(7171), field(4) },
         { Str(7172), field(kPosition) },
         { Str(7173), field(kSlope) },
-        { Str(head.GetHeaderFamily() == 8 ? 7189 : 7174), field(kPulsePerRotation) },
+        { Str(head.GetHeaderFamily() == HeaderFamily::Family8 ? 7189 : 7174), field(kPulsePerRotation) },
         { Str(7175), field(kTrig) },
         { Str(7176), field(10) },
         { Str(7177), [&](int p) { return PulseComment(head, p); } },

@@ -41,7 +41,7 @@ std::string Names(const std::vector<std::string>& names, std::size_t from, std::
 TextTable GeneralTable(const CKpDoc& doc)
 {
     const CWaveHeadInfo& head = doc.GetHeadInfo();
-    const int family = head.GetHeaderFamily();
+    const HeaderFamily family = head.GetHeaderFamily();
     const SavedChannelNames saved = ListSavedChannels(doc);
     TextTable t;
     t.AddColumn(Str(7010));
@@ -53,7 +53,7 @@ TextTable GeneralTable(const CKpDoc& doc)
     row("Shot", head.GetShotText());
     row("Trig Date", TriggerDateText(head));
     row("Trig Time", TriggerTimeText(head));
-    const bool interval = family == 3 || head.HasSamplingIntervalText();
+    const bool interval = family == HeaderFamily::Family3 || head.HasSamplingIntervalText();
     row(interval ? "Interval" : "Time/DIV", ShownText(head.GetTimePerDivText()));
     row("Expand", MainField(head, kExpand));
     row("Trig Mode", ShownText(head.GetTriggerMode()));
@@ -75,17 +75,17 @@ TextTable GeneralTable(const CKpDoc& doc)
     constexpr std::size_t kPerRow = 16;
     row("Saved Analog Channel", Names(saved.analog, 0, kPerRow));
     row(" ", Names(saved.analog, kPerRow, saved.analog.size()));
-    if (family == 3) {
+    if (family == HeaderFamily::Family3) {
         row("Saved Pulse Channel", Names(saved.pulse, 0, saved.pulse.size()));
         row("Saved Logic Unit", Names(saved.logicUnits, 0, saved.logicUnits.size()));
         return t;
     }
     row("Saved Logic Unit", Names(saved.logicUnits, 0, saved.logicUnits.size()));
-    if (family == 5 || family == 6)
+    if (family == HeaderFamily::Family5 || family == HeaderFamily::Family6)
         row("Saved Wave Calc", Names(saved.waveCalc, 0, saved.waveCalc.size()));
-    if (family == 9)
+    if (family == HeaderFamily::Family9)
         row("Saved Calc Channel", Names(saved.waveCalc, 0, saved.waveCalc.size()));
-    if (family == 8) {
+    if (family == HeaderFamily::Family8) {
         row("Saved Pulse Channel", Names(saved.pulse, 0, saved.pulse.size()));
         row("Saved CH Calc", Names(saved.channelCalc, 0, saved.channelCalc.size()));
         row("Saved Wave Calc", Names(saved.waveCalc, 0, saved.waveCalc.size()));

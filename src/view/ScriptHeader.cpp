@@ -22,7 +22,7 @@ std::vector<ScriptHeaderFact> ScriptHeaderFacts(const ScriptRecording& recording
         { "title", RecordTitle(head) },
         { "model", head.GetModelName(true, true) },
         { "function", head.GetFunctionText() },
-        { "family", std::int64_t { head.GetHeaderFamily() } },
+        { "family", std::int64_t { FamilyNumber(head.GetHeaderFamily()) } },
         { "shot", head.GetShotText() },
         { "time_per_div", head.GetTimePerDivText() },
         { "interval", recording.Interval() },

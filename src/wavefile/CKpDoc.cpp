@@ -43,7 +43,7 @@ void CKpDoc::ResetToEmpty()
     fileKind_ = kFileNotLoadable;
     analogCount_ = floatCount_ = pulseCount_ = logicUnitCount_ = auxCount_ = 0;
     dataLength_ = maxPoints_ = pointsRead_ = 0;
-    headerFamily_ = 0;
+    headerFamily_ = HeaderFamily::Family0;
     title_.clear();
     pathName_.clear();
 }

@@ -91,7 +91,7 @@ public:
     // it is a sample: views end there and saving stops there.
     std::int64_t GetPointsRead() const { return pointsRead_; }
     bool IsCutShort() const { return pointsRead_ < maxPoints_; }
-    int GetHeaderFamily() const { return headerFamily_; }
+    HeaderFamily GetHeaderFamily() const { return headerFamily_; }
 
     bool IsLoaded() const { return loaded_; }
     bool IsIndexFile() const { return indexFile_; }
@@ -142,7 +142,7 @@ private:
     std::int64_t dataLength_ = 0;
     std::int64_t maxPoints_ = 0;
     std::int64_t pointsRead_ = 0;
-    int headerFamily_ = 0;
+    HeaderFamily headerFamily_ = HeaderFamily::Family0;
     ExportSettings export_;
     bool loadFailed_ = false;
     bool exportError_ = false;

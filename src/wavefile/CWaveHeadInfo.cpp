@@ -11,7 +11,7 @@ void CWaveHeadInfo::Clear()
 {
     valid_ = false;
     headerSize_ = 0;
-    headerFamily_ = 1;
+    headerFamily_ = HeaderFamily::Family1;
     modelId_ = 0;
     analogCount_ = floatCount_ = pulseCount_ = logicUnitCount_ = auxCount_ = 0;
     main_.fill(0);

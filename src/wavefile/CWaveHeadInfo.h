@@ -16,6 +16,7 @@
 
 #include "wavefile/ChannelScale.h"
 #include "wavefile/ChunkedHeader.h"
+#include "wavefile/HeaderFamily.h"
 #include "wavefile/HeaderRecord.h"
 #include "wavefile/ModuleKind.h"
 #include "wavefile/TriggerKind.h"
@@ -47,7 +48,7 @@ public:
     // Byte offset in the file where the header ends.
     std::uint64_t GetHeaderSize() const { return headerSize_; }
 
-    int GetHeaderFamily() const { return headerFamily_; }
+    HeaderFamily GetHeaderFamily() const { return headerFamily_; }
     int GetModelId() const { return modelId_; }
     int GetAnalogCount() const { return analogCount_; }
     int GetFloatCount() const { return floatCount_; }
@@ -300,7 +301,7 @@ private:
 
     bool valid_ = false;
     std::uint64_t headerSize_ = 0;
-    int headerFamily_ = 1;
+    HeaderFamily headerFamily_ = HeaderFamily::Family1;
     int modelId_ = 0;
     int analogCount_ = 0;
     int floatCount_ = 0;

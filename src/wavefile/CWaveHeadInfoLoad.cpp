@@ -91,7 +91,7 @@ void CWaveHeadInfo::LoadOldHeader(std::span<const std::uint8_t> file)
     const auto bytes = reader.slice(0, kOldHeaderSize);
     oldHeader_.assign(bytes.begin(), bytes.end());
     main_.fill(0);
-    headerFamily_ = 4;
+    headerFamily_ = HeaderFamily::Family4;
     modelId_ = ModelIdFromName(GetModelName());
     auto text = [&](std::size_t offset, std::size_t length) {
         return std::string(reinterpret_cast<const char*>(oldHeader_.data() + offset),
@@ -114,40 +114,40 @@ void CWaveHeadInfo::SetCounts()
     const std::string model = FieldText(main_, 2);
     long long analog = 0, logic = 0;
     switch (headerFamily_) {
-    case 0:
+    case HeaderFamily::Family0:
         analog = FieldInt(main_, 21);
         logic = FieldInt(main_, 22);
         break;
-    case 1:
+    case HeaderFamily::Family1:
         analog = FieldText(main_, 41) == "REAL_MEM" ? 32 : field26;
         logic = field27;
         break;
-    case 2:
+    case HeaderFamily::Family2:
         analog = FieldText(main_, 4) == "POW" ? 2 * field26 : field26;
         logic = field27;
         break;
-    case 3:
+    case HeaderFamily::Family3:
         // The two logger models differ only in their input count.
         analog = model == "5303" ? 32 : model == "3019" ? 16 : 0;
         logic = 8;
         break;
-    case 5:
+    case HeaderFamily::Family5:
         analog = 352;
         logic = field27;
         break;
-    case 6:
+    case HeaderFamily::Family6:
         analog = FieldText(main_, 15) == "QX3951" ? 32 : field26;
         logic = 16;
         break;
-    case 7:
+    case HeaderFamily::Family7:
         analog = field26;
         logic = field27;
         break;
-    case 8:
+    case HeaderFamily::Family8:
         analog = 352;
         logic = 20;
         break;
-    case 9:
+    case HeaderFamily::Family9:
         analog = 352;
         logic = 128;
         break;
@@ -156,17 +156,20 @@ void CWaveHeadInfo::SetCounts()
     }
     analogCount_ = Clamp(analog, 0, kChannelHeaderSlots);
     logicUnitCount_ = Clamp(logic, 0, kLogicHeaderSlots);
-    floatCount_ = headerFamily_ == 6 ? 16 : headerFamily_ == 8 ? 8 : headerFamily_ == 9 ? 96 : 0;
-    pulseCount_ = headerFamily_ == 3 ? 4 : headerFamily_ == 8 ? 2 : 0;
-    auxCount_ = headerFamily_ == 8 ? 8 : 0;
+    floatCount_ = headerFamily_ == HeaderFamily::Family6 ? 16
+        : headerFamily_ == HeaderFamily::Family8         ? 8
+        : headerFamily_ == HeaderFamily::Family9         ? 96
+                                                         : 0;
+    pulseCount_ = headerFamily_ == HeaderFamily::Family3 ? 4 : headerFamily_ == HeaderFamily::Family8 ? 2 : 0;
+    auxCount_ = headerFamily_ == HeaderFamily::Family8 ? 8 : 0;
 }
 
 void CWaveHeadInfo::Dispatch(const HeaderRecord& record)
 {
     const std::string tag = TagOf(record);
-    if (headerFamily_ == 8)
+    if (headerFamily_ == HeaderFamily::Family8)
         DispatchFamily8(record, tag);
-    else if (headerFamily_ == 9)
+    else if (headerFamily_ == HeaderFamily::Family9)
         DispatchFamily9(record, tag);
     else
         DispatchOthers(record, tag);
@@ -339,7 +342,7 @@ void CWaveHeadInfo::DispatchOthers(const HeaderRecord& record, const std::string
 
 std::int64_t CWaveHeadInfo::GetDataLength() const
 {
-    if (headerFamily_ == 4)
+    if (headerFamily_ == HeaderFamily::Family4)
         return oldDataLength_;
     return std::max<long long>(FieldInt(main_, 6), 0);
 }
@@ -381,7 +384,7 @@ std::int64_t BytePosition(std::int64_t units)
 
 std::int64_t CWaveHeadInfo::GetChannelDataCount(int slot) const
 {
-    if (headerFamily_ != 2)
+    if (headerFamily_ != HeaderFamily::Family2)
         return GetDataLength();
     const auto [tag, number] = SaveListOf(slot, analogCount_, GetFunctionMode() == kFunctionPow);
     return FindSaveEntry(tag, number).dataCount;
@@ -389,7 +392,7 @@ std::int64_t CWaveHeadInfo::GetChannelDataCount(int slot) const
 
 std::int64_t CWaveHeadInfo::GetChannelSavePosition(int slot) const
 {
-    if (headerFamily_ != 2)
+    if (headerFamily_ != HeaderFamily::Family2)
         return -1;
     const auto [tag, number] = SaveListOf(slot, analogCount_, GetFunctionMode() == kFunctionPow);
     return BytePosition(FindSaveEntry(tag, number).position);
@@ -397,7 +400,7 @@ std::int64_t CWaveHeadInfo::GetChannelSavePosition(int slot) const
 
 std::int64_t CWaveHeadInfo::GetLogicSavePosition(int unit) const
 {
-    if (headerFamily_ != 2)
+    if (headerFamily_ != HeaderFamily::Family2)
         return -1;
     return BytePosition(FindSaveEntry("HBL", unit + 1).position);
 }

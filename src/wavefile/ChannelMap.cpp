@@ -188,11 +188,11 @@ std::optional<FrameEntry> ParseFamily9MapEntry(std::string_view text, int index)
 
 std::string MapEntryText(const CWaveHeadInfo& head, int index)
 {
-    const int family = head.GetHeaderFamily();
-    if (family != 8 && family != 9)
+    const HeaderFamily family = head.GetHeaderFamily();
+    if (family != HeaderFamily::Family8 && family != HeaderFamily::Family9)
         return {};
-    const int perRecord = family == 8 ? kFamily8MapEntriesPerRecord : kFamily9MapEntriesPerRecord;
-    const int count = family == 8 ? kFamily8MapEntries : kFamily9MapEntries;
+    const int perRecord = family == HeaderFamily::Family8 ? kFamily8MapEntriesPerRecord : kFamily9MapEntriesPerRecord;
+    const int count = family == HeaderFamily::Family8 ? kFamily8MapEntries : kFamily9MapEntries;
     if (index < 0 || index >= count)
         return {};
     const HeaderRecord* record = head.WaveHeader2(index / perRecord);
@@ -204,15 +204,15 @@ std::string MapEntryText(const CWaveHeadInfo& head, int index)
 std::vector<FrameEntry> ReadChannelMap(const CWaveHeadInfo& head)
 {
     std::vector<FrameEntry> entries;
-    const int family = head.GetHeaderFamily();
-    if (family != 8 && family != 9)
+    const HeaderFamily family = head.GetHeaderFamily();
+    if (family != HeaderFamily::Family8 && family != HeaderFamily::Family9)
         return entries;
-    const int count = family == 8 ? kFamily8MapEntries : kFamily9MapEntries;
+    const int count = family == HeaderFamily::Family8 ? kFamily8MapEntries : kFamily9MapEntries;
     for (int a = 0; a < count; ++a) {
         const std::string text = MapEntryText(head, a);
         if (text.empty())
             continue;
-        auto entry = family == 8 ? ParseFamily8MapEntry(text, a) : ParseFamily9MapEntry(text, a);
+        auto entry = family == HeaderFamily::Family8 ? ParseFamily8MapEntry(text, a) : ParseFamily9MapEntry(text, a);
         if (entry)
             entries.push_back(*entry);
     }
@@ -221,11 +221,11 @@ std::vector<FrameEntry> ReadChannelMap(const CWaveHeadInfo& head)
 
 std::int64_t ReadFrameSize(const CWaveHeadInfo& head)
 {
-    const int family = head.GetHeaderFamily();
+    const HeaderFamily family = head.GetHeaderFamily();
     const HeaderRecord* wave1 = head.WaveHeader1();
-    if ((family != 8 && family != 9) || wave1 == nullptr)
+    if ((family != HeaderFamily::Family8 && family != HeaderFamily::Family9) || wave1 == nullptr)
         return 0;
-    return FieldInt(*wave1, family == 8 ? kFamily8FrameSizeField : kFamily9FrameSizeField);
+    return FieldInt(*wave1, family == HeaderFamily::Family8 ? kFamily8FrameSizeField : kFamily9FrameSizeField);
 }
 
 } // namespace kp

@@ -199,7 +199,7 @@ ChunkFrameLayout ReadChunkFrameLayout(const CWaveHeadInfo& head)
 
 double CWaveHeadInfo::GetChunkSamplingPeriod(int indexByte) const
 {
-    if (headerFamily_ != 5 || indexByte < 0 || indexByte > 1)
+    if (headerFamily_ != HeaderFamily::Family5 || indexByte < 0 || indexByte > 1)
         return 1.0;
     return ReadChunkFrameLayout(*this).periods[static_cast<std::size_t>(indexByte)].Seconds();
 }

@@ -108,7 +108,7 @@ bool ChunkChannelSettings::HasPrecisionMark() const
 std::optional<Chunk5595Info> CWaveHeadInfo::Retrieve5595ChunkInfo(
     std::string_view tag, int indexByte, int subKind) const
 {
-    if (headerFamily_ != 5)
+    if (headerFamily_ != HeaderFamily::Family5)
         return std::nullopt;
     for (int area = 0; area < 2; ++area) {
         const auto& bytes = chunked_.infoAreas[static_cast<std::size_t>(area)];
@@ -120,19 +120,19 @@ std::optional<Chunk5595Info> CWaveHeadInfo::Retrieve5595ChunkInfo(
 
 std::span<const std::uint8_t> CWaveHeadInfo::GetChunkInfoArea(int indexByte) const
 {
-    if (headerFamily_ != 5 || indexByte < 0 || indexByte > 1)
+    if (headerFamily_ != HeaderFamily::Family5 || indexByte < 0 || indexByte > 1)
         return {};
     return chunked_.infoAreas[static_cast<std::size_t>(indexByte)];
 }
 
 int CWaveHeadInfo::GetChunkInfoCount() const
 {
-    return headerFamily_ == 5 ? chunked_.infoChunkCount : 0;
+    return headerFamily_ == HeaderFamily::Family5 ? chunked_.infoChunkCount : 0;
 }
 
 std::optional<std::uint64_t> CWaveHeadInfo::GetChunkDataOffset(int indexByte) const
 {
-    if (headerFamily_ != 5 || indexByte < 0 || indexByte > 1)
+    if (headerFamily_ != HeaderFamily::Family5 || indexByte < 0 || indexByte > 1)
         return std::nullopt;
     return chunked_.dataOffsets[static_cast<std::size_t>(indexByte)];
 }
@@ -140,13 +140,13 @@ std::optional<std::uint64_t> CWaveHeadInfo::GetChunkDataOffset(int indexByte) co
 const std::string& CWaveHeadInfo::GetChunkProblem() const
 {
     static const std::string kNone;
-    return headerFamily_ == 5 ? chunked_.problem : kNone;
+    return headerFamily_ == HeaderFamily::Family5 ? chunked_.problem : kNone;
 }
 
 const std::string& CWaveHeadInfo::GetChunkTruncation() const
 {
     static const std::string kNone;
-    return headerFamily_ == 5 ? chunked_.truncation : kNone;
+    return headerFamily_ == HeaderFamily::Family5 ? chunked_.truncation : kNone;
 }
 
 std::optional<ChunkChannelSettings> CWaveHeadInfo::GetChunkChannelSettings(int ch) const
@@ -189,14 +189,14 @@ std::optional<ChunkChannelSettings> CWaveHeadInfo::GetChunkChannelSettings(int c
 
 int CWaveHeadInfo::GetChunkChannelSet(int ch) const
 {
-    if (headerFamily_ != 5 || ch < 0 || ch >= static_cast<int>(chunked_.channelSet.size()))
+    if (headerFamily_ != HeaderFamily::Family5 || ch < 0 || ch >= static_cast<int>(chunked_.channelSet.size()))
         return -1;
     return chunked_.channelSet[static_cast<std::size_t>(ch)];
 }
 
 int CWaveHeadInfo::GetChunkLogicUnitSet(int unit) const
 {
-    if (headerFamily_ != 5 || unit < 0 || unit >= static_cast<int>(chunked_.logicUnitSet.size()))
+    if (headerFamily_ != HeaderFamily::Family5 || unit < 0 || unit >= static_cast<int>(chunked_.logicUnitSet.size()))
         return -1;
     return chunked_.logicUnitSet[static_cast<std::size_t>(unit)];
 }

@@ -76,7 +76,7 @@ std::vector<ChunkTocEntry> ReadChunkToc(const std::vector<const HeaderRecord*>& 
 void CWaveHeadInfo::LoadChunkedFamily(std::span<const std::uint8_t> file)
 {
     chunked_ = ChunkedHeader {};
-    if (headerFamily_ != 5)
+    if (headerFamily_ != HeaderFamily::Family5)
         return;
     const ByteReader reader(file, ByteOrder::Little);
     auto note = [&](const std::string& problem) {

@@ -64,16 +64,16 @@ std::string CWaveHeadInfo::GetInstrumentNumber() const
     if (modelId_ == kModelId4267) {
         if (const HeaderRecord* r = first("HPF"))
             number = BytesText(*r, kNumberOffset, kNumberLength4267);
-    } else if (headerFamily_ == 6) {
+    } else if (headerFamily_ == HeaderFamily::Family6) {
         if (const HeaderRecord* r = first("HPD5228"))
             number = BytesText(*r, kNumberOffset, kNumberLengthBinary);
-    } else if (headerFamily_ == 7) {
+    } else if (headerFamily_ == HeaderFamily::Family7) {
         if (const HeaderRecord* r = first("HPF"))
             number = BytesText(*r, kNumberOffset, kNumberLengthBinary);
-    } else if (headerFamily_ == 8) {
+    } else if (headerFamily_ == HeaderFamily::Family8) {
         if (const HeaderRecord* r = WaveHeader1())
             number = FieldText(*r, kHardwareNumberField);
-    } else if (headerFamily_ == 9) {
+    } else if (headerFamily_ == HeaderFamily::Family9) {
         if (const HeaderRecord* r = first("HPF"))
             number = Utf16ToUtf8(std::span<const std::uint8_t>(*r).subspan(kFamily9NumberOffset), ByteOrder::Big,
                 kFamily9NumberUnits, 4 * kFamily9NumberUnits);
@@ -84,7 +84,7 @@ std::string CWaveHeadInfo::GetInstrumentNumber() const
 std::string CWaveHeadInfo::BaseModelName(bool fullName) const
 {
     switch (headerFamily_) {
-    case 4: {
+    case HeaderFamily::Family4: {
         const auto old = OldHeader();
         using namespace oldheader;
         for (int i = 0; i < kUnitSlotCount; ++i) {
@@ -97,20 +97,20 @@ std::string CWaveHeadInfo::BaseModelName(bool fullName) const
         }
         return "4756/4229";
     }
-    case 6: {
+    case HeaderFamily::Family6: {
         const std::string variant = FieldText(main_, mainrecord::kVariantField);
         if (std::find(kFamily6Variants.begin(), kFamily6Variants.end(), variant) != kFamily6Variants.end())
             return variant;
         return FieldText(main_, mainrecord::kModelField);
     }
-    case 3:
+    case HeaderFamily::Family3:
         if (const HeaderRecord* system = SystemHeader(); fullName && system) {
             std::string longName = FieldText(*system, modelplaces::kFamily3LongNameField);
             if (!longName.empty())
                 return longName;
         }
         return FieldText(main_, mainrecord::kModelField);
-    case 8:
+    case HeaderFamily::Family8:
         if (const HeaderRecord* hardware = WaveHeader1(); fullName && hardware) {
             std::string hardwareName = FieldText(*hardware, modelplaces::kHardwareNameField);
             if (!hardwareName.empty())

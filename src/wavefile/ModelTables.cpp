@@ -11,40 +11,40 @@ namespace {
 
 struct FamilyEntry {
     std::string_view prefix;
-    int family;
+    HeaderFamily family;
 };
 
 // Compared on the first four characters.
 constexpr std::array<FamilyEntry, 15> kFourCharacterFamilies { {
-    { "3518", 0 },
-    { "5066", 1 },
-    { "4623", 1 },
-    { "3369", 1 },
-    { "3416", 1 },
-    { "5498", 1 },
-    { "4170", 1 },
-    { "5977", 1 },
-    { "4624", 1 },
-    { "4267", 1 },
-    { "3384", 2 },
-    { "3019", 3 },
-    { "5303", 3 },
-    { "5595", 5 },
-    { "3945", 5 },
+    { "3518", HeaderFamily::Family0 },
+    { "5066", HeaderFamily::Family1 },
+    { "4623", HeaderFamily::Family1 },
+    { "3369", HeaderFamily::Family1 },
+    { "3416", HeaderFamily::Family1 },
+    { "5498", HeaderFamily::Family1 },
+    { "4170", HeaderFamily::Family1 },
+    { "5977", HeaderFamily::Family1 },
+    { "4624", HeaderFamily::Family1 },
+    { "4267", HeaderFamily::Family1 },
+    { "3384", HeaderFamily::Family2 },
+    { "3019", HeaderFamily::Family3 },
+    { "5303", HeaderFamily::Family3 },
+    { "5595", HeaderFamily::Family5 },
+    { "3945", HeaderFamily::Family5 },
 } };
 
 constexpr std::array<FamilyEntry, 3> kFourCharacterFamilies6 { {
-    { "5228", 6 },
-    { "5191", 6 },
-    { "5210", 6 },
+    { "5228", HeaderFamily::Family6 },
+    { "5191", HeaderFamily::Family6 },
+    { "5210", HeaderFamily::Family6 },
 } };
 
 // Compared on the first six characters.
 constexpr std::array<FamilyEntry, 4> kSixCharacterFamilies { {
-    { "QX4767", 7 },
-    { "QX3013", 8 },
-    { "QX3122", 9 },
-    { "QX519T", 9 },
+    { "QX4767", HeaderFamily::Family7 },
+    { "QX3013", HeaderFamily::Family8 },
+    { "QX3122", HeaderFamily::Family9 },
+    { "QX519T", HeaderFamily::Family9 },
 } };
 
 struct ModelEntry {
@@ -96,7 +96,7 @@ constexpr std::array<ModelEntry, 39> kModels { {
 
 } // namespace
 
-int HeaderFamilyFromVersion(std::string_view version)
+HeaderFamily HeaderFamilyFromVersion(std::string_view version)
 {
     const std::string_view v = TrimmedView(version);
     if (v.size() >= 4) {
@@ -114,7 +114,7 @@ int HeaderFamilyFromVersion(std::string_view version)
             if (six == e.prefix)
                 return e.family;
     }
-    return 1;
+    return HeaderFamily::Family1;
 }
 
 int ModelIdFromName(std::string_view modelName)

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "wavefile/HeaderFamily.h"
+
 namespace kp {
 
 enum FunctionCode : int {
@@ -22,7 +24,7 @@ enum FunctionCode : int {
 // Header family from the main record's version text (trimmed): first the
 // first four characters, then the first six; anything unlisted is family 1.
 // Family 4 is never returned: it is recognised by its old header.
-int HeaderFamilyFromVersion(std::string_view version);
+HeaderFamily HeaderFamilyFromVersion(std::string_view version);
 
 // ModelId from a model name text compared whole; 0 for an unknown text.
 // The one ModelId that the interpreting code tells apart by number.

@@ -10,30 +10,30 @@ DecodeResult DecodeSamples(const DecodeRequest& request)
     if (request.firstPoint < 0 || request.pointCount < 0)
         return RefusedBecause("negative point range");
     switch (request.head.GetHeaderFamily()) {
-    case 0:
+    case HeaderFamily::Family0:
         return DecodeFamily0(request);
-    case 1:
+    case HeaderFamily::Family1:
         return DecodeFamily1(request);
-    case 2:
+    case HeaderFamily::Family2:
         return DecodeFamily2(request);
-    case 3:
+    case HeaderFamily::Family3:
         return DecodeFamily3(request);
-    case 4:
+    case HeaderFamily::Family4:
         return DecodeFamily4(request);
-    case 5:
+    case HeaderFamily::Family5:
         return DecodeFamily5(request);
-    case 6:
+    case HeaderFamily::Family6:
         return DecodeFamily6(request);
-    case 7:
+    case HeaderFamily::Family7:
         return DecodeFamily7(request);
-    case 8:
+    case HeaderFamily::Family8:
         return DecodeFamily8(request);
-    case 9:
+    case HeaderFamily::Family9:
         return DecodeFamily9(request);
     default:
         break;
     }
-    return RefusedBecause("unknown header family " + std::to_string(request.head.GetHeaderFamily()));
+    return RefusedBecause("unknown header family " + std::to_string(FamilyNumber(request.head.GetHeaderFamily())));
 }
 
 } // namespace kp

@@ -120,36 +120,36 @@ SampleLayout DescribeSamples(const CWaveHeadInfo& head)
     layout.auxCount = head.GetAuxCount();
     layout.positionPoints.fill(layout.dataLength);
 
-    if (layout.family != 0 && layout.family != 4)
+    if (layout.family != HeaderFamily::Family0 && layout.family != HeaderFamily::Family4)
         DescribeFromHeaderRecords(head, layout);
     switch (layout.family) {
-    case 0:
+    case HeaderFamily::Family0:
         DescribeFamily0(head, layout);
         break;
-    case 1:
+    case HeaderFamily::Family1:
         break;
-    case 2:
+    case HeaderFamily::Family2:
         DescribeFamily2(head, layout);
         break;
-    case 3:
+    case HeaderFamily::Family3:
         DescribeFamily3(layout);
         break;
-    case 4:
+    case HeaderFamily::Family4:
         DescribeFamily4(head, layout);
         break;
-    case 5:
+    case HeaderFamily::Family5:
         DescribeFamily5(head, layout);
         break;
-    case 6:
+    case HeaderFamily::Family6:
         DescribeFamily6(head, layout);
         break;
-    case 7:
+    case HeaderFamily::Family7:
         DescribeFamily7(head, layout);
         break;
-    case 8:
+    case HeaderFamily::Family8:
         DescribeFamily8(head, layout);
         break;
-    case 9:
+    case HeaderFamily::Family9:
         DescribeFamily9(head, layout);
         break;
     default:
@@ -161,12 +161,14 @@ SampleLayout DescribeSamples(const CWaveHeadInfo& head)
             layout.groupPresent[j / 8] = true;
     // The ring family always carries group 0, whether or not a unit was saved;
     // families 1 and 2 put the probes of every saved unit into group 0.
-    if (layout.family == 3 || ((layout.family == 1 || layout.family == 2) && layout.SavedUnitCount() > 0))
+    if (layout.family == HeaderFamily::Family3
+        || ((layout.family == HeaderFamily::Family1 || layout.family == HeaderFamily::Family2)
+            && layout.SavedUnitCount() > 0))
         layout.groupPresent[0] = true;
 
-    if (layout.family == 2)
+    if (layout.family == HeaderFamily::Family2)
         layout.logicBlocks = layout.AnyGroupPresent() ? 1 : 0;
-    if (layout.family == 4)
+    if (layout.family == HeaderFamily::Family4)
         layout.logicBlocks = (layout.unitSaved[0] ? 1 : 0) + (layout.unitSaved[4] ? 1 : 0);
 
     if (layout.function == kFunctionPow

@@ -21,7 +21,7 @@ class CWaveHeadInfo;
 enum class ProgressKind { PerPoint, PerBlockValue, PerChannel };
 
 struct SampleLayout {
-    int family = 1;
+    HeaderFamily family = HeaderFamily::Family1;
     int function = kFunctionUnknown;
     bool pairs = false; // REC and RMS: a primary and a secondary value per point
     std::int64_t dataLength = 0;

@@ -108,7 +108,7 @@ TEST_F(KpExecutable, AllOutputNamesTakenWritesNothing)
 TEST_F(KpExecutable, ListsTheHeaderOrSaysWhyNot)
 {
     const std::string good = (dir / "G.MEM").string();
-    synth::WriteRecordingFile(synth::FamilySampleRecording(2, "MEM", 30, 1), good);
+    synth::WriteRecordingFile(synth::FamilySampleRecording(HeaderFamily::Family2, "MEM", 30, 1), good);
     const std::string missing = (dir / "NONE.MEM").string();
     struct Case {
         std::vector<std::string> arguments;

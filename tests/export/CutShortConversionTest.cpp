@@ -45,7 +45,7 @@ std::vector<Layout> WrittenLayouts()
             if (family == 3 && std::string(function) != "MEM")
                 continue; // the loggers keep samples under MEM only
             try {
-                synth::Recording r = synth::FamilySampleRecording(family, function, 4, 1);
+                synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, function, 4, 1);
                 if (family == 0)
                     r.model = "4170"; // detection refuses the model text "3518"
                 synth::WriteRecording(r);
@@ -80,7 +80,8 @@ class CutShort : public ::testing::TestWithParam<Layout> {
 protected:
     void SetUp() override
     {
-        synth::Recording r = synth::FamilySampleRecording(GetParam().family, GetParam().function, kPoints, 7);
+        synth::Recording r
+            = synth::FamilySampleRecording(HeaderFamily { GetParam().family }, GetParam().function, kPoints, 7);
         if (GetParam().family == 0)
             r.model = "4170";
         bytes_ = synth::WriteRecording(r);

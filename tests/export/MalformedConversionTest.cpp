@@ -29,7 +29,7 @@ class MalformedConversion : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        synth::Recording r = synth::FamilySampleRecording(GetParam(), "MEM", 300, 7);
+        synth::Recording r = synth::FamilySampleRecording(HeaderFamily { GetParam() }, "MEM", 300, 7);
         if (GetParam() == 0)
             r.model = "4170"; // detection refuses the model text "3518"
         bytes_ = synth::WriteRecording(r);
@@ -126,7 +126,8 @@ TEST(MalformedConversionSource, IndexFilesAreNoRecordingToConvert)
     blueprint.entries = { { 1, synth::Name83Stored("B0000001", "MEM") } };
     const auto index = folder / "A.SEQ";
     WriteBytes(index, synth::MakeIndexFile(blueprint));
-    WriteBytes(folder / "B0000001.MEM", synth::WriteRecording(synth::FamilySampleRecording(1, "MEM", 20, 1)));
+    WriteBytes(folder / "B0000001.MEM",
+        synth::WriteRecording(synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 20, 1)));
 
     ConversionRequest request;
     request.source = index;

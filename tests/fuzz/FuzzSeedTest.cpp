@@ -58,7 +58,7 @@ TEST(FuzzSeeds, CoverEveryFamilyFunctionAndIndexLayout)
         for (const std::string function : { "MEM", "REC", "RMS" })
             for (const char* mix : { "both", "analog", "logic" })
                 EXPECT_EQ(names.contains(prefix + function + "-" + mix + ".MEM"),
-                    synth::FamilyKeepsFunction(family, function))
+                    synth::FamilyKeepsFunction(HeaderFamily { family }, function))
                     << prefix + function + "-" + mix;
     }
     EXPECT_GE(indexes, 9);

@@ -70,7 +70,7 @@ class InfoCommandOfFamily : public ::testing::TestWithParam<int> { };
 TEST_P(InfoCommandOfFamily, PrintsThePropertiesListsAsTextAndJson)
 {
     const int family = GetParam();
-    synth::Recording r = synth::FamilySampleRecording(family, "MEM", 120, 7);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, "MEM", 120, 7);
     if (family == 0)
         r.model = "4170"; // the family's detection refuses the sample's own model text
     if (family != 4 && family != 9)

@@ -55,7 +55,7 @@ TEST_P(TraceCommandMatchesCopy, ForTheSamePositionsAndSettings)
     const CommandCase& c = GetParam();
     ScratchFolder dir;
     const auto path = dir / "F.MEM";
-    synth::Recording r = synth::FamilySampleRecording(c.family, "MEM", 300, 11);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily { c.family }, "MEM", 300, 11);
     if (c.family == 0)
         r.model = "4170"; // the family's detection refuses the sample's own model text
     synth::WriteRecordingFile(r, path);
@@ -118,7 +118,7 @@ TEST(TraceCommandJson, ParsesBackIntoTheWindowsTextsAndNumbers)
 {
     ScratchFolder dir;
     const auto path = dir / "D.MEM";
-    synth::WriteRecordingFile(synth::FamilySampleRecording(6, "MEM", 200, 3), path);
+    synth::WriteRecordingFile(synth::FamilySampleRecording(HeaderFamily::Family6, "MEM", 200, 3), path);
     QProcess kp;
     kp.start(KP_EXECUTABLE, { "--trace", test::Q(path), "--a", "12", "--b", "30", "--json" });
     ASSERT_TRUE(kp.waitForFinished(30000));

@@ -27,7 +27,7 @@ TEST_P(ViewOfFamily, ChannelsAndColumnsComeFromTheWrittenCodes)
 {
     const auto [family, function] = GetParam();
     ScratchFolder dir;
-    const synth::Recording r = synth::FamilySampleRecording(family, function, 300, 11);
+    const synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, function, 300, 11);
     const auto path = dir / "S.MEM";
     synth::WriteRecordingFile(r, path);
     OpenedDoc o;

@@ -27,7 +27,7 @@ struct OpenedDoc {
 // events at points 0, 12000 and 19999.
 synth::Recording DatedRecording()
 {
-    synth::Recording r = synth::FamilySampleRecording(1, "MEM", 20'000, 3);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 20'000, 3);
     r.mainFields[7] = "24-06-11";
     r.mainFields[8] = "12:00:05.5";
     r.mainFields[10] = "100";
@@ -168,7 +168,7 @@ TEST(ViewRecordFromHeader, PulseCountsDivideByTheFullScaleTimesL)
 {
     ScratchFolder dir;
     OpenedDoc o;
-    synth::Recording r = synth::FamilySampleRecording(3, "MEM", 100, 3);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family3, "MEM", 100, 3);
     synth::PulseBlueprint p0 { 0, { { 4, "1000" } }, std::vector<std::uint16_t>(100, 1000) };
     synth::PulseBlueprint p1 { 1, {}, std::vector<std::uint16_t>(100, 7) };
     r.pulses = { p0, p1 };

@@ -35,7 +35,7 @@ class EventMarksOfFamily : public ::testing::TestWithParam<int> { };
 // them in one sub-chunk. Either way they come back in recorded order.
 TEST_P(EventMarksOfFamily, ComeBackAsWritten)
 {
-    synth::Recording r = synth::FamilySampleRecording(GetParam(), "MEM", 200, 5);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily { GetParam() }, "MEM", 200, 5);
     r.events = Positions(45, 4);
     r.events[7] = 0;
     r.events[44] = 199;
@@ -56,18 +56,18 @@ INSTANTIATE_TEST_SUITE_P(TextAndChunked, EventMarksOfFamily, ::testing::Values(1
 TEST(EventMarks, FamiliesWithoutMarksRefuseThemInTheWriter)
 {
     for (int family : { 4, 9 }) {
-        synth::Recording r = synth::FamilySampleRecording(family, "MEM", 50, 5);
+        synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, "MEM", 50, 5);
         r.events = { 1, 2 };
         EXPECT_THROW(synth::WriteRecording(r), std::invalid_argument) << family;
     }
-    synth::Recording r = synth::FamilySampleRecording(1, "MEM", 50, 5);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 50, 5);
     r.events = Positions(26 * 40 + 1, 1);
     EXPECT_THROW(synth::WriteRecording(r), std::invalid_argument); // more than the 26 slots hold
 }
 
 TEST(EventMarks, TheChunkedListStopsAt10000)
 {
-    synth::Recording r = synth::FamilySampleRecording(5, "MEM", 50, 5);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family5, "MEM", 50, 5);
     r.events = Positions(10001, 2);
     const EventMarkList list = ReadEventMarks(LoadWritten(r));
     ASSERT_EQ(list.Count(), 10000);

@@ -35,7 +35,7 @@ TEST(TimeUnit, TimePerDivisionWithOrWithoutDivSuffix)
 // the time per division over the points per division.
 TEST(TimeUnit, ChunkedFamilySamplesAtItsStoredPeriod)
 {
-    synth::Recording r = synth::FamilySampleRecording(5, "MEM", 40, 2);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family5, "MEM", 40, 2);
     r.mainFields[10] = "100";
     r.mainFields[11] = "1ms";
     synth::Family5Options options;

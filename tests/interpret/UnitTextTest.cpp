@@ -20,39 +20,39 @@ std::string Bytes(std::initializer_list<int> bytes)
 
 TEST(UnitText, EscapePairsInOrder)
 {
-    EXPECT_EQ(DisplayUnitText("~u~e", 1), "uE");
-    EXPECT_EQ(DisplayUnitText("~E", 2), "uE");
-    EXPECT_EQ(DisplayUnitText("~cC", 3), "C");
-    EXPECT_EQ(DisplayUnitText("~uV", 9), "uV");
-    EXPECT_EQ(DisplayUnitText("m~u~e/s", 6), "muE/s");
+    EXPECT_EQ(DisplayUnitText("~u~e", HeaderFamily::Family1), "uE");
+    EXPECT_EQ(DisplayUnitText("~E", HeaderFamily::Family2), "uE");
+    EXPECT_EQ(DisplayUnitText("~cC", HeaderFamily::Family3), "C");
+    EXPECT_EQ(DisplayUnitText("~uV", HeaderFamily::Family9), "uV");
+    EXPECT_EQ(DisplayUnitText("m~u~e/s", HeaderFamily::Family6), "muE/s");
     // "~u~e" is taken before "~u": strain is not micro followed by "~e".
-    EXPECT_EQ(DisplayUnitText("~u~e~u", 5), "uEu");
-    EXPECT_EQ(DisplayUnitText("~o", 1), "~o");
+    EXPECT_EQ(DisplayUnitText("~u~e~u", HeaderFamily::Family5), "uEu");
+    EXPECT_EQ(DisplayUnitText("~o", HeaderFamily::Family1), "~o");
 }
 
 TEST(UnitText, ControlBytesStandForSymbols)
 {
-    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 'V' }), 1), "uV");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 20, 'A' }), 9), "uA");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 12, 'C' }), 2), "C");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 'm', 18 }), 1), "m^2");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 'm', 19 }), 1), "m^3");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 17 }), 1), "~o");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 11, 'V' }), 4), "~+V");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 6 }), 1), "uE");
-    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 6 }), 8), "uE");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 'V' }), HeaderFamily::Family1), "uV");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 20, 'A' }), HeaderFamily::Family9), "uA");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 12, 'C' }), HeaderFamily::Family2), "C");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 'm', 18 }), HeaderFamily::Family1), "m^2");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 'm', 19 }), HeaderFamily::Family1), "m^3");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 17 }), HeaderFamily::Family1), "~o");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 11, 'V' }), HeaderFamily::Family4), "~+V");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 6 }), HeaderFamily::Family1), "uE");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 6 }), HeaderFamily::Family8), "uE");
 }
 
 TEST(UnitText, FamiliesWithoutRewriting)
 {
     // Family 7 rewrites control bytes but shows escapes as stored.
-    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 'V' }), 7), "~uV");
-    EXPECT_EQ(DisplayUnitText("~E", 7), "~E");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 'V' }), HeaderFamily::Family7), "~uV");
+    EXPECT_EQ(DisplayUnitText("~E", HeaderFamily::Family7), "~E");
     // Family 5 stores escapes only; control bytes stay as they are.
-    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 'V' }), 5), Bytes({ 21, 'V' }));
-    EXPECT_EQ(DisplayUnitText("~uV", 5), "uV");
+    EXPECT_EQ(DisplayUnitText(Bytes({ 21, 'V' }), HeaderFamily::Family5), Bytes({ 21, 'V' }));
+    EXPECT_EQ(DisplayUnitText("~uV", HeaderFamily::Family5), "uV");
     // Family 0 shows its unit text as stored.
-    EXPECT_EQ(DisplayUnitText("~uV", 0), "~uV");
+    EXPECT_EQ(DisplayUnitText("~uV", HeaderFamily::Family0), "~uV");
 }
 
 TEST(UnitText, ChannelAndPulseUnitFields)

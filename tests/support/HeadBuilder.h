@@ -158,8 +158,8 @@ public:
         CWaveHeadInfo head;
         if (!head.Load(HeaderBytes(main_, records_)))
             throw std::runtime_error("header did not load");
-        if (head.GetHeaderFamily() != family_)
-            throw std::runtime_error("header loaded as family " + std::to_string(head.GetHeaderFamily()));
+        if (FamilyNumber(head.GetHeaderFamily()) != family_)
+            throw std::runtime_error("header loaded as family " + std::to_string(FamilyNumber(head.GetHeaderFamily())));
         return head;
     }
 
@@ -199,7 +199,7 @@ public:
     CWaveHeadInfo Load() const
     {
         CWaveHeadInfo head;
-        if (!head.Load(bytes_) || head.GetHeaderFamily() != 4)
+        if (!head.Load(bytes_) || head.GetHeaderFamily() != HeaderFamily::Family4)
             throw std::runtime_error("old header did not load");
         return head;
     }

@@ -124,7 +124,7 @@ protected:
     void SetUp() override
     {
         recording_ = GetParam().make();
-        ASSERT_EQ(synth::RecordingFamily(recording_), GetParam().family);
+        ASSERT_EQ(FamilyNumber(synth::RecordingFamily(recording_)), GetParam().family);
         file_ = synth::WriteRecording(recording_);
     }
 

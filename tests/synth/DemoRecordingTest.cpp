@@ -17,7 +17,7 @@ TEST(DemoRecording, ReadsBackWithItsShapes)
     const auto file = synth::WriteRecording(demo);
     Decoded d = DecodeFile(file);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete);
-    EXPECT_EQ(d.head.GetHeaderFamily(), 1);
+    EXPECT_EQ(d.head.GetHeaderFamily(), HeaderFamily::Family1);
     EXPECT_EQ(d.layout.dataLength, 300000);
     EXPECT_EQ(d.layout.SavedAnalogCount(), 8);
     for (const auto& a : demo.analog)
@@ -38,9 +38,9 @@ class FamilySample : public ::testing::TestWithParam<std::tuple<int, std::string
 TEST_P(FamilySample, ReadsBackExactly)
 {
     const auto [family, function] = GetParam();
-    const synth::Recording r = synth::FamilySampleRecording(family, function, 300, 5);
+    const synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, function, 300, 5);
     Decoded d = DecodeFile(synth::WriteRecording(r));
-    ASSERT_EQ(d.head.GetHeaderFamily(), family);
+    ASSERT_EQ(FamilyNumber(d.head.GetHeaderFamily()), family);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
     for (const auto& a : r.analog) {
         EXPECT_EQ(d.tables.analog[a.slot].primary, a.primary);
@@ -65,7 +65,7 @@ std::vector<std::tuple<int, std::string>> KeptFunctions()
     std::vector<std::tuple<int, std::string>> kept;
     for (int family = 0; family <= 9; ++family)
         for (const char* function : { "MEM", "REC", "RMS" })
-            if (synth::FamilyKeepsFunction(family, function))
+            if (synth::FamilyKeepsFunction(HeaderFamily { family }, function))
                 kept.emplace_back(family, function);
     return kept;
 }
@@ -79,9 +79,9 @@ TEST(FamilySample, FunctionsAFamilyDoesNotKeepCarryNoSamples)
 {
     for (int family = 0; family <= 9; ++family) {
         for (const char* function : { "MEM", "REC", "RMS" }) {
-            if (synth::FamilyKeepsFunction(family, function))
+            if (synth::FamilyKeepsFunction(HeaderFamily { family }, function))
                 continue;
-            const synth::Recording r = synth::FamilySampleRecording(family, function, 8, 1);
+            const synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, function, 8, 1);
             if (family != 3) {
                 EXPECT_THROW(synth::WriteRecording(r), std::invalid_argument) << family << " " << function;
                 continue;

@@ -45,7 +45,7 @@ TEST(InfoCommand, AFileItCannotOpenExitsWithOneAndSaysWhy)
     const auto text = dir / "NOTES.MEM";
     std::ofstream(text) << "not a recording\n";
     const auto empty = dir / "EMPTY.MEM";
-    synth::WriteRecordingFile(synth::FamilySampleRecording(1, "MEM", 0, 5), empty);
+    synth::WriteRecordingFile(synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 0, 5), empty);
     for (const auto& file : { dir / "NONE.MEM", text, empty }) {
         std::string out, err;
         EXPECT_EQ(RunInfoCommand({ "--info", file.string(), "--json" }, out, err), 1) << file;
@@ -62,7 +62,7 @@ TEST(InfoCommand, ControlCharactersInATextCannotSplitARow)
 {
     ScratchFolder dir;
     const auto path = dir / "C.MEM";
-    synth::Recording r = synth::FamilySampleRecording(1, "MEM", 40, 2);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 40, 2);
     r.mainFields[propertyfield::kTrigSource] = "C\nH\t2\r";
     synth::WriteRecordingFile(r, path);
     std::string out, err;

@@ -35,7 +35,7 @@ class PropertiesOfFamily : public ::testing::TestWithParam<int> { };
 TEST_P(PropertiesOfFamily, ListsTheRecordedChannelsAndItems)
 {
     const int family = GetParam();
-    const synth::Recording r = synth::FamilySampleRecording(family, "MEM", 50, 6);
+    const synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, "MEM", 50, 6);
     OpenedRecording o(r);
     const PropertyTables t = BuildPropertyTables(o.doc, {});
     const TextTable& general = Tab(t, PropertyTab::General);
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Families, PropertiesOfFamily, ::testing::Values(1, 2, 3
 
 TEST(PropertyGeneralItems, TriggerTimingUnderRecAndTheStoredTexts)
 {
-    synth::Recording r = synth::FamilySampleRecording(1, "REC", 20, 2);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "REC", 20, 2);
     r.mainFields[propertyfield::kTrigSource] = "CH2";
     r.mainFields[propertyfield::kTimerTrig + 1] = "10:00";
     OpenedRecording o(r);
@@ -111,7 +111,7 @@ TEST(EventMarkTime, InTheViewsNotations)
 
 TEST(PropertyEventMarks, ChunkedFamilyCommentsFromTheWriter)
 {
-    synth::Recording r = synth::FamilySampleRecording(5, "MEM", 60, 3);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family5, "MEM", 60, 3);
     r.events = { 5, 20, 41 };
     r.eventComments = { "start", "", "Überlast" };
     OpenedRecording o(r);
@@ -124,7 +124,7 @@ TEST(PropertyEventMarks, ChunkedFamilyCommentsFromTheWriter)
     EXPECT_EQ(events.rows[1][2], "");
     EXPECT_EQ(events.rows[2][2], "Überlast");
 
-    synth::Recording other = synth::FamilySampleRecording(1, "MEM", 60, 3);
+    synth::Recording other = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 60, 3);
     other.events = { 5 };
     other.eventComments = { "x" };
     EXPECT_THROW(synth::WriteRecording(other), std::invalid_argument);

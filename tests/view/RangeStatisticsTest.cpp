@@ -138,7 +138,7 @@ TEST(LogicRangeCounts, EqualTheScanOverAnyRange)
 // The list reads the document's channels; a one-point range has no spread.
 TEST(StatisticsReadout, RowsOfTheDocumentsChannelsAndProbes)
 {
-    const synth::Recording r = synth::FamilySampleRecording(1, "MEM", 3000, 8);
+    const synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 3000, 8);
     test::OpenedRecording o(r);
     StatisticsReadout s;
     const TraceNumberFormat decimal { TraceNumStyle::Decimal, false };

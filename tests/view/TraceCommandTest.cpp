@@ -122,7 +122,7 @@ TEST(TraceCommand, ARecordingItCannotMeasureExitsWithOne)
     const auto text = dir / "NOTES.MEM";
     std::ofstream(text) << "not a recording\n";
     const auto cut = dir / "CUT.MEM";
-    synth::WriteRecordingFile(synth::FamilySampleRecording(1, "MEM", 400, 5), cut);
+    synth::WriteRecordingFile(synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 400, 5), cut);
     std::filesystem::resize_file(cut, std::filesystem::file_size(cut) - 300);
 
     std::string out, err;

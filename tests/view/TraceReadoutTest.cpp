@@ -16,7 +16,7 @@ using test::OpenedRecording;
 // The codes at A and B of the first analog channel decide the calculation.
 synth::Recording WithCodesAt(int family, std::uint16_t atA, std::uint16_t atB)
 {
-    synth::Recording r = synth::FamilySampleRecording(family, "MEM", 40, 3);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily { family }, "MEM", 40, 3);
     r.analog[0].primary[5] = atA;
     r.analog[0].primary[9] = atB;
     return r;
@@ -85,7 +85,7 @@ TEST(TraceValueText, FormatsAndUnit)
 // Every probe of a recorded logic unit reads its bit at A and at B.
 TEST(TraceLogicList, BitsOfEveryRecordedProbe)
 {
-    synth::Recording r = synth::FamilySampleRecording(1, "MEM", 30, 4);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 30, 4);
     ASSERT_FALSE(r.logicUnits.empty());
     OpenedRecording o(r);
     const TraceTables t = BuildTraceTables(o.doc, 2, 17, {});
@@ -105,7 +105,7 @@ TEST(TraceLogicList, BitsOfEveryRecordedProbe)
 // Envelope records give each channel a second row with the minima.
 TEST(TraceAnalogList, PairValuedRecordsAddAnUnnamedRow)
 {
-    synth::Recording r = synth::FamilySampleRecording(1, "REC", 20, 5);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "REC", 20, 5);
     OpenedRecording o(r);
     const TraceTables t = BuildTraceTables(o.doc, 0, 19, {});
     const TextTable& analog = t[static_cast<int>(TraceTab::Analog)];

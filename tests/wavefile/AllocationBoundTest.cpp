@@ -116,10 +116,10 @@ TEST(AllocationBound, MutatedHeadersNeverHoldMoreThanTheFileCanFill)
     int opened = 0, loaded = 0;
     for (int family = 0; family <= 9; ++family) {
         for (const char* function : { "MEM", "REC", "RMS" }) {
-            if (!synth::FamilyKeepsFunction(family, function))
+            if (!synth::FamilyKeepsFunction(HeaderFamily { family }, function))
                 continue;
-            synth::Recording r
-                = synth::FamilySampleRecording(family, function, 200, static_cast<std::uint32_t>(family));
+            synth::Recording r = synth::FamilySampleRecording(
+                HeaderFamily { family }, function, 200, static_cast<std::uint32_t>(family));
             if (family == 0)
                 r.model = "4170"; // detection refuses the model text "3518"
             const std::vector<std::uint8_t> bytes = synth::WriteRecording(r);

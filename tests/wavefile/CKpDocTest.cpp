@@ -50,7 +50,7 @@ TEST_F(DocumentOpen, LoadsTheWholeRecord)
     EXPECT_EQ(doc.GetFileKind(), 1);
     EXPECT_EQ(doc.GetTitle(), "A.MEM");
     EXPECT_EQ(doc.GetDataLength(), 5000);
-    EXPECT_EQ(doc.GetHeaderFamily(), 1);
+    EXPECT_EQ(doc.GetHeaderFamily(), HeaderFamily::Family1);
     EXPECT_EQ(doc.GetAnalogCount(), 4);
     EXPECT_EQ(doc.GetAnalog(3).primary, r.analog[1].primary);
     EXPECT_EQ(doc.GetLogicGroups().groups[0].primary[17], ExpectedGroupWord(r, 1, 0, 17, false));

@@ -22,7 +22,7 @@ TEST(HeaderLoad, MainRecordAloneEndsTheHeader)
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(bytes));
     EXPECT_EQ(head.GetHeaderSize(), 512u);
-    EXPECT_EQ(head.GetHeaderFamily(), 1);
+    EXPECT_EQ(head.GetHeaderFamily(), HeaderFamily::Family1);
     EXPECT_EQ(head.GetModelId(), 4);
     EXPECT_EQ(head.GetDataLength(), 100);
 }
@@ -50,7 +50,7 @@ TEST(HeaderLoad, FamilyComesFromTheVersionTextNotTheModel)
     for (const auto& c : cases) {
         CWaveHeadInfo head;
         ASSERT_TRUE(head.Load(HeaderBytes(Main(c.model, c.version), {}))) << c.version;
-        EXPECT_EQ(head.GetHeaderFamily(), c.family) << c.version;
+        EXPECT_EQ(FamilyNumber(head.GetHeaderFamily()), c.family) << c.version;
     }
 }
 
@@ -206,7 +206,7 @@ TEST(HeaderLoad, OldHeaderOfFamily4)
     put(256, "4522");
     CWaveHeadInfo head;
     ASSERT_TRUE(head.Load(bytes));
-    EXPECT_EQ(head.GetHeaderFamily(), 4);
+    EXPECT_EQ(head.GetHeaderFamily(), HeaderFamily::Family4);
     EXPECT_EQ(head.GetHeaderSize(), 2048u);
     EXPECT_EQ(head.GetAnalogCount(), 4);
     EXPECT_EQ(head.GetLogicUnitCount(), 8);

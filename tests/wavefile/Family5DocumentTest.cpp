@@ -31,7 +31,7 @@ TEST(Family5Document, AnIndexOpensItsFirstExistingFile)
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(doc.GetFileKind(), 3);
     EXPECT_EQ(doc.GetTitle(), "B0002.MEM");
-    EXPECT_EQ(doc.GetHeaderFamily(), 5);
+    EXPECT_EQ(doc.GetHeaderFamily(), HeaderFamily::Family5);
     EXPECT_EQ(doc.GetAnalog(21).primary, r.analog[1].primary);
     EXPECT_EQ(doc.GetLogicGroups().groups[0].primary[99], ExpectedGroupWord(r, 5, 0, 99, false));
     EXPECT_EQ(doc.GetHeadInfo().GetChannelName(21, 2), "CH2-6*");

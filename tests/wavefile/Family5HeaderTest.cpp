@@ -151,7 +151,7 @@ TEST(Family5Header, OtherFamiliesHaveNoChunks)
     ChunkedFileBlueprint other = TwoInfos();
     other.main.fields[9] = "41700101";
     ASSERT_TRUE(head.Load(WriteChunkedFile(other).bytes));
-    EXPECT_EQ(head.GetHeaderFamily(), 1);
+    EXPECT_EQ(head.GetHeaderFamily(), HeaderFamily::Family1);
     EXPECT_EQ(head.GetChunkInfoCount(), 0);
     EXPECT_FALSE(head.Retrieve5595ChunkInfo("SX__WCMN", 0, 0).has_value());
     EXPECT_FALSE(head.GetChunkDataOffset(0).has_value());

@@ -84,7 +84,7 @@ inline void Load(Loaded& out, const std::vector<std::uint8_t>& bytes, std::int64
     int stopAfter = -1)
 {
     ASSERT_TRUE(out.head.Load(bytes));
-    ASSERT_EQ(out.head.GetHeaderFamily(), 5);
+    ASSERT_EQ(out.head.GetHeaderFamily(), HeaderFamily::Family5);
     if (count < 0)
         count = out.head.GetDataLength() - first;
     out.allocation = AllocateTables(out.head, first, count, bytes.size(), out.tables);

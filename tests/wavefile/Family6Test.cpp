@@ -53,7 +53,7 @@ TEST(Family6, MemoryRecordingRoundTrips)
     const Recording rec = Family6("MEM", 9, 61);
     const auto d = DecodeBytes(synth::WriteRecording(rec));
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
-    EXPECT_EQ(d.head.GetHeaderFamily(), 6);
+    EXPECT_EQ(d.head.GetHeaderFamily(), HeaderFamily::Family6);
     frames::ExpectTablesHold(rec, d.tables, 0, 9);
 }
 

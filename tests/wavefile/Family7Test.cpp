@@ -35,7 +35,7 @@ TEST(Family7, MemoryAndEnvelopeRecordingsRoundTrip)
         const Recording rec = Family7(function, 10, 71);
         const auto d = DecodeBytes(synth::WriteRecording(rec));
         ASSERT_EQ(d.result.status, DecodeStatus::Complete) << function << ": " << d.result.detail;
-        EXPECT_EQ(d.head.GetHeaderFamily(), 7);
+        EXPECT_EQ(d.head.GetHeaderFamily(), HeaderFamily::Family7);
         frames::ExpectTablesHold(rec, d.tables, 0, 10);
     }
 }

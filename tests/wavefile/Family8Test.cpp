@@ -59,7 +59,7 @@ TEST(Family8, EveryKindLetterRoundTrips)
     const auto bytes = synth::WriteRecording(rec);
     const auto d = DecodeBytes(bytes);
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
-    EXPECT_EQ(d.head.GetHeaderFamily(), 8);
+    EXPECT_EQ(d.head.GetHeaderFamily(), HeaderFamily::Family8);
     frames::ExpectTablesHold(rec, d.tables, 0, 7);
     // The map needs two records: 31 entries.
     EXPECT_EQ(d.head.GetWaveHeader2Count(), 2);

@@ -46,7 +46,7 @@ TEST(Family9, MemoryAndEnvelopeRecordingsRoundTrip)
         const Recording rec = Family9(function, 6, 91);
         const auto d = DecodeBytes(synth::WriteRecording(rec));
         ASSERT_EQ(d.result.status, DecodeStatus::Complete) << function << ": " << d.result.detail;
-        EXPECT_EQ(d.head.GetHeaderFamily(), 9);
+        EXPECT_EQ(d.head.GetHeaderFamily(), HeaderFamily::Family9);
         frames::ExpectTablesHold(rec, d.tables, 0, 6);
     }
 }

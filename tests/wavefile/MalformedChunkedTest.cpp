@@ -22,7 +22,7 @@ using kp::testing::WriteBytes;
 // its frames stands for millions of points (as many as the range holds).
 synth::ChunkedFileBlueprint CoarseSetBlueprint(std::int64_t points)
 {
-    synth::Recording r = synth::FamilySampleRecording(5, "MEM", 8, 1);
+    synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family5, "MEM", 8, 1);
     r.logicUnits.clear();
     r.analog.resize(2);
     for (auto& a : r.analog)

@@ -37,7 +37,7 @@ class MalformedIndex : public ::testing::TestWithParam<LayoutCase> {
 protected:
     void SetUp() override
     {
-        previousRecording_ = synth::FamilySampleRecording(1, "MEM", 50, 3);
+        previousRecording_ = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 50, 3);
         const auto previous = folder_ / "PREVIOUS.MEM";
         WriteBytes(previous, synth::WriteRecording(previousRecording_));
         ASSERT_TRUE(doc_.OnOpenDocument(previous));
@@ -160,7 +160,7 @@ TEST_P(MalformedIndex, IndexCutInsideItsTableIsRefused)
 
 TEST_P(MalformedIndex, ShortListedFileAsksWhetherToKeepItsPart)
 {
-    const synth::Recording r = synth::FamilySampleRecording(1, "MEM", 400, 9);
+    const synth::Recording r = synth::FamilySampleRecording(HeaderFamily::Family1, "MEM", 400, 9);
     auto bytes = synth::WriteRecording(r);
     bytes.resize(bytes.size() - 100);
     WriteBytes(folder_ / "SHORT.MEM", bytes);

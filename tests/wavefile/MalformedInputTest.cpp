@@ -30,7 +30,8 @@ constexpr std::int64_t kPoints = 300;
 
 synth::Recording Sample(int family, const std::string& function = "MEM")
 {
-    synth::Recording r = synth::FamilySampleRecording(family, function, kPoints, 40u + static_cast<unsigned>(family));
+    synth::Recording r
+        = synth::FamilySampleRecording(HeaderFamily { family }, function, kPoints, 40u + static_cast<unsigned>(family));
     // Detection refuses the model text "3518"; the version alone selects family 0.
     if (family == 0)
         r.model = "4170";
@@ -400,7 +401,7 @@ TEST_P(MalformedRecording, ChannelRecordWithAnUnterminatedTagIsSkipped)
 // it belong to the next field, not to the length.
 TEST(MalformedOldHeader, DataLengthStopsAtItsFieldWidth)
 {
-    auto bytes = synth::WriteRecording(synth::FamilySampleRecording(4, "MEM", 50, 1));
+    auto bytes = synth::WriteRecording(synth::FamilySampleRecording(HeaderFamily::Family4, "MEM", 50, 1));
     std::string length(oldheader::kDataLengthSize, ' ');
     length.replace(length.size() - 2, 2, "50");
     std::copy(length.begin(), length.end(), bytes.begin() + oldheader::kDataLength);

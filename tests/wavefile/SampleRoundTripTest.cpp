@@ -76,7 +76,7 @@ std::vector<FamilyCase> Families0To4()
 TEST_P(SampleRoundTrip, WholeRecordGivesTheWrittenCodes)
 {
     Decoded d = DecodeFile(file_);
-    ASSERT_EQ(d.head.GetHeaderFamily(), GetParam().family);
+    ASSERT_EQ(FamilyNumber(d.head.GetHeaderFamily()), GetParam().family);
     ASSERT_EQ(d.allocation.status, AllocateStatus::Ok) << d.allocation.detail;
     ASSERT_EQ(d.result.status, DecodeStatus::Complete) << d.result.detail;
     EXPECT_EQ(d.layout.dataLength, recording_.dataLength);

@@ -41,12 +41,12 @@ std::pair<std::size_t, std::vector<std::uint8_t>> HexDoubleField(int field, doub
 
 } // namespace
 
-void CheckBinaryScaling(const Recording& recording, int family)
+void CheckBinaryScaling(const Recording& recording, HeaderFamily family)
 {
     if (recording.binaryScaling.empty())
         return;
-    if (family != 4 && family != 7 && family != 8)
-        throw std::invalid_argument("family " + std::to_string(family) + " keeps its scaling as text");
+    if (family != HeaderFamily::Family4 && family != HeaderFamily::Family7 && family != HeaderFamily::Family8)
+        throw std::invalid_argument("family " + std::to_string(FamilyNumber(family)) + " keeps its scaling as text");
     for (const auto& [slot, scaling] : recording.binaryScaling) {
         const bool saved = std::any_of(recording.analog.begin(), recording.analog.end(),
             [slot](const AnalogBlueprint& a) { return a.slot == slot; });

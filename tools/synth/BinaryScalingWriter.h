@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "synth/Recording.h"
+#include "wavefile/HeaderFamily.h"
 
 namespace kp::synth {
 
 // Throws std::invalid_argument when binary scaling is given in a family that
 // keeps its scaling as text, or for a slot that is no analog channel of the
 // recording.
-void CheckBinaryScaling(const Recording& recording, int family);
+void CheckBinaryScaling(const Recording& recording, HeaderFamily family);
 
 // The channel's binary scaling; nullptr when it has none.
 const BinaryScaling* BinaryScalingOf(const Recording& recording, int slot);

@@ -55,22 +55,22 @@ AnalogBlueprint Channel(int slot, std::vector<std::uint16_t> codes)
 
 // The 32-bit logic-unit positions, float and pulse channels of the families
 // that keep them (6, 8, 9), in slots their layouts can store.
-void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937& rng)
+void AddWordsFloatsAndPulses(Recording& r, HeaderFamily family, bool pairs, std::mt19937& rng)
 {
     std::vector<int> words, floats, pulses;
     switch (family) {
-    case 6:
+    case HeaderFamily::Family6:
         if (!pairs) {
             words = { 1, 4 };
             floats = { 0, 11 };
         }
         break;
-    case 8:
+    case HeaderFamily::Family8:
         words = { 15, 240, 245, 256, 263 };
         floats = { 0, 7 };
         pulses = { 0, 1 };
         break;
-    case 9:
+    case HeaderFamily::Family9:
         words = pairs ? std::vector<int> { 7, 300 } : std::vector<int> { 5, 256, 351 };
         floats = pairs ? std::vector<int> { 15, 31, 40 } : std::vector<int> { 0, 16, 32, 94 };
         break;
@@ -84,7 +84,7 @@ void AddWordsFloatsAndPulses(Recording& r, int family, bool pairs, std::mt19937&
             x = rng();
         // Family 6 builds one 32-bit value from the words of two points and
         // keeps it at both; an odd last point holds only the high half.
-        if (family == 6) {
+        if (family == HeaderFamily::Family6) {
             for (std::size_t p = 0; p + 1 < n; p += 2)
                 v[p + 1] = v[p];
             if (n % 2 == 1)
@@ -192,7 +192,8 @@ Recording DemoRecording(std::uint32_t seed, std::int64_t points)
     return r;
 }
 
-Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed)
+Recording FamilySampleRecording(
+    HeaderFamily family, const std::string& function, std::int64_t points, std::uint32_t seed)
 {
     std::mt19937 rng(seed);
     const bool pairs = function == "REC" || function == "RMS";
@@ -202,53 +203,53 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
     std::vector<int> slots { 0, 1, 3 };
     std::vector<int> units { 0, 1, 4 };
     switch (family) {
-    case 0:
+    case HeaderFamily::Family0:
         r.model = "3518";
         r.version = "35180001";
         break;
-    case 1:
+    case HeaderFamily::Family1:
         r.model = "4170";
         r.version = "41700003";
         break;
-    case 2:
+    case HeaderFamily::Family2:
         r.model = "3384";
         r.version = "33840001";
         units = { 0, 1, 3 };
         break;
-    case 3:
+    case HeaderFamily::Family3:
         r.model = "3019";
         r.version = "30190001";
         r.mainFields = { { 15, std::to_string(points + 3) }, { 10, "2" } };
         break;
-    case 4:
+    case HeaderFamily::Family4:
         r.model = "4756";
         break;
-    case 5:
+    case HeaderFamily::Family5:
         // The chunked frames reach logic units 0-3 only.
         r.model = "5595";
         r.version = "55950002";
         units = { 0, 1, 3 };
         break;
-    case 6:
+    case HeaderFamily::Family6:
         r.model = "5228";
         r.version = "52280102";
         slots = pairs ? std::vector<int> { 0, 3 } : std::vector<int> { 0, 2, 5 };
         units = pairs ? std::vector<int> { 0, 1, 4, 15 } : std::vector<int> { 5, 6, 9 };
         break;
-    case 7:
+    case HeaderFamily::Family7:
         r.model = "QX4767";
         r.version = "QX476701";
         slots = pairs ? std::vector<int> { 1, 2 } : std::vector<int> { 0, 3, 7 };
         units = pairs ? std::vector<int> { 0, 2, 3 } : std::vector<int> { 0, 1, 3 };
         break;
-    case 8:
+    case HeaderFamily::Family8:
         r.model = "QX3013";
         r.version = "QX301301";
         r.frameSlack = 2;
         slots = { 0, 14, 59 };
         units = { 0, 3, 4, 9, 17, 19 };
         break;
-    case 9:
+    case HeaderFamily::Family9:
         r.model = "QX3122";
         r.version = "QX3122-01";
         r.frameSlack = pairs ? 5 : 0;
@@ -256,21 +257,21 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         units = pairs ? std::vector<int> { 4, 5, 64 } : std::vector<int> { 0, 3, 9, 127 };
         break;
     default:
-        throw std::invalid_argument("no sample recording for family " + std::to_string(family));
+        throw std::invalid_argument("no sample recording for family " + std::to_string(FamilyNumber(family)));
     }
     std::uniform_int_distribution<int> code(0, 0xFFFF), nibble(0, 15);
     auto codes = [&] {
         std::vector<std::uint16_t> v(static_cast<std::size_t>(points));
         for (auto& c : v) {
             c = static_cast<std::uint16_t>(code(rng));
-            if (family == 0) // 12 bits, widened with ones exactly when bit 9 is set
+            if (family == HeaderFamily::Family0) // 12 bits, widened with ones exactly when bit 9 is set
                 c = static_cast<std::uint16_t>((c & 0x0200) ? (c | 0xF000) : (c & 0x0FFF));
         }
         return v;
     };
     for (int slot : slots) {
         AnalogBlueprint a = Channel(slot, codes());
-        if (family == 4) // the old header keeps a 4-character input unit per channel
+        if (family == HeaderFamily::Family4) // the old header keeps a 4-character input unit per channel
             a.fields = { { 2, slot == 1 ? "4522" : "3541" } };
         if (pairs)
             a.secondary = codes();
@@ -287,7 +288,7 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
         r.logicUnits.push_back(std::move(unit));
     }
     AddWordsFloatsAndPulses(r, family, pairs, rng);
-    if (family == 2) // units 4-7 repeat unit 3's last probe; keep it clear
+    if (family == HeaderFamily::Family2) // units 4-7 repeat unit 3's last probe; keep it clear
         for (auto& u : r.logicUnits)
             if (u.unit == 3) {
                 for (auto& v : u.primary)
@@ -298,21 +299,21 @@ Recording FamilySampleRecording(int family, const std::string& function, std::in
     return r;
 }
 
-bool FamilyKeepsFunction(int family, const std::string& function)
+bool FamilyKeepsFunction(HeaderFamily family, const std::string& function)
 {
     if (function == "MEM")
-        return family >= 0 && family <= 9;
+        return family >= HeaderFamily::Family0 && family <= HeaderFamily::Family9;
     if (function != "REC" && function != "RMS")
         return false;
     switch (family) {
-    case 3:
-    case 8:
+    case HeaderFamily::Family3:
+    case HeaderFamily::Family8:
         return false;
-    case 7:
-    case 9:
+    case HeaderFamily::Family7:
+    case HeaderFamily::Family9:
         return function == "REC";
     default:
-        return family >= 0 && family <= 9;
+        return family >= HeaderFamily::Family0 && family <= HeaderFamily::Family9;
     }
 }
 

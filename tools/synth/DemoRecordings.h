@@ -7,6 +7,7 @@
 #include <string>
 
 #include "synth/Recording.h"
+#include "wavefile/HeaderFamily.h"
 
 namespace kp::synth {
 
@@ -26,12 +27,13 @@ Recording DemoRecording(std::uint32_t seed = 1, std::int64_t points = 300000);
 // 32-bit logic positions, float and pulse channels of families 6, 8 and 9;
 // the writer refuses a function the family does not keep. Throws
 // std::invalid_argument for a family this writer has no sample for.
-Recording FamilySampleRecording(int family, const std::string& function, std::int64_t points, std::uint32_t seed);
+Recording FamilySampleRecording(
+    HeaderFamily family, const std::string& function, std::int64_t points, std::uint32_t seed);
 
 // True when the family's sample layout carries the function's values ("MEM",
 // "REC", "RMS"): families 3 and 8 keep memory recordings only, families 7 and
 // 9 no RMS. The writer refuses the others; every other sample recording
 // must be written.
-bool FamilyKeepsFunction(int family, const std::string& function);
+bool FamilyKeepsFunction(HeaderFamily family, const std::string& function);
 
 } // namespace kp::synth

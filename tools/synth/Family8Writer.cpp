@@ -235,7 +235,7 @@ std::vector<std::uint8_t> WriteFamily8(const Recording& recording)
     if (!recording.gpsSplits.empty())
         records.push_back(b.GpsHeader());
 
-    const auto events = EventMarkRecords(recording, 8);
+    const auto events = EventMarkRecords(recording, HeaderFamily::Family8);
     records.insert(records.end(), events.begin(), events.end());
     std::vector<std::uint8_t> out = HeaderBytes(BaseMainRecord(recording), records, recording);
     out.insert(out.end(), image.data.begin(), image.data.end());

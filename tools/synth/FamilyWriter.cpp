@@ -65,18 +65,20 @@ std::vector<RecordBlueprint> StandardChannelRecords(const Recording& recording)
         r.fields[1] = Designation('P', p.slot + 1);
         records.push_back(std::move(r));
     }
-    const int family = HeaderFamilyFromVersion(VersionText(recording));
-    if (family != 5 && family != 8 && family != 9) {
+    const HeaderFamily family = HeaderFamilyFromVersion(VersionText(recording));
+    if (family != HeaderFamily::Family5 && family != HeaderFamily::Family8 && family != HeaderFamily::Family9) {
         auto events = EventMarkRecords(recording, family);
         records.insert(records.end(), events.begin(), events.end());
     }
     return records;
 }
 
-std::vector<RecordBlueprint> EventMarkRecords(const Recording& recording, int family)
+std::vector<RecordBlueprint> EventMarkRecords(const Recording& recording, HeaderFamily family)
 {
     namespace em = kp::eventmark;
-    const std::string tag = family == 3 ? "HE3019" : family == 8 ? "HE-QX3013" : "HPE";
+    const std::string tag = family == HeaderFamily::Family3 ? "HE3019"
+        : family == HeaderFamily::Family8                   ? "HE-QX3013"
+                                                            : "HPE";
     const std::size_t perRecord = em::kPositionsPerRecord;
     const std::size_t recordsNeeded = (recording.events.size() + perRecord - 1) / perRecord;
     if (tag == "HPE" && recordsNeeded > 26)

@@ -8,6 +8,7 @@
 
 #include "synth/RecordBytes.h"
 #include "synth/Recording.h"
+#include "wavefile/HeaderFamily.h"
 
 namespace kp::synth {
 
@@ -47,7 +48,7 @@ std::vector<RecordBlueprint> StandardChannelRecords(const Recording& recording);
 // "HE-QX3013" in family 8, "HPE" (slots "A"-"Z") in the other families that
 // write text records; 40 marks per record. Throws when the "HPE" slots cannot
 // hold them all.
-std::vector<RecordBlueprint> EventMarkRecords(const Recording& recording, int family);
+std::vector<RecordBlueprint> EventMarkRecords(const Recording& recording, HeaderFamily family);
 
 // Main record (field 1 = 1 + records.size()), the records, then the
 // recording's extraRecords, as bytes. The extra records count as well.

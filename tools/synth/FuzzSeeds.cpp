@@ -34,9 +34,10 @@ const char* MixName(Mix mix)
 // every fuzzer.
 bool TryRecording(int family, const std::string& function, Mix mix, std::int64_t points, std::vector<std::uint8_t>& out)
 {
-    if (!FamilyKeepsFunction(family, function))
+    if (!FamilyKeepsFunction(HeaderFamily { family }, function))
         return false;
-    Recording r = FamilySampleRecording(family, function, points, static_cast<std::uint32_t>(family * 7 + 1));
+    Recording r
+        = FamilySampleRecording(HeaderFamily { family }, function, points, static_cast<std::uint32_t>(family * 7 + 1));
     // Detection refuses the model text "3518"; the version text alone
     // selects family 0, so a listed model lets the file reach its decoder.
     if (family == 0)
@@ -51,7 +52,7 @@ bool TryRecording(int family, const std::string& function, Mix mix, std::int64_t
 
 std::vector<std::uint8_t> Listed(std::int64_t points, std::uint32_t seed)
 {
-    return WriteRecording(FamilySampleRecording(1, "MEM", points, seed));
+    return WriteRecording(FamilySampleRecording(HeaderFamily::Family1, "MEM", points, seed));
 }
 
 void AddIndexSeeds(std::vector<SeedFile>& seeds)
@@ -109,7 +110,7 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
     seeds.push_back({ "index-missing.SEQ", MakeIndexFile(block16), {} });
 
     // The chunked family's index: file-reference chunks with UTF-16 names.
-    const auto chunked = WriteRecording(FamilySampleRecording(5, "MEM", kShortPoints, 13));
+    const auto chunked = WriteRecording(FamilySampleRecording(HeaderFamily::Family5, "MEM", kShortPoints, 13));
     seeds.push_back({ "index-chunked.SEQ",
         WriteChunkedFile(ChunkedIndexBlueprint("5595", { "C0000001.MEM", "C0000002.MEM" })).bytes,
         { { "C0000001.MEM", chunked } } });
@@ -119,13 +120,13 @@ void AddIndexSeeds(std::vector<SeedFile>& seeds)
 // at a coarser rate, and short blocks, so the block chain has many links.
 void AddChunkedSeeds(std::vector<SeedFile>& seeds)
 {
-    const Recording r = FamilySampleRecording(5, "MEM", kShortPoints, 14);
+    const Recording r = FamilySampleRecording(HeaderFamily::Family5, "MEM", kShortPoints, 14);
     Family5Options twoSets;
     twoSets.analogSet = { { 3, 1 } };
     twoSets.framesPerBlock = 7;
     seeds.push_back({ "family5-MEM-two-sets.MEM", WriteFamily5(r, twoSets), {} });
 
-    Recording runs = FamilySampleRecording(5, "REC", kShortPoints, 15);
+    Recording runs = FamilySampleRecording(HeaderFamily::Family5, "REC", kShortPoints, 15);
     runs.analog.clear();
     for (int slot = 8; slot < 16; ++slot) {
         AnalogBlueprint a;

@@ -10,39 +10,39 @@
 
 namespace kp::synth {
 
-int RecordingFamily(const Recording& recording)
+HeaderFamily RecordingFamily(const Recording& recording)
 {
     if (recording.model == "4756" || recording.model == "4229" || recording.model == "4756/4229")
-        return 4;
+        return HeaderFamily::Family4;
     return HeaderFamilyFromVersion(VersionText(recording));
 }
 
 std::vector<std::uint8_t> WriteRecording(const Recording& recording)
 {
-    const int family = RecordingFamily(recording);
-    if (family != 5 && !recording.eventComments.empty())
-        throw std::invalid_argument("family " + std::to_string(family) + " stores no event comments");
+    const HeaderFamily family = RecordingFamily(recording);
+    if (family != HeaderFamily::Family5 && !recording.eventComments.empty())
+        throw std::invalid_argument("family " + std::to_string(FamilyNumber(family)) + " stores no event comments");
     CheckBinaryScaling(recording, family);
     switch (family) {
-    case 0:
+    case HeaderFamily::Family0:
         return WriteFamily0(recording);
-    case 1:
+    case HeaderFamily::Family1:
         return WriteFamily1(recording);
-    case 2:
+    case HeaderFamily::Family2:
         return WriteFamily2(recording);
-    case 3:
+    case HeaderFamily::Family3:
         return WriteFamily3(recording);
-    case 4:
+    case HeaderFamily::Family4:
         return WriteFamily4(recording);
-    case 5:
+    case HeaderFamily::Family5:
         return WriteFamily5(recording);
-    case 6:
+    case HeaderFamily::Family6:
         return WriteFamily6(recording);
-    case 7:
+    case HeaderFamily::Family7:
         return WriteFamily7(recording);
-    case 8:
+    case HeaderFamily::Family8:
         return WriteFamily8(recording);
-    case 9:
+    case HeaderFamily::Family9:
         return WriteFamily9(recording);
     default:
         break;

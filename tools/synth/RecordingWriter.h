@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "synth/Recording.h"
+#include "wavefile/HeaderFamily.h"
 
 namespace kp::synth {
 
 // The header family the recording is written in: family 4 for the models of
 // the oldest header ("4756", "4229", "4756/4229"), otherwise the family of the
 // version text (the model text when the version is empty).
-int RecordingFamily(const Recording& recording);
+HeaderFamily RecordingFamily(const Recording& recording);
 
 // The whole file. Throws std::invalid_argument when the recording cannot be
 // written in its family (a code the layout cannot represent, arrays whose

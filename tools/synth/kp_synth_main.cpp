@@ -71,8 +71,9 @@ int main(int argc, char** argv)
                 Usage();
                 return 2;
             }
-            kp::synth::WriteRecordingFile(kp::synth::FamilySampleRecording(static_cast<int>(family), function, points,
-                                              static_cast<std::uint32_t>(seed)),
+            kp::synth::WriteRecordingFile(
+                kp::synth::FamilySampleRecording(
+                    kp::HeaderFamily { static_cast<int>(family) }, function, points, static_cast<std::uint32_t>(seed)),
                 argv[3]);
             return 0;
         }
