@@ -70,9 +70,11 @@ TEST(CommandTable, RowsNameEveryKeyOutsideADigitBank)
         const std::size_t at = markdown.find(head);
         ASSERT_NE(at, std::string::npos) << head;
         const std::string row = markdown.substr(at, markdown.find('\n', at) - at);
-        for (const std::string& key : e.keys)
-            if (!std::isdigit(static_cast<unsigned char>(key.back())))
+        for (const std::string& key : e.keys) {
+            if (!std::isdigit(static_cast<unsigned char>(key.back()))) {
                 EXPECT_NE(row.find(key), std::string::npos) << key << " missing from " << row;
+            }
+        }
     }
 }
 
