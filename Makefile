@@ -28,10 +28,12 @@ build: deps
 
 # The whole test suite, GUI tests included, under AddressSanitizer and
 # UndefinedBehaviorSanitizer: any report fails its test (leaks included).
+# Line tables are all a report needs (-g1), and they build faster than -g.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 sanitize: deps
-	cmake -S . -B build-asan -G Ninja -DKP_SANITIZE=ON -DKP_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B build-asan -G Ninja -DKP_SANITIZE=ON -DKP_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS_DEBUG=-g1
 	cmake --build build-asan
 	cd build-asan && $(SANITIZER_ENV) ctest --output-on-failure -j2 --timeout 900
 
