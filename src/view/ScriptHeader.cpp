@@ -47,12 +47,9 @@ std::vector<ScriptPropertyList> ScriptPropertyLists(const ScriptRecording& recor
     c.startOffset = ReadTriggerStartOffset(head);
     PropertyTables tables = BuildPropertyTables(recording.Doc(), c);
     std::vector<ScriptPropertyList> lists;
-    for (int tab = 0; tab < kPropertyTabs; ++tab) {
-        TextTable& table = tables[static_cast<std::size_t>(tab)];
-        // A tab without a column of its own lists no channel of this record.
-        if (!table.rows.empty() && table.columns.size() > 1)
-            lists.push_back({ PropertyTabName(static_cast<PropertyTab>(tab)), std::move(table) });
-    }
+    for (int tab : ShownPropertyTabs(tables))
+        lists.push_back(
+            { PropertyTabName(static_cast<PropertyTab>(tab)), std::move(tables[static_cast<std::size_t>(tab)]) });
     return lists;
 }
 

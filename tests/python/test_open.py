@@ -1,6 +1,8 @@
 """Opening recordings and index files, and every way a call is refused."""
+import json
 import os
 import pathlib
+import subprocess
 import threading
 import time
 
@@ -8,7 +10,7 @@ import numpy as np
 import pytest
 
 import kp
-from conftest import SOURCE_DIR, synth
+from conftest import FAMILIES, SOURCE_DIR, family_id, synth
 
 MARK = b"#KP-NEXT-FILE#"
 
@@ -22,6 +24,17 @@ def test_header_states_the_facts_of_the_export_header(write_family):
     general = {row["Item"]: row["Value"] for row in h["properties"]["General"]}
     assert general["Function"] == h["function"] and general["Shot"] == h["shot"]
     assert {c.name for c in rec.channels} >= {"CH1-1", "LA"}
+
+
+@pytest.mark.parametrize("case", FAMILIES, ids=family_id)
+def test_properties_are_the_lists_kp_info_prints(case, write_family):
+    path = write_family(*case)
+    info = json.loads(subprocess.run([os.environ["KP_EXECUTABLE"], "--info", str(path), "--json", "--notation", "sec"],
+                                     check=True, capture_output=True, text=True).stdout)
+    properties = kp.open(path).header["properties"]
+    assert list(properties) == [lst["title"] for lst in info["lists"]]
+    for lst in info["lists"]:
+        assert [[row[c] for c in lst["columns"]] for row in properties[lst["title"]]] == lst["rows"], lst["title"]
 
 
 def test_index_lists_its_blocks_and_opens_the_first(write_family, tmp_path):
