@@ -81,6 +81,36 @@ std::optional<std::string> FirstUnknownLongOption(const std::vector<std::string>
     return std::nullopt;
 }
 
+GivenLongOptions ReadLongOptions(const std::vector<std::string>& words, std::string_view command)
+{
+    GivenLongOptions given;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (!word.starts_with("--")) {
+            given.error = "--" + std::string(command) + " does not take " + word;
+            return given;
+        }
+        GivenLongOption option { std::string(NameOf(word)), std::nullopt };
+        if (const auto eq = word.find('='); eq != std::string::npos)
+            option.value = word.substr(eq + 1);
+        const LongOption* known = FindLongOption(word);
+        const bool takesValue = known != nullptr && !known->argument.empty();
+        if (!takesValue && option.value) {
+            given.error = "--" + option.name + " takes no value";
+            return given;
+        }
+        if (takesValue && !option.value) {
+            if (i + 1 >= words.size() || words[i + 1].starts_with("--")) {
+                given.error = "--" + option.name + " needs a value";
+                return given;
+            }
+            option.value = words[++i];
+        }
+        given.options.push_back(std::move(option));
+    }
+    return given;
+}
+
 std::string UnknownOptionMessage(std::string_view option)
 {
     return "kp: unknown option " + std::string(option) + " (see kp --help)\n";

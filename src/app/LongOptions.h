@@ -31,6 +31,22 @@ bool IsLongOptionToken(std::string_view token);
 // it up to any "="; nullopt when every long-form token is known.
 std::optional<std::string> FirstUnknownLongOption(const std::vector<std::string>& tokens);
 
+// One option of a command kp carries out without a window, with its value:
+// after "=", or for an option that takes one, the next word unless that is
+// an option itself (an option is never taken for a value left out before it).
+struct GivenLongOption {
+    std::string name; // without the leading "--"
+    std::optional<std::string> value;
+};
+
+struct GivenLongOptions {
+    std::vector<GivenLongOption> options;
+    std::string error; // why the words are no options, as "--x needs a value"; empty when they are
+};
+
+// The words after the program's name read as options of `command` ("info").
+GivenLongOptions ReadLongOptions(const std::vector<std::string>& words, std::string_view command);
+
 // The one line that reports it ("kp: unknown option --bogus (see kp --help)\n").
 std::string UnknownOptionMessage(std::string_view option);
 

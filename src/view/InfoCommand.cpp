@@ -1,5 +1,6 @@
 #include "view/InfoCommand.h"
 
+#include "app/LongOptions.h"
 #include "resources/StringTable.h"
 #include "view/CommandRecording.h"
 #include "view/InfoJson.h"
@@ -43,38 +44,22 @@ InfoArguments ParseInfoArguments(const std::vector<std::string>& tokens)
     InfoRequest r;
     bool file = false;
     auto fail = [](std::string why) { return InfoArguments { std::nullopt, "kp: " + why + " (see kp --help)" }; };
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const std::string& token = tokens[i];
-        if (!token.starts_with("--"))
-            return fail("--info does not take " + token);
-        std::string name = token.substr(2);
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        if (name == "json") {
-            if (value)
-                return fail("--json takes no value");
+    const GivenLongOptions given = ReadLongOptions(tokens, "info");
+    if (!given.error.empty())
+        return fail(given.error);
+    for (const GivenLongOption& option : given.options) {
+        if (option.name == "json") {
             r.json = true;
-            continue;
-        }
-        if (name != "info" && name != "notation")
-            return fail("--" + name + " does not go with --info");
-        if (!value) {
-            // An option is never taken for a value left out before it.
-            if (i + 1 >= tokens.size() || tokens[i + 1].starts_with("--"))
-                return fail("--" + name + " needs a value");
-            value = tokens[++i];
-        }
-        if (name == "info") {
-            r.file = *value;
+        } else if (option.name == "info") {
+            r.file = *option.value;
             file = true;
-        } else {
-            const auto n = ParseTimeNotation(*value);
+        } else if (option.name == "notation") {
+            const auto n = ParseTimeNotation(*option.value);
             if (!n)
-                return fail("--notation takes div, sec, point, trig or date, not " + *value);
+                return fail("--notation takes div, sec, point, trig or date, not " + *option.value);
             r.notation = *n;
+        } else {
+            return fail("--" + option.name + " does not go with --info");
         }
     }
     if (!file || r.file.empty())

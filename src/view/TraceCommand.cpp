@@ -1,5 +1,6 @@
 #include "view/TraceCommand.h"
 
+#include "app/LongOptions.h"
 #include "platform/DecimalParse.h"
 #include "view/CommandRecording.h"
 #include "view/StatisticsReadout.h"
@@ -109,19 +110,12 @@ TraceArguments ParseTraceArguments(const std::vector<std::string>& tokens)
     TraceRequest r;
     bool file = false, a = false, b = false;
     auto fail = [](std::string why) { return TraceArguments { std::nullopt, "kp: " + why + " (see kp --help)" }; };
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const std::string& token = tokens[i];
-        if (!token.starts_with("--"))
-            return fail("--trace does not take " + token);
-        std::string name = token.substr(2);
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
+    const GivenLongOptions given = ReadLongOptions(tokens, "trace");
+    if (!given.error.empty())
+        return fail(given.error);
+    for (const GivenLongOption& option : given.options) {
+        const std::string& name = option.name;
         if (!Takes(name)) {
-            if (value)
-                return fail("--" + name + " takes no value");
             if (name == "lf")
                 r.lf = true;
             else if (name == "json")
@@ -132,12 +126,7 @@ TraceArguments ParseTraceArguments(const std::vector<std::string>& tokens)
                 return fail("--" + name + " does not go with --trace");
             continue;
         }
-        if (!value) {
-            // An option is never taken for a value left out before it.
-            if (i + 1 >= tokens.size() || tokens[i + 1].starts_with("--"))
-                return fail("--" + name + " needs a value");
-            value = tokens[++i];
-        }
+        const std::string* value = &*option.value;
         if (name == "trace") {
             r.file = *value;
             file = true;
